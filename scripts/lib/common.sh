@@ -1,0 +1,34 @@
+# Shared by scripts/run and scripts/test: the Debian packages the project needs,
+# installing the missing ones, and configuring and building.
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+BUILD_DIR="${CIRCUMVIA_BUILD_DIR:-$ROOT/build}"
+
+PACKAGES=(
+    build-essential cmake
+    qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
+    libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool imagemagick poppler-utils
+    fonts-dejavu-core
+)
+
+ensure_packages() {
+    local missing=() package
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing Debian packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"
+    cmake --build "$BUILD_DIR" -j"$(nproc)"
+}

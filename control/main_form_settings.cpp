@@ -1,0 +1,62 @@
+// Settings read when the window is first shown and written when it closes, and the
+// language commands.
+#include "control/main_form.h"
+#include "lang/language.h"
+
+namespace circumvia::control {
+
+namespace {
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+}  // namespace
+
+void TMainForm::ReadSettings() {
+    const char localeLanguage = lang::LanguageCode();
+    settingsText_ = settings_->Read(SettingsStore::kDefault,
+                                    QString::fromStdString(DefaultSettingsText(localeLanguage)));
+    const SettingsOptions options = ParseSettingsText(settingsText_.toStdString(), localeLanguage);
+
+    menu_.Son1->setChecked(options.sound);
+    menu_.TextureItem->setChecked(options.textures);
+    ApplyTextures(options.textures);
+
+    ChooseLanguage(options.language);
+
+    playerNames_ = settings_->Read(SettingsStore::kPlayers, FromUtf8(lang::LoadText(12)));
+    menu_.Coupsposs->setChecked(options.showPossibleMoves);
+    game_.PlayerOf(kWhite).Name =
+        settings_->Read(SettingsStore::kWhiteName, QString::fromUtf8(kDefaultWhiteName)).toStdString();
+    game_.PlayerOf(kRed).Name =
+        settings_->Read(SettingsStore::kRedName, QString::fromUtf8(kDefaultRedName)).toStdString();
+    setWindowTitle(QStringLiteral("Circumvia"));
+}
+
+void TMainForm::FormClose() {
+    turn_.busy = true;
+    SettingsOptions options;
+    options.sound = menu_.Son1->isChecked();
+    options.textures = menu_.TextureItem->isChecked();
+    options.language = 'F';
+    for (char code : {'F', 'A', 'E', 'D'}) {
+        if (menu_.LanguageItem(code)->isChecked()) options.language = code;
+    }
+    options.showPossibleMoves = menu_.Coupsposs->isChecked();
+    options.topView = menu_.Vue2D->isChecked();
+    settings_->Write(SettingsStore::kDefault, QString::fromStdString(SettingsTextFor(options)));
+    settings_->Write(SettingsStore::kPlayers, playerNames_);
+    settings_->Sync();
+}
+
+void TMainForm::ApplyTextures(bool) {}
+
+void TMainForm::ChooseLanguage(char code) {
+    lang::SetLanguageCode(code);
+    Relabel(lang::CaptionBaseFor(code));
+    menu_.LanguageItem(code)->setChecked(true);  // the group unticks the others
+}
+
+void TMainForm::Relabel(int base) {
+    RelabelMainMenu(menu_, base);
+    setWindowTitle(QStringLiteral("Circumvia"));
+}
+
+}  // namespace circumvia::control

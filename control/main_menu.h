@@ -1,0 +1,71 @@
+#pragma once
+// The main window's menus and toolbar, built from one table. Each command is one QAction
+// shared by its menu item and toolbar button, so both always agree on caption, hint and
+// enabled state. Member names follow the window layout.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace circumvia::control {
+
+struct MainMenu {
+    // Menus (their title actions carry caption and hint).
+    QMenu* FileMenu = nullptr;
+    QMenu* Edition = nullptr;
+    QMenu* Configuration1 = nullptr;
+    QMenu* IdiomalangueLanguageSprache1 = nullptr;
+    QMenu* HelpMenu = nullptr;
+
+    QAction* FileNewItem = nullptr;
+    QAction* FileOpenItem = nullptr;
+    QAction* FileSaveItem = nullptr;
+    QAction* FileSaveAsItem = nullptr;
+    QAction* FilePrintItem = nullptr;
+    QAction* FileExitItem = nullptr;
+
+    QAction* Zoomavant1 = nullptr;    // toolbar TB_zoomIn
+    QAction* Zoomarrire1 = nullptr;   // toolbar TB_zoomOut
+    QAction* Rotation1 = nullptr;     // toolbar Tr_retourne
+    QAction* Inverser1 = nullptr;
+    QAction* Vue3D = nullptr;         // toolbar TB_vue1
+    QAction* Vue2D = nullptr;         // toolbar TB_vue2
+    QAction* Rafraichir = nullptr;    // toolbar TB_vue3
+    QAction* Coupprcdent1 = nullptr;  // toolbar TB_ret
+    QAction* Coupsuivant1 = nullptr;  // toolbar TB_suiv
+    QAction* Proposeruncoup1 = nullptr;
+
+    QAction* Son1 = nullptr;
+    QAction* TextureItem = nullptr;
+    QAction* Coupsposs = nullptr;
+
+    QAction* Allemand1 = nullptr;
+    QAction* Anglais1 = nullptr;
+    QAction* Espagnol1 = nullptr;
+    QAction* Franais1 = nullptr;
+
+    QAction* HelprulesItem = nullptr;
+    QAction* HelpAboutItem = nullptr;
+
+    QToolBar* ToolBar1 = nullptr;
+    QLabel* P_num = nullptr;  // the move counter between back and forward
+
+    // The language item for a letter ('F', 'A', 'E', 'D').
+    QAction* LanguageItem(char code) const;
+};
+
+// Creates menus in `menuBar` and the toolbar (owned by `window`), with icons from the
+// image list resource ":/icons/icon_NN.png".
+MainMenu BuildMainMenu(QWidget* window, QMenuBar* menuBar);
+
+// Sets every caption and hint from the texts numbered base + k; the toolbar buttons share
+// their menu item's hint.
+void RelabelMainMenu(const MainMenu& menu, int base);
+
+// The image list of the window: player kinds (0 computer, 1 human) and toolbar icons.
+QPixmap ImageListIcon(int index);
+
+}  // namespace circumvia::control

@@ -1,0 +1,34 @@
+#include "control/settings_text.h"
+
+namespace circumvia::control {
+
+std::string DefaultSettingsText(char localeLanguage) {
+    std::string text = "11F13000000000000000";
+    text[2] = localeLanguage;
+    return text;
+}
+
+SettingsOptions ParseSettingsText(std::string_view stored, char localeLanguage) {
+    std::string text = DefaultSettingsText(localeLanguage);
+    text.replace(0, std::min(stored.size(), text.size()), stored.substr(0, text.size()));
+    SettingsOptions options;
+    options.sound = text[0] == '1';
+    options.textures = text[1] == '1';
+    const char language = text[2];
+    options.language = (language == 'A' || language == 'E' || language == 'D') ? language : 'F';
+    options.showPossibleMoves = text[3] == '1';
+    options.topView = text[4] == '2';
+    return options;
+}
+
+std::string SettingsTextFor(const SettingsOptions& options) {
+    std::string text(kSettingsTextLength, '0');
+    text[0] = options.sound ? '1' : '0';
+    text[1] = options.textures ? '1' : '0';
+    text[2] = options.language;
+    text[3] = options.showPossibleMoves ? '1' : '0';
+    text[4] = options.topView ? '2' : '3';
+    return text;
+}
+
+}  // namespace circumvia::control

@@ -1,0 +1,59 @@
+#pragma once
+// The status bar: panel 0 carries the running message; panels 1 (White) and 2 (Red) are
+// drawn by the program with the player's kind, a disc of the side's colour, the piece count
+// and a short text of their own (the side's last move).
+
+#include <QLabel>
+#include <QStatusBar>
+#include <array>
+
+#include "model/tjeu.h"
+
+class QPainter;
+
+namespace circumvia::control {
+
+inline constexpr int kStatusLineHeight = 23;
+inline constexpr int kPlayerPanelWidth = 150;
+
+// Side shown by panel 1 or 2.
+constexpr Side SideOfPanel(int panel) { return panel == 1 ? kWhite : kRed; }
+
+// Draws panel 1 or 2 into `rect`; reads counts, kinds and the side to move from the game.
+void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,
+                         const QString& panelText, const QColor& face);
+
+// Width of panel 0 for a window width: the rest beside the two player panels, at least 10.
+constexpr int MessagePanelWidth(int windowWidth) {
+    return windowWidth <= 2 * kPlayerPanelWidth ? 10 : windowWidth - 2 * kPlayerPanelWidth;
+}
+
+class StatusLine : public QStatusBar {
+    Q_OBJECT
+public:
+    StatusLine(const Tjeu& game, QWidget* parent);
+
+    void SetStatusText(const QString& text);
+    QString StatusText() const { return message_->text(); }
+
+    void SetPanelText(int panel, const QString& text);
+    QString PanelText(int panel) const { return panelTexts_[panel]; }
+
+    // Panel 0 follows the window's width.
+    void FitMessagePanel(int windowWidth);
+    int MessagePanelWidthNow() const { return message_->width(); }
+
+    // The hint last routed to the status bar; kept, never shown over the panels.
+    void ShowHint(const QString& hint) { hint_ = hint; }
+    QString Hint() const { return hint_; }
+
+private:
+    class PlayerPanel;
+
+    QLabel* message_;
+    std::array<PlayerPanel*, 3> panels_{};  // [1] White, [2] Red
+    std::array<QString, 3> panelTexts_;
+    QString hint_;
+};
+
+}  // namespace circumvia::control

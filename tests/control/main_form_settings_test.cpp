@@ -1,0 +1,113 @@
+// Settings read at the first show and written at close, through the real window.
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QSettings>
+
+#include "control/main_form.h"
+#include "lang/language.h"
+
+namespace circumvia::control {
+namespace {
+
+class MainFormSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Store().clear();
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void TearDown() override {
+        Store().clear();
+        QLocale::setDefault(QLocale::c());
+        lang::SetLanguageCode('F');
+    }
+    static QSettings& Store() {
+        static QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        settings.sync();
+        return settings;
+    }
+    static QString Stored(const char* name) {
+        QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        return settings.value(QStringLiteral("Parameters/") + name).toString();
+    }
+    static void StoreValue(const char* name, const QString& value) {
+        QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        settings.setValue(QStringLiteral("Parameters/") + name, value);
+    }
+    // Opens the window (reading settings), lets the test look, closes it (writing them).
+    template <typename Look>
+    void RunWindow(Look look) {
+        TMainForm window;
+        window.show();
+        look(window);
+        window.close();
+    }
+};
+
+TEST_F(MainFormSettings, FirstRunTakesTheLocaleLanguageAndWritesItBack) {
+    RunWindow([](TMainForm& window) {
+        EXPECT_EQ(lang::LanguageCode(), 'D');
+        EXPECT_TRUE(window.Menu().Allemand1->isChecked());
+        EXPECT_FALSE(window.Menu().Franais1->isChecked());
+        EXPECT_EQ(window.Menu().FileMenu->title(), "&Datei");
+        EXPECT_EQ(window.SettingsText(), "11D13000000000000000");
+    });
+    EXPECT_EQ(Stored("Default"), "11D13000000000000000");
+    EXPECT_EQ(Stored("Players"), "Anke;Bernd;Clara;Dieter;Emma;Felix;Greta");
+}
+
+TEST_F(MainFormSettings, StoredUnknownLetterGivesFrench) {
+    StoreValue("Default", "11x13000000000000000");
+    RunWindow([](TMainForm& window) {
+        EXPECT_EQ(lang::LanguageCode(), 'F');
+        EXPECT_TRUE(window.Menu().Franais1->isChecked());
+        EXPECT_EQ(window.Menu().FileMenu->title(), "&Fichier");
+    });
+    EXPECT_EQ(Stored("Default"), "11F13000000000000000");
+}
+
+TEST_F(MainFormSettings, OptionsAndViewRoundTrip) {
+    StoreValue("Default", "01A02000000000000000");
+    RunWindow([](TMainForm& window) {
+        EXPECT_FALSE(window.Menu().Son1->isChecked());
+        EXPECT_TRUE(window.Menu().TextureItem->isChecked());
+        EXPECT_FALSE(window.Menu().Coupsposs->isChecked());
+        EXPECT_TRUE(window.Menu().Anglais1->isChecked());
+        EXPECT_EQ(window.Menu().Rotation1->text(), "Rotate board");
+        EXPECT_EQ(window.Menu().Zoomavant1->toolTip(), "Zoom +");
+    });
+    // The view is applied by the first tick; with no tick the perspective view stays ticked.
+    EXPECT_EQ(Stored("Default"), "01A03000000000000000");
+}
+
+TEST_F(MainFormSettings, PlayerNamesLandInWhiteAndRed) {
+    StoreValue("P1", QString::fromUtf8("Zoé"));
+    StoreValue("P2", QStringLiteral("Marc"));
+    StoreValue("Players", QStringLiteral("Zoé;Marc"));
+    RunWindow([](TMainForm& window) {
+        EXPECT_EQ(window.Game().PlayerOf(kWhite).Name, "Zoé");
+        EXPECT_EQ(window.Game().PlayerOf(kRed).Name, "Marc");
+        EXPECT_EQ(window.PlayerNames(), QString::fromUtf8("Zoé;Marc"));
+    });
+}
+
+TEST_F(MainFormSettings, MissingNamesTakeTheFixedDefaults) {
+    RunWindow([](TMainForm& window) {
+        EXPECT_EQ(window.Game().PlayerOf(kWhite).Name, kDefaultWhiteName);
+        EXPECT_EQ(window.Game().PlayerOf(kRed).Name, kDefaultRedName);
+    });
+}
+
+TEST_F(MainFormSettings, LanguageMenuRelabelsAtOnceAndIsStoredAtClose) {
+    RunWindow([](TMainForm& window) {
+        window.Menu().Anglais1->trigger();
+        EXPECT_EQ(window.Menu().FileMenu->title(), "&File");
+        EXPECT_TRUE(window.Menu().Anglais1->isChecked());
+        EXPECT_FALSE(window.Menu().Allemand1->isChecked());
+        EXPECT_EQ(window.windowTitle(), "Circumvia");
+    });
+    EXPECT_EQ(Stored("Default").at(2), 'A');
+}
+
+}  // namespace
+}  // namespace circumvia::control

@@ -1,0 +1,68 @@
+#include "control/settings_text.h"
+
+#include <gtest/gtest.h>
+
+namespace circumvia::control {
+namespace {
+
+TEST(SettingsText, DefaultCarriesTheLocaleLanguage) {
+    EXPECT_EQ(DefaultSettingsText('D'), "11D13000000000000000");
+    EXPECT_EQ(DefaultSettingsText('A'), "11A13000000000000000");
+}
+
+TEST(SettingsText, ReadsEachCharacter) {
+    const SettingsOptions options = ParseSettingsText("01E02000000000000000", 'A');
+    EXPECT_FALSE(options.sound);
+    EXPECT_TRUE(options.textures);
+    EXPECT_EQ(options.language, 'E');
+    EXPECT_FALSE(options.showPossibleMoves);
+    EXPECT_TRUE(options.topView);
+}
+
+TEST(SettingsText, OnlyThreeLettersSelectALanguageOtherThanFrench) {
+    for (char letter : {'x', '0', 'F', 'f', 'a', ' '}) {
+        EXPECT_EQ(ParseSettingsText(std::string("11") + letter + "13", 'D').language, 'F') << letter;
+    }
+    for (char letter : {'A', 'E', 'D'}) {
+        EXPECT_EQ(ParseSettingsText(std::string("11") + letter + "13", 'F').language, letter);
+    }
+}
+
+TEST(SettingsText, OnlyTheDigitTwoMeansTopViewAndOnlyOneMeansOn) {
+    EXPECT_FALSE(ParseSettingsText("11F13", 'F').topView);
+    EXPECT_FALSE(ParseSettingsText("11F1x", 'F').topView);
+    EXPECT_TRUE(ParseSettingsText("11F12", 'F').topView);
+    EXPECT_FALSE(ParseSettingsText("21F13", 'F').sound);
+}
+
+TEST(SettingsText, ShortTextTakesMissingCharactersFromTheDefault) {
+    const SettingsOptions empty = ParseSettingsText("", 'D');
+    EXPECT_TRUE(empty.sound);
+    EXPECT_TRUE(empty.textures);
+    EXPECT_EQ(empty.language, 'D');
+    EXPECT_TRUE(empty.showPossibleMoves);
+    EXPECT_FALSE(empty.topView);
+    const SettingsOptions two = ParseSettingsText("00", 'E');
+    EXPECT_FALSE(two.sound);
+    EXPECT_FALSE(two.textures);
+    EXPECT_EQ(two.language, 'E');
+}
+
+TEST(SettingsText, WrittenTextRoundTripsAndHasTwentyCharacters) {
+    SettingsOptions options;
+    options.sound = false;
+    options.language = 'D';
+    options.topView = true;
+    const std::string text = SettingsTextFor(options);
+    EXPECT_EQ(text, "01D12000000000000000");
+    const SettingsOptions back = ParseSettingsText(text, 'A');
+    EXPECT_EQ(back.sound, options.sound);
+    EXPECT_EQ(back.textures, options.textures);
+    EXPECT_EQ(back.language, options.language);
+    EXPECT_EQ(back.showPossibleMoves, options.showPossibleMoves);
+    EXPECT_EQ(back.topView, options.topView);
+    EXPECT_EQ(SettingsTextFor(SettingsOptions{}), "11F13000000000000000");
+}
+
+}  // namespace
+}  // namespace circumvia::control

@@ -1,0 +1,28 @@
+// main() of the GUI test programs: OpenGL defaults before the application exists,
+// settings in Qt's test location so the user's own are never touched.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QSurfaceFormat>
+#include <cstring>
+
+int main(int argc, char* argv[]) {
+    // Listing the tests (ctest does it at build time) needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) {
+            ::testing::InitGoogleTest(&argc, argv);
+            return RUN_ALL_TESTS();
+        }
+    }
+    QSurfaceFormat format;
+    format.setSamples(4);
+    format.setSwapInterval(1);
+    format.setDepthBufferSize(24);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    QSurfaceFormat::setDefaultFormat(format);
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -11,8 +11,9 @@ TickCounter SystemTickCounter() {
             timer.start();
             return timer;
         }();
-        // Truncated to 32 bits like the system's counter; wraps after 49.7 days.
-        return static_cast<std::uint32_t>(clock.elapsed());
+        // Counted from a minute before the program started, so that kLongAgoTick is long
+        // past from the first tick on; truncated to 32 bits like the system's counter.
+        return static_cast<std::uint32_t>(clock.elapsed() + kCounterOrigin);
     };
 }
 

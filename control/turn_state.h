@@ -39,6 +39,7 @@ struct TurnState {
 
 // The system's millisecond tick counter (32 bits, wrapping); replaceable in tests.
 using TickCounter = std::function<std::uint32_t()>;
+inline constexpr std::int64_t kCounterOrigin = 60000;
 TickCounter SystemTickCounter();
 
 // now - start as a signed 64-bit difference, the stored start taken as signed.

@@ -30,3 +30,15 @@ TEST(MoveTimeout, NegativeDifferenceNeverExpires) {
 
 }  // namespace
 }  // namespace circumvia::control
+
+namespace circumvia::control {
+namespace {
+
+TEST(SystemTickCounter, LongAgoMarkIsPastFromTheFirstTick) {
+    const TickCounter ticks = SystemTickCounter();
+    EXPECT_TRUE(MoveTimedOut(ticks(), kLongAgoTick));
+    EXPECT_FALSE(MoveTimedOut(ticks(), ticks()));
+}
+
+}  // namespace
+}  // namespace circumvia::control

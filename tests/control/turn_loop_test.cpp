@@ -1,0 +1,296 @@
+// The turn loop tick by tick, with a fake clock and a host that records what the loop asks.
+#include "control/turn_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "lang/language.h"
+
+namespace circumvia::control {
+namespace {
+
+class FakeHost : public TurnLoopHost {
+public:
+    explicit FakeHost(TurnState& turn) : turn_(turn) {}
+
+    void PlayMove(int from, int to) override {
+        played.push_back({static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)});
+        if (acceptMoves) turn_.turnPhase = kMoveUnderWay;
+    }
+    void RefreshPieces() override { ++refreshes; }
+    void UpdateNavigation() override { ++navigationUpdates; }
+    void ShowPossibleMoves(int cell) override { markersShownFor = cell; }
+    void StopAllMovements() override { ++stops; }
+    void ForgetMovePieces() override { ++forgets; }
+    void ShowStartView() override { ++startViews; }
+    void FormResize() override { ++resizes; }
+    void SetStatusText(const std::string& text) override { status = text; }
+    void SetPanelText(int panel, const std::string& text) override { panels[panel] = text; }
+    void EnableTimer(bool on) override { timerOn = on; timerLog.push_back(on); }
+    void RunPlayerSetup() override {
+        ++setups;
+        if (failSetup) throw std::runtime_error("set-up failed");
+        if (onSetup) onSetup();
+    }
+    void StorePlayerNames() override { ++nameStores; }
+    void SetBusyCursor(bool on) override { cursorLog.push_back(on); }
+    Move ComputerMove() override {
+        ++searches;
+        return nextComputerMove;
+    }
+
+    std::vector<Move> played;
+    bool acceptMoves = true;
+    int refreshes = 0, navigationUpdates = 0, stops = 0, forgets = 0, startViews = 0,
+        resizes = 0, setups = 0, nameStores = 0, searches = 0;
+    int markersShownFor = -1;
+    std::string status;
+    std::string panels[3];
+    bool timerOn = true;
+    std::vector<bool> timerLog, cursorLog;
+    bool failSetup = false;
+    std::function<void()> onSetup;
+    Move nextComputerMove{26, 20};
+
+private:
+    TurnState& turn_;
+};
+
+class TurnLoopTest : public ::testing::Test {
+protected:
+    TurnLoopTest() : host(turn), loop(game, turn, host, [this] { return now; }) {
+        lang::SetLanguageCode('F');
+        game.PlayerOf(kRed).Name = "Rouge";
+        game.PlayerOf(kWhite).Name = "Blanc";
+    }
+
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            now += 100;
+            loop.Timer1Timer();
+        }
+    }
+
+    // Runs the first tick and the turn start, leaving the side to move in its turn.
+    void StartGame(int redKind, int whiteKind, Side first = kRed) {
+        Tick();  // Starting: resets the game
+        game.PlayerOf(kRed).Kind = redKind;
+        game.PlayerOf(kWhite).Kind = whiteKind;
+        game.SideToMove = first;
+        Tick();  // TurnStart
+    }
+
+    std::uint32_t now = 5000000;  // the counter has run for a while, as a system's does
+    Tjeu game;
+    TurnState turn;
+    FakeHost host;
+    TurnLoop loop;
+};
+
+TEST_F(TurnLoopTest, FirstTickStartsANewGameWithTheStoredView) {
+    game.Current = 9;
+    game.PlayerOf(kWhite).Kind = 0;
+    host.panels[1] = "old";
+    Tick();
+    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+    EXPECT_EQ(turn.turnPhase, 0);
+    EXPECT_EQ(host.startViews, 1);
+    EXPECT_EQ(host.resizes, 1);
+    EXPECT_EQ(host.status, "Initialisation en cours...");
+    EXPECT_EQ(game.Current, 0);
+    EXPECT_EQ(game.PlayerOf(kWhite).Kind, 3);  // the model's default players
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(host.panels[1], "");
+    EXPECT_EQ(host.navigationUpdates, 1);
+}
+
+TEST_F(TurnLoopTest, HumanTurnWaitsAndNamesThePlayerEveryTick) {
+    StartGame(kHuman, 3);
+    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
+    EXPECT_EQ(turn.turnPhase, 0);
+    EXPECT_EQ(turn.moveStartTick, now);
+    EXPECT_EQ(host.status, "");  // the turn start clears it
+    Tick();
+    EXPECT_EQ(host.status, "C'est à Rouge de jouer.");
+    host.status = "something else";
+    Tick(20);
+    EXPECT_EQ(host.status, "C'est à Rouge de jouer.");
+    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
+    EXPECT_TRUE(host.played.empty());
+}
+
+TEST_F(TurnLoopTest, ComputerAgainstHumanAnnouncesSearchesAndPlaysOnSuccessiveTicks) {
+    StartGame(kHuman, 3, kWhite);
+    ASSERT_EQ(turn.loopState, LoopState::ComputerTurn);
+    Tick();
+    EXPECT_EQ(turn.turnPhase, 10);
+    EXPECT_EQ(host.status, "L'ordinateur recherche le meilleur coup...");
+    EXPECT_EQ(host.searches, 0);  // the announcement is painted before the search blocks
+    Tick();
+    EXPECT_EQ(turn.turnPhase, 20);
+    EXPECT_EQ(host.searches, 1);
+    EXPECT_EQ(turn.moveFrom, 26);
+    EXPECT_EQ(turn.moveTo, 20);
+    EXPECT_EQ(turn.moveStartTick, now);
+    EXPECT_EQ(host.cursorLog, (std::vector<bool>{true, false}));
+    Tick();
+    EXPECT_EQ(turn.turnPhase, kMoveUnderWay);
+    ASSERT_EQ(host.played.size(), 1u);
+    EXPECT_EQ(host.played[0], (Move{26, 20}));
+}
+
+TEST_F(TurnLoopTest, TwoComputersPauseNineTicksBeforeAndAfterTheSearch) {
+    StartGame(2, 3);
+    std::vector<int> phases;
+    for (int i = 0; i < 21; ++i) {
+        Tick();
+        phases.push_back(turn.turnPhase);
+    }
+    const std::vector<int> expected = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                       12, 13, 14, 15, 16, 17, 18, 19, 20, 99};
+    EXPECT_EQ(phases, expected);
+    EXPECT_EQ(host.searches, 1);
+    EXPECT_EQ(host.played.size(), 1u);
+}
+
+TEST_F(TurnLoopTest, RefusedComputerMoveIsOfferedAgainEveryTick) {
+    StartGame(kHuman, 3, kWhite);
+    host.acceptMoves = false;
+    Tick(2);
+    Tick(5);
+    EXPECT_EQ(turn.turnPhase, 20);
+    EXPECT_EQ(host.played.size(), 5u);
+    EXPECT_EQ(host.searches, 1);
+}
+
+TEST_F(TurnLoopTest, EndedAnimationFinishesTheMoveOnTheNextTick) {
+    StartGame(kHuman, 3);
+    turn.turnPhase = kMoveUnderWay;  // a human move under way
+    Tick(3);
+    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
+    turn.moveStartTick = kLongAgoTick;  // the last path has ended
+    Tick();
+    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+    EXPECT_EQ(host.stops, 1);
+    EXPECT_EQ(host.forgets, 1);
+    EXPECT_EQ(host.markersShownFor, 0);
+    EXPECT_EQ(turn.moveStartTick, now);
+}
+
+TEST_F(TurnLoopTest, MoveWhoseAnimationNeverEndsIsFinishedAfter24Seconds) {
+    StartGame(kHuman, 3, kWhite);
+    Tick(3);  // announce, search, play
+    ASSERT_EQ(turn.turnPhase, kMoveUnderWay);
+    const std::uint32_t started = now - 100;  // the search ended one tick before the play
+    now = started + 24000 - 100;
+    Tick();  // exactly 24000 ms: not yet
+    EXPECT_EQ(turn.loopState, LoopState::ComputerTurn);
+    now = started + 24001 - 100;
+    Tick();
+    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+}
+
+TEST_F(TurnLoopTest, BusySuppressesEveryTick) {
+    StartGame(kHuman, 3, kWhite);
+    turn.busy = true;
+    Tick(30);
+    EXPECT_EQ(turn.turnPhase, 0);
+    EXPECT_EQ(host.searches, 0);
+    turn.busy = false;
+    Tick();
+    EXPECT_EQ(turn.turnPhase, 10);
+}
+
+TEST_F(TurnLoopTest, TurnStartShowsEachSidesLastMove) {
+    StartGame(kHuman, kHuman);
+    game.History.Set(1, {Position::Start(), kRed, 26, 20});
+    game.History.Set(2, {Position::Start(), kWhite, 8, 15});
+    game.History.Set(3, {Position::Start(), kRed, 20, 14});
+    game.Current = 3;
+    game.SideToMove = kWhite;
+    turn.loopState = LoopState::TurnStart;
+    Tick();
+    EXPECT_EQ(host.panels[1], "2:  B 2->C 3");
+    EXPECT_EQ(host.panels[2], "3:  D 2->C 2");
+    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
+}
+
+TEST_F(TurnLoopTest, ResultMessagesAreReestablishedEveryTick) {
+    StartGame(kHuman, 3);
+    game.Result = kRedWon;
+    game.PlayerOf(kRed).Pieces = 5;
+    game.PlayerOf(kWhite).Pieces = 0;
+    Tick();
+    EXPECT_EQ(turn.loopState, LoopState::GameOver);
+    EXPECT_EQ(host.status, "Partie terminée. Victoire de Rouge (5 à 0).");
+    host.status = "Rouge joue E 1->D 1";
+    Tick();
+    EXPECT_EQ(host.status, "Partie terminée. Victoire de Rouge (5 à 0).");
+
+    game.Result = kWhiteWon;
+    game.PlayerOf(kRed).Pieces = 0;
+    game.PlayerOf(kWhite).Pieces = 7;
+    lang::SetLanguageCode('A');
+    Tick();
+    EXPECT_EQ(host.status, "Game over. Blanc win (7 - 0).");
+    game.Result = kDrawn;
+    Tick();
+    EXPECT_EQ(host.status, "Draw.");
+    game.Result = kWhiteResigned;
+    lang::SetLanguageCode('E');
+    Tick();
+    EXPECT_EQ(host.status, "Blanc abandona.");
+    game.Result = kRedResigned;
+    Tick();
+    EXPECT_EQ(host.status, "Rouge abandona.");
+    lang::SetLanguageCode('F');
+}
+
+TEST_F(TurnLoopTest, NewGameRunsTheSetUpWithTheTimerOff) {
+    StartGame(kHuman, 3);
+    host.onSetup = [this] {
+        EXPECT_FALSE(host.timerOn);
+        EXPECT_EQ(host.status, "Choix des joueurs");
+        game.PlayerOf(kRed).Name = "Ana";
+        game.PlayerOf(kWhite).Kind = 5;
+        game.SideToMove = kWhite;
+    };
+    game.Current = 4;
+    turn.loopState = LoopState::ChoosingPlayers;
+    Tick();
+    EXPECT_EQ(host.setups, 1);
+    EXPECT_EQ(game.Current, 0);
+    EXPECT_TRUE(host.timerOn);
+    EXPECT_EQ(host.nameStores, 1);
+    EXPECT_EQ(host.status, "Initialisation en cours...");
+    EXPECT_EQ(host.panels[1], "Blanc");
+    EXPECT_EQ(host.panels[2], "Ana");
+    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+    Tick();
+    EXPECT_EQ(turn.loopState, LoopState::ComputerTurn);
+    EXPECT_EQ(host.panels[1], "");  // names last only until the next turn start
+}
+
+TEST_F(TurnLoopTest, FailedSetUpStillTurnsTheTimerBackOn) {
+    Tick();
+    turn.loopState = LoopState::ChoosingPlayers;
+    host.failSetup = true;
+    EXPECT_THROW(Tick(), std::runtime_error);
+    EXPECT_EQ(host.timerLog, (std::vector<bool>{false, true}));
+}
+
+TEST(LastMoveText, IsEmptyBeforeTheSideHasMoved) {
+    Tjeu game;
+    EXPECT_EQ(LastMoveText(game, kRed), "");
+    game.History.Set(1, {Position::Start(), kRed, 25, 19});
+    game.Current = 1;
+    EXPECT_EQ(LastMoveText(game, kRed), "1:  E 1->D 1");
+    EXPECT_EQ(LastMoveText(game, kWhite), "");
+    game.Current = 0;  // stepped back before it
+    EXPECT_EQ(LastMoveText(game, kRed), "");
+}
+
+}  // namespace
+}  // namespace circumvia::control

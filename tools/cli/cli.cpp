@@ -8,7 +8,7 @@ namespace circumvia::cli {
 
 namespace {
 
-constexpr std::span<const Command> (*kCommandGroups[])() = {RulesCommands};
+constexpr std::span<const Command> (*kCommandGroups[])() = {RulesCommands, FileCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

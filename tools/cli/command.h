@@ -21,5 +21,6 @@ struct Command {
 
 // Each group of commands lives in its own source file.
 std::span<const Command> RulesCommands();
+std::span<const Command> FileCommands();
 
 }  // namespace circumvia::cli

@@ -1,0 +1,55 @@
+#pragma once
+// Game files (".Cva"): the whole game as a typed value stream. The layout is described
+// in docs/file-format.md.
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "tjeu.h"
+#include "value_stream.h"
+
+namespace circumvia {
+
+inline constexpr std::int32_t kGameFileFormat = 21;
+// Far beyond any real game (a 100000-move game takes 4.4 MB) yet bounded, so a huge or
+// endless file cannot exhaust memory.
+inline constexpr std::size_t kMaxGameFileBytes = 16 * 1024 * 1024;
+
+// Told every value LoadGame reads, in file order and before the value is checked, so a
+// tool can show a file value by value, up to the point where it is damaged.
+class GameFileListener {
+public:
+    virtual ~GameFileListener() = default;
+    // `field` is one of: format, filename, side, depth, position, current, result,
+    // red_name, red_pieces, red_kind, white_name, white_pieces, white_kind.
+    virtual void Integer(std::string_view field, std::int32_t value) = 0;
+    virtual void Text(std::string_view field, std::string_view text) = 0;
+    // One record entry, once its four values are read.
+    virtual void Entry(int index, std::string_view cells, std::int32_t mover, std::int32_t from,
+                       std::int32_t to) = 0;
+};
+
+// Writes the game's values, entries 0..Current included.
+void SaveGame(const Tjeu& game, ValueWriter& writer);
+std::vector<std::uint8_t> GameFileBytes(const Tjeu& game);
+
+// Reads a game into `game`, which the caller has reset. Returns false at a format error;
+// the values read before it stay, except that Current is lowered to the last entry read
+// completely, so that it always names an entry of the record.
+bool LoadGame(Tjeu& game, ValueReader& reader, GameFileListener* listener = nullptr);
+
+enum class LoadOutcome { kLoaded, kCannotRead, kFormatError };
+
+// The whole load as the open command does it: ResetGame, read the file, LoadGame, and
+// on success FileName := the file's full path. A file above kMaxGameFileBytes is a
+// format error.
+LoadOutcome LoadGameFile(Tjeu& game, const std::filesystem::path& path,
+                         GameFileListener* listener = nullptr);
+
+// Saves so that the old file survives any failure; on success FileName := the file's
+// full path, on failure FileName and the file are unchanged.
+bool SaveGameFile(Tjeu& game, const std::filesystem::path& path);
+
+}  // namespace circumvia

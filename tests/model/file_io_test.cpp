@@ -1,0 +1,126 @@
+#include "model/file_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "tests/model/game_file_fixtures.h"
+
+namespace circumvia {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Bytes;
+using testing::BytesOf;
+using testing::FileBytes;
+using testing::ScratchFolder;
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Lowers this process's file-size limit so that writing past it fails with EFBIG, the
+// way a full disk makes a write fail; restores the limit and the signal on destruction.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*old_handler_)(int) = nullptr;
+};
+
+TEST(ReplaceFileContents, CreatesANewFileAndLeavesNothingElse) {
+    ScratchFolder folder;
+    ASSERT_TRUE(ReplaceFileContents(folder / "game.Cva", BytesOf("new game")));
+    EXPECT_EQ(FileBytes(folder / "game.Cva"), BytesOf("new game"));
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"game.Cva"});
+}
+
+TEST(ReplaceFileContents, ReplacesTheWholeFileAndKeepsItsPermissions) {
+    ScratchFolder folder;
+    const auto path = folder / "game.Cva";
+    testing::WriteFile(path, BytesOf("a much longer old content"));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(ReplaceFileContents(path, BytesOf("short")));
+    EXPECT_EQ(FileBytes(path), BytesOf("short"));
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"game.Cva"});
+}
+
+TEST(ReplaceFileContents, AWriteThatFailsHalfwayLeavesTheOldFileAsItWas) {
+    ScratchFolder folder;
+    const auto path = folder / "game.Cva";
+    const Bytes old_content = BytesOf("the user's game");
+    testing::WriteFile(path, old_content);
+    const Bytes new_content(64 * 1024, 0x42);
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(ReplaceFileContents(path, new_content));
+    }
+    EXPECT_EQ(FileBytes(path), old_content);
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"game.Cva"});
+}
+
+TEST(ReplaceFileContents, FailsWhenTheFolderCannotHoldAFile) {
+    ScratchFolder folder;
+    testing::WriteFile(folder / "plain", BytesOf("x"));
+    EXPECT_FALSE(ReplaceFileContents(folder / "plain" / "game.Cva", BytesOf("y")));
+    EXPECT_FALSE(ReplaceFileContents(folder / "missing" / "game.Cva", BytesOf("y")));
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"plain"});
+}
+
+TEST(ReplaceFileContents, NeverReplacesAFolder) {
+    ScratchFolder folder;
+    fs::create_directory(folder / "games");
+    EXPECT_FALSE(ReplaceFileContents(folder / "games", BytesOf("y")));
+    EXPECT_TRUE(fs::is_directory(folder / "games"));
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"games"});
+}
+
+TEST(ReplaceFileContents, WritesThroughASymbolicLink) {
+    ScratchFolder folder;
+    testing::WriteFile(folder / "real.Cva", BytesOf("old"));
+    fs::create_symlink("real.Cva", folder / "link.Cva");
+    ASSERT_TRUE(ReplaceFileContents(folder / "link.Cva", BytesOf("new")));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.Cva"));
+    EXPECT_EQ(FileBytes(folder / "real.Cva"), BytesOf("new"));
+}
+
+TEST(ReadWholeFile, ReadsUpToTheLimitAndRefusesMore) {
+    ScratchFolder folder;
+    testing::WriteFile(folder / "ten", BytesOf("0123456789"));
+    const FileContents exact = ReadWholeFile(folder / "ten", 10);
+    EXPECT_EQ(exact.status, ReadStatus::kOk);
+    EXPECT_EQ(exact.bytes, BytesOf("0123456789"));
+    const FileContents over = ReadWholeFile(folder / "ten", 9);
+    EXPECT_EQ(over.status, ReadStatus::kTooLarge);
+    EXPECT_TRUE(over.bytes.empty());
+    EXPECT_EQ(ReadWholeFile("/dev/zero", 1000).status, ReadStatus::kTooLarge);
+}
+
+TEST(ReadWholeFile, ReportsMissingFilesAndFolders) {
+    ScratchFolder folder;
+    EXPECT_EQ(ReadWholeFile(folder / "none", 100).status, ReadStatus::kCannotOpen);
+    EXPECT_NE(ReadWholeFile(folder.path(), 100).status, ReadStatus::kOk);
+}
+
+}  // namespace
+}  // namespace circumvia

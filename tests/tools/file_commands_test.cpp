@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/game_file.h"
+#include "tools/cli/cli.h"
+
+namespace circumvia::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> words) {
+    std::ostringstream out, err;
+    const int status = RunCli(words, out, err);
+    return {status, out.str(), err.str()};
+}
+
+constexpr char kStart[] = "BBBBBBBBBBBB____________RRRRRRRRRRRR";
+constexpr char kAfterTwoMoves[] = "BBBBBBB_BBBB__B___R______RRRRRRRRRRR";
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("circumvia-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Red E 1->D 1, White B 2->C 3, saved with the names Zoé and Blanc.
+    std::string SavedGame() {
+        Tjeu game;
+        game.Players[kRed].Name = "Zo\u00e9";
+        game.Players[kWhite].Name = "Blanc";
+        Position cells = game.Pos;
+        const HistoryEntry moves[] = {{cells, kRed, 25, 19}, {cells, kWhite, 8, 15}};
+        for (const HistoryEntry& move : moves) {
+            cells[move.To] = cells[move.From];
+            cells[move.From] = kEmpty;
+            game.History.Set(static_cast<std::size_t>(++game.Current),
+                             HistoryEntry{cells, move.Mover, move.From, move.To});
+        }
+        game.Pos = cells;
+        const fs::path path = folder_ / "game.Cva";
+        EXPECT_TRUE(SaveGameFile(game, path));
+        return path.string();
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(FileCommands, DumpPrintsEveryValueThenOk) {
+    const CliRun run = Cli({"dump", SavedGame()});
+    EXPECT_EQ(run.status, 0);
+    const std::string expected = std::string("format 21\nfilename Noname\nside 1\ndepth 7\n") +
+                                 "position " + kAfterTwoMoves + "\ncurrent 2\nresult 0\n" +
+                                 "red_name Zo\u00e9\nred_pieces 12\nred_kind 0\n" +
+                                 "white_name Blanc\nwhite_pieces 12\nwhite_kind 3\n" +
+                                 "entry 0 " + kStart + " 0 0 0\n" +
+                                 "entry 1 BBBBBBBBBBBB______R______RRRRRRRRRRR 1 25 19\n" +
+                                 "entry 2 " + kAfterTwoMoves + " 2 8 15\nok\n";
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(FileCommands, DumpOfADamagedFileStopsWithErrorFormat) {
+    const std::string path = SavedGame();
+    fs::resize_file(path, fs::file_size(path) - 3);
+    const CliRun run = Cli({"dump", path});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("entry 1 "), std::string::npos);
+    EXPECT_EQ(run.out.find("entry 2 "), std::string::npos);
+    EXPECT_TRUE(run.out.ends_with("white_kind 3\nentry 0 " + std::string(kStart) + " 0 0 0\n" +
+                                  "entry 1 BBBBBBBBBBBB______R______RRRRRRRRRRR 1 25 19\n" +
+                                  "error format\n"));
+}
+
+TEST_F(FileCommands, ShowGivesPlayersResultAndNumberedMoves) {
+    const CliRun run = Cli({"show", SavedGame()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Red: Zo\u00e9, human, 12 pieces\n"
+              "White: Blanc, computer level 3, 12 pieces\n"
+              "result: in progress, Red to move\n"
+              "moves: 2\n"
+              "1. Red E 1->D 1\n"
+              "2. White B 2->C 3\n");
+}
+
+TEST_F(FileCommands, UnreadableFilesExitWithStatusOne) {
+    const std::string garbage = (folder_ / "garbage.Cva").string();
+    std::ofstream(garbage) << "not a game";
+    for (const char* command : {"dump", "show"}) {
+        const CliRun missing = Cli({command, (folder_ / "none.Cva").string()});
+        EXPECT_EQ(missing.status, 1) << command;
+        EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << command;
+        EXPECT_EQ(Cli({command, garbage}).status, 1) << command;
+        EXPECT_EQ(Cli({command}).status, 2) << command;
+    }
+    EXPECT_EQ(Cli({"dump", garbage}).out, "error format\n");
+}
+
+}  // namespace
+}  // namespace circumvia::cli

@@ -1,4 +1,4 @@
-#include "tools/cli/cli.h"
+#include "tests/tools/cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +9,8 @@ namespace {
 
 constexpr char kStart[] = "BBBBBBBBBBBB____________RRRRRRRRRRRR";
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> words) {
-    std::ostringstream out, err;
-    const int status = RunCli(words, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 std::string Board(std::initializer_list<std::pair<int, char>> pieces) {
     std::string text(36, '_');

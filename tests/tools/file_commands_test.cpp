@@ -5,24 +5,15 @@
 #include <sstream>
 
 #include "model/game_file.h"
-#include "tools/cli/cli.h"
+#include "tests/tools/cli_run.h"
 
 namespace circumvia::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> words) {
-    std::ostringstream out, err;
-    const int status = RunCli(words, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 constexpr char kStart[] = "BBBBBBBBBBBB____________RRRRRRRRRRRR";
 constexpr char kAfterTwoMoves[] = "BBBBBBB_BBBB__B___R______RRRRRRRRRRR";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "board.h"
+#include "position_key.h"
 
 namespace circumvia {
 
@@ -21,7 +22,7 @@ struct HistoryEntry {
 };
 
 // Storage of the record. Entries are only changed through this interface so that
-// anything derived from them stays in step.
+// anything derived from them (the key of each entry's cells) stays in step.
 class GameRecord {
 public:
     // Room the record starts with; it grows by kGrowth whenever a move needs it.
@@ -34,8 +35,14 @@ public:
     void Reset();
     std::size_t size() const { return entries_.size(); }
     const HistoryEntry& operator[](std::size_t k) const { return entries_[k]; }
+    // KeyOf(entry k's Cells), kept with the entry.
+    PositionKey Key(std::size_t k) const { return keys_[k]; }
 
-    void Set(std::size_t k, const HistoryEntry& entry) { entries_[k] = entry; }
+    // Entries 0..end-1 whose Cells equal `cells` (end is cut to the record's size). Compares
+    // keys, and cells only where the key alone cannot tell.
+    int CountMatches(const Position& cells, int end) const;
+
+    void Set(std::size_t k, const HistoryEntry& entry);
     // Appends kGrowth cleared entries.
     void Grow();
     // Clears every entry after k.
@@ -43,6 +50,7 @@ public:
 
 private:
     std::vector<HistoryEntry> entries_;
+    std::vector<PositionKey> keys_;
 };
 
 }  // namespace circumvia

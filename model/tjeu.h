@@ -1,11 +1,15 @@
 #pragma once
-// The game model: current position, side to move, players, result and record.
+// The game model: current position, side to move, players, result and record, with the
+// operations of the record (record.cpp) and of the computer player (computer_player.cpp).
 
 #include <array>
 #include <string>
 
 #include "board.h"
 #include "history.h"
+#include "move.h"
+#include "random.h"
+#include "search.h"
 
 namespace circumvia {
 
@@ -42,6 +46,37 @@ public:
     Player& PlayerOf(Side side) { return Players[side]; }
     const Player& PlayerOf(Side side) const { return Players[side]; }
 
+    // --- The record (record.cpp) ---
+
+    // Applies the move to `position`; when that is Pos itself, also records it, passes the
+    // turn, recounts the pieces and runs EndTest. A move with a 0 is the null move: it is
+    // recorded and ends the game drawn. Nothing happens once the game is over, nor for a
+    // cell outside 0..36.
+    void ApplyMove(Position& position, int from, int to);
+    // Recounts the pieces and sets Result: a side without pieces has lost; from move 6 on,
+    // the position before the last move seen in four earlier entries is a draw.
+    void EndTest();
+    // Entries 0..Current-1 holding exactly these cells.
+    int RepetitionCount(const Position& cells) const;
+    // Back to the last decision of a human player, and forward to the next one.
+    void StepBack();
+    void StepForward();
+    // Whether StepBack / StepForward would find an entry (the navigation buttons).
+    bool CanStepBack() const;
+    bool CanStepForward() const;
+
+    // --- The computer player (computer_player.cpp) ---
+
+    int PieceValue(const Position& position, int cell) const;
+    int Evaluate(const Position& position, Side side) const;
+    // The move of the computer player of `side` (its level is Players[side].Kind), with the
+    // level's randomness; the null move when the side has no move.
+    Move ComputerMove(const Position& position, Side side);
+    // A proposal at a fixed depth, without level randomness.
+    Move SuggestMove(const Position& position, Side side, int depth);
+    // A uniformly chosen move of the level-0 side in the level-0 position, or the null move.
+    Move RandomMove();
+
     Position Pos;  // the current board
     Side SideToMove = kRed;
     int Depth = 7;     // search depth of the last computer search
@@ -51,6 +86,21 @@ public:
     int Result = kInProgress;
     GameRecord History;
     std::array<Player, 3> Players;  // [1] Red, [2] White; [0] unused so sides index directly
+
+    // The search's working state (SearchStack, RootSide, node count) of the last call.
+    SearchEngine Engine;
+    // The model's random numbers: from the clock unless a test or tool fixes a seed.
+    RandomSource Random;
+
+private:
+    // Entry k, or a cleared entry when k lies outside the record.
+    const HistoryEntry& EntryAt(int k) const;
+    bool IsHumanMove(int k) const;
+    // Where StepBack / StepForward would land (the entry whose mover's decision it was), or -1.
+    int StepBackTarget() const;
+    int StepForwardTarget() const;
+    void CountPieces();
+    int ChooseDepth(Side side, int balance, int red, int white);
 };
 
 }  // namespace circumvia

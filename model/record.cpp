@@ -1,0 +1,124 @@
+// The record of the game: playing a move into it, the end-of-game test, repetitions, and
+// stepping back and forward between the decisions of human players.
+#include "tjeu.h"
+
+namespace circumvia {
+
+namespace {
+
+// EndTest looks for repetitions only from this move on, and this many earlier sightings
+// of the position before the last move draw the game.
+constexpr int kFirstRepetitionMove = 6;
+constexpr int kRepetitionsForDraw = 4;
+
+const HistoryEntry kClearedEntry{};
+
+}  // namespace
+
+const HistoryEntry& Tjeu::EntryAt(int k) const {
+    if (k < 0 || static_cast<std::size_t>(k) >= History.size()) return kClearedEntry;
+    return History[static_cast<std::size_t>(k)];
+}
+
+void Tjeu::CountPieces() {
+    Players[kRed].Pieces = Pos.Count(kRed);
+    Players[kWhite].Pieces = Pos.Count(kWhite);
+}
+
+void Tjeu::ApplyMove(Position& position, int from, int to) {
+    if (Result != kInProgress) return;
+    if (from < 0 || from > kCellCount || to < 0 || to > kCellCount) return;
+    const bool is_current = &position == &Pos;
+    // A record read from a damaged file may have no place for the move.
+    if (is_current && Current < 0) return;
+    const bool null_move = from == 0 || to == 0;
+    if (!null_move) {
+        position[to] = position[from];
+        position[from] = kEmpty;
+    }
+    if (!is_current) return;
+    ++Current;
+    CountPieces();
+    SideToMove = Opponent(SideToMove);
+    const auto index = static_cast<std::size_t>(Current);
+    while (History.size() <= index + 1) History.Grow();
+    const std::uint8_t mover = null_move ? 0 : Pos[to];
+    History.Set(index, HistoryEntry{Pos, mover, static_cast<std::uint8_t>(from),
+                                    static_cast<std::uint8_t>(to)});
+    History.ClearAfter(index);
+    EndTest();
+    if (null_move) Result = kDrawn;
+}
+
+void Tjeu::EndTest() {
+    Result = kInProgress;
+    CountPieces();
+    const int red = Players[kRed].Pieces;
+    const int white = Players[kWhite].Pieces;
+    if (white == 0 && red > 0) {
+        Result = kRedWon;
+    } else if (red == 0 && white > 0) {
+        Result = kWhiteWon;
+    } else if (red == 0 && white == 0) {
+        Result = kDrawn;
+    } else if (Current >= kFirstRepetitionMove) {
+        // The position before the last move, against the entries before it.
+        const int before_last = Current - 1;
+        if (History.CountMatches(EntryAt(before_last).Cells, before_last) >= kRepetitionsForDraw) {
+            Result = kDrawn;
+        }
+    }
+}
+
+int Tjeu::RepetitionCount(const Position& cells) const {
+    return History.CountMatches(cells, Current);
+}
+
+bool Tjeu::IsHumanMove(int k) const {
+    const HistoryEntry& entry = EntryAt(k);
+    return entry.IsRecorded() && !IsComputer(Players[entry.Mover].Kind);
+}
+
+// The computer's moves are undone together with the human decision before them.
+int Tjeu::StepBackTarget() const {
+    int i = Current - 1;
+    while (i > 0 && EntryAt(i).IsRecorded() && !IsHumanMove(i)) --i;
+    // Landing needs a recorded move at i: its mover is the side to move again.
+    if (i <= 0 || !EntryAt(i).IsRecorded()) return -1;
+    return i;
+}
+
+// Replays the next human move together with the replies stored after it.
+int Tjeu::StepForwardTarget() const {
+    int i = Current + 1;
+    while (EntryAt(i).IsRecorded() && !IsHumanMove(i)) ++i;
+    if (!IsHumanMove(i)) return -1;
+    // Entry i + 1 is cleared when nobody has replied to that human move yet (or holds the
+    // null move that ended the game): landing there would load an empty board or reopen a
+    // game that has no next move, so the step is refused.
+    if (!EntryAt(i + 1).IsRecorded()) return -1;
+    return i;
+}
+
+bool Tjeu::CanStepBack() const { return StepBackTarget() >= 0; }
+bool Tjeu::CanStepForward() const { return StepForwardTarget() >= 0; }
+
+void Tjeu::StepBack() {
+    const int i = StepBackTarget();
+    if (i < 0) return;
+    Current = i - 1;
+    Pos = EntryAt(Current).Cells;
+    SideToMove = EntryAt(i).Mover;
+    EndTest();
+}
+
+void Tjeu::StepForward() {
+    const int i = StepForwardTarget();
+    if (i < 0) return;
+    Current = i + 1;
+    Pos = EntryAt(Current).Cells;
+    SideToMove = EntryAt(i).Mover;
+    EndTest();
+}
+
+}  // namespace circumvia

@@ -1,0 +1,49 @@
+#pragma once
+// How often each position occurs among the first entries of a game record, for the
+// search's repetition penalty: one hash probe per position instead of a pass over the
+// record. Keys are exact (position_key.h), so a key match is a position match.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "history.h"
+
+namespace circumvia {
+
+class RepetitionTable {
+public:
+    // Counts entries 0..count-1 of `record`. Allocates only when the record has outgrown
+    // every earlier fill.
+    void Fill(const GameRecord& record, int count);
+
+    // The number of counted entries with this key; `key` must be a regular key.
+    int Count(PositionKey key) const {
+        if (filled_ == 0) return 0;
+        for (std::size_t i = SlotOf(key);; i = (i + 1) & mask_) {
+            const Slot& slot = slots_[i];
+            if (slot.key == key) return slot.count;
+            if (slot.key == kFreeSlot) return 0;
+        }
+    }
+
+private:
+    // No regular position has this key, and irregular entries are never counted.
+    static constexpr PositionKey kFreeSlot = kIrregularKey;
+
+    struct Slot {
+        PositionKey key = kFreeSlot;
+        int count = 0;
+    };
+
+    std::size_t SlotOf(PositionKey key) const {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+    int shift_ = 64;
+    int filled_ = 0;
+};
+
+}  // namespace circumvia

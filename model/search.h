@@ -1,0 +1,76 @@
+#pragma once
+// The computer player's search: depth-limited negamax with alpha-beta pruning over the
+// moves in the rules' order, scored by Evaluate, with a running repetition penalty. There
+// is no transposition table and ties keep the earlier move, so a position, side, record
+// and depth determine both the chosen move and the number of positions visited.
+//
+// All working storage lives in the engine: a search allocates nothing.
+
+#include <array>
+#include <cstdint>
+
+#include "board.h"
+#include "history.h"
+#include "move.h"
+#include "movegen.h"
+#include "packed_board.h"
+#include "repetition_table.h"
+
+namespace circumvia {
+
+// Frames 0..Depth+1 are used, so Depth may not exceed 19.
+inline constexpr int kSearchLevels = 21;
+inline constexpr int kMaxDepth = kSearchLevels - 2;
+
+// The repetition penalty is a running total over siblings and levels; it is kept wide so
+// it cannot overflow, and a leaf's score is saturated into the score range.
+using Penalty = std::int64_t;
+
+struct SearchFrame {
+    PackedBoard board;  // the position reached at this level
+    Move move;          // the move that led to it
+    Side side = 0;      // the side to move at this level
+
+    Position Cells() const { return board.ToPosition(); }
+};
+
+class SearchEngine {
+public:
+    std::array<SearchFrame, kSearchLevels> SearchStack;
+    Side RootSide = 0;
+    // Positions visited by the last search: every entry into Search (root, inner, leaf).
+    std::int64_t Nodes = 0;
+    // The move the last Run chose; the null move when it found none (or after SetRoot).
+    Move Chosen;
+
+    // Clears every frame, puts `position` with `side` to move at level 0 and makes `side`
+    // the root side; Nodes and Chosen start afresh.
+    void SetRoot(const Position& position, Side side);
+    // The repetition penalty counts entries 0..current-1 of `record`.
+    void SetRecord(const GameRecord& record, int current);
+
+    // Search(0, 0, best, score, loss, win) at `depth` (clamped to 0..kMaxDepth) with the
+    // node count started afresh. `best` is left as it is when no move beats the loss score.
+    void Run(int depth, Move& best, int& score);
+
+    // One node: level L expands while L <= depth, deeper levels are evaluated. At level 0 a
+    // move that takes the opponent's last piece is chosen at once, without searching it.
+    void Search(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
+
+    // The search's RepetitionCount: entries of the record (as set) holding this position.
+    int RepetitionCount(const PackedBoard& board) const { return repetitions_.Count(board.key); }
+
+    // Every move of the level-0 side in the level-0 position, in the rules' order.
+    int RootMoves(std::array<Move, kMaxMoves>& out) const;
+
+private:
+    int LeafScore(const SearchFrame& frame, Penalty penalty) const;
+
+    int depth_ = 0;
+    // Moves are generated one piece at a time: a node cut off early never generates the
+    // moves of its later pieces. The order is the same as the whole list's.
+    std::array<std::array<Move, kMaxMovesPerPiece>, kSearchLevels> piece_moves_{};
+    RepetitionTable repetitions_;
+};
+
+}  // namespace circumvia

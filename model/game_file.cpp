@@ -15,10 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The search keeps 21 frames, so no depth above 19 can be searched; a file asking for
-// more is damaged.
-constexpr int kMaxSearchDepth = 19;
-
 struct PlayerFields {
     Side side;
     std::string_view name;
@@ -86,7 +82,7 @@ private:
         if (!side || !IsSideByte(LowByte(*side))) return false;
         game_.SideToMove = LowByte(*side);
         const auto depth = Integer("depth");
-        if (!depth || *depth < 0 || *depth > kMaxSearchDepth) return false;
+        if (!depth) return false;
         game_.Depth = *depth;
         const auto text = Text("position");
         const auto position = text ? CellsFromText(*text) : std::nullopt;

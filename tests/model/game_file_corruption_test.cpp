@@ -100,8 +100,6 @@ TEST(HostileFile, ValuesOutsideTheirRangeAreFormatErrors) {
     } damage[] = {
         {11, 0x00, "side 0"},
         {11, 0x03, "side 3"},
-        {13, 0x14, "depth 20"},
-        {13, 0xFF, "depth -1"},
         {last_entry + 39, 0x03, "mover 3"},
         {last_entry + 41, 37, "from 37"},
         {last_entry + 43, 0xFF, "to 255"},

@@ -157,6 +157,7 @@ TEST(LoadGame, ValuesAreTakenAsStoredAndBytesByTheirLowByte) {
     Tjeu game = NewGame();
     game.Players[kRed].Pieces = 3;  // not the count on the board
     game.Result = 77;
+    game.Depth = 200;  // more than the search can use; it limits the depth itself
     Bytes bytes = GameFileBytes(game);
     bytes[10] = 0x03;  // side to move 02 01 becomes 03 01 01: 257, whose low byte is Red
     bytes.insert(bytes.begin() + 12, 0x01);
@@ -165,6 +166,7 @@ TEST(LoadGame, ValuesAreTakenAsStoredAndBytesByTheirLowByte) {
     EXPECT_EQ(loaded.SideToMove, kRed);
     EXPECT_EQ(loaded.Players[kRed].Pieces, 3);
     EXPECT_EQ(loaded.Result, 77);
+    EXPECT_EQ(loaded.Depth, 200);
 }
 
 TEST(LoadGame, PositionTextNeedsThirtySixCharactersAndIgnoresMore) {

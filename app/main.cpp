@@ -1,7 +1,8 @@
 // Entry of the game: sets up OpenGL defaults, then opens the main window.
 #include <QApplication>
-#include <QMainWindow>
 #include <QSurfaceFormat>
+
+#include "app/board_window.h"
 
 int main(int argc, char* argv[]) {
     // The surface format must be set before the application object exists.
@@ -17,9 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Circumvia");
     QApplication::setApplicationVersion(CIRCUMVIA_VERSION);
 
-    QMainWindow window;
-    window.setWindowTitle("Circumvia");
-    window.resize(800, 600);
+    circumvia::BoardWindow window;
     window.show();
     return app.exec();
 }

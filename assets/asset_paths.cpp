@@ -1,0 +1,9 @@
+#include "assets/asset_paths.h"
+
+namespace circumvia::assets {
+
+const char* const kDarkWoodPicture = ":/assets/wood_dark.bmp";
+const char* const kLightWoodPicture = ":/assets/wood_light.bmp";
+const char* const kClickSound = ":/assets/click.wav";
+
+}  // namespace circumvia::assets

@@ -1,0 +1,30 @@
+#pragma once
+// OpenGL textures for the materials' pictures, made once per picture: linear
+// magnification, linear-mipmap-linear minification, repeating in both directions.
+
+#include <map>
+#include <memory>
+
+#include <GL/gl.h>
+
+#include "scene/material.h"
+
+namespace circumvia::scene {
+
+class TTextureCache {
+public:
+    TTextureCache() = default;
+    TTextureCache(const TTextureCache&) = delete;
+    TTextureCache& operator=(const TTextureCache&) = delete;
+
+    // Binds the picture's texture, making it on first use.
+    void Bind(const std::shared_ptr<const TPicture>& picture);
+    // Deletes the textures (before the context goes away).
+    void Release();
+
+private:
+    // The pictures are held so that a texture's key is never reused by another picture.
+    std::map<std::shared_ptr<const TPicture>, GLuint> textures_;
+};
+
+}  // namespace circumvia::scene

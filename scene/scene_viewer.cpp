@@ -1,0 +1,80 @@
+#include "scene/scene_viewer.h"
+
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+#include "scene/camera.h"
+#include "scene/gl_renderer.h"
+#include "scene/scene.h"
+
+namespace circumvia::scene {
+
+TSceneViewer::TSceneViewer(TScene& scene, QWidget* parent)
+    : QOpenGLWidget(parent), scene_(scene), renderer_(std::make_unique<TSceneRenderer>()) {
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSamples(4);
+    format.setSwapInterval(1);
+    format.setDepthBufferSize(24);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    setFormat(format);
+}
+
+TSceneViewer::~TSceneViewer() {
+    makeCurrent();
+    ReleaseGl();
+    doneCurrent();
+}
+
+void TSceneViewer::SetCamera(TCamera* camera) {
+    camera_ = camera;
+    update();
+}
+
+void TSceneViewer::SetBackgroundColor(Color color) {
+    background_ = color;
+    update();
+}
+
+TView TSceneViewer::View() const {
+    return TView(*camera_, width(), height());
+}
+
+TSceneObject* TSceneViewer::GetPickedObject(int x, int y) {
+    if (camera_ == nullptr) return nullptr;
+    return PickNearest(scene_.Root(), View(), x, y);
+}
+
+std::vector<PickHit> TSceneViewer::GetPickedObjects(const QRect& rect, int capacity) {
+    if (camera_ == nullptr) return {};
+    const QRect r = rect.normalized();
+    return PickObjects(scene_.Root(), View(), {r.left(), r.top(), r.right(), r.bottom()}, capacity);
+}
+
+void TSceneViewer::RenderNow() {
+    repaint();
+}
+
+QImage TSceneViewer::Snapshot() {
+    return grabFramebuffer();
+}
+
+void TSceneViewer::initializeGL() {
+    // The context can be replaced (a widget moved to another window); the lists and
+    // textures of the old one go with it.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        makeCurrent();
+        ReleaseGl();
+        doneCurrent();
+    });
+    renderer_->Initialize();
+}
+
+void TSceneViewer::paintGL() {
+    renderer_->Render(scene_, camera_, width(), height(), background_);
+}
+
+void TSceneViewer::ReleaseGl() {
+    if (renderer_) renderer_->Release();
+}
+
+}  // namespace circumvia::scene

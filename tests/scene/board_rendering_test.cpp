@@ -1,0 +1,104 @@
+// Draws the board scene in a real OpenGL viewport (under the X server the test script
+// provides) and looks at the pixels where the cell mapping puts things.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QTest>
+#include <cmath>
+
+#include "scene/board_resources.h"
+#include "scene/board_scene.h"
+#include "scene/scene_viewer.h"
+
+namespace circumvia::scene {
+namespace {
+
+class BoardRendering : public ::testing::Test {
+protected:
+    BoardRendering() : board(LoadBoardPictures()), viewer(board.Scene()) {
+        board.CreateSceneObjects();
+        viewer.SetCamera(board.Camera);
+        viewer.resize(668, 478);
+        viewer.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+    }
+
+    // The pixel of the frame where a point of the slab's frame is drawn.
+    QPoint PixelOf(Vec3 on_plateau) const {
+        const ScreenPoint p =
+            viewer.View().Project(board.Plateau->AbsoluteMatrix().TransformPoint(on_plateau));
+        return {static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y))};
+    }
+    QColor ColorAt(const QImage& frame, Vec3 on_plateau) const {
+        const QPoint p = PixelOf(on_plateau) * frame.devicePixelRatio();
+        return frame.pixelColor(p);
+    }
+    static Vec3 Cell(int cell, double height) { return {CellX(cell), height, CellZ(cell)}; }
+    // Halfway between two neighbouring cells of a row, on the row's line.
+    static Vec3 Between(int a, int b) {
+        return {(CellX(a) + CellX(b)) / 2, 0.11, (CellZ(a) + CellZ(b)) / 2};
+    }
+
+    TBoardScene board;
+    TSceneViewer viewer;
+};
+
+TEST_F(BoardRendering, SnapshotHasTheViewportsSize) {
+    const QImage frame = viewer.Snapshot();
+    EXPECT_EQ(frame.size(), viewer.size() * viewer.devicePixelRatio());
+}
+
+TEST_F(BoardRendering, PiecesLinesAndBackgroundShowWhereTheCellMappingPutsThem) {
+    const QImage frame = viewer.Snapshot();
+    const QColor background = frame.pixelColor(2, 2);
+    EXPECT_LT(background.red() + background.green() + background.blue(), 30);
+
+    for (int cell : {25, 30, 33, 36}) {
+        const QColor red = ColorAt(frame, Cell(cell, 0.2));
+        EXPECT_GT(red.red(), 60) << cell;
+        EXPECT_GT(red.red(), 2 * red.green()) << cell;
+        EXPECT_GT(red.red(), 2 * red.blue()) << cell;
+    }
+    for (int cell : {1, 3, 8, 12}) {
+        const QColor white = ColorAt(frame, Cell(cell, 0.2));
+        EXPECT_GT(std::min({white.red(), white.green(), white.blue()}), 110) << cell;
+        EXPECT_LT(std::max({white.red(), white.green(), white.blue()}) -
+                      std::min({white.red(), white.green(), white.blue()}),
+                  40)
+            << cell;
+    }
+    // The outer circuit's line of row 3 (blue over the dark slab) against the light wood
+    // of the top plate between the lines.
+    const QColor outer_line = ColorAt(frame, Between(14, 15));
+    EXPECT_GT(outer_line.blue(), outer_line.green());
+    const QColor top_plate = ColorAt(frame, {-0.5, 0.105, 0});
+    EXPECT_GT(top_plate.red(), 150);
+    EXPECT_GT(top_plate.red(), top_plate.blue() + 40);
+    EXPECT_LT(outer_line.lightness(), top_plate.lightness() - 40);
+    // An empty cell shows its black marker.
+    const QColor marker = ColorAt(frame, Cell(15, 0.12));
+    EXPECT_LT(marker.lightness(), 60);
+}
+
+TEST_F(BoardRendering, WithoutTexturesTheTopPlateTurnsFlatGreen) {
+    board.Scene().Materials().SetTexturesEnabled(false);
+    viewer.RenderNow();
+    const QColor top_plate = ColorAt(viewer.Snapshot(), {-0.5, 0.105, 0});
+    EXPECT_GT(top_plate.green(), top_plate.red() + 30);
+    EXPECT_GT(top_plate.green(), top_plate.blue() + 30);
+}
+
+TEST_F(BoardRendering, PickingFindsThePieceDrawnUnderThePointer) {
+    const QPoint p = PixelOf(Cell(30, 0.2));
+    TSceneObject* picked = viewer.GetPickedObject(p.x(), p.y());
+    ASSERT_NE(picked, nullptr);
+    EXPECT_EQ(picked->Name(), "JR6");
+    EXPECT_EQ(viewer.GetPickedObject(2, 2), nullptr);
+    const auto hits = viewer.GetPickedObjects(QRect(p - QPoint(2, 2), p + QPoint(2, 2)), 10);
+    ASSERT_FALSE(hits.empty());
+    EXPECT_EQ(hits.front().object, picked);
+}
+
+}  // namespace
+}  // namespace circumvia::scene

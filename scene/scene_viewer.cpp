@@ -50,10 +50,7 @@ std::vector<PickHit> TSceneViewer::GetPickedObjects(const QRect& rect, int capac
     return PickObjects(scene_.Root(), View(), {r.left(), r.top(), r.right(), r.bottom()}, capacity);
 }
 
-void TSceneViewer::RenderNow() {
-    repaint();
-}
-
+// Grabbing draws a new frame first, so the picture is always current.
 QImage TSceneViewer::Snapshot() {
     return grabFramebuffer();
 }

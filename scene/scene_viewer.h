@@ -36,9 +36,9 @@ public:
     // The objects hit in the rectangle, nearest first, at most `capacity`.
     std::vector<PickHit> GetPickedObjects(const QRect& rect, int capacity);
 
-    // Draws the viewport now rather than at the next paint event.
-    void RenderNow();
-    // The current frame, in the viewport's pixel size.
+    // Redraws the viewport at the next pass of the event loop.
+    void Redraw() { update(); }
+    // The scene as it is now, drawn afresh, in the viewport's pixel size.
     QImage Snapshot();
 
 protected:

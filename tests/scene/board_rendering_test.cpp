@@ -83,7 +83,6 @@ TEST_F(BoardRendering, PiecesLinesAndBackgroundShowWhereTheCellMappingPutsThem) 
 
 TEST_F(BoardRendering, WithoutTexturesTheTopPlateTurnsFlatGreen) {
     board.Scene().Materials().SetTexturesEnabled(false);
-    viewer.RenderNow();
     const QColor top_plate = ColorAt(viewer.Snapshot(), {-0.5, 0.105, 0});
     EXPECT_GT(top_plate.green(), top_plate.red() + 30);
     EXPECT_GT(top_plate.green(), top_plate.blue() + 30);

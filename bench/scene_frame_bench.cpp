@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QSurfaceFormat>
 #include <QTest>
 
 #include "scene/board_resources.h"
@@ -57,7 +56,12 @@ void BM_DrawBoardFrame(benchmark::State& state) {
     for (auto _ : state) shown.DrawFrame();
     state.SetLabel(perspective ? "perspective view" : "start-up (top) view");
 }
-BENCHMARK(BM_DrawBoardFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_DrawBoardFrame)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(2.0);
 
 // The part of a frame spent outside OpenGL: flattening the tree into the draw list.
 void BM_CollectDrawItems(benchmark::State& state) {
@@ -86,12 +90,7 @@ BENCHMARK(BM_PickPiece)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QSurfaceFormat format;
-    format.setSamples(4);
-    format.setSwapInterval(1);
-    format.setDepthBufferSize(24);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    QSurfaceFormat::setDefaultFormat(ViewerSurfaceFormat());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -30,20 +30,13 @@ void AddFrustum(TriangleMesh& mesh, double z0, double r0, double z1, double r1, 
 
 }  // namespace
 
-const TriangleMesh& TArrowLine::Mesh() const {
-    if (!mesh_) {
-        TriangleMesh mesh;
-        const int slices = std::max(slices_, 3);
-        AddFrustum(mesh, -height_ / 2, bottom_radius_, height_ / 2, top_radius_, slices);
-        AddFrustum(mesh, height_ / 2, head_radius_, height_ / 2 + head_height_, 0, slices);
-        mesh.ComputeBounds();
-        mesh_ = std::move(mesh);
-    }
-    return *mesh_;
-}
-
-std::optional<double> TArrowLine::IntersectLocal(const Ray& ray) const {
-    return IntersectMesh(Mesh(), ray);
+TriangleMesh TArrowLine::BuildMesh() const {
+    TriangleMesh mesh;
+    const int slices = std::max(slices_, 3);
+    AddFrustum(mesh, -height_ / 2, bottom_radius_, height_ / 2, top_radius_, slices);
+    AddFrustum(mesh, height_ / 2, head_radius_, height_ / 2 + head_height_, 0, slices);
+    mesh.ComputeBounds();
+    return mesh;
 }
 
 }  // namespace circumvia::scene

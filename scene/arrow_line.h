@@ -2,13 +2,12 @@
 // An arrow along the Z axis: a shaft (cylinder) from z = -height/2 to +height/2 with its
 // bottom and top radius, and a head (cone) from +height/2 narrowing to a point.
 
+#include "scene/meshed_shape.h"
 #include "scene/object_visitor.h"
-#include "scene/scene_object.h"
-#include "scene/triangle_mesh.h"
 
 namespace circumvia::scene {
 
-class TArrowLine : public TSceneObject {
+class TArrowLine : public TMeshedShape {
 public:
     double Height() const { return height_; }
     void SetHeight(double height) { Reshape(height_, height); }
@@ -23,19 +22,10 @@ public:
     int Slices() const { return slices_; }
     void SetSlices(int slices) { Reshape(slices_, slices); }
 
-    // The closed surface as triangles, for picking.
-    const TriangleMesh& Mesh() const;
-
     void Accept(TObjectVisitor& visitor) const override { visitor.Visit(*this); }
-    std::optional<double> IntersectLocal(const Ray& ray) const override;
 
 private:
-    template <typename T>
-    void Reshape(T& field, const T& value) {
-        if (field == value) return;
-        mesh_.reset();
-        Assign(field, value);
-    }
+    TriangleMesh BuildMesh() const override;
 
     double height_ = 1;
     double bottom_radius_ = 0.1;
@@ -43,7 +33,6 @@ private:
     double head_height_ = 0.5;
     double head_radius_ = 0.2;
     int slices_ = 16;
-    mutable std::optional<TriangleMesh> mesh_;
 };
 
 }  // namespace circumvia::scene

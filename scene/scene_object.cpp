@@ -35,40 +35,9 @@ void TSceneObject::VisitTree(const std::function<void(TSceneObject&)>& visit) {
     for (std::size_t i = 0; i < children_.size(); ++i) children_[i]->VisitTree(visit);
 }
 
+// A change counts: a progress handler may act on it (the board's target turn angle).
 void TSceneObject::SetTagFloat(float value) {
-    if (value == tag_float_) return;
-    tag_float_ = value;
-    MarkChanged();  // a progress handler may act on it (the board's target turn angle)
-}
-
-void TSceneObject::SetVisible(bool visible) {
-    if (visible == visible_) return;
-    visible_ = visible;
-    MarkChanged();
-}
-
-void TSceneObject::SetPosition(Vec3 position) {
-    if (position == position_) return;
-    position_ = position;
-    MarkChanged();
-}
-
-void TSceneObject::SetDirection(Vec3 direction) {
-    if (direction == direction_) return;
-    direction_ = direction;
-    MarkChanged();
-}
-
-void TSceneObject::SetUp(Vec3 up) {
-    if (up == up_) return;
-    up_ = up;
-    MarkChanged();
-}
-
-void TSceneObject::SetScale(Vec3 scale) {
-    if (scale == scale_) return;
-    scale_ = scale;
-    MarkChanged();
+    Assign(tag_float_, value);
 }
 
 void TSceneObject::Rotate(Vec3 axis, double degrees) {
@@ -109,15 +78,11 @@ Vec3 TSceneObject::AbsolutePosition() const {
 }
 
 void TSceneObject::SetMaterialName(std::string name) {
-    if (name == material_name_) return;
-    material_name_ = std::move(name);
-    MarkChanged();
+    Assign(material_name_, name);
 }
 
 void TSceneObject::SetFrontDiffuse(Color color) {
-    if (color == own_material_.front.diffuse) return;
-    own_material_.front.diffuse = color;
-    MarkChanged();
+    Assign(own_material_.front.diffuse, color);
 }
 
 TMovement& TSceneObject::GetOrCreateMovement() {

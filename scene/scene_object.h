@@ -59,19 +59,20 @@ public:
     float TagFloat() const { return tag_float_; }
     void SetTagFloat(float value);
     bool Visible() const { return visible_; }
-    void SetVisible(bool visible);
+    void SetVisible(bool visible) { Assign(visible_, visible); }
 
     Vec3 Position() const { return position_; }
-    void SetPosition(Vec3 position);
+    void SetPosition(Vec3 position) { Assign(position_, position); }
     void SetX(double x) { SetPosition({x, position_.y, position_.z}); }
     void SetY(double y) { SetPosition({position_.x, y, position_.z}); }
     void SetZ(double z) { SetPosition({position_.x, position_.y, z}); }
     Vec3 Direction() const { return direction_; }
-    void SetDirection(Vec3 direction);  // leaves the stored angles alone
+    // Setting the vectors directly leaves the stored angles alone.
+    void SetDirection(Vec3 direction) { Assign(direction_, direction); }
     Vec3 Up() const { return up_; }
-    void SetUp(Vec3 up);  // leaves the stored angles alone
+    void SetUp(Vec3 up) { Assign(up_, up); }
     Vec3 Scale() const { return scale_; }
-    void SetScale(Vec3 scale);
+    void SetScale(Vec3 scale) { Assign(scale_, scale); }
 
     // Setting an angle v over the stored a turns the object by v - a about its own axis
     // (pitch: direction x up, turn: up, roll: direction) and stores v within -180..180.

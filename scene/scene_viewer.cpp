@@ -1,7 +1,6 @@
 #include "scene/scene_viewer.h"
 
 #include <QOpenGLContext>
-#include <QSurfaceFormat>
 
 #include "scene/camera.h"
 #include "scene/gl_renderer.h"
@@ -9,14 +8,18 @@
 
 namespace circumvia::scene {
 
-TSceneViewer::TSceneViewer(TScene& scene, QWidget* parent)
-    : QOpenGLWidget(parent), scene_(scene), renderer_(std::make_unique<TSceneRenderer>()) {
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+QSurfaceFormat ViewerSurfaceFormat() {
+    QSurfaceFormat format;
     format.setSamples(4);
     format.setSwapInterval(1);
     format.setDepthBufferSize(24);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    setFormat(format);
+    return format;
+}
+
+TSceneViewer::TSceneViewer(TScene& scene, QWidget* parent)
+    : QOpenGLWidget(parent), scene_(scene), renderer_(std::make_unique<TSceneRenderer>()) {
+    setFormat(ViewerSurfaceFormat());
 }
 
 TSceneViewer::~TSceneViewer() {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QOpenGLWidget>
 #include <QRect>
+#include <QSurfaceFormat>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,10 @@ namespace circumvia::scene {
 class TScene;
 class TCamera;
 class TSceneRenderer;
+
+// 4 samples, swap interval 1, 24-bit depth, compatibility profile (fixed-function
+// lighting). Programs set it as the default before their QApplication exists.
+QSurfaceFormat ViewerSurfaceFormat();
 
 class TSceneViewer : public QOpenGLWidget {
 public:

@@ -35,13 +35,8 @@ TriangleMesh BuildTorusMesh(double major_radius, double minor_radius, int rings,
     return mesh;
 }
 
-const TriangleMesh& TTorus::Mesh() const {
-    if (!mesh_) mesh_ = BuildTorusMesh(major_radius_, minor_radius_, rings_, sides_);
-    return *mesh_;
-}
-
-std::optional<double> TTorus::IntersectLocal(const Ray& ray) const {
-    return IntersectMesh(Mesh(), ray);
+TriangleMesh TTorus::BuildMesh() const {
+    return BuildTorusMesh(major_radius_, minor_radius_, rings_, sides_);
 }
 
 }  // namespace circumvia::scene

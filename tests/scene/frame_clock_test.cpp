@@ -29,6 +29,11 @@ struct ClockedScene {
         now = time;
         clock.Step();
     }
+    // Two quiet steps: the first takes in what changed before, the second finds nothing new.
+    void SettleToRest() {
+        StepAt(now + 0.02);
+        StepAt(now + 0.02);
+    }
     void Travel(Vec3 from, Vec3 to, double speed) {
         TMovement& movement = piece.GetOrCreateMovement();
         movement.ClearPaths();
@@ -103,8 +108,7 @@ TEST(FrameClock, RedrawsOnlyAfterAChange) {
 
 TEST(FrameClock, RestsWhenNothingTravelsOrChanges) {
     ClockedScene s;
-    s.StepAt(100);
-    s.StepAt(100.02);
+    s.SettleToRest();
     EXPECT_TRUE(s.clock.Resting());
     s.Travel({0, 0, 0}, {1, 0, 0}, 2.0);
     s.StepAt(100.04);
@@ -119,22 +123,19 @@ TEST(FrameClock, AChangeWakesTheEnabledClockOnce) {
     ClockedScene s;
     s.clock.SetEnabled(true);
     EXPECT_EQ(s.wakes, 1);
-    s.StepAt(100);
-    s.StepAt(100.02);
+    s.SettleToRest();
     ASSERT_TRUE(s.clock.Resting());
     s.piece.SetX(1);
     s.piece.SetX(2);
     EXPECT_EQ(s.wakes, 2);
-    s.StepAt(100.04);
-    s.StepAt(100.06);
+    s.SettleToRest();
     s.piece.SetX(3);
     EXPECT_EQ(s.wakes, 3);
 }
 
 TEST(FrameClock, ADisabledClockIsNotWoken) {
     ClockedScene s;
-    s.StepAt(100);
-    s.StepAt(100.02);
+    s.SettleToRest();
     s.piece.SetX(1);
     EXPECT_EQ(s.wakes, 0);
 }
@@ -142,8 +143,7 @@ TEST(FrameClock, ADisabledClockIsNotWoken) {
 TEST(FrameClock, TheFirstStepAfterARestAdvancesOneFrame) {
     ClockedScene s;
     std::vector<double> steps;
-    s.StepAt(100);
-    s.StepAt(100.02);
+    s.SettleToRest();
     ASSERT_TRUE(s.clock.Resting());
     s.piece.SetProgressHandler([&steps](double dt) { steps.push_back(dt); });
     s.StepAt(160);  // a minute of rest is not one long frame
@@ -156,8 +156,7 @@ TEST(FrameClock, TargetChangesInTheFloatSlotWakeTheClock) {
     // in the float slot; setting the target must get the clock going.
     ClockedScene s;
     s.clock.SetEnabled(true);
-    s.StepAt(100);
-    s.StepAt(100.02);
+    s.SettleToRest();
     const int wakes = s.wakes;
     s.piece.SetTagFloat(90);
     EXPECT_EQ(s.wakes, wakes + 1);

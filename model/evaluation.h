@@ -46,7 +46,7 @@ inline int CaptureBalance(const PackedBoard& board) {
     CellMask past_loop = 0;
     for (std::size_t k = 0; k < BoardTables::kNoCrossing; ++k) {
         const CrossingCell& x = t.crossings[k];
-        past_loop |= (occupied & x.loop_cells) == 0 ? CellBit(x.cell) : 0;
+        past_loop |= CellBit(x.cell) & (CellMask{0} - ((occupied & x.loop_cells) == 0));
     }
     for (past_loop &= occupied; past_loop != 0; past_loop &= past_loop - 1) {
         const CrossingCell& x = t.crossings[t.crossing_index[std::countr_zero(past_loop) + 1]];
@@ -74,15 +74,24 @@ inline int FreedomBalance(const PackedBoard& board) {
 
 }  // namespace evaluation_detail
 
+// Red's pieces' sum minus White's, both sides having pieces.
+inline int RedMinusWhite(const PackedBoard& board) {
+    return board.open_sum[kRed] - board.open_sum[kWhite] +
+           kCaptureThreatValue * evaluation_detail::CaptureBalance(board) +
+           evaluation_detail::FreedomBalance(board);
+}
+
+// The score of `side` from Red's sum minus White's, or the win or loss score.
+inline int ScoreFor(const PackedBoard& board, Side side, int red_minus_white) {
+    if (board.pieces[side] == 0) return kLossScore;
+    if (board.pieces[Opponent(side)] == 0) return kWinScore;
+    return side == kWhite ? -red_minus_white : red_minus_white;
+}
+
 // The same value as Evaluate(position, side), on the search's packed board.
 inline int Evaluate(const PackedBoard& board, Side side) {
-    const Side other = Opponent(side);
-    if (board.pieces[side] == 0) return kLossScore;
-    if (board.pieces[other] == 0) return kWinScore;
-    const int red_minus_white = board.open_sum[kRed] - board.open_sum[kWhite] +
-                                kCaptureThreatValue * evaluation_detail::CaptureBalance(board) +
-                                evaluation_detail::FreedomBalance(board);
-    return side == kWhite ? -red_minus_white : red_minus_white;
+    const bool both_sides = board.pieces[kRed] != 0 && board.pieces[kWhite] != 0;
+    return ScoreFor(board, side, both_sides ? RedMinusWhite(board) : 0);
 }
 
 }  // namespace circumvia

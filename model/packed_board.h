@@ -44,8 +44,9 @@ struct CrossingCell {
 
 // Everything the search derives from the geometry, computed once.
 struct BoardTables {
-    // Circuit cell at each position, per circuit index (index 0 unused).
-    std::array<std::array<std::uint8_t, kCircuitLength + 1>, 2> circuit_cells{};
+    // Circuit cell at each position, per circuit index; 0 at position 0 and past 24, where
+    // a walk that meets no piece ends.
+    std::array<std::array<std::uint8_t, 33>, 2> circuit_cells{};
     // Positions holding each cell, per circuit index.
     std::array<std::array<CircuitMask, kCellCount + 1>, 2> cell_positions{};
     // Positions a walk from p visits before it crosses an arc, by direction (0 backward).
@@ -75,15 +76,19 @@ extern const BoardTables kBoardTables;
 inline const BoardTables& Tables() { return kBoardTables; }
 
 // Position of the first piece a walk from `position` meets, `occupied` holding every
-// occupied position except the walker's own; 0 when the walk meets none.
+// occupied position except the walker's own; 0 (backward) or kNoPosition (forward) when
+// the walk meets none. No branches: the answers are unpredictable.
+inline constexpr int kNoPosition = 32;
+
 inline int FirstPieceBackward(CircuitMask occupied, int position) {
     const CircuitMask below = occupied & (PositionBit(position) - 1);
-    return std::bit_width(below ? below : occupied);
+    const CircuitMask from = below | (occupied & (CircuitMask{0} - (below == 0)));
+    return 32 - std::countl_zero(from);
 }
 inline int FirstPieceForward(CircuitMask occupied, int position) {
     const CircuitMask above = occupied & ~((PositionBit(position) << 1) - 1);
-    const CircuitMask from = above ? above : occupied;
-    return from ? std::countr_zero(from) + 1 : 0;
+    const CircuitMask from = above | (occupied & (CircuitMask{0} - (above == 0)));
+    return std::countr_zero(from | (CircuitMask{1} << (kNoPosition - 1))) + 1;
 }
 
 // The number of set bits, counted within the word: the baseline x86-64 target has no
@@ -109,18 +114,35 @@ struct PackedBoard {
     CellMask Occupied() const { return pieces[kRed] | pieces[kWhite]; }
     bool Holds(Side side, int cell) const { return (pieces[side] & CellBit(cell)) != 0; }
 
+    // 1 when `side` has a piece on `cell`, else 0.
+    CellMask HoldsBit(Side side, int cell) const { return (pieces[side] >> (cell - 1)) & 1; }
+
+    // The key after the piece of `side` on move.From goes to move.To.
+    PositionKey KeyAfter(Move move, Side side) const {
+        const Side enemy = Opponent(side);
+        const PositionKey taken = HoldsBit(enemy, move.To) * static_cast<PositionKey>(enemy);
+        return key + static_cast<PositionKey>(side) *
+                         (kPowersOfThree[move.To] - kPowersOfThree[move.From]) -
+               taken * kPowersOfThree[move.To];
+    }
+
+    // Whether the move takes the enemy's last piece.
+    bool TakesLastPiece(Move move, Side side) const {
+        return pieces[Opponent(side)] == CellBit(move.To);
+    }
+
     // The piece of `side` on move.From goes to move.To, overwriting an enemy piece there.
+    // Whether it captures is unpredictable, so both cases run the same instructions.
     void Apply(Move move, Side side) {
         const BoardTables& t = Tables();
         const Side enemy = Opponent(side);
         const int from = move.From;
         const int to = move.To;
-        if (pieces[enemy] & CellBit(to)) {
-            pieces[enemy] &= ~CellBit(to);
-            open_sum[enemy] -= t.open_value[to];
-            own_pairs[enemy] -= BitCount(t.neighbour_mask[to] & pieces[enemy]);
-            key -= static_cast<PositionKey>(enemy) * kPowersOfThree[to];
-        }
+        const CellMask taken = HoldsBit(enemy, to);
+        pieces[enemy] &= ~(taken << (to - 1));
+        open_sum[enemy] -= static_cast<int>(taken) * t.open_value[to];
+        own_pairs[enemy] -= static_cast<int>(taken) * BitCount(t.neighbour_mask[to] & pieces[enemy]);
+        key -= taken * static_cast<PositionKey>(enemy) * kPowersOfThree[to];
         const CellMask others = pieces[side] & ~CellBit(from);
         own_pairs[side] += BitCount(t.neighbour_mask[to] & others) -
                            BitCount(t.neighbour_mask[from] & others);
@@ -133,17 +155,18 @@ struct PackedBoard {
     }
 
     // The first piece met by one capture walk of the piece on `cell`, when that walk
-    // captures it (it belongs to `enemy` and lies beyond an arc); 0 otherwise.
+    // captures it (it belongs to `enemy` and lies beyond an arc); 0 otherwise. Written
+    // without branches: whether a walk captures is as good as random to the processor.
     int CaptureTarget(int cell, const WalkStart& walk, Side enemy) const {
         const BoardTables& t = Tables();
         const CircuitMask others = occupied[walk.circuit] & ~t.cell_positions[walk.circuit][cell];
         const int way = walk.direction == kBackward ? 0 : 1;
-        if (others & t.before_arc[way][walk.position]) return 0;
+        const bool blocked = (others & t.before_arc[way][walk.position]) != 0;
         const int q = way == 0 ? FirstPieceBackward(others, walk.position)
                                : FirstPieceForward(others, walk.position);
-        if (q == 0) return 0;
-        const int target = t.circuit_cells[walk.circuit][q];
-        return Holds(enemy, target) ? target : 0;
+        const int target = t.circuit_cells[walk.circuit][q];  // 0 when the walk met nobody
+        const bool hit = ((pieces[enemy] << 1) >> target) & 1;  // false for target 0
+        return (hit & !blocked) ? target : 0;
     }
 
     // The moves of the piece of `side` on `cell` in the rules' order (outer captures, inner
@@ -152,16 +175,20 @@ struct PackedBoard {
     int GeneratePieceMoves(int cell, Side side, Move* out) const {
         const BoardTables& t = Tables();
         const Side enemy = Opponent(side);
-        const CellMask occupied_cells = Occupied();
+        const CellMask empty_cells = ~Occupied();
         const auto from = static_cast<std::uint8_t>(cell);
+        // Every candidate is written and kept by counting it, which spares the processor
+        // a guess per candidate; a piece has at most kMaxMovesPerPiece candidates.
         int count = 0;
         for (int w = 0; w < t.walk_count[cell]; ++w) {
             const int target = CaptureTarget(cell, t.walks[cell][w], enemy);
-            if (target != 0) out[count++] = Move{from, static_cast<std::uint8_t>(target)};
+            out[count] = Move{from, static_cast<std::uint8_t>(target)};
+            count += target != 0;
         }
         for (int k = 0; k < t.neighbour_count[cell]; ++k) {
             const std::uint8_t neighbour = t.neighbours[cell][k];
-            if ((occupied_cells & CellBit(neighbour)) == 0) out[count++] = Move{from, neighbour};
+            out[count] = Move{from, neighbour};
+            count += static_cast<int>((empty_cells >> (neighbour - 1)) & 1);
         }
         return count;
     }

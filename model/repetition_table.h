@@ -13,6 +13,9 @@ namespace circumvia {
 
 class RepetitionTable {
 public:
+    // Room for records of kMinSlots / 2 entries from the start.
+    RepetitionTable() : slots_(kMinSlots) {}
+
     // Counts entries 0..count-1 of `record`. Allocates only when the record has outgrown
     // every earlier fill.
     void Fill(const GameRecord& record, int count);
@@ -26,6 +29,8 @@ public:
             if (slot.key == kFreeSlot) return 0;
         }
     }
+
+    static constexpr std::size_t kMinSlots = 256;
 
 private:
     // No regular position has this key, and irregular entries are never counted.

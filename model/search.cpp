@@ -33,10 +33,31 @@ void SearchEngine::Run(int depth, Move& best, int& score) {
     Chosen = best;
 }
 
+namespace {
+
 // Evaluate minus the penalty, kept inside the score range so that negating it is safe.
-int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) const {
-    const Penalty score = Penalty{Evaluate(frame.board, frame.side)} - penalty;
-    return static_cast<int>(std::max<Penalty>(score, kLossScore));
+int PenalisedScore(int evaluation, Penalty penalty) {
+    return static_cast<int>(std::max<Penalty>(Penalty{evaluation} - penalty, kLossScore));
+}
+
+}  // namespace
+
+int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) {
+    return PenalisedScore(evaluations_.Evaluate(frame.board, frame.side), penalty);
+}
+
+int SearchEngine::LeafAfter(const SearchFrame& parent, Move move, PositionKey key,
+                            Penalty penalty, SearchFrame& leaf) {
+    // The mover keeps its piece, so only the leaf's side can have none left.
+    if (parent.board.TakesLastPiece(move, parent.side)) return PenalisedScore(kLossScore, penalty);
+    int red_minus_white = 0;
+    if (evaluations_.Find(key, red_minus_white)) {
+        const int evaluation = leaf.side == kWhite ? -red_minus_white : red_minus_white;
+        return PenalisedScore(evaluation, penalty);
+    }
+    leaf.board = parent.board;
+    leaf.board.Apply(move, parent.side);
+    return LeafScore(leaf, penalty);
 }
 
 void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, int alpha,
@@ -64,28 +85,30 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
         return next < count;
     };
     if (!more_moves()) {
-        score = Evaluate(frame.board, side);
+        score = evaluations_.Evaluate(frame.board, side);
         return;
     }
     SearchFrame& child = SearchStack[level + 1];
-    const bool children_are_leaves = level + 1 > depth_;
+    child.side = opponent;
+    // Below the root, a leaf's board is only built when its evaluation is not remembered.
+    const bool leaves = level + 1 > depth_ && level > 0;
     while (alpha < beta && more_moves()) {
         const Move move = moves[next++];
-        child.board = frame.board;
-        child.board.Apply(move, side);
         child.move = move;
-        child.side = opponent;
-        penalty += repetitions_.Count(child.board.key);
-        if (level == 0 && Evaluate(child.board, RootSide) == kWinScore) {
-            best = move;
-            return;
-        }
         int child_score = 0;
-        if (children_are_leaves) {
-            // The leaf's own Search call, done in place.
-            ++Nodes;
-            child_score = LeafScore(child, penalty);
+        if (leaves) {
+            const PositionKey key = frame.board.KeyAfter(move, side);
+            penalty += repetitions_.Count(key);
+            ++Nodes;  // the leaf's own Search call, done in place
+            child_score = LeafAfter(frame, move, key, penalty, child);
         } else {
+            child.board = frame.board;
+            child.board.Apply(move, side);
+            penalty += repetitions_.Count(child.board.key);
+            if (level == 0 && Evaluate(child.board, RootSide) == kWinScore) {
+                best = move;
+                return;
+            }
             Move child_best;
             Search(level + 1, penalty, child_best, child_score, -beta, -alpha);
         }

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "board.h"
+#include "evaluation_cache.h"
 #include "history.h"
 #include "move.h"
 #include "movegen.h"
@@ -27,7 +28,9 @@ inline constexpr int kMaxDepth = kSearchLevels - 2;
 using Penalty = std::int64_t;
 
 struct SearchFrame {
-    PackedBoard board;  // the position reached at this level
+    // The position reached at this level. At the leaf level it is written only when its
+    // evaluation is not remembered from earlier in the search.
+    PackedBoard board;
     Move move;          // the move that led to it
     Side side = 0;      // the side to move at this level
 
@@ -64,13 +67,18 @@ public:
     int RootMoves(std::array<Move, kMaxMoves>& out) const;
 
 private:
-    int LeafScore(const SearchFrame& frame, Penalty penalty) const;
+    int LeafScore(const SearchFrame& frame, Penalty penalty);
+    // The score of the leaf reached from `parent` by `move`: remembered where possible,
+    // otherwise evaluated in the leaf's frame.
+    int LeafAfter(const SearchFrame& parent, Move move, PositionKey key, Penalty penalty,
+                  SearchFrame& leaf);
 
     int depth_ = 0;
     // Moves are generated one piece at a time: a node cut off early never generates the
     // moves of its later pieces. The order is the same as the whole list's.
     std::array<std::array<Move, kMaxMovesPerPiece>, kSearchLevels> piece_moves_{};
     RepetitionTable repetitions_;
+    EvaluationCache evaluations_;
 };
 
 }  // namespace circumvia

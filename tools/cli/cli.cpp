@@ -8,7 +8,8 @@ namespace circumvia::cli {
 
 namespace {
 
-constexpr std::span<const Command> (*kCommandGroups[])() = {RulesCommands, FileCommands};
+constexpr std::span<const Command> (*kCommandGroups[])() = {RulesCommands, FileCommands,
+                                                               SearchCommands, GameCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

@@ -22,5 +22,7 @@ struct Command {
 // Each group of commands lives in its own source file.
 std::span<const Command> RulesCommands();
 std::span<const Command> FileCommands();
+std::span<const Command> SearchCommands();
+std::span<const Command> GameCommands();
 
 }  // namespace circumvia::cli

@@ -102,5 +102,58 @@ TEST_F(FileCommands, UnreadableFilesExitWithStatusOne) {
     EXPECT_EQ(Cli({"dump", garbage}).out, "error format\n");
 }
 
+
+TEST_F(FileCommands, ReplaySavesTheGameItPlayed) {
+    const std::string path = (folder_ / "replayed.Cva").string();
+    const CliRun replay = Cli({"replay", "--red-name", "Zo\u00e9", "--white-name", "Blanc",
+                               "--save", path, "25", "19", "8", "15"});
+    ASSERT_EQ(replay.status, 0) << replay.err;
+    EXPECT_EQ(Cli({"show", path}).out,
+              "Red: Zo\u00e9, human, 12 pieces\n"
+              "White: Blanc, computer level 3, 12 pieces\n"
+              "result: in progress, Red to move\n"
+              "moves: 2\n"
+              "1. Red E 1->D 1\n"
+              "2. White B 2->C 3\n");
+    const CliRun dump = Cli({"dump", path});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_NE(dump.out.find("filename Noname\n"), std::string::npos);
+}
+
+TEST_F(FileCommands, SelfplaySavesTheWholeGame) {
+    const std::string path = (folder_ / "selfplay.Cva").string();
+    const CliRun play = Cli({"selfplay", "--red", "1", "--white", "1", "--seed", "3",
+                             "--max-moves", "40", "--save", path});
+    ASSERT_EQ(play.status, 0) << play.err;
+    const CliRun show = Cli({"show", path});
+    ASSERT_EQ(show.status, 0);
+    // The numbered moves shown from the file are the moves selfplay printed.
+    std::string played;
+    for (std::size_t start = 0, end; (end = play.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string line = play.out.substr(start, end - start);
+        if (!line.starts_with("result")) played += line + '\n';
+    }
+    EXPECT_TRUE(show.out.ends_with(played)) << show.out << "\n---\n" << played;
+}
+
+TEST_F(FileCommands, ShowNamesTheSideOfANullMove) {
+    const std::string path = (folder_ / "drawn.Cva").string();
+    ASSERT_EQ(Cli({"replay", "--save", path, "25", "19", "0", "0"}).status, 0);
+    const CliRun show = Cli({"show", path});
+    EXPECT_NE(show.out.find("result: drawn\n"), std::string::npos) << show.out;
+    EXPECT_TRUE(show.out.ends_with("1. Red E 1->D 1\n2. White no move\n")) << show.out;
+}
+
+TEST_F(FileCommands, AFailedSaveExitsWithStatusOneAndKeepsTheOldFile) {
+    const std::string path = SavedGame();
+    const auto before = fs::file_size(path);
+    const CliRun blocked =
+        Cli({"replay", "--save", (fs::path(path) / "inside.Cva").string(), "25", "19"});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_NE(blocked.err.find("cannot save"), std::string::npos);
+    EXPECT_EQ(fs::file_size(path), before);
+}
+
 }  // namespace
 }  // namespace circumvia::cli

@@ -1,4 +1,6 @@
 // Commands over game files: every value of a file as read, and the game for a person.
+#include "tools/cli/file_commands.h"
+
 #include <ostream>
 
 #include "model/game_file.h"
@@ -70,6 +72,16 @@ std::string ResultText(int result) {
     }
 }
 
+// The null move records no mover: it was the side after the previous mover, or for the
+// last move, the side that no longer has the move.
+Side MoverOf(const Tjeu& game, int k) {
+    const HistoryEntry& entry = game.History[static_cast<std::size_t>(k)];
+    if (entry.IsRecorded()) return entry.Mover;
+    const HistoryEntry& previous = game.History[static_cast<std::size_t>(k - 1)];
+    if (previous.IsRecorded()) return Opponent(previous.Mover);
+    return Opponent(game.SideToMove);
+}
+
 void ShowGame(const Tjeu& game, std::ostream& out) {
     for (Side side : {kRed, kWhite}) {
         const Player& player = game.Players[side];
@@ -82,7 +94,7 @@ void ShowGame(const Tjeu& game, std::ostream& out) {
     for (int k = 1; k <= game.Current; ++k) {
         const HistoryEntry& entry = game.History[static_cast<std::size_t>(k)];
         const std::string move = MoveText(entry.From, entry.To);
-        out << k << ". " << SideName(entry.Mover) << ' ' << (move.empty() ? "no move" : move)
+        out << k << ". " << SideName(MoverOf(game, k)) << ' ' << (move.empty() ? "no move" : move)
             << '\n';
     }
 }
@@ -111,6 +123,12 @@ constexpr Command kCommands[] = {
 };
 
 }  // namespace
+
+int SaveIfAsked(Tjeu& game, const std::string& path, std::ostream& err) {
+    if (path.empty() || SaveGameFile(game, path)) return 0;
+    err << "circumvia-cli: cannot save '" << path << "'\n";
+    return 1;
+}
 
 std::span<const Command> FileCommands() { return kCommands; }
 

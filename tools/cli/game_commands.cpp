@@ -9,6 +9,7 @@
 #include "model/position_text.h"
 #include "model/tjeu.h"
 #include "tools/cli/arguments.h"
+#include "tools/cli/file_commands.h"
 #include "tools/cli/options.h"
 
 namespace circumvia::cli {
@@ -45,10 +46,12 @@ int Replay(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::string red_name = kDefaultRedName;
     std::string white_name = kDefaultWhiteName;
     Side first = kRed;
+    std::string save_path;
     const Option options[] = {
         {"--red-name", "NAME", [&](const std::string& v) { red_name = v; }},
         {"--white-name", "NAME", [&](const std::string& v) { white_name = v; }},
         {"--first", "SIDE", [&](const std::string& v) { first = ParseSide(v); }},
+        {"--save", "FILE", [&](const std::string& v) { save_path = v; }},
     };
     const std::vector<Move> moves = ParseMoves(ParseOptions(args, options, "replay"));
     Tjeu game;
@@ -71,18 +74,20 @@ int Replay(const Arguments& args, std::ostream& out, std::ostream& err) {
         out << game.Current << ' ' << game.SideToMove << ' ' << game.Result << ' '
             << PositionText(game.Pos) << '\n';
     }
-    return 0;
+    return SaveIfAsked(game, save_path, err);
 }
 
-int SelfPlay(const Arguments& args, std::ostream& out, std::ostream&) {
+int SelfPlay(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::optional<int> levels[3];
     std::optional<int> seed;
     int max_moves = kDefaultMaxMoves;
+    std::string save_path;
     const Option options[] = {
         {"--red", "LEVEL", [&](const std::string& v) { levels[kRed] = ParseNumber(v, 1, kMaxLevel, "level"); }},
         {"--white", "LEVEL", [&](const std::string& v) { levels[kWhite] = ParseNumber(v, 1, kMaxLevel, "level"); }},
         {"--seed", "N", [&](const std::string& v) { seed = ParseNumber(v, 0, INT_MAX, "seed"); }},
         {"--max-moves", "N", [&](const std::string& v) { max_moves = ParseNumber(v, 1, INT_MAX - 1, "move limit"); }},
+        {"--save", "FILE", [&](const std::string& v) { save_path = v; }},
     };
     ExpectCount(ParseOptions(args, options, "selfplay"), 0, "selfplay");
     if (!levels[kRed] || !levels[kWhite]) throw UsageError("selfplay: --red and --white are needed");
@@ -99,18 +104,18 @@ int SelfPlay(const Arguments& args, std::ostream& out, std::ostream&) {
             << (move.IsNull() ? std::string("no move") : MoveText(move.From, move.To)) << '\n';
     }
     out << "result " << game.Result << '\n';
-    return 0;
+    return SaveIfAsked(game, save_path, err);
 }
 
 constexpr const char kReplayUsage[] =
-    "[--red-name NAME] [--white-name NAME] [--first SIDE] FROM TO [FROM TO ...]";
+    "[--red-name NAME] [--white-name NAME] [--first SIDE] [--save FILE] FROM TO [FROM TO ...]";
 
 const Command kCommands[] = {
     {"replay", kReplayUsage,
      "plays the moves (0 0: the null move) in a new game: CURRENT SIDETOMOVE RESULT POSITION "
      "after each; an illegal move, or one after the end, exits with status 1",
      Replay},
-    {"selfplay", "--red LEVEL --white LEVEL [--seed N] [--max-moves N]",
+    {"selfplay", "--red LEVEL --white LEVEL [--seed N] [--max-moves N] [--save FILE]",
      "a whole game between two computer players (levels 1..5): the moves in notation, then "
      "result CODE (0 when the move limit, default 500, ends it)",
      SelfPlay},

@@ -16,6 +16,14 @@ using testing::Cli;
 using testing::CliRun;
 
 constexpr char kStart[] = "BBBBBBBBBBBB____________RRRRRRRRRRRR";
+// `show` of the game Zoé (Red) against Blanc after E 1->D 1 and B 2->C 3.
+constexpr char kTwoMovesShown[] =
+    "Red: Zo\u00e9, human, 12 pieces\n"
+    "White: Blanc, computer level 3, 12 pieces\n"
+    "result: in progress, Red to move\n"
+    "moves: 2\n"
+    "1. Red E 1->D 1\n"
+    "2. White B 2->C 3\n";
 constexpr char kAfterTwoMoves[] = "BBBBBBB_BBBB__B___R______RRRRRRRRRRR";
 
 class FileCommands : public ::testing::Test {
@@ -80,13 +88,7 @@ TEST_F(FileCommands, DumpOfADamagedFileStopsWithErrorFormat) {
 TEST_F(FileCommands, ShowGivesPlayersResultAndNumberedMoves) {
     const CliRun run = Cli({"show", SavedGame()});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              "Red: Zo\u00e9, human, 12 pieces\n"
-              "White: Blanc, computer level 3, 12 pieces\n"
-              "result: in progress, Red to move\n"
-              "moves: 2\n"
-              "1. Red E 1->D 1\n"
-              "2. White B 2->C 3\n");
+    EXPECT_EQ(run.out, kTwoMovesShown);
 }
 
 TEST_F(FileCommands, UnreadableFilesExitWithStatusOne) {
@@ -102,19 +104,12 @@ TEST_F(FileCommands, UnreadableFilesExitWithStatusOne) {
     EXPECT_EQ(Cli({"dump", garbage}).out, "error format\n");
 }
 
-
 TEST_F(FileCommands, ReplaySavesTheGameItPlayed) {
     const std::string path = (folder_ / "replayed.Cva").string();
     const CliRun replay = Cli({"replay", "--red-name", "Zo\u00e9", "--white-name", "Blanc",
                                "--save", path, "25", "19", "8", "15"});
     ASSERT_EQ(replay.status, 0) << replay.err;
-    EXPECT_EQ(Cli({"show", path}).out,
-              "Red: Zo\u00e9, human, 12 pieces\n"
-              "White: Blanc, computer level 3, 12 pieces\n"
-              "result: in progress, Red to move\n"
-              "moves: 2\n"
-              "1. Red E 1->D 1\n"
-              "2. White B 2->C 3\n");
+    EXPECT_EQ(Cli({"show", path}).out, kTwoMovesShown);
     const CliRun dump = Cli({"dump", path});
     EXPECT_EQ(dump.status, 0);
     EXPECT_NE(dump.out.find("filename Noname\n"), std::string::npos);

@@ -23,6 +23,8 @@ TSceneViewer::TSceneViewer(TScene& scene, QWidget* parent)
 }
 
 TSceneViewer::~TSceneViewer() {
+    // The base class destroys the context after this object is gone; no call back here.
+    disconnect(context_watch_);
     makeCurrent();
     ReleaseGl();
     doneCurrent();
@@ -61,7 +63,8 @@ QImage TSceneViewer::Snapshot() {
 void TSceneViewer::initializeGL() {
     // The context can be replaced (a widget moved to another window); the lists and
     // textures of the old one go with it.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+    disconnect(context_watch_);
+    context_watch_ = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         ReleaseGl();
         doneCurrent();

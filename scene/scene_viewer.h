@@ -57,6 +57,7 @@ private:
     TCamera* camera_ = nullptr;
     Color background_{0, 0, 0, 1};
     std::unique_ptr<TSceneRenderer> renderer_;
+    QMetaObject::Connection context_watch_;
 };
 
 }  // namespace circumvia::scene

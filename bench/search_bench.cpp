@@ -33,7 +33,8 @@ void BM_PackedMoveGeneration(benchmark::State& state) {
     std::array<Move, kMaxMoves> moves;
     for (auto _ : state) {
         for (const Sample& s : samples) {
-            benchmark::DoNotOptimize(PackedBoard::From(s.position).GenerateMoves(s.side, moves.data()));
+            benchmark::DoNotOptimize(
+                PackedBoard::From(s.position).GenerateMoves(s.side, moves.data()));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(samples.size()));
@@ -63,17 +64,24 @@ void Search(benchmark::State& state, std::string_view kind, int depth) {
         benchmark::DoNotOptimize(game->SuggestMove(sample.position, sample.side, depth));
         nodes += game->Engine.Nodes;
     }
-    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes/s"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
     state.SetLabel(PositionText(sample.position));
 }
 
-void BM_HintInMiddlegame(benchmark::State& state) { Search(state, "middlegame", 3); }
+void BM_HintInMiddlegame(benchmark::State& state) {
+    Search(state, "middlegame", 3);
+}
 BENCHMARK(BM_HintInMiddlegame)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
 
-void BM_LevelFiveEndgame(benchmark::State& state) { Search(state, "endgame", 7); }
+void BM_LevelFiveEndgame(benchmark::State& state) {
+    Search(state, "endgame", 7);
+}
 BENCHMARK(BM_LevelFiveEndgame)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 
-void BM_OpeningDepth5(benchmark::State& state) { Search(state, "opening", 5); }
+void BM_OpeningDepth5(benchmark::State& state) {
+    Search(state, "opening", 5);
+}
 BENCHMARK(BM_OpeningDepth5)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,7 +11,8 @@ void GameRecord::Reset() {
 
 int GameRecord::CountMatches(const Position& cells, int end) const {
     const PositionKey key = KeyOf(cells);
-    const std::size_t stop = end <= 0 ? 0 : std::min(entries_.size(), static_cast<std::size_t>(end));
+    const std::size_t stop =
+        end <= 0 ? 0 : std::min(entries_.size(), static_cast<std::size_t>(end));
     int matches = 0;
     for (std::size_t k = 0; k < stop; ++k) {
         if (keys_[k] == key && (key != kIrregularKey || entries_[k].Cells == cells)) ++matches;

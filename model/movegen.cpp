@@ -4,13 +4,14 @@ namespace circumvia {
 
 namespace {
 
+// Built at compile time, so other tables may read it during static initialisation.
 struct NeighbourTable {
     std::array<NeighbourList, kCellCount + 1> lists;
 
-    NeighbourTable() {
+    constexpr NeighbourTable() {
         // Column by column from the left, each top to bottom.
-        static constexpr int kDeltas[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                              {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+        constexpr int kDeltas[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                       {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
         for (int cell = 1; cell <= kCellCount; ++cell) {
             for (const auto& [dr, dc] : kDeltas) {
                 const int r = RowOf(cell) + dr;
@@ -23,7 +24,7 @@ struct NeighbourTable {
     }
 };
 
-const NeighbourTable kNeighbourTable;
+constexpr NeighbourTable kNeighbourTable;
 
 struct WalkEnd {
     int cell = 0;        // first piece met, 0 when the walk came back to its start

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "movegen.h"
+
 namespace circumvia {
 
 namespace {
@@ -54,10 +56,12 @@ void FillCircuits(BoardTables& t) {
                     std::swap(from, to);
                 }
                 const CircuitMask loop = PositionsBetween(from, to);
-                t.crossings[crossings++] = CrossingCell{
-                    static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(c),
-                    static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
-                    CellsAt(table, loop), loop | PositionBit(from) | PositionBit(to)};
+                t.crossings[crossings++] = CrossingCell{static_cast<std::uint8_t>(cell),
+                                                        static_cast<std::uint8_t>(c),
+                                                        static_cast<std::uint8_t>(from),
+                                                        static_cast<std::uint8_t>(to),
+                                                        CellsAt(table, loop),
+                                                        loop | PositionBit(from) | PositionBit(to)};
             }
             t.cell_positions[c][cell] |= PositionBit(p);
             t.before_arc[0][p] = PositionsBeforeArc(p, kBackward);
@@ -81,27 +85,20 @@ void FillWalks(BoardTables& t) {
             for (int p = FindOnCircuit(circuit, cell, 1); p > 0;
                  p = FindOnCircuit(circuit, cell, p + 1)) {
                 for (int direction : {kBackward, kForward}) {
-                    t.walks[cell][t.walk_count[cell]++] =
-                        WalkStart{static_cast<std::uint8_t>(CircuitIndex(circuit)),
-                                  static_cast<std::uint8_t>(p),
-                                  static_cast<std::int8_t>(direction)};
+                    t.walks[cell][t.walk_count[cell]++] = WalkStart{
+                        static_cast<std::uint8_t>(CircuitIndex(circuit)),
+                        static_cast<std::uint8_t>(p), static_cast<std::int8_t>(direction)};
                 }
             }
         }
     }
 }
 
-// The step order: column by column from the left, each top to bottom.
 void FillNeighbours(BoardTables& t) {
-    static constexpr int kDeltas[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                          {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
     for (int cell = 1; cell <= kCellCount; ++cell) {
-        for (const auto& [dr, dc] : kDeltas) {
-            const int r = RowOf(cell) + dr;
-            const int c = ColumnOf(cell) + dc;
-            if (r < 1 || r > kBoardSide || c < 1 || c > kBoardSide) continue;
-            t.neighbours[cell][t.neighbour_count[cell]++] = static_cast<std::uint8_t>(CellAt(r, c));
-            t.neighbour_mask[cell] |= CellBit(CellAt(r, c));
+        for (std::uint8_t neighbour : NeighboursOf(cell)) {
+            t.neighbours[cell][t.neighbour_count[cell]++] = neighbour;
+            t.neighbour_mask[cell] |= CellBit(neighbour);
         }
         t.open_value[cell] = kPieceBaseValue + t.neighbour_count[cell];
     }

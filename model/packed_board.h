@@ -18,9 +18,15 @@ namespace circumvia {
 using CellMask = std::uint64_t;
 using CircuitMask = std::uint32_t;
 
-constexpr CellMask CellBit(int cell) { return CellMask{1} << (cell - 1); }
-constexpr CircuitMask PositionBit(int position) { return CircuitMask{1} << (position - 1); }
-constexpr int CircuitIndex(Circuit circuit) { return circuit == Circuit::Inner ? 0 : 1; }
+constexpr CellMask CellBit(int cell) {
+    return CellMask{1} << (cell - 1);
+}
+constexpr CircuitMask PositionBit(int position) {
+    return CircuitMask{1} << (position - 1);
+}
+constexpr int CircuitIndex(Circuit circuit) {
+    return circuit == Circuit::Inner ? 0 : 1;
+}
 
 inline constexpr int kPieceBaseValue = 50;
 
@@ -39,7 +45,7 @@ struct CrossingCell {
     std::uint8_t loop_from = 0;  // going forward from this position crosses the loop...
     std::uint8_t loop_to = 0;    // ...and arrives at this one
     CellMask loop_cells = 0;
-    CircuitMask region = 0;      // both positions and the loop's
+    CircuitMask region = 0;  // both positions and the loop's
 };
 
 // Everything the search derives from the geometry, computed once.
@@ -73,7 +79,9 @@ struct BoardTables {
 // Built during static initialisation from the constant circuit tables; not to be used by
 // other static initialisers.
 extern const BoardTables kBoardTables;
-inline const BoardTables& Tables() { return kBoardTables; }
+inline const BoardTables& Tables() {
+    return kBoardTables;
+}
 
 // Position of the first piece a walk from `position` meets, `occupied` holding every
 // occupied position except the walker's own; 0 (backward) or kNoPosition (forward) when
@@ -101,10 +109,10 @@ inline int BitCount(CellMask x) {
 }
 
 struct PackedBoard {
-    std::array<CellMask, 3> pieces{};         // [kRed], [kWhite]; [0] unused
-    std::array<CircuitMask, 2> occupied{};    // per CircuitIndex
-    std::array<int, 3> open_sum{};            // sum of open_value over each side's pieces
-    std::array<int, 3> own_pairs{};           // pairs of neighbouring cells held by each side
+    std::array<CellMask, 3> pieces{};       // [kRed], [kWhite]; [0] unused
+    std::array<CircuitMask, 2> occupied{};  // per CircuitIndex
+    std::array<int, 3> open_sum{};          // sum of open_value over each side's pieces
+    std::array<int, 3> own_pairs{};         // pairs of neighbouring cells held by each side
     PositionKey key = 0;
 
     // Cells other than 1 and 2 are taken as empty.
@@ -121,8 +129,9 @@ struct PackedBoard {
     PositionKey KeyAfter(Move move, Side side) const {
         const Side enemy = Opponent(side);
         const PositionKey taken = HoldsBit(enemy, move.To) * static_cast<PositionKey>(enemy);
-        return key + static_cast<PositionKey>(side) *
-                         (kPowersOfThree[move.To] - kPowersOfThree[move.From]) -
+        return key +
+               static_cast<PositionKey>(side) *
+                   (kPowersOfThree[move.To] - kPowersOfThree[move.From]) -
                taken * kPowersOfThree[move.To];
     }
 
@@ -141,11 +150,12 @@ struct PackedBoard {
         const CellMask taken = HoldsBit(enemy, to);
         pieces[enemy] &= ~(taken << (to - 1));
         open_sum[enemy] -= static_cast<int>(taken) * t.open_value[to];
-        own_pairs[enemy] -= static_cast<int>(taken) * BitCount(t.neighbour_mask[to] & pieces[enemy]);
+        own_pairs[enemy] -=
+            static_cast<int>(taken) * BitCount(t.neighbour_mask[to] & pieces[enemy]);
         key -= taken * static_cast<PositionKey>(enemy) * kPowersOfThree[to];
         const CellMask others = pieces[side] & ~CellBit(from);
-        own_pairs[side] += BitCount(t.neighbour_mask[to] & others) -
-                           BitCount(t.neighbour_mask[from] & others);
+        own_pairs[side] +=
+            BitCount(t.neighbour_mask[to] & others) - BitCount(t.neighbour_mask[from] & others);
         pieces[side] ^= CellBit(from) | CellBit(to);
         open_sum[side] += t.open_value[to] - t.open_value[from];
         key += static_cast<PositionKey>(side) * (kPowersOfThree[to] - kPowersOfThree[from]);
@@ -164,7 +174,7 @@ struct PackedBoard {
         const bool blocked = (others & t.before_arc[way][walk.position]) != 0;
         const int q = way == 0 ? FirstPieceBackward(others, walk.position)
                                : FirstPieceForward(others, walk.position);
-        const int target = t.circuit_cells[walk.circuit][q];  // 0 when the walk met nobody
+        const int target = t.circuit_cells[walk.circuit][q];    // 0 when the walk met nobody
         const bool hit = ((pieces[enemy] << 1) >> target) & 1;  // false for target 0
         return (hit & !blocked) ? target : 0;
     }

@@ -16,7 +16,9 @@ std::uint64_t ClockSeed() {
 
 }  // namespace
 
-RandomSource::RandomSource() { Start(ClockSeed()); }
+RandomSource::RandomSource() {
+    Start(ClockSeed());
+}
 
 void RandomSource::Seed(std::uint64_t seed) {
     seeded_ = true;
@@ -32,7 +34,9 @@ void RandomSource::Reseed() {
     if (!seeded_) Start(ClockSeed());
 }
 
-void RandomSource::Start(std::uint64_t seed) { state_ = seed; }
+void RandomSource::Start(std::uint64_t seed) {
+    state_ = seed;
+}
 
 // SplitMix64: small, fast, and the same on every platform and compiler.
 std::uint64_t RandomSource::Next() {

@@ -100,8 +100,12 @@ int Tjeu::StepForwardTarget() const {
     return i;
 }
 
-bool Tjeu::CanStepBack() const { return StepBackTarget() >= 0; }
-bool Tjeu::CanStepForward() const { return StepForwardTarget() >= 0; }
+bool Tjeu::CanStepBack() const {
+    return StepBackTarget() >= 0;
+}
+bool Tjeu::CanStepForward() const {
+    return StepForwardTarget() >= 0;
+}
 
 void Tjeu::StepBack() {
     const int i = StepBackTarget();

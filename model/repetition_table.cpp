@@ -9,7 +9,8 @@ void RepetitionTable::Fill(const GameRecord& record, int count) {
     count = std::clamp(count, 0, static_cast<int>(record.size()));
     filled_ = 0;
     // At most half full, so probes stay short and always find a free slot.
-    const std::size_t capacity = std::max(kMinSlots, std::bit_ceil(2 * static_cast<std::size_t>(count)));
+    const std::size_t capacity =
+        std::max(kMinSlots, std::bit_ceil(2 * static_cast<std::size_t>(count)));
     if (slots_.size() < capacity) slots_.resize(capacity);
     std::fill(slots_.begin(), slots_.begin() + static_cast<std::ptrdiff_t>(capacity), Slot{});
     mask_ = capacity - 1;

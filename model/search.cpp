@@ -46,8 +46,8 @@ int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) {
     return PenalisedScore(evaluations_.Evaluate(frame.board, frame.side), penalty);
 }
 
-int SearchEngine::LeafAfter(const SearchFrame& parent, Move move, PositionKey key,
-                            Penalty penalty, SearchFrame& leaf) {
+int SearchEngine::LeafAfter(const SearchFrame& parent, Move move, PositionKey key, Penalty penalty,
+                            SearchFrame& leaf) {
     // The mover keeps its piece, so only the leaf's side can have none left.
     if (parent.board.TakesLastPiece(move, parent.side)) return PenalisedScore(kLossScore, penalty);
     int red_minus_white = 0;
@@ -60,8 +60,7 @@ int SearchEngine::LeafAfter(const SearchFrame& parent, Move move, PositionKey ke
     return LeafScore(leaf, penalty);
 }
 
-void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, int alpha,
-                          int beta) {
+void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, int alpha, int beta) {
     ++Nodes;
     const SearchFrame& frame = SearchStack[level];
     if (level > depth_) {

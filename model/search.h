@@ -31,8 +31,8 @@ struct SearchFrame {
     // The position reached at this level. At the leaf level it is written only when its
     // evaluation is not remembered from earlier in the search.
     PackedBoard board;
-    Move move;          // the move that led to it
-    Side side = 0;      // the side to move at this level
+    Move move;      // the move that led to it
+    Side side = 0;  // the side to move at this level
 
     Position Cells() const { return board.ToPosition(); }
 };

@@ -27,9 +27,13 @@ inline Move ToMove(const reference::Move& m) {
 }
 
 // Plays the move on the game's current position.
-inline void Play(Tjeu& game, int from, int to) { game.ApplyMove(game.Pos, from, to); }
+inline void Play(Tjeu& game, int from, int to) {
+    game.ApplyMove(game.Pos, from, to);
+}
 
-inline bool BothSidesHavePieces(const Position& p) { return p.Count(kRed) > 0 && p.Count(kWhite) > 0; }
+inline bool BothSidesHavePieces(const Position& p) {
+    return p.Count(kRed) > 0 && p.Count(kWhite) > 0;
+}
 
 // A position reached by `plies` random legal moves from the start; `side` is to move.
 inline Position RandomPlayout(std::mt19937& rng, int plies, Side& side) {

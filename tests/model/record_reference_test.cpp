@@ -72,7 +72,8 @@ TEST(RecordAgainstReference, AgreesThroughRandomPlayAndNavigation) {
                 ADD_FAILURE() << "game " << g << " step " << n;
                 return;
             }
-            ASSERT_EQ(game.RepetitionCount(game.Pos), reference::RepetitionCount(oracle, oracle.pos));
+            ASSERT_EQ(game.RepetitionCount(game.Pos),
+                      reference::RepetitionCount(oracle, oracle.pos));
         }
     }
     EXPECT_GT(steps, 10000);

@@ -112,7 +112,9 @@ TEST(ApplyMove, RecordGrowsBeforeItRunsOutAndLosesNothing) {
         }
         ASSERT_EQ(game.Result, kInProgress) << game.Current;
         played.push_back(game.Pos);
-        EXPECT_EQ(game.History.size(), game.Current < 99 ? 100u : game.Current < 119 ? 120u : 140u)
+        EXPECT_EQ(game.History.size(), game.Current < 99    ? 100u
+                                       : game.Current < 119 ? 120u
+                                                            : 140u)
             << game.Current << " grown from " << size_before;
     }
     for (int k = 0; k <= game.Current; ++k) {
@@ -146,7 +148,7 @@ TEST(Repetition, NothingIsLookedForBeforeMoveSix) {
 
 TEST(Repetition, CountLeavesOutTheCurrentEntry) {
     Tjeu game;
-    PlayShuffle(game, 4);  // back at the start position, entry 4
+    PlayShuffle(game, 4);                          // back at the start position, entry 4
     EXPECT_EQ(game.RepetitionCount(game.Pos), 1);  // entry 0 only
     PlayShuffle(game, 4);
     EXPECT_EQ(game.RepetitionCount(game.Pos), 2);
@@ -242,7 +244,6 @@ TEST(Navigation, SteppingBackFromAFinishedGameReopensIt) {
     game.StepBack();
     EXPECT_EQ(game.Result, kInProgress);
     EXPECT_EQ(game.Current, 0);
-
 
     // Human Red takes White's last piece, then steps back over it and the reply before it.
     Tjeu won;

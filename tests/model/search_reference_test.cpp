@@ -26,7 +26,8 @@ using testing::ToReference;
 Position RandomDenseBoard(std::mt19937& rng, int tenths) {
     Position p;
     for (int cell = 1; cell <= kCellCount; ++cell) {
-        if (static_cast<int>(rng() % 10) < tenths) p[cell] = static_cast<std::uint8_t>(1 + rng() % 2);
+        if (static_cast<int>(rng() % 10) < tenths)
+            p[cell] = static_cast<std::uint8_t>(1 + rng() % 2);
     }
     return p;
 }
@@ -94,8 +95,8 @@ void ExpectSameSuggestion(Tjeu& game, reference::Game& oracle, const Position& p
     RandomSource draws;
     draws.Seed(static_cast<std::uint64_t>(depth));
     const Move fast = game.SuggestMove(p, side, depth);
-    const reference::Move slow = reference::SuggestMove(
-        oracle, ToReference(p), side, depth, [&draws](int n) { return draws.Draw(n); });
+    const reference::Move slow = reference::SuggestMove(oracle, ToReference(p), side, depth,
+                                                        [&draws](int n) { return draws.Draw(n); });
     ASSERT_EQ(fast, ToMove(slow)) << PositionText(p) << " side " << side << " depth " << depth;
     ASSERT_EQ(game.Engine.Nodes, oracle.nodes)
         << PositionText(p) << " side " << side << " depth " << depth;

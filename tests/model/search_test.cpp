@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "model/position_text.h"
 #include "model/evaluation.h"
+#include "model/position_text.h"
 #include "model/tjeu.h"
 #include "tests/model/board_fixtures.h"
 #include "tests/model/game_fixtures.h"

@@ -16,7 +16,7 @@
 
 namespace reference {
 
-using Move = std::pair<int, int>;  // (from, to); a 0 in either is the null move
+using Move = std::pair<int, int>;      // (from, to); a 0 in either is the null move
 using Draw = std::function<int(int)>;  // a uniform integer in 0..n-1
 
 constexpr int kWin = 2147483647;
@@ -59,7 +59,7 @@ struct Game {
 void ApplyMove(Game& g, Board& p, int from, int to);
 void EndTest(Game& g);
 int RepetitionCount(const Game& g, const Board& cells);
-bool StepBack(Game& g);     // true when it changed something
+bool StepBack(Game& g);  // true when it changed something
 bool StepForward(Game& g);
 
 // The computer player.

@@ -7,6 +7,7 @@
 #include "model/position_text.h"
 #include "tests/reference/reference_rules.h"
 #include "tests/tools/cli_run.h"
+#include "tests/tools/usage_errors.h"
 
 namespace circumvia::cli {
 namespace {
@@ -100,7 +101,8 @@ TEST(CliPerft, CountsMoveSequencesLikeTheLiteralMoveLists) {
     for (const std::string& position : positions) {
         for (int side : {1, 2}) {
             for (int depth = 1; depth <= 3; ++depth) {
-                const std::uint64_t expected = ReferencePerft(ToReferenceBoard(position), side, depth);
+                const std::uint64_t expected =
+                    ReferencePerft(ToReferenceBoard(position), side, depth);
                 EXPECT_EQ(Cli({"perft", position, std::to_string(side), std::to_string(depth)}).out,
                           std::to_string(expected) + "\n")
                     << position << ' ' << side << ' ' << depth;
@@ -154,14 +156,7 @@ TEST(CliSearchErrors, MalformedCallsExitWithStatusTwo) {
         {"bench", "x"},
         {"bench", "2", "3"},
     };
-    for (const auto& call : calls) {
-        const CliRun run = Cli(call);
-        std::string shown;
-        for (const auto& w : call) shown += w + ' ';
-        EXPECT_EQ(run.status, 2) << shown;
-        EXPECT_EQ(run.out, "") << shown;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << shown << run.err;
-    }
+    testing::ExpectUsageErrors(calls);
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ constexpr BenchPosition kPositions[] = {
 
 }  // namespace
 
-std::span<const BenchPosition> BenchPositions() { return kPositions; }
+std::span<const BenchPosition> BenchPositions() {
+    return kPositions;
+}
 
 }  // namespace circumvia::cli

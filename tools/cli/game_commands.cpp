@@ -18,7 +18,9 @@ namespace {
 
 constexpr int kDefaultMaxMoves = 500;
 
-std::string_view SideName(Side side) { return side == kWhite ? "White" : "Red"; }
+std::string_view SideName(Side side) {
+    return side == kWhite ? "White" : "Red";
+}
 
 std::string MoveWords(Move move) {
     return std::to_string(move.From) + ' ' + std::to_string(move.To);
@@ -36,8 +38,9 @@ std::vector<Move> ParseMoves(const Arguments& words) {
     if (words.size() % 2 != 0) throw UsageError("replay: moves come in pairs FROM TO");
     std::vector<Move> moves;
     for (std::size_t i = 0; i < words.size(); i += 2) {
-        moves.push_back({static_cast<std::uint8_t>(ParseNumber(words[i], 0, kCellCount, "cell")),
-                         static_cast<std::uint8_t>(ParseNumber(words[i + 1], 0, kCellCount, "cell"))});
+        moves.push_back(
+            {static_cast<std::uint8_t>(ParseNumber(words[i], 0, kCellCount, "cell")),
+             static_cast<std::uint8_t>(ParseNumber(words[i + 1], 0, kCellCount, "cell"))});
     }
     return moves;
 }
@@ -83,14 +86,18 @@ int SelfPlay(const Arguments& args, std::ostream& out, std::ostream& err) {
     int max_moves = kDefaultMaxMoves;
     std::string save_path;
     const Option options[] = {
-        {"--red", "LEVEL", [&](const std::string& v) { levels[kRed] = ParseNumber(v, 1, kMaxLevel, "level"); }},
-        {"--white", "LEVEL", [&](const std::string& v) { levels[kWhite] = ParseNumber(v, 1, kMaxLevel, "level"); }},
+        {"--red", "LEVEL",
+         [&](const std::string& v) { levels[kRed] = ParseNumber(v, 1, kMaxLevel, "level"); }},
+        {"--white", "LEVEL",
+         [&](const std::string& v) { levels[kWhite] = ParseNumber(v, 1, kMaxLevel, "level"); }},
         {"--seed", "N", [&](const std::string& v) { seed = ParseNumber(v, 0, INT_MAX, "seed"); }},
-        {"--max-moves", "N", [&](const std::string& v) { max_moves = ParseNumber(v, 1, INT_MAX - 1, "move limit"); }},
+        {"--max-moves", "N",
+         [&](const std::string& v) { max_moves = ParseNumber(v, 1, INT_MAX - 1, "move limit"); }},
         {"--save", "FILE", [&](const std::string& v) { save_path = v; }},
     };
     ExpectCount(ParseOptions(args, options, "selfplay"), 0, "selfplay");
-    if (!levels[kRed] || !levels[kWhite]) throw UsageError("selfplay: --red and --white are needed");
+    if (!levels[kRed] || !levels[kWhite])
+        throw UsageError("selfplay: --red and --white are needed");
     Tjeu game;
     game.Players[kRed].Kind = *levels[kRed];
     game.Players[kWhite].Kind = *levels[kWhite];
@@ -123,6 +130,8 @@ const Command kCommands[] = {
 
 }  // namespace
 
-std::span<const Command> GameCommands() { return kCommands; }
+std::span<const Command> GameCommands() {
+    return kCommands;
+}
 
 }  // namespace circumvia::cli

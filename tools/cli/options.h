@@ -12,8 +12,8 @@
 namespace circumvia::cli {
 
 struct Option {
-    std::string_view name;  // with the dashes: "--first"
-    std::string_view value;  // the value's name in messages: "SIDE"
+    std::string_view name;                                // with the dashes: "--first"
+    std::string_view value;                               // the value's name in messages: "SIDE"
     std::function<void(const std::string& value)> apply;  // may throw UsageError
 };
 

@@ -139,6 +139,8 @@ constexpr Command kCommands[] = {
 
 }  // namespace
 
-std::span<const Command> SearchCommands() { return kCommands; }
+std::span<const Command> SearchCommands() {
+    return kCommands;
+}
 
 }  // namespace circumvia::cli

@@ -28,10 +28,18 @@ constexpr PlayerFields kPlayerFields[] = {
 };
 
 // Entries store their side and cells as bytes, and the reader keeps the low byte.
-constexpr int LowByte(std::int32_t value) { return static_cast<std::uint8_t>(value); }
-constexpr bool IsSideByte(int value) { return value == kRed || value == kWhite; }
-constexpr bool IsMoverByte(int value) { return value == 0 || IsSideByte(value); }
-constexpr bool IsCellOrNone(int value) { return value >= 0 && value <= kCellCount; }
+constexpr int LowByte(std::int32_t value) {
+    return static_cast<std::uint8_t>(value);
+}
+constexpr bool IsSideByte(int value) {
+    return value == kRed || value == kWhite;
+}
+constexpr bool IsMoverByte(int value) {
+    return value == 0 || IsSideByte(value);
+}
+constexpr bool IsCellOrNone(int value) {
+    return value >= 0 && value <= kCellCount;
+}
 
 // A position text needs 36 characters; any beyond them are ignored. Characters are
 // counted after decoding, so a non-ASCII character is one (empty) cell.
@@ -40,7 +48,9 @@ std::optional<Position> CellsFromText(std::string_view utf8) {
     if (characters.size() < kCellCount) return std::nullopt;
     std::string cells(kCellCount, '_');
     for (int i = 0; i < kCellCount; ++i) {
-        if (characters[i] == U'R' || characters[i] == U'B') cells[i] = static_cast<char>(characters[i]);
+        if (characters[i] == U'R' || characters[i] == U'B') {
+            cells[i] = static_cast<char>(characters[i]);
+        }
     }
     return PositionFromText(cells);
 }

@@ -6,8 +6,12 @@ namespace circumvia {
 
 namespace {
 
-constexpr bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-constexpr bool IsContinuation(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
+constexpr bool IsSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+constexpr bool IsContinuation(std::uint8_t byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 struct LeadByte {
     int length;        // bytes in the sequence, 0 for a byte that cannot start one

@@ -25,6 +25,20 @@ std::int32_t SignExtend(std::uint32_t raw, int width) {
     return static_cast<std::int32_t>(raw << unused_bits) >> unused_bits;
 }
 
+// Bytes after the type code of an integer; 0 for a code that is not an integer's.
+int IntegerWidth(std::uint8_t type) {
+    switch (static_cast<ValueType>(type)) {
+        case ValueType::kInt8:
+            return 1;
+        case ValueType::kInt16:
+            return 2;
+        case ValueType::kInt32:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 void ValueWriter::WriteInteger(std::int32_t value) {
@@ -59,18 +73,15 @@ void ValueWriter::PutLittleEndian(std::uint32_t value, int width) {
     for (int i = 0; i < width; ++i) bytes_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-void ValueWriter::PutBytes(std::string_view bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+void ValueWriter::PutBytes(std::string_view bytes) {
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+}
 
 std::optional<std::int32_t> ValueReader::ReadInteger() {
     const auto type = TakeBytes(1);
     if (!type) return std::nullopt;
-    int width = 0;
-    switch (static_cast<ValueType>((*type)[0])) {
-        case ValueType::kInt8: width = 1; break;
-        case ValueType::kInt16: width = 2; break;
-        case ValueType::kInt32: width = 4; break;
-        default: return Fail<std::int32_t>();
-    }
+    const int width = IntegerWidth((*type)[0]);
+    if (width == 0) return Fail<std::int32_t>();
     const auto raw = TakeLittleEndian(width);
     if (!raw) return std::nullopt;
     return SignExtend(*raw, width);
@@ -115,8 +126,8 @@ std::optional<std::span<const std::uint8_t>> ValueReader::TakeBytes(std::size_t 
 
 // A length field followed by that many units. The length is checked against the data
 // left before anything is taken, so a hostile length cannot cause a large allocation.
-std::optional<std::span<const std::uint8_t>> ValueReader::TakeCountedBytes(
-    int length_width, std::size_t unit_size) {
+std::optional<std::span<const std::uint8_t>> ValueReader::TakeCountedBytes(int length_width,
+                                                                           std::size_t unit_size) {
     const auto raw = TakeLittleEndian(length_width);
     if (!raw) return std::nullopt;
     const std::int64_t length =

@@ -37,8 +37,8 @@ TEST_F(DamagedFile, EveryTruncationIsAFormatErrorKeepingTheValuesBeforeIt) {
         EXPECT_FALSE(Load(game, cut, &values)) << length;
         EXPECT_TRUE(ModelIsSound(game)) << length;
         ASSERT_LT(values.lines.size(), original_values_.lines.size()) << length;
-        EXPECT_TRUE(std::equal(values.lines.begin(), values.lines.end(),
-                               original_values_.lines.begin()))
+        EXPECT_TRUE(
+            std::equal(values.lines.begin(), values.lines.end(), original_values_.lines.begin()))
             << length;
     }
 }

@@ -19,7 +19,9 @@ namespace circumvia::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+inline Bytes BytesOf(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
 
 inline Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes all;
@@ -48,7 +50,8 @@ inline Tjeu PlayedGame(int moves) {
         ApplyMoveTo(game.Pos, move);
         game.Current = k;
         while (game.History.size() <= static_cast<std::size_t>(k) + 1) game.History.Grow();
-        game.History.Set(static_cast<std::size_t>(k), HistoryEntry{game.Pos, mover, move.From, move.To});
+        game.History.Set(static_cast<std::size_t>(k),
+                         HistoryEntry{game.Pos, mover, move.From, move.To});
         game.SideToMove = Opponent(game.SideToMove);
         game.Players[kRed].Pieces = game.Pos.Count(kRed);
         game.Players[kWhite].Pieces = game.Pos.Count(kWhite);
@@ -62,7 +65,8 @@ inline Tjeu LongRecord(int moves) {
     Tjeu game;
     for (int k = 1; k <= moves; ++k) {
         Position cells;
-        for (int cell = 1; cell <= kCellCount; ++cell) cells[cell] = static_cast<std::uint8_t>((cell * 7 + k * 13) % 3);
+        for (int cell = 1; cell <= kCellCount; ++cell)
+            cells[cell] = static_cast<std::uint8_t>((cell * 7 + k * 13) % 3);
         while (game.History.size() <= static_cast<std::size_t>(k) + 1) game.History.Grow();
         game.History.Set(static_cast<std::size_t>(k),
                          HistoryEntry{cells, static_cast<std::uint8_t>(k % 2 ? kRed : kWhite),
@@ -148,7 +152,8 @@ inline Bytes FileBytes(const std::filesystem::path& path) {
 
 inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace circumvia::testing

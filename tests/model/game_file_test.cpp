@@ -30,10 +30,17 @@ Bytes ShortText(std::string_view text) {
 
 // The new game with its Red name stored as `name_value` (any text type).
 Bytes NewGameWithRedName(const Bytes& name_value) {
-    return Concat({{0x02, 0x15}, ShortText("Noname"), {0x02, 0x01, 0x02, 0x07},
-                   ShortText(kStartText), {0x02, 0x00, 0x02, 0x00}, name_value,
-                   {0x02, 0x0C, 0x02, 0x00}, ShortText("Blanc"), {0x02, 0x0C, 0x02, 0x03},
-                   ShortText(kStartText), {0x02, 0x00, 0x02, 0x00, 0x02, 0x00}});
+    return Concat({{0x02, 0x15},
+                   ShortText("Noname"),
+                   {0x02, 0x01, 0x02, 0x07},
+                   ShortText(kStartText),
+                   {0x02, 0x00, 0x02, 0x00},
+                   name_value,
+                   {0x02, 0x0C, 0x02, 0x00},
+                   ShortText("Blanc"),
+                   {0x02, 0x0C, 0x02, 0x03},
+                   ShortText(kStartText),
+                   {0x02, 0x00, 0x02, 0x00, 0x02, 0x00}});
 }
 
 void ExpectSameGame(const Tjeu& loaded, const Tjeu& saved) {
@@ -110,8 +117,8 @@ TEST(LoadGame, AccentedNamesAreUtf8ValuesAndComeBackTheSame) {
 
 TEST(LoadGame, ReadsNamesStoredAsUtf16OrLatin1) {
     Tjeu loaded;
-    ASSERT_TRUE(Load(loaded, NewGameWithRedName(
-                                 {0x12, 0x03, 0x00, 0x00, 0x00, 'Z', 0x00, 'o', 0x00, 0xEB, 0x00})));
+    ASSERT_TRUE(Load(loaded, NewGameWithRedName({0x12, 0x03, 0x00, 0x00, 0x00, 'Z', 0x00, 'o', 0x00,
+                                                 0xEB, 0x00})));
     EXPECT_EQ(loaded.Players[kRed].Name, "Zo\u00eb");
     ASSERT_TRUE(Load(loaded, NewGameWithRedName({0x06, 0x03, 'Z', 'o', 0xEB})));
     EXPECT_EQ(loaded.Players[kRed].Name, "Zo\u00eb");
@@ -141,15 +148,20 @@ TEST(LoadGame, TellsTheListenerEveryValueInOrder) {
     ValueLog log;
     Tjeu loaded;
     ASSERT_TRUE(Load(loaded, GameFileBytes(NewGame()), &log));
-    const std::vector<std::string> expected = {
-        "format 21",      "filename Noname",
-        "side 1",         "depth 7",
-        std::string("position ") + kStartText,
-        "current 0",      "result 0",
-        "red_name Rouge", "red_pieces 12",
-        "red_kind 0",     "white_name Blanc",
-        "white_pieces 12", "white_kind 3",
-        std::string("entry 0 ") + kStartText + " 0 0 0"};
+    const std::vector<std::string> expected = {"format 21",
+                                               "filename Noname",
+                                               "side 1",
+                                               "depth 7",
+                                               std::string("position ") + kStartText,
+                                               "current 0",
+                                               "result 0",
+                                               "red_name Rouge",
+                                               "red_pieces 12",
+                                               "red_kind 0",
+                                               "white_name Blanc",
+                                               "white_pieces 12",
+                                               "white_kind 3",
+                                               std::string("entry 0 ") + kStartText + " 0 0 0"};
     EXPECT_EQ(log.lines, expected);
 }
 
@@ -171,8 +183,8 @@ TEST(LoadGame, ValuesAreTakenAsStoredAndBytesByTheirLowByte) {
 
 TEST(LoadGame, PositionTextNeedsThirtySixCharactersAndIgnoresMore) {
     const auto with_position = [](std::string_view text) {
-        return Concat({{0x02, 0x15}, ShortText("Noname"), {0x02, 0x02, 0x02, 0x03},
-                       ShortText(text)});
+        return Concat(
+            {{0x02, 0x15}, ShortText("Noname"), {0x02, 0x02, 0x02, 0x03}, ShortText(text)});
     };
     Tjeu loaded;
     EXPECT_FALSE(Load(loaded, with_position(std::string(kStartText).substr(0, 35))));
@@ -187,7 +199,9 @@ TEST(LoadGame, PositionTextNeedsThirtySixCharactersAndIgnoresMore) {
 
     // Characters are counted after decoding: 'é' is one character, an empty cell.
     const std::string accented = "R\u00e9" + std::string(34, 'B');
-    Bytes file = Concat({{0x02, 0x15}, ShortText("Noname"), {0x02, 0x01, 0x02, 0x03},
+    Bytes file = Concat({{0x02, 0x15},
+                         ShortText("Noname"),
+                         {0x02, 0x01, 0x02, 0x03},
                          {0x14, static_cast<std::uint8_t>(accented.size()), 0, 0, 0},
                          BytesOf(accented)});
     EXPECT_FALSE(Load(loaded, file));  // ends after the position

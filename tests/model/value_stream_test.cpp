@@ -64,8 +64,8 @@ TEST(ValueWriter, AsciiTextsAreShortOrLongAndOthersUtf8) {
 }
 
 TEST(ValueReader, IntegersOfEveryWidthRoundTrip) {
-    for (std::int32_t value : {0, 1, -1, 127, -128, 128, 200, 32767, -32768, 32768, -32769,
-                               INT_MAX, INT_MIN}) {
+    for (std::int32_t value :
+         {0, 1, -1, 127, -128, 128, 200, 32767, -32768, 32768, -32769, INT_MAX, INT_MIN}) {
         EXPECT_EQ(IntegerFrom(Written(value)), value);
     }
 }
@@ -77,9 +77,9 @@ TEST(ValueReader, AcceptsAnyWidthWhateverTheValue) {
 }
 
 TEST(ValueReader, TextsOfEveryWrittenKindRoundTrip) {
-    for (const std::string& text : {std::string(), std::string("Noname"), std::string(255, 'a'),
-                                    std::string(300, 'b'), std::string("Ren\u00e9e"),
-                                    std::string("\u00c7a \u4e2d \U0001F600")}) {
+    for (const std::string& text :
+         {std::string(), std::string("Noname"), std::string(255, 'a'), std::string(300, 'b'),
+          std::string("Ren\u00e9e"), std::string("\u00c7a \u4e2d \U0001F600")}) {
         EXPECT_EQ(TextFrom(Written(text)), text);
     }
 }
@@ -155,17 +155,21 @@ TEST(ValueReader, ReadsValuesInSequenceAndCountsWhatIsLeft) {
 TEST(TextEncoding, DecodingReplacesEachBrokenSequence) {
     EXPECT_EQ(DecodeUtf8("a\xC3\xA9"), U"a\u00e9");
     EXPECT_EQ(DecodeUtf8("\xF0\x9F\x98\x80"), U"\U0001F600");
-    EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\ufffd\ufffd");          // overlong '/'
+    EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\ufffd\ufffd");            // overlong '/'
     EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\ufffd\ufffd\ufffd");  // encoded surrogate
-    EXPECT_EQ(DecodeUtf8("\xE2\x82"), U"\ufffd\ufffd");          // cut short
-    EXPECT_EQ(DecodeUtf8("\xC3" "a"), U"\ufffda");                 // keeps what follows
+    EXPECT_EQ(DecodeUtf8("\xE2\x82"), U"\ufffd\ufffd");            // cut short
+    EXPECT_EQ(DecodeUtf8("\xC3"
+                         "a"),
+              U"\ufffda");                                                   // keeps what follows
     EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80"), U"\ufffd\ufffd\ufffd\ufffd");  // above U+10FFFF
 }
 
 TEST(TextEncoding, ValidTextIsKeptAsItIs) {
     const std::string text = "Gr\u00fc\u00dfe \u4e2d \U0001F600";
     EXPECT_EQ(ValidUtf8(text), text);
-    EXPECT_EQ(Latin1ToUtf8("Gr\xFC\xDF" "e"), "Gr\u00fc\u00dfe");
+    EXPECT_EQ(Latin1ToUtf8("Gr\xFC\xDF"
+                           "e"),
+              "Gr\u00fc\u00dfe");
     EXPECT_TRUE(IsAscii("Noname"));
     EXPECT_FALSE(IsAscii("Ren\u00e9e"));
 }

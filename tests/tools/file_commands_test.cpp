@@ -30,8 +30,9 @@ class FileCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
-                  ("circumvia-cli-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  ("circumvia-cli-test-" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -65,8 +66,8 @@ TEST_F(FileCommands, DumpPrintsEveryValueThenOk) {
     const std::string expected = std::string("format 21\nfilename Noname\nside 1\ndepth 7\n") +
                                  "position " + kAfterTwoMoves + "\ncurrent 2\nresult 0\n" +
                                  "red_name Zo\u00e9\nred_pieces 12\nred_kind 0\n" +
-                                 "white_name Blanc\nwhite_pieces 12\nwhite_kind 3\n" +
-                                 "entry 0 " + kStart + " 0 0 0\n" +
+                                 "white_name Blanc\nwhite_pieces 12\nwhite_kind 3\n" + "entry 0 " +
+                                 kStart + " 0 0 0\n" +
                                  "entry 1 BBBBBBBBBBBB______R______RRRRRRRRRRR 1 25 19\n" +
                                  "entry 2 " + kAfterTwoMoves + " 2 8 15\nok\n";
     EXPECT_EQ(run.out, expected);
@@ -117,8 +118,8 @@ TEST_F(FileCommands, ReplaySavesTheGameItPlayed) {
 
 TEST_F(FileCommands, SelfplaySavesTheWholeGame) {
     const std::string path = (folder_ / "selfplay.Cva").string();
-    const CliRun play = Cli({"selfplay", "--red", "1", "--white", "1", "--seed", "3",
-                             "--max-moves", "40", "--save", path});
+    const CliRun play = Cli({"selfplay", "--red", "1", "--white", "1", "--seed", "3", "--max-moves",
+                             "40", "--save", path});
     ASSERT_EQ(play.status, 0) << play.err;
     const CliRun show = Cli({"show", path});
     ASSERT_EQ(show.status, 0);

@@ -54,22 +54,30 @@ int Dump(const Arguments& args, std::ostream& out, std::ostream& err) {
     return CannotRead(args[0], err);
 }
 
-std::string_view SideName(int side) { return side == kRed ? "Red" : side == kWhite ? "White" : "-"; }
+std::string_view SideName(int side) {
+    return side == kRed ? "Red" : side == kWhite ? "White" : "-";
+}
 
 std::string KindText(int kind) {
     return IsComputer(kind) ? "computer level " + std::to_string(kind) : "human";
 }
 
+struct ResultName {
+    int result;
+    std::string_view text;
+};
+
+constexpr ResultName kResultNames[] = {
+    {kInProgress, "in progress"},           {kRedWon, "Red has won"},
+    {kWhiteWon, "White has won"},           {kDrawn, "drawn"},
+    {kWhiteResigned, "White has resigned"}, {kRedResigned, "Red has resigned"},
+};
+
 std::string ResultText(int result) {
-    switch (result) {
-        case kInProgress: return "in progress";
-        case kRedWon: return "Red has won";
-        case kWhiteWon: return "White has won";
-        case kDrawn: return "drawn";
-        case kWhiteResigned: return "White has resigned";
-        case kRedResigned: return "Red has resigned";
-        default: return "unknown (" + std::to_string(result) + ")";
+    for (const ResultName& name : kResultNames) {
+        if (name.result == result) return std::string(name.text);
     }
+    return "unknown (" + std::to_string(result) + ")";
 }
 
 // The null move records no mover: it was the side after the previous mover, or for the
@@ -117,8 +125,7 @@ int Show(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 constexpr Command kCommands[] = {
     {"dump", "FILE",
-     "every value of a game file as read, one per line, then ok or error format (status 1)",
-     Dump},
+     "every value of a game file as read, one per line, then ok or error format (status 1)", Dump},
     {"show", "FILE", "a game file for a person: players, result and the numbered moves", Show},
 };
 
@@ -130,6 +137,8 @@ int SaveIfAsked(Tjeu& game, const std::string& path, std::ostream& err) {
     return 1;
 }
 
-std::span<const Command> FileCommands() { return kCommands; }
+std::span<const Command> FileCommands() {
+    return kCommands;
+}
 
 }  // namespace circumvia::cli

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QSurfaceFormat>
 
-#include "app/board_window.h"
+#include "control/main_form.h"
 
 int main(int argc, char* argv[]) {
     // The surface format must be set before the application object exists.
@@ -14,11 +14,11 @@ int main(int argc, char* argv[]) {
     QSurfaceFormat::setDefaultFormat(format);
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName("Vantor");
-    QApplication::setApplicationName("Circumvia");
-    QApplication::setApplicationVersion(CIRCUMVIA_VERSION);
+    QApplication::setApplicationName(QStringLiteral("Circumvia"));
+    QApplication::setOrganizationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationVersion(QStringLiteral(CIRCUMVIA_VERSION));
 
-    circumvia::BoardWindow window;
+    circumvia::control::TMainForm window;
     window.show();
     return app.exec();
 }

@@ -2,22 +2,37 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QWheelEvent>
 
 #include "control/status_line.h"
+#include "control/view_math.h"
 #include "lang/language.h"
+#include "scene/board_resources.h"
+#include "scene/frame_timer.h"
+#include "scene/scene_viewer.h"
+#include "scene/sound_library.h"
 
 namespace circumvia::control {
 
 namespace {
-constexpr int kDesignWidth = 668;
-constexpr int kDesignHeight = 478;
 constexpr int kTickIntervalMs = 100;
 }  // namespace
 
 TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
-    : QMainWindow(parent), ticks_(std::move(ticks)) {
+    : QMainWindow(parent),
+      ticks_(std::move(ticks)),
+      board_(scene::LoadBoardPictures()),
+      FrameClock_(board_.Scene()),
+      pieces_(board_),
+      animation_(pieces_, turn_,
+                 {.soundOn = [this] { return menu_.Son1->isChecked(); },
+                  .playClick = [this] { Sounds_->Play(QString::fromLatin1(scene::kClickSample)); },
+                  .stepClock = [this] { FrameClock_.Step(); },
+                  .repaintStatus = [this] { StatusLine_->RepaintPanels(); }}),
+      loop_(game_, turn_, *this, ticks_) {
     FormCreate();
 }
 
@@ -28,10 +43,11 @@ void TMainForm::FormCreate() {
     lang::LanguageFromLocale();
     settings_ = std::make_unique<SettingsStore>();
     turn_.busy = false;
+    FrameClock_.SetEnabled(false);
     Timer1_.stop();
 
     setWindowTitle(QStringLiteral("Circumvia"));
-    resize(kDesignWidth, kDesignHeight);
+    resize(kReferenceWidth, kReferenceHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -39,16 +55,52 @@ void TMainForm::FormCreate() {
     addToolBar(menu_.ToolBar1);
     StatusLine_ = new StatusLine(game_, this);
     setStatusBar(StatusLine_);
-    setCentralWidget(new QWidget(this));
-    ConnectCommands();
+    Sounds_ = new scene::TSoundLibrary(this);
+    scene::AddBoardSounds(*Sounds_);
 
     game_.ResetGame();
+    board_.CreateSceneObjects();
+    board_.Plateau->SetProgressHandler([this](double dt) { PlateauProgress(dt); });
+    BuildViewport();
+    ConnectCommands();
+
     Timer1_.setInterval(kTickIntervalMs);
+    connect(&Timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     Timer1_.start();
+    FrameClock_.SetEnabled(true);
+}
+
+void TMainForm::BuildViewport() {
+    Viewer_ = new scene::TSceneViewer(board_.Scene(), this);
+    Viewer_->setObjectName(QStringLiteral("Viewer"));
+    Viewer_->SetCamera(board_.Camera);
+    Viewer_->setMouseTracking(true);
+    Viewer_->installEventFilter(this);
+    Viewer_->setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(Viewer_);
+    FrameClock_.SetRedrawHandler([this] { Viewer_->update(); });
+    frameTimer_ = std::make_unique<scene::TFrameTimer>(FrameClock_);
 }
 
 void TMainForm::ConnectCommands() {
-    connect(menu_.FileExitItem, &QAction::triggered, this, &TMainForm::FileExit);
+    const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    on(menu_.FileNewItem, &TMainForm::FileNew);
+    on(menu_.FileExitItem, &TMainForm::FileExit);
+    on(menu_.Zoomavant1, &TMainForm::TB_zoomInClick);
+    on(menu_.Zoomarrire1, &TMainForm::TB_zoomOutClick);
+    on(menu_.Rotation1, &TMainForm::Tr_retourneClick);
+    on(menu_.Inverser1, &TMainForm::Inverser1Click);
+    on(menu_.Vue3D, &TMainForm::TB_vue1Click);
+    on(menu_.Vue2D, &TMainForm::TB_vue2Click);
+    on(menu_.Rafraichir, &TMainForm::TB_vue3Click);
+    on(menu_.Coupprcdent1, &TMainForm::TB_retClick);
+    on(menu_.Coupsuivant1, &TMainForm::TB_suivClick);
+    on(menu_.Proposeruncoup1, &TMainForm::Proposeruncoup1Click);
+    on(menu_.Son1, &TMainForm::Son1Click);
+    on(menu_.TextureItem, &TMainForm::TextureItemClick);
+    on(menu_.Coupsposs, &TMainForm::CoupspossClick);
     connect(menu_.Franais1, &QAction::triggered, this, [this] { ChooseLanguage('F'); });
     connect(menu_.Anglais1, &QAction::triggered, this, [this] { ChooseLanguage('A'); });
     connect(menu_.Espagnol1, &QAction::triggered, this, [this] { ChooseLanguage('E'); });
@@ -73,20 +125,65 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormCloseQuery() {
     if (turn_.IsStarting()) return;
+    board_.Scene().StopAllMovements();
+    RefreshPieces();
     Timer1_.stop();
+    FrameClock_.SetEnabled(false);
     turn_.loopState = LoopState::Starting;
 }
 
-void TMainForm::FormDestroy() { turn_.loopState = LoopState::Starting; }
+void TMainForm::FormDestroy() {
+    turn_.loopState = LoopState::Starting;
+    possibleMoves_.clear();
+}
 
-void TMainForm::FileExit() { close(); }
+void TMainForm::FileExit() {
+    RefreshPieces();
+    close();
+}
+
+void TMainForm::FileNew() {
+    if (turn_.IsStarting()) return;
+    turn_.loopState = LoopState::ChoosingPlayers;
+    turn_.turnPhase = 0;
+}
+
+void TMainForm::Timer1Timer() { loop_.Timer1Timer(); }
+
+void TMainForm::FinishMove() { loop_.FinishMove(); }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
 }
 
-void TMainForm::FormResize() { StatusLine_->FitMessagePanel(width()); }
+void TMainForm::FormResize() {
+    StatusLine_->FitMessagePanel(frameGeometry().width());
+    FitZoom();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key());
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::wheelEvent(QWheelEvent* event) {
+    FormMouseWheel(event->angleDelta().y());
+    event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Viewer_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            ViewerMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove) {
+            ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 bool TMainForm::event(QEvent* event) {
     // Hints go to the status bar's single-line text, which the panels always cover.

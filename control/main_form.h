@@ -1,35 +1,57 @@
 #pragma once
-// The main window. It owns the game model, the scene, the settings store and the turn
-// loop's state, and carries the handlers named after its controls. Each concern lives in
-// its own source file (main_form_*.cpp) or its own small class.
+// The main window. It owns the game model, the board scene and its viewport, the settings
+// store and the turn loop's state, and carries the handlers named after its controls.
+// Each concern lives in its own source file (main_form_*.cpp) or small class:
+//   main_form.cpp          creation, shutdown, window events
+//   main_form_settings.cpp settings, language, textures and sound
+//   main_form_moves.cpp    move execution, pieces, back and forward, navigation state
+//   main_form_turns.cpp    what the turn loop asks of the window
+//   main_form_input.cpp    clicks on the board, possible moves, the selection light
+//   main_form_views.cpp    camera views, zoom, turning and tilting the board
 
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
 
+#include "control/board_pieces.h"
 #include "control/main_menu.h"
+#include "control/move_animation.h"
 #include "control/settings_store.h"
-#include "control/settings_text.h"
+#include "control/turn_loop.h"
 #include "control/turn_state.h"
 #include "model/tjeu.h"
+#include "scene/board_scene.h"
+#include "scene/frame_clock.h"
+
+namespace circumvia::scene {
+class TFrameTimer;
+class TSceneViewer;
+class TSoundLibrary;
+}  // namespace circumvia::scene
 
 namespace circumvia::control {
 
 class StatusLine;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private TurnLoopHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Read access for tests and the dialogs.
+    // For the dialogs and the tests.
     Tjeu& Game() { return game_; }
     const TurnState& Turn() const { return turn_; }
     const MainMenu& Menu() const { return menu_; }
     StatusLine& Status() { return *StatusLine_; }
+    scene::TBoardScene& Board() { return board_; }
+    scene::TFrameClock& FrameClock() { return FrameClock_; }
+    scene::TSceneViewer& Viewer() { return *Viewer_; }
+    QTimer& Timer1() { return Timer1_; }
     const QString& SettingsText() const { return settingsText_; }
     const QString& PlayerNames() const { return playerNames_; }
+    const Tlcoup& PossibleMoves() const { return possibleMoves_; }
+    double BaseFocalLength() const { return baseFocalLength_; }
 
     // Start-up and shutdown.
     void ReadSettings();
@@ -40,11 +62,52 @@ public:
     void SetStatusText(const QString& text);
     void ShowHint(const QString& hint);
 
+    // Move execution and navigation.
+    void PlayMove(int from, int to) override;
+    void RefreshPieces() override;
+    void TB_retClick();
+    void TB_suivClick();
+    void UpdateNavigation() override;
+    void Proposeruncoup1Click();
+
+    // The turn loop.
+    void Timer1Timer();
+    void FinishMove();
+    // Starts a new game at the next tick (the set-up comes with its dialog).
+    void FileNew();
+
+    // Input.
+    void ViewerMouseDown(QPoint at);
+    void ViewerMouseMove(QPoint at);
+    void ShowPossibleMoves(int cell) override;
+    void HighlightPiece(scene::TSceneObject* object);
+    void CoupspossClick();
+
+    // Views.
+    void TB_vue1Click();
+    void TB_vue2Click();
+    void TB_vue3Click();
+    void Tr_retourneClick();
+    void Inverser1Click();
+    void TB_zoomInClick();
+    void TB_zoomOutClick();
+    void FormMouseWheel(int delta);
+    void FormKeyDown(int key);
+    void FitZoom();
+    void PlateauProgress(double dt);
+
+    // Options.
+    void TextureItemClick();
+    void Son1Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -52,21 +115,49 @@ private:
     void FormCloseQuery();
     void FormClose();
     void FormDestroy();
-    void FormResize();
+    void FormResize() override;
+    void BuildViewport();
     void ConnectCommands();
     void ChooseLanguage(char code);
     void ApplyTextures(bool on);
+    void ShowView(bool top);
     std::uint32_t Now() const { return ticks_(); }
+
+    // What the turn loop asks of the window (main_form_turns.cpp).
+    void StopAllMovements() override;
+    void ForgetMovePieces() override;
+    void ShowStartView() override;
+    void SetStatusText(const std::string& text) override;
+    void SetPanelText(int panel, const std::string& text) override;
+    void EnableTimer(bool on) override;
+    void RunPlayerSetup() override;
+    void StorePlayerNames() override;
+    void SetBusyCursor(bool on) override;
+    Move ComputerMove() override;
+
+    // Input helpers (main_form_input.cpp).
+    scene::TSceneObject* FindCandidate(QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies);
+    bool IsDestination(int cell) const;
 
     TickCounter ticks_;
     Tjeu game_;
     TurnState turn_;
+    scene::TBoardScene board_;
+    scene::TFrameClock FrameClock_;
+    BoardPieces pieces_;
+    MoveAnimation animation_;
+    TurnLoop loop_;
     MainMenu menu_;
     StatusLine* StatusLine_ = nullptr;
+    scene::TSceneViewer* Viewer_ = nullptr;
+    std::unique_ptr<scene::TFrameTimer> frameTimer_;
+    scene::TSoundLibrary* Sounds_ = nullptr;
     QTimer Timer1_;
     std::unique_ptr<SettingsStore> settings_;
     QString settingsText_;
     QString playerNames_;
+    Tlcoup possibleMoves_;
+    double baseFocalLength_ = 100;
     bool shownOnce_ = false;
 };
 

@@ -1,6 +1,7 @@
 // Settings read when the window is first shown and written when it closes, and the
 // language commands.
 #include "control/main_form.h"
+#include "control/settings_text.h"
 #include "lang/language.h"
 
 namespace circumvia::control {
@@ -46,7 +47,16 @@ void TMainForm::FormClose() {
     settings_->Sync();
 }
 
-void TMainForm::ApplyTextures(bool) {}
+void TMainForm::ApplyTextures(bool on) { board_.Scene().Materials().SetTexturesEnabled(on); }
+
+void TMainForm::TextureItemClick() {
+    // The action has already flipped its tick.
+    ApplyTextures(menu_.TextureItem->isChecked());
+}
+
+void TMainForm::Son1Click() {
+    // The tick is the whole state: the click is played while it is set.
+}
 
 void TMainForm::ChooseLanguage(char code) {
     lang::SetLanguageCode(code);

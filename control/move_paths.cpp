@@ -48,7 +48,7 @@ bool InColumn6(int b) { return b == 12 || b == 18 || b == 24 || b == 30; }
 }  // namespace
 
 Vec3 CellCentre(int cell, double height) {
-    return {(ColumnOf(cell) - 3.5) * 0.5, height, (RowOf(cell) - 3.5) * 0.5};
+    return {scene::CellX(cell), height, scene::CellZ(cell)};
 }
 
 bool AddArcNodes(PlannedPath& path, int a, int b) {
@@ -78,7 +78,7 @@ MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, const CapturePathCells&
             if (!split && cell != to) plan.lastLineCell = cell;
             if (next == 0 && !split) {
                 // The capturing piece stops in front of its victim; a second path sets it down.
-                path->name = kCapturePath;
+                path->name = std::string(kCapturePath);  // a move avoids a false -Wrestrict
                 plan.paths.push_back({std::string(), {}});
                 path = &plan.paths.back();
                 split = true;

@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "model/movegen.h"
+#include "scene/board_geometry.h"
 #include "scene/vector3.h"
 
 namespace circumvia::control {
 
 using scene::Vec3;
 
-inline constexpr double kRestHeight = 0.2;
-inline constexpr double kTravelHeight = 0.3;
+inline constexpr double kRestHeight = scene::kRestingPieceHeight;
+inline constexpr double kTravelHeight = scene::kTravellingPieceHeight;
 inline constexpr double kFlightHeight = 3.0;
 inline constexpr double kGlideSpeed = 2.0;
 // Carried by the flight's last node; a segment runs at its first node's speed, so the

@@ -75,8 +75,11 @@ StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
     setObjectName(QStringLiteral("StatusLine"));
     setSizeGripEnabled(false);
     setFixedHeight(kStatusLineHeight);
-    message_->setFixedWidth(400);
-    addWidget(message_);
+    // The message panel takes the width left beside the player panels but never forces
+    // the window to be wider than that.
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    message_->setMaximumWidth(400);
+    addWidget(message_, 1);
     for (int panel : {1, 2}) {
         panels_[panel] = new PlayerPanel(*this, game, panel, this);
         addPermanentWidget(panels_[panel]);
@@ -90,8 +93,12 @@ void StatusLine::SetPanelText(int panel, const QString& text) {
     panels_[panel]->update();
 }
 
+void StatusLine::RepaintPanels() {
+    for (int panel : {1, 2}) panels_[panel]->update();
+}
+
 void StatusLine::FitMessagePanel(int windowWidth) {
-    message_->setFixedWidth(MessagePanelWidth(windowWidth));
+    message_->setMaximumWidth(MessagePanelWidth(windowWidth));
 }
 
 }  // namespace circumvia::control

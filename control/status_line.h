@@ -37,11 +37,13 @@ public:
     QString StatusText() const { return message_->text(); }
 
     void SetPanelText(int panel, const QString& text);
+    // Redraws the player panels: counts, kinds and the side to move are read afresh.
+    void RepaintPanels();
     QString PanelText(int panel) const { return panelTexts_[panel]; }
 
     // Panel 0 follows the window's width.
     void FitMessagePanel(int windowWidth);
-    int MessagePanelWidthNow() const { return message_->width(); }
+    int MessagePanelWidthNow() const { return message_->maximumWidth(); }
 
     // The hint last routed to the status bar; kept, never shown over the panels.
     void ShowHint(const QString& hint) { hint_ = hint; }

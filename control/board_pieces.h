@@ -1,0 +1,47 @@
+#pragma once
+// The main window's hold on the board scene's 75 start-up objects: placing the pieces from
+// a position, finding a piece by the cell in its tag, and the destination markers.
+
+#include "model/board.h"
+#include "model/move.h"
+#include "scene/board_scene.h"
+
+namespace circumvia::control {
+
+class BoardPieces {
+public:
+    explicit BoardPieces(scene::TBoardScene& board) : board_(board) {}
+
+    // Stops every movement and puts one piece object on each occupied cell, in cell order,
+    // each side's objects taken in index order; the objects left over are hidden.
+    void RefreshPieces(const Position& position);
+
+    // The piece object whose tag is the cell, Red's then White's; null when none.
+    scene::TSceneObject* PieceOnCell(int cell) const;
+
+    // Where a cell's marker stands (its x and z are where pieces and arrows go).
+    scene::Vec3 CellPosition(int cell) const;
+
+    // Hides every arrow marker; with `show`, marker k points at the destination of
+    // moves[k - 1].
+    void ShowMarkers(const Tlcoup& moves, bool show);
+
+    // Hides every piece object that has left the board (tag -1).
+    void HideCapturedPieces();
+
+    // Spot light over an object, or off.
+    void LightUp(const scene::TSceneObject* object);
+
+    scene::TBoardScene& Board() { return board_; }
+
+private:
+    scene::TSceneObject& Object(int index) const { return *board_.SceneObjects[index]; }
+
+    scene::TBoardScene& board_;
+};
+
+// Piece objects and arrow markers are proxies; cell markers are disks.
+bool IsProxy(const scene::TSceneObject& object);
+bool IsPieceOf(const scene::TSceneObject& object, Side side);
+
+}  // namespace circumvia::control

@@ -1,0 +1,124 @@
+// A human plays by two clicks on the board: a piece of the side to move, then one of its
+// destinations (its cell disk, its arrow marker or the enemy piece standing on it).
+#include <algorithm>
+
+#include "control/main_form.h"
+#include "scene/picking.h"
+#include "scene/scene_viewer.h"
+
+namespace circumvia::control {
+
+namespace {
+constexpr int kPickSquareHalf = 2;   // the 5 x 5 square around the pointer
+constexpr int kPickCapacity = 10;
+
+bool IsCellDisk(const scene::TSceneObject& object) {
+    return object.Name().size() > 2 && object.Name().compare(0, 2, "PL") == 0 && !IsProxy(object);
+}
+}  // namespace
+
+scene::TSceneObject* TMainForm::FindCandidate(
+    QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies) {
+    if (scene::TSceneObject* nearest = Viewer_->GetPickedObject(at.x(), at.y());
+        nearest && qualifies(*nearest)) {
+        return nearest;
+    }
+    const QRect square(at - QPoint(kPickSquareHalf, kPickSquareHalf),
+                       at + QPoint(kPickSquareHalf, kPickSquareHalf));
+    for (const scene::PickHit& hit : Viewer_->GetPickedObjects(square, kPickCapacity)) {
+        if (qualifies(*hit.object)) return hit.object;
+    }
+    return nullptr;
+}
+
+bool TMainForm::IsDestination(int cell) const {
+    return std::any_of(possibleMoves_.begin(), possibleMoves_.end(),
+                       [cell](const Move& m) { return m.To == cell; });
+}
+
+void TMainForm::ViewerMouseDown(QPoint at) {
+    if (turn_.loopState != LoopState::HumanTurn || turn_.turnPhase == kMoveUnderWay) return;
+    if (turn_.turnPhase == kNoSelection) {
+        const Side side = game_.SideToMove;
+        scene::TSceneObject* piece = FindCandidate(at, [side](const scene::TSceneObject& o) {
+            return o.Tag() > 0 && IsPieceOf(o, side);
+        });
+        if (piece) {
+            HighlightPiece(piece);
+            turn_.moveFrom = static_cast<std::uint8_t>(piece->Tag());
+            turn_.moveTo = 0;
+            turn_.turnPhase = kPieceSelected;
+            ShowPossibleMoves(turn_.moveFrom);
+        } else {
+            HighlightPiece(nullptr);
+            turn_.moveFrom = 0;
+            turn_.moveTo = 0;
+            turn_.turnPhase = kNoSelection;
+            ShowPossibleMoves(0);
+        }
+        UpdateNavigation();
+        return;
+    }
+    if (turn_.turnPhase == kPieceSelected) {
+        if (turn_.moveFrom == 0 || turn_.moveFrom > kCellCount) {
+            turn_.turnPhase = kNoSelection;
+            HighlightPiece(nullptr);
+            ShowPossibleMoves(0);
+            return;
+        }
+        if (possibleMoves_.empty()) ShowPossibleMoves(turn_.moveFrom);
+        scene::TSceneObject* target = FindCandidate(at, [this](const scene::TSceneObject& o) {
+            return o.Tag() > 0 && IsDestination(o.Tag());
+        });
+        if (target) {
+            HighlightPiece(target);
+            turn_.moveTo = static_cast<std::uint8_t>(target->Tag());
+            ShowPossibleMoves(0);
+            PlayMove(turn_.moveFrom, turn_.moveTo);
+            turn_.moveTo = 0;
+            turn_.moveFrom = 0;
+        } else {
+            // A miss drops the selection, even on another piece of one's own side.
+            HighlightPiece(nullptr);
+            turn_.moveFrom = 0;
+            turn_.moveTo = 0;
+            turn_.turnPhase = kNoSelection;
+            ShowPossibleMoves(0);
+        }
+    }
+}
+
+void TMainForm::ViewerMouseMove(QPoint at) {
+    if (turn_.IsStarting()) return;
+    const scene::TSceneObject* object = Viewer_->GetPickedObject(at.x(), at.y());
+    bool hand = false;
+    if (object && object->Tag() > 0 && (IsProxy(*object) || IsCellDisk(*object)) &&
+        turn_.loopState == LoopState::HumanTurn) {
+        hand = turn_.turnPhase == kNoSelection ? IsPieceOf(*object, game_.SideToMove)
+                                               : IsDestination(object->Tag());
+    }
+    Viewer_->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TMainForm::ShowPossibleMoves(int cell) {
+    if (turn_.IsStarting()) return;
+    possibleMoves_.clear();
+    if (cell > 0) possibleMoves_ = ListDestinations(cell, game_.Pos);
+    pieces_.ShowMarkers(possibleMoves_, cell > 0 && menu_.Coupsposs->isChecked());
+}
+
+void TMainForm::HighlightPiece(scene::TSceneObject* object) {
+    if (object && IsProxy(*object)) {
+        pieces_.LightUp(object);
+        if (object->Tag() <= 0) RefreshPieces();
+    } else {
+        pieces_.LightUp(nullptr);
+    }
+    FrameClock_.Step();
+}
+
+void TMainForm::CoupspossClick() {
+    // The tick (flipped by the action) takes effect at the next selection.
+}
+
+}  // namespace circumvia::control

@@ -1,0 +1,102 @@
+// Carrying out moves, keeping the pieces in step with the model, and walking the record.
+#include <algorithm>
+
+#include "control/main_form.h"
+#include "control/move_counter.h"
+#include "control/status_line.h"
+#include "control/view_math.h"
+#include "lang/format.h"
+#include "lang/language.h"
+#include "model/notation.h"
+#include "scene/camera.h"
+
+namespace circumvia::control {
+
+namespace {
+constexpr int kMovePlayed = 9;
+}  // namespace
+
+void TMainForm::PlayMove(int from, int to) {
+    if (turn_.IsStarting() || game_.Result != kInProgress) return;
+    if (IsCell(from) && IsCell(to)) {
+        if (turn_.turnPhase == kMoveUnderWay) return;
+        turn_.moveFrom = static_cast<std::uint8_t>(from);
+        turn_.moveTo = static_cast<std::uint8_t>(to);
+        turn_.moveStartTick = Now();
+        animation_.Forget();
+        const Tlcoup legal = ListDestinations(from, game_.Pos);
+        turn_.runningPaths = 0;
+        const Move move{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)};
+        if (std::find(legal.begin(), legal.end(), move) == legal.end()) {
+            ShowPossibleMoves(0);
+            return;
+        }
+        scene::TSceneObject* mover = pieces_.PieceOnCell(from);
+        scene::TSceneObject* victim = pieces_.PieceOnCell(to);
+        if (mover) animation_.AnimateMove(*mover, from, to, CapturePath(from, to, game_.Pos), victim != nullptr);
+        if (victim) {
+            const std::uint8_t victimSide = game_.Pos[to];
+            animation_.PrepareCaptureFlight(*victim, to, game_.Pos.Count(victimSide), victimSide);
+        }
+    }
+    FrameClock_.Step();
+    SetStatusText(QString::fromStdString(lang::FormatText(
+        lang::LoadText(kMovePlayed), {game_.PlayerOf(game_.SideToMove).Name, MoveText(from, to)})));
+    game_.ApplyMove(game_.Pos, from, to);
+    HighlightPiece(nullptr);
+    ShowPossibleMoves(0);
+    UpdateNavigation();
+    turn_.turnPhase = kMoveUnderWay;
+    turn_.moveStartTick = Now();
+}
+
+void TMainForm::RefreshPieces() {
+    if (turn_.IsStarting()) return;
+    pieces_.RefreshPieces(game_.Pos);
+}
+
+void TMainForm::TB_retClick() {
+    if (turn_.IsStarting()) return;
+    if (game_.CanStepBack()) {
+        game_.StepBack();
+        RefreshPieces();
+        ShowPossibleMoves(0);
+        if (game_.Result == kInProgress) {
+            turn_.loopState = LoopState::HumanTurn;
+            turn_.turnPhase = 0;
+        }
+    }
+    UpdateNavigation();
+}
+
+void TMainForm::TB_suivClick() {
+    if (turn_.IsStarting()) return;
+    if (game_.CanStepForward()) {
+        game_.StepForward();
+        RefreshPieces();
+        ShowPossibleMoves(0);
+        if (game_.Result == kInProgress) {
+            turn_.loopState = LoopState::HumanTurn;
+            turn_.turnPhase = 0;
+        }
+    }
+    UpdateNavigation();
+}
+
+void TMainForm::UpdateNavigation() {
+    menu_.Coupprcdent1->setEnabled(game_.CanStepBack());
+    menu_.Coupsuivant1->setEnabled(game_.CanStepForward());
+    menu_.P_num->setText(QString::fromStdString(MoveCounterCaption(game_)));
+    const double focal = board_.Camera->FocalLength();
+    menu_.Zoomarrire1->setEnabled(focal > kMinFocalLength);
+    menu_.Zoomavant1->setEnabled(focal < kMaxFocalLength);
+    menu_.Proposeruncoup1->setEnabled(game_.Result == kInProgress &&
+                                      game_.PlayerOf(game_.SideToMove).Kind == kHuman);
+    StatusLine_->RepaintPanels();
+}
+
+void TMainForm::Proposeruncoup1Click() {
+    // The suggestion dialog comes with the dialogs; until then the command does nothing.
+}
+
+}  // namespace circumvia::control

@@ -1,0 +1,83 @@
+#include "control/move_animation.h"
+
+namespace circumvia::control {
+
+namespace {
+
+// Fills a scene path from a planned one. The first node is taken from the object itself
+// (keeping its rotation and scale); every later one starts as a copy of the one before.
+void Fill(scene::TMovementPath& path, const PlannedPath& plan, const scene::TSceneObject* object) {
+    path.SetName(plan.name);
+    path.SetMode(scene::TMovementPath::SplineMode::kCubic);
+    for (std::size_t i = 0; i < plan.nodes.size(); ++i) {
+        scene::TPathNode& node = (i == 0 && object) ? path.AddNodeFrom(*object) : path.AddNode();
+        node.position = plan.nodes[i].position;
+        node.speed = plan.nodes[i].speed;
+    }
+}
+
+}  // namespace
+
+MoveAnimation::MoveAnimation(BoardPieces& pieces, TurnState& turn, Hooks hooks)
+    : pieces_(pieces), turn_(turn), hooks_(std::move(hooks)) {}
+
+void MoveAnimation::Forget() {
+    mover_ = nullptr;
+    victim_ = nullptr;
+    victimMovement_ = nullptr;
+    lastLineCell_ = -1;
+}
+
+void MoveAnimation::InstallHandler(scene::TMovement& movement) {
+    movement.ClearPaths();
+    movement.SetPathEndHandler(
+        [this](scene::TMovement& m, scene::TMovementPath& p, bool&) { PathEnded(m, p); });
+}
+
+void MoveAnimation::AnimateMove(scene::TSceneObject& mover, int from, int to,
+                                const CapturePathCells& route, bool victimFound) {
+    mover_ = &mover;
+    scene::TMovement& movement = mover.GetOrCreateMovement();
+    InstallHandler(movement);
+    const MoverPlan plan = PlanMoverPaths(mover.Position(), from, to, route, victimFound);
+    lastLineCell_ = plan.lastLineCell;
+    bool first = true;
+    for (const PlannedPath& planned : plan.paths) {
+        Fill(movement.AddPath(), planned, first ? &mover : nullptr);
+        ++turn_.runningPaths;
+        first = false;
+    }
+    movement.SetActivePathIndex(0);
+    movement.StartPathTravel();
+    if (hooks_.stepClock) hooks_.stepClock();
+    mover.SetTag(to);
+}
+
+void MoveAnimation::PrepareCaptureFlight(scene::TSceneObject& victim, int to, int count,
+                                         std::uint8_t victimSide) {
+    victim_ = &victim;
+    victim.SetTag(-1);
+    scene::TMovement& movement = victim.GetOrCreateMovement();
+    InstallHandler(movement);
+    Fill(movement.AddPath(), PlanCaptureFlight(victim.Position(), to, count, lastLineCell_, victimSide),
+         &victim);
+    ++turn_.runningPaths;
+    movement.SetActivePathIndex(0);  // started when the capturing piece reaches it
+    victimMovement_ = &movement;
+}
+
+void MoveAnimation::PathEnded(scene::TMovement&, scene::TMovementPath& path) {
+    if (turn_.IsStarting()) return;
+    pieces_.LightUp(nullptr);
+    --turn_.runningPaths;
+    const std::string& name = path.Name();
+    if ((name == kCapturePath || name == kStepPath) && hooks_.soundOn && hooks_.soundOn()) {
+        if (hooks_.playClick) hooks_.playClick();
+    }
+    if (name == kCapturePath && victimMovement_ != nullptr) victimMovement_->StartPathTravel();
+    if (turn_.runningPaths <= 0) turn_.moveStartTick = kLongAgoTick;  // the next tick finishes
+    if (name == kVictimPath) pieces_.HideCapturedPieces();
+    if (hooks_.repaintStatus) hooks_.repaintStatus();
+}
+
+}  // namespace circumvia::control

@@ -15,7 +15,8 @@ class EvaluationCache {
 public:
     EvaluationCache() : slots_(kSlots) {}
 
-    // Evaluate(board, side) when the board holds pieces of both sides.
+    // Evaluate(board, side); what is remembered is Red's sum minus White's, for boards
+    // where both sides have pieces.
     int Evaluate(const PackedBoard& board, Side side) {
         if (board.pieces[kRed] == 0 || board.pieces[kWhite] == 0) return ScoreFor(board, side, 0);
         Slot& slot = SlotOf(board.key);
@@ -26,7 +27,8 @@ public:
         return ScoreFor(board, side, slot.red_minus_white);
     }
 
-    // Red's sum minus White's for the position with this key, if remembered.
+    // Red's sum minus White's for the position with this key, if remembered (only ever for
+    // positions where both sides have pieces).
     bool Find(PositionKey key, int& red_minus_white) const {
         const Slot& slot = slots_[Index(key)];
         red_minus_white = slot.red_minus_white;

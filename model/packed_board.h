@@ -1,8 +1,9 @@
 #pragma once
 // A board packed into bit masks for the search: one 36-bit mask per side (bit n - 1 for
 // cell n), the occupancy of each circuit in circuit order (bit p - 1 for position p), the
-// position key and a running material sum per side. A capture walk becomes one or two bit
-// scans on a circuit mask, and a move updates everything in a few instructions.
+// position key, and per side the running sums the evaluation needs. A capture walk becomes
+// one or two bit scans on a circuit mask, and a move updates everything in a few
+// instructions.
 
 #include <array>
 #include <bit>

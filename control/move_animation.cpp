@@ -6,7 +6,8 @@ namespace {
 
 // Fills a scene path from a planned one. The first node is taken from the object itself
 // (keeping its rotation and scale); every later one starts as a copy of the one before.
-void Fill(scene::TMovementPath& path, const PlannedPath& plan, const scene::TSceneObject* object) {
+void Fill(scene::TMovementPath& path, const scene::PlannedPath& plan,
+          const scene::TSceneObject* object) {
     path.SetName(plan.name);
     path.SetMode(scene::TMovementPath::SplineMode::kCubic);
     for (std::size_t i = 0; i < plan.nodes.size(); ++i) {
@@ -39,10 +40,10 @@ void MoveAnimation::AnimateMove(scene::TSceneObject& mover, int from, int to,
     mover_ = &mover;
     scene::TMovement& movement = mover.GetOrCreateMovement();
     InstallHandler(movement);
-    const MoverPlan plan = PlanMoverPaths(mover.Position(), from, to, route, victimFound);
+    const scene::MoverPlan plan = scene::PlanMoverPaths(mover.Position(), from, to, route, victimFound);
     lastLineCell_ = plan.lastLineCell;
     bool first = true;
-    for (const PlannedPath& planned : plan.paths) {
+    for (const scene::PlannedPath& planned : plan.paths) {
         Fill(movement.AddPath(), planned, first ? &mover : nullptr);
         ++turn_.runningPaths;
         first = false;
@@ -59,7 +60,8 @@ void MoveAnimation::PrepareCaptureFlight(scene::TSceneObject& victim, int to, in
     victim.SetTag(-1);
     scene::TMovement& movement = victim.GetOrCreateMovement();
     InstallHandler(movement);
-    Fill(movement.AddPath(), PlanCaptureFlight(victim.Position(), to, count, lastLineCell_, victimSide),
+    Fill(movement.AddPath(),
+         scene::PlanCaptureFlight(victim.Position(), to, count, lastLineCell_, victimSide == kRed),
          &victim);
     ++turn_.runningPaths;
     movement.SetActivePathIndex(0);  // started when the capturing piece reaches it
@@ -71,12 +73,12 @@ void MoveAnimation::PathEnded(scene::TMovement&, scene::TMovementPath& path) {
     pieces_.LightUp(nullptr);
     --turn_.runningPaths;
     const std::string& name = path.Name();
-    if ((name == kCapturePath || name == kStepPath) && hooks_.soundOn && hooks_.soundOn()) {
+    if ((name == scene::kCapturePath || name == scene::kStepPath) && hooks_.soundOn && hooks_.soundOn()) {
         if (hooks_.playClick) hooks_.playClick();
     }
-    if (name == kCapturePath && victimMovement_ != nullptr) victimMovement_->StartPathTravel();
+    if (name == scene::kCapturePath && victimMovement_ != nullptr) victimMovement_->StartPathTravel();
     if (turn_.runningPaths <= 0) turn_.moveStartTick = kLongAgoTick;  // the next tick finishes
-    if (name == kVictimPath) pieces_.HideCapturedPieces();
+    if (name == scene::kVictimPath) pieces_.HideCapturedPieces();
     if (hooks_.repaintStatus) hooks_.repaintStatus();
 }
 

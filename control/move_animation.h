@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "control/board_pieces.h"
-#include "control/move_paths.h"
+#include "model/movegen.h"
+#include "scene/move_paths.h"
 #include "control/turn_state.h"
 #include "scene/movement.h"
 

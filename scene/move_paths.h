@@ -5,19 +5,21 @@
 // built here and handed to the scene's movements.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "model/movegen.h"
 #include "scene/board_geometry.h"
 #include "scene/vector3.h"
 
-namespace circumvia::control {
+namespace circumvia::scene {
 
-using scene::Vec3;
+// A capture route: the cells a capturing piece passes after its start cell, ending on the
+// victim's, then zeros; all zeros for a step.
+using RouteCells = std::span<const std::uint8_t>;
 
-inline constexpr double kRestHeight = scene::kRestingPieceHeight;
-inline constexpr double kTravelHeight = scene::kTravellingPieceHeight;
+inline constexpr double kRestHeight = kRestingPieceHeight;
+inline constexpr double kTravelHeight = kTravellingPieceHeight;
 inline constexpr double kFlightHeight = 3.0;
 inline constexpr double kGlideSpeed = 2.0;
 // Carried by the flight's last node; a segment runs at its first node's speed, so the
@@ -56,12 +58,13 @@ struct MoverPlan {
 
 // Paths of the piece standing at `pieceAt` moving from -> to along `route` (the capture
 // route, all zeros for a step). The route is walked only when a victim object was found.
-MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, const CapturePathCells& route,
+MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route,
                          bool victimFound);
 
 // The victim's flight from `victimAt` to its exit point beside or off the board.
 // `count` is the number of the victim's side on the board before the move, itself included.
+// `victimIsRed` picks the side of the board the victims line up on when no route was walked.
 PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell,
-                              std::uint8_t victimSide);
+                              bool victimIsRed);
 
-}  // namespace circumvia::control
+}  // namespace circumvia::scene

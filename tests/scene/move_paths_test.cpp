@@ -1,10 +1,12 @@
-#include "control/move_paths.h"
+#include "scene/move_paths.h"
+
+#include "model/movegen.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace circumvia::control {
+namespace circumvia::scene {
 namespace {
 
 Position Board(std::initializer_list<std::pair<int, std::uint8_t>> pieces) {
@@ -16,7 +18,7 @@ Position Board(std::initializer_list<std::pair<int, std::uint8_t>> pieces) {
 double Length(const PlannedPath& path) {
     double length = 0;
     for (std::size_t i = 1; i < path.nodes.size(); ++i) {
-        length += scene::Distance(path.nodes[i - 1].position, path.nodes[i].position);
+        length += Distance(path.nodes[i - 1].position, path.nodes[i].position);
     }
     return length;
 }
@@ -107,14 +109,14 @@ TEST(AddArcNodes, EachDirectionIsTheReverseOfTheOther) {
         for (std::size_t i = 0; i < there.nodes.size(); ++i) {
             ExpectNear(there.nodes[i].position, back.nodes[back.nodes.size() - 1 - i].position);
         }
-        const double toStart = scene::Distance(there.nodes.front().position, CellCentre(pair[0], 0.3));
-        const double toEnd = scene::Distance(there.nodes.front().position, CellCentre(pair[1], 0.3));
+        const double toStart = Distance(there.nodes.front().position, CellCentre(pair[0], 0.3));
+        const double toEnd = Distance(there.nodes.front().position, CellCentre(pair[1], 0.3));
         EXPECT_LT(toStart, toEnd) << pair[0] << "->" << pair[1];
     }
 }
 
 TEST(PlanCaptureFlight, ArcArrivalOnRowSixSendsTheVictimIntoTheBoard) {
-    const PlannedPath flight = PlanCaptureFlight(CellCentre(35, 0.2), 35, 1, -1, kWhite);
+    const PlannedPath flight = PlanCaptureFlight(CellCentre(35, 0.2), 35, 1, -1, false);
     EXPECT_EQ(flight.name, "PRISE");
     ASSERT_EQ(flight.nodes.size(), 2u);
     ExpectNear(flight.nodes[1].position, {0.75, 3.0, -5.0});
@@ -125,35 +127,35 @@ TEST(PlanCaptureFlight, ArcArrivalOnRowSixSendsTheVictimIntoTheBoard) {
 
 TEST(PlanCaptureFlight, StraightArrivalKeepsTheOtherCoordinate) {
     // Down column 2 from 2 onto 8: towards Z = 5 with its own x.
-    ExpectNear(PlanCaptureFlight(CellCentre(8, 0.2), 8, 5, 2, kWhite).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(8, 0.2), 8, 5, 2, false).nodes[1].position,
                {-0.75, 3.0, 5.0});
     // Up a column, and along a row both ways.
-    ExpectNear(PlanCaptureFlight(CellCentre(8, 0.2), 8, 5, 14, kWhite).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(8, 0.2), 8, 5, 14, false).nodes[1].position,
                {-0.75, 3.0, -5.0});
-    ExpectNear(PlanCaptureFlight(CellCentre(9, 0.2), 9, 5, 8, kWhite).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(9, 0.2), 9, 5, 8, false).nodes[1].position,
                {5.0, 3.0, -0.75});
-    ExpectNear(PlanCaptureFlight(CellCentre(9, 0.2), 9, 5, 10, kWhite).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(9, 0.2), 9, 5, 10, false).nodes[1].position,
                {-5.0, 3.0, -0.75});
 }
 
 TEST(PlanCaptureFlight, ArcArrivalsFollowTheEdgeOfTheLandingCell) {
-    ExpectNear(PlanCaptureFlight(CellCentre(30, 0.2), 30, 3, -1, kRed).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(30, 0.2), 30, 3, -1, true).nodes[1].position,
                {-5.0, 3.0, 0.75});
-    ExpectNear(PlanCaptureFlight(CellCentre(12, 0.2), 12, 3, -1, kRed).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(12, 0.2), 12, 3, -1, true).nodes[1].position,
                {-5.0, 3.0, -0.75});
-    ExpectNear(PlanCaptureFlight(CellCentre(3, 0.2), 3, 3, -1, kRed).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(3, 0.2), 3, 3, -1, true).nodes[1].position,
                {-0.25, 3.0, 5.0});
-    ExpectNear(PlanCaptureFlight(CellCentre(19, 0.2), 19, 3, -1, kRed).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(19, 0.2), 19, 3, -1, true).nodes[1].position,
                {5.0, 3.0, 0.25});
 }
 
 TEST(PlanCaptureFlight, WithoutARouteVictimsLineUpBesideTheBoard) {
     // A Red victim goes to the left, a White one to the right; the first at Z = -3.0.
-    ExpectNear(PlanCaptureFlight(CellCentre(15, 0.2), 15, 12, -1, kRed).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(15, 0.2), 15, 12, -1, true).nodes[1].position,
                {-5.0, 3.0, -3.0});
-    ExpectNear(PlanCaptureFlight(CellCentre(15, 0.2), 15, 11, -1, kWhite).nodes[1].position,
+    ExpectNear(PlanCaptureFlight(CellCentre(15, 0.2), 15, 11, -1, false).nodes[1].position,
                {5.0, 3.0, -2.5});
 }
 
 }  // namespace
-}  // namespace circumvia::control
+}  // namespace circumvia::scene

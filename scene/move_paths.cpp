@@ -1,9 +1,9 @@
-#include "control/move_paths.h"
+#include "scene/move_paths.h"
 
 #include <algorithm>
 #include <array>
 
-namespace circumvia::control {
+namespace circumvia::scene {
 
 namespace {
 
@@ -48,7 +48,7 @@ bool InColumn6(int b) { return b == 12 || b == 18 || b == 24 || b == 30; }
 }  // namespace
 
 Vec3 CellCentre(int cell, double height) {
-    return {scene::CellX(cell), height, scene::CellZ(cell)};
+    return {CellX(cell), height, CellZ(cell)};
 }
 
 bool AddArcNodes(PlannedPath& path, int a, int b) {
@@ -61,16 +61,16 @@ bool AddArcNodes(PlannedPath& path, int a, int b) {
     return true;
 }
 
-MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, const CapturePathCells& route,
-                         bool victimFound) {
+MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route, bool victimFound) {
     MoverPlan plan;
     plan.paths.push_back({kStepPath, {}});
     PlannedPath* path = &plan.paths.back();
     AddNode(*path, pieceAt);
     AddNode(*path, {pieceAt.x, kTravelHeight, pieceAt.z});
-    if (AddArcNodes(*path, from, route[0])) plan.lastLineCell = -1;
+    const int first = route.empty() ? 0 : route[0];
+    if (AddArcNodes(*path, from, first)) plan.lastLineCell = -1;
 
-    if (victimFound && route[0] != 0) {
+    if (victimFound && first != 0) {
         bool split = false;
         for (std::size_t i = 0; i < route.size() && route[i] != 0; ++i) {
             const int cell = route[i];
@@ -93,15 +93,15 @@ MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, const CapturePathCells&
 }
 
 PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell,
-                              std::uint8_t victimSide) {
+                              bool victimIsRed) {
     PlannedPath flight{kVictimPath, {}};
     AddNode(flight, victimAt);
     double x = victimAt.x;
     double z = victimAt.z;
     if (lastLineCell > 0) {
         // Knocked on along the row or column the capturing piece came down.
-        const int rowL = RowOf(lastLineCell), columnL = ColumnOf(lastLineCell);
-        const int rowB = RowOf(to), columnB = ColumnOf(to);
+        const int rowL = CellRow(lastLineCell), columnL = CellColumn(lastLineCell);
+        const int rowB = CellRow(to), columnB = CellColumn(to);
         if (rowL < rowB) {
             z = kExitDistance;
         } else if (rowL > rowB) {
@@ -122,11 +122,11 @@ PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell
         if (InColumn6(to)) x = -kExitDistance;
     } else {
         // No route was walked: line the victims up beside the board.
-        x = victimSide == kRed ? -kExitDistance : kExitDistance;
+        x = victimIsRed ? -kExitDistance : kExitDistance;
         z = (12 - count) * 0.5 - 3.0;
     }
     AddNode(flight, {x, kFlightHeight, z}, kFlightEndSpeed);
     return flight;
 }
 
-}  // namespace circumvia::control
+}  // namespace circumvia::scene

@@ -1,0 +1,72 @@
+#pragma once
+// A real main window driven by hand: the tick counter and the frame clock's time are
+// fakes, the 100 ms timer is stopped and ticks are delivered by the test.
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "control/main_form.h"
+#include "control/status_line.h"
+#include "lang/format.h"
+#include "lang/language.h"
+#include "scene/scene_viewer.h"
+
+namespace circumvia::control::testing {
+
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest() : window([this] { return now; }) {
+        QSettings(QStringLiteral("Vantor"), QStringLiteral("Circumvia")).clear();
+        window.FrameClock().SetTimeSource([this] { return frameTime; });
+        window.show();
+        window.Timer1().stop();
+    }
+    ~MainFormTest() override {
+        window.close();
+        QSettings(QStringLiteral("Vantor"), QStringLiteral("Circumvia")).clear();
+        lang::SetLanguageCode('F');
+    }
+
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            now += 100;
+            window.Timer1Timer();
+        }
+    }
+
+    // Lets every running animation finish, a frame at a time.
+    void FinishAnimations() {
+        for (int frame = 0; frame < 2000 && window.Board().Scene().AnythingTravelling(); ++frame) {
+            frameTime += 0.02;
+            window.FrameClock().Step();
+        }
+    }
+
+    // Ticks (finishing animations between them) until the side to move is a human's
+    // turn again, or the game ends.
+    void RunUntilHumanTurn(int limit = 500) {
+        for (int i = 0; i < limit; ++i) {
+            FinishAnimations();
+            Tick();
+            const LoopState state = window.Turn().loopState;
+            if ((state == LoopState::HumanTurn && window.Turn().turnPhase == 0) ||
+                state == LoopState::GameOver) {
+                return;
+            }
+        }
+        ADD_FAILURE() << "no human turn after " << limit << " ticks";
+    }
+
+    // Opens the first game: the first tick resets, the second hands the turn over.
+    void StartGame() {
+        Tick(2);
+        ASSERT_EQ(window.Turn().loopState, LoopState::HumanTurn);
+    }
+
+    std::uint32_t now = 5000000;
+    double frameTime = 10;
+    TMainForm window;
+};
+
+}  // namespace circumvia::control::testing

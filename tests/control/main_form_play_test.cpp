@@ -1,0 +1,168 @@
+// Moves, the record and navigation through the real main window.
+#include <gtest/gtest.h>
+
+#include "model/game_file.h"
+#include "tests/control/main_form_fixture.h"
+
+namespace circumvia::control {
+namespace {
+
+using testing::MainFormTest;
+
+int RedTagOnCell(TMainForm& window, int cell) {
+    for (int i = scene::kFirstRedPiece; i < scene::kFirstWhitePiece; ++i) {
+        if (window.Board().SceneObjects[i]->Tag() == cell) return i;
+    }
+    return -1;
+}
+
+TEST_F(MainFormTest, OpensIntoAGameAgainstTheComputer) {
+    Tick();
+    EXPECT_EQ(window.Turn().loopState, LoopState::TurnStart);
+    EXPECT_EQ(window.Game().PlayerOf(kWhite).Kind, 3);
+    Tick();
+    EXPECT_EQ(window.Turn().loopState, LoopState::HumanTurn);
+    Tick();
+    EXPECT_EQ(window.Status().StatusText().toStdString(),
+              lang::FormatText(lang::LoadText(7), {window.Game().PlayerOf(kRed).Name}));
+    EXPECT_EQ(window.Menu().P_num->text(), "");
+    EXPECT_FALSE(window.Menu().Coupprcdent1->isEnabled());
+    EXPECT_FALSE(window.Menu().Coupsuivant1->isEnabled());
+    EXPECT_TRUE(window.Menu().Proposeruncoup1->isEnabled());
+}
+
+TEST_F(MainFormTest, BackIsOnlyOfferedOnceTheComputerHasAnswered) {
+    StartGame();
+    window.PlayMove(26, 20);
+    EXPECT_EQ(window.Turn().turnPhase, kMoveUnderWay);
+    EXPECT_EQ(window.Game().Current, 1);
+    EXPECT_EQ(window.Menu().P_num->text(), "1");
+    EXPECT_FALSE(window.Menu().Coupprcdent1->isEnabled());
+    EXPECT_FALSE(window.Menu().Proposeruncoup1->isEnabled());  // the computer is to move
+
+    RunUntilHumanTurn();
+    EXPECT_EQ(window.Game().Current, 2);
+    EXPECT_EQ(window.Menu().P_num->text(), "2");
+    EXPECT_TRUE(window.Menu().Coupprcdent1->isEnabled());
+    EXPECT_EQ(window.Status().PanelText(2).toStdString(), "1:  E 2->D 2");
+    EXPECT_FALSE(window.Status().PanelText(1).isEmpty());
+
+    window.TB_retClick();
+    EXPECT_EQ(window.Game().Current, 0);
+    EXPECT_EQ(window.Game().SideToMove, kRed);
+    EXPECT_EQ(window.Menu().P_num->text(), "");
+    EXPECT_TRUE(window.Menu().Coupsuivant1->isEnabled());
+    EXPECT_NE(RedTagOnCell(window, 26), -1);  // the pieces follow the model
+    EXPECT_EQ(RedTagOnCell(window, 20), -1);
+
+    window.TB_suivClick();
+    EXPECT_EQ(window.Game().Current, 2);
+    EXPECT_EQ(window.Menu().P_num->text(), "2");
+    EXPECT_NE(RedTagOnCell(window, 20), -1);
+}
+
+TEST_F(MainFormTest, CounterShowsPositionInTheRecordAfterBack) {
+    StartGame();
+    for (int move : {0, 1}) {
+        const Tlcoup moves = ListAllMoves(window.Game().Pos, kRed);
+        window.PlayMove(moves[static_cast<std::size_t>(move)].From, moves[static_cast<std::size_t>(move)].To);
+        RunUntilHumanTurn();
+    }
+    ASSERT_EQ(window.Game().Current, 4);
+    window.TB_retClick();
+    EXPECT_EQ(window.Menu().P_num->text(), "2/4");
+}
+
+TEST_F(MainFormTest, PlayMoveRefusesIllegalMovesMovesUnderWayAndMovesAfterTheEnd) {
+    StartGame();
+    window.PlayMove(26, 14);  // two rows up: not a move
+    EXPECT_EQ(window.Game().Current, 0);
+    EXPECT_EQ(window.Turn().turnPhase, 0);
+    EXPECT_EQ(window.Turn().runningPaths, 0);
+
+    window.PlayMove(26, 20);
+    EXPECT_EQ(window.Game().Current, 1);
+    window.PlayMove(8, 14);  // White's answer offered while Red's move still glides
+    EXPECT_EQ(window.Game().Current, 1);
+
+    RunUntilHumanTurn();
+    window.Game().Result = kDrawn;
+    const int current = window.Game().Current;
+    window.PlayMove(25, 19);
+    EXPECT_EQ(window.Game().Current, current);
+    Tick();
+    EXPECT_EQ(window.Turn().loopState, LoopState::GameOver);
+    window.UpdateNavigation();
+    EXPECT_FALSE(window.Menu().Proposeruncoup1->isEnabled());  // no hint after the end
+}
+
+TEST_F(MainFormTest, CaptureCountsDropAtOnceAndTheVictimLeavesTheBoard) {
+    StartGame();
+    Position p;
+    p[2] = kRed;
+    p[35] = kWhite;
+    p[36] = kWhite;
+    window.Game().Pos = p;
+    window.RefreshPieces();
+    window.PlayMove(2, 35);
+    EXPECT_EQ(window.Game().PlayerOf(kWhite).Pieces, 1);
+    EXPECT_EQ(window.Turn().runningPaths, 3);
+    FinishAnimations();
+    EXPECT_EQ(window.Turn().runningPaths, 0);
+    int visibleWhite = 0;
+    for (int i = scene::kFirstWhitePiece; i < scene::kFirstArrowMarker; ++i) {
+        visibleWhite += window.Board().SceneObjects[i]->Visible();
+    }
+    EXPECT_EQ(visibleWhite, 1);
+}
+
+TEST_F(MainFormTest, RefreshPiecesFollowsALoadedRecord) {
+    StartGame();
+    Tjeu saved;
+    saved.ApplyMove(saved.Pos, 26, 20);
+    saved.ApplyMove(saved.Pos, 8, 15);
+    saved.ApplyMove(saved.Pos, 20, 14);
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "circumvia_refresh_test.Cva";
+    ASSERT_TRUE(SaveGameFile(saved, file));
+    ASSERT_EQ(LoadGameFile(window.Game(), file), LoadOutcome::kLoaded);
+    std::filesystem::remove(file);
+    window.RefreshPieces();
+    EXPECT_NE(RedTagOnCell(window, 14), -1);
+    EXPECT_EQ(RedTagOnCell(window, 26), -1);
+    int visible = 0;
+    for (int i = scene::kFirstRedPiece; i < scene::kFirstArrowMarker; ++i) {
+        visible += window.Board().SceneObjects[i]->Visible();
+    }
+    EXPECT_EQ(visible, 24);
+    // Back walks the loaded record: White's reply and Red's move before it are undone
+    // together with the one that made the position, back to Red's first decision.
+    window.TB_retClick();
+    EXPECT_EQ(window.Game().Current, 0);
+    EXPECT_NE(RedTagOnCell(window, 26), -1);
+    window.TB_suivClick();
+    EXPECT_EQ(window.Game().Current, 2);
+    EXPECT_NE(RedTagOnCell(window, 20), -1);
+}
+
+TEST_F(MainFormTest, TwoComputersPlayAWholeGameByThemselves) {
+    Tick();
+    window.Game().PlayerOf(kRed).Kind = 1;
+    window.Game().PlayerOf(kWhite).Kind = 2;
+    window.Game().Random.Seed(12345);
+    int ticks = 0;
+    while (window.Turn().loopState != LoopState::GameOver && ticks < 40000) {
+        FinishAnimations();
+        Tick();
+        ++ticks;
+        // Navigation has nothing to offer between two computers.
+        ASSERT_FALSE(window.Menu().Coupprcdent1->isEnabled());
+    }
+    ASSERT_EQ(window.Turn().loopState, LoopState::GameOver);
+    EXPECT_NE(window.Game().Result, kInProgress);
+    EXPECT_FALSE(window.Status().StatusText().isEmpty());
+    EXPECT_GT(window.Game().Current, 10);
+}
+
+}  // namespace
+}  // namespace circumvia::control

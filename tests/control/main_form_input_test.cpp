@@ -1,0 +1,160 @@
+// Playing with the mouse: clicks on the real viewport, found by picking.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "tests/control/main_form_fixture.h"
+
+namespace circumvia::control {
+namespace {
+
+using testing::MainFormTest;
+
+class MainFormInputTest : public MainFormTest {
+protected:
+    // The viewport pixel where an object's centre is drawn.
+    QPoint PixelOf(const scene::TSceneObject& object) {
+        const scene::ScreenPoint p = window.Viewer().View().Project(object.AbsolutePosition());
+        return {static_cast<int>(p.x), static_cast<int>(p.y)};
+    }
+    QPoint PixelOfCell(int cell) {
+        return PixelOf(*window.Board().SceneObjects[scene::kFirstCellMarker + cell - 1]);
+    }
+    QPoint PixelOfPieceOn(int cell) {
+        for (int i = scene::kFirstRedPiece; i < scene::kFirstArrowMarker; ++i) {
+            const scene::TSceneObject& piece = *window.Board().SceneObjects[i];
+            if (piece.Tag() == cell) return PixelOf(piece);
+        }
+        ADD_FAILURE() << "no piece on " << cell;
+        return {};
+    }
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&window.Viewer(), button, Qt::NoModifier, at);
+    }
+    int VisibleMarkers() {
+        int shown = 0;
+        for (int k = 0; k < scene::kArrowMarkerCount; ++k) {
+            shown += window.Board().SceneObjects[scene::kFirstArrowMarker + k]->Visible();
+        }
+        return shown;
+    }
+};
+
+TEST_F(MainFormInputTest, ClickingAPieceSelectsItAndMarksItsDestinations) {
+    StartGame();
+    Click(PixelOfPieceOn(26));
+    EXPECT_EQ(window.Turn().turnPhase, kPieceSelected);
+    EXPECT_EQ(window.Turn().moveFrom, 26);
+    EXPECT_EQ(window.PossibleMoves().size(), 3u);
+    EXPECT_EQ(VisibleMarkers(), 3);
+    EXPECT_TRUE(window.Board().Select1->Shining());
+}
+
+TEST_F(MainFormInputTest, ClickingADestinationDiskPlaysTheMove) {
+    StartGame();
+    Click(PixelOfPieceOn(26));
+    Click(PixelOfCell(20), Qt::RightButton);  // any button will do
+    EXPECT_EQ(window.Game().Current, 1);
+    EXPECT_EQ(window.Game().History[1].From, 26);
+    EXPECT_EQ(window.Game().History[1].To, 20);
+    EXPECT_EQ(window.Turn().turnPhase, kMoveUnderWay);
+    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(VisibleMarkers(), 0);
+}
+
+TEST_F(MainFormInputTest, ClickingTheArrowMarkerPlaysTheMove) {
+    StartGame();
+    Click(PixelOfPieceOn(27));
+    const scene::TSceneObject* marker = nullptr;
+    for (int k = 0; k < scene::kArrowMarkerCount; ++k) {
+        const scene::TSceneObject* m = window.Board().SceneObjects[scene::kFirstArrowMarker + k];
+        if (m->Tag() == 21) marker = m;
+    }
+    ASSERT_NE(marker, nullptr);
+    Click(PixelOf(*marker));
+    EXPECT_EQ(window.Game().Current, 1);
+    EXPECT_EQ(window.Game().History[1].To, 21);
+}
+
+TEST_F(MainFormInputTest, ClickingTheEnemyPieceOnADestinationCaptures) {
+    StartGame();
+    Position p;
+    p[2] = kRed;
+    p[35] = kWhite;
+    p[36] = kWhite;
+    window.Game().Pos = p;
+    window.RefreshPieces();
+    Click(PixelOfPieceOn(2));
+    Click(PixelOfPieceOn(35));
+    EXPECT_EQ(window.Game().Current, 1);
+    EXPECT_EQ(window.Game().Pos[35], kRed);
+    EXPECT_EQ(window.Game().PlayerOf(kWhite).Pieces, 1);
+}
+
+TEST_F(MainFormInputTest, AMissDropsTheSelection) {
+    StartGame();
+    Click(PixelOfPieceOn(26));
+    Click(PixelOfPieceOn(27));  // another own piece only drops the selection
+    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(VisibleMarkers(), 0);
+    EXPECT_FALSE(window.Board().Select1->Shining());
+    Click(PixelOfPieceOn(27));  // a further click selects it
+    EXPECT_EQ(window.Turn().moveFrom, 27);
+    Click({2, 2});  // the black background
+    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+    EXPECT_EQ(window.Game().Current, 0);
+}
+
+TEST_F(MainFormInputTest, EnemyPiecesCannotBeSelected) {
+    StartGame();
+    Click(PixelOfPieceOn(8));
+    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+}
+
+TEST_F(MainFormInputTest, ClicksAreIgnoredOutsideTheHumansTurn) {
+    Click(PixelOfPieceOn(26));  // before the first tick
+    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+    StartGame();
+    Click(PixelOfPieceOn(26));
+    Click(PixelOfCell(20));
+    ASSERT_EQ(window.Game().Current, 1);
+    Click(PixelOfPieceOn(25));  // while the move glides
+    EXPECT_EQ(window.Turn().moveFrom, 0);
+    FinishAnimations();
+    Tick(2);  // finish, turn start: the computer's turn
+    ASSERT_EQ(window.Turn().loopState, LoopState::ComputerTurn);
+    Click(PixelOfPieceOn(25));
+    EXPECT_EQ(window.Turn().moveFrom, 0);
+    window.Game().Result = kWhiteWon;
+    RunUntilHumanTurn();
+    Click(PixelOfPieceOn(25));  // after the end
+    EXPECT_EQ(window.Turn().moveFrom, 0);
+}
+
+TEST_F(MainFormInputTest, WithoutMarkersDestinationsStillTakeClicks) {
+    StartGame();
+    window.Menu().Coupsposs->trigger();
+    ASSERT_FALSE(window.Menu().Coupsposs->isChecked());
+    Click(PixelOfPieceOn(26));
+    EXPECT_EQ(VisibleMarkers(), 0);
+    EXPECT_EQ(window.PossibleMoves().size(), 3u);
+    Click(PixelOfCell(19));
+    EXPECT_EQ(window.Game().Current, 1);
+}
+
+TEST_F(MainFormInputTest, PointerTurnsIntoAHandOverWhatCanBeClicked) {
+    StartGame();
+    window.ViewerMouseMove(PixelOfPieceOn(26));
+    EXPECT_EQ(window.Viewer().cursor().shape(), Qt::PointingHandCursor);
+    window.ViewerMouseMove(PixelOfPieceOn(8));
+    EXPECT_EQ(window.Viewer().cursor().shape(), Qt::ArrowCursor);
+    Click(PixelOfPieceOn(26));
+    window.ViewerMouseMove(PixelOfCell(20));
+    EXPECT_EQ(window.Viewer().cursor().shape(), Qt::PointingHandCursor);
+    window.ViewerMouseMove(PixelOfCell(17));  // not a destination
+    EXPECT_EQ(window.Viewer().cursor().shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
+}  // namespace circumvia::control

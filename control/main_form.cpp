@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 
 #include "control/status_line.h"
+#include "control/version_text.h"
 #include "control/view_math.h"
 #include "lang/language.h"
 #include "scene/board_resources.h"
@@ -41,6 +42,7 @@ TMainForm::~TMainForm() { FormDestroy(); }
 void TMainForm::FormCreate() {
     turn_.loopState = LoopState::Starting;
     lang::LanguageFromLocale();
+    versionText_ = VersionText(BuildFileVersion());
     settings_ = std::make_unique<SettingsStore>();
     turn_.busy = false;
     FrameClock_.SetEnabled(false);

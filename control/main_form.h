@@ -50,6 +50,7 @@ public:
     QTimer& Timer1() { return Timer1_; }
     const QString& SettingsText() const { return settingsText_; }
     const QString& PlayerNames() const { return playerNames_; }
+    const QString& Version() const { return versionText_; }
     const Tlcoup& PossibleMoves() const { return possibleMoves_; }
     double BaseFocalLength() const { return baseFocalLength_; }
 
@@ -156,6 +157,7 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     QString settingsText_;
     QString playerNames_;
+    QString versionText_;
     Tlcoup possibleMoves_;
     double baseFocalLength_ = 100;
     bool shownOnce_ = false;

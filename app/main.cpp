@@ -2,16 +2,13 @@
 #include <QApplication>
 #include <QSurfaceFormat>
 
+#include "scene/scene_viewer.h"
+
 #include "control/main_form.h"
 
 int main(int argc, char* argv[]) {
     // The surface format must be set before the application object exists.
-    QSurfaceFormat format;
-    format.setSamples(4);
-    format.setSwapInterval(1);
-    format.setDepthBufferSize(24);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    QSurfaceFormat::setDefaultFormat(circumvia::scene::ViewerSurfaceFormat());
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Circumvia"));

@@ -122,6 +122,8 @@ private:
     void ChooseLanguage(char code);
     void ApplyTextures(bool on);
     void ShowView(bool top);
+    void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
+    void DropSelection();
     std::uint32_t Now() const { return ticks_(); }
 
     // What the turn loop asks of the window (main_form_turns.cpp).

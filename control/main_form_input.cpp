@@ -50,11 +50,7 @@ void TMainForm::ViewerMouseDown(QPoint at) {
             turn_.turnPhase = kPieceSelected;
             ShowPossibleMoves(turn_.moveFrom);
         } else {
-            HighlightPiece(nullptr);
-            turn_.moveFrom = 0;
-            turn_.moveTo = 0;
-            turn_.turnPhase = kNoSelection;
-            ShowPossibleMoves(0);
+            DropSelection();
         }
         UpdateNavigation();
         return;
@@ -78,14 +74,17 @@ void TMainForm::ViewerMouseDown(QPoint at) {
             turn_.moveTo = 0;
             turn_.moveFrom = 0;
         } else {
-            // A miss drops the selection, even on another piece of one's own side.
-            HighlightPiece(nullptr);
-            turn_.moveFrom = 0;
-            turn_.moveTo = 0;
-            turn_.turnPhase = kNoSelection;
-            ShowPossibleMoves(0);
+            DropSelection();  // a miss, even on another piece of one's own side
         }
     }
+}
+
+void TMainForm::DropSelection() {
+    HighlightPiece(nullptr);
+    turn_.moveFrom = 0;
+    turn_.moveTo = 0;
+    turn_.turnPhase = kNoSelection;
+    ShowPossibleMoves(0);
 }
 
 void TMainForm::ViewerMouseMove(QPoint at) {

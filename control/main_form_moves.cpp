@@ -55,26 +55,17 @@ void TMainForm::RefreshPieces() {
     pieces_.RefreshPieces(game_.Pos);
 }
 
-void TMainForm::TB_retClick() {
-    if (turn_.IsStarting()) return;
-    if (game_.CanStepBack()) {
-        game_.StepBack();
-        RefreshPieces();
-        ShowPossibleMoves(0);
-        if (game_.Result == kInProgress) {
-            turn_.loopState = LoopState::HumanTurn;
-            turn_.turnPhase = 0;
-        }
-    }
-    UpdateNavigation();
-}
+void TMainForm::TB_retClick() { StepThroughRecord(&Tjeu::CanStepBack, &Tjeu::StepBack); }
 
-void TMainForm::TB_suivClick() {
+void TMainForm::TB_suivClick() { StepThroughRecord(&Tjeu::CanStepForward, &Tjeu::StepForward); }
+
+void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)()) {
     if (turn_.IsStarting()) return;
-    if (game_.CanStepForward()) {
-        game_.StepForward();
+    if ((game_.*can)()) {
+        (game_.*step)();
         RefreshPieces();
         ShowPossibleMoves(0);
+        // A game reopened by the step goes on with the human to move.
         if (game_.Result == kInProgress) {
             turn_.loopState = LoopState::HumanTurn;
             turn_.turnPhase = 0;

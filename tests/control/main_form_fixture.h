@@ -64,6 +64,14 @@ protected:
         ASSERT_EQ(window.Turn().loopState, LoopState::HumanTurn);
     }
 
+    // Puts the game on a board holding only these pieces, and the scene with it.
+    void SetBoard(std::initializer_list<std::pair<int, std::uint8_t>> pieces) {
+        Position p;
+        for (auto [cell, value] : pieces) p[cell] = value;
+        window.Game().Pos = p;
+        window.RefreshPieces();
+    }
+
     std::uint32_t now = 5000000;
     double frameTime = 10;
     TMainForm window;

@@ -78,12 +78,7 @@ TEST_F(MainFormInputTest, ClickingTheArrowMarkerPlaysTheMove) {
 
 TEST_F(MainFormInputTest, ClickingTheEnemyPieceOnADestinationCaptures) {
     StartGame();
-    Position p;
-    p[2] = kRed;
-    p[35] = kWhite;
-    p[36] = kWhite;
-    window.Game().Pos = p;
-    window.RefreshPieces();
+    SetBoard({{2, kRed}, {35, kWhite}, {36, kWhite}});
     Click(PixelOfPieceOn(2));
     Click(PixelOfPieceOn(35));
     EXPECT_EQ(window.Game().Current, 1);

@@ -98,12 +98,7 @@ TEST_F(MainFormTest, PlayMoveRefusesIllegalMovesMovesUnderWayAndMovesAfterTheEnd
 
 TEST_F(MainFormTest, CaptureCountsDropAtOnceAndTheVictimLeavesTheBoard) {
     StartGame();
-    Position p;
-    p[2] = kRed;
-    p[35] = kWhite;
-    p[36] = kWhite;
-    window.Game().Pos = p;
-    window.RefreshPieces();
+    SetBoard({{2, kRed}, {35, kWhite}, {36, kWhite}});
     window.PlayMove(2, 35);
     EXPECT_EQ(window.Game().PlayerOf(kWhite).Pieces, 1);
     EXPECT_EQ(window.Turn().runningPaths, 3);

@@ -7,6 +7,8 @@
 #include <QSurfaceFormat>
 #include <cstring>
 
+#include "scene/scene_viewer.h"
+
 int main(int argc, char* argv[]) {
     // Listing the tests (ctest does it at build time) needs no display.
     for (int i = 1; i < argc; ++i) {
@@ -15,12 +17,7 @@ int main(int argc, char* argv[]) {
             return RUN_ALL_TESTS();
         }
     }
-    QSurfaceFormat format;
-    format.setSamples(4);
-    format.setSwapInterval(1);
-    format.setDepthBufferSize(24);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    QSurfaceFormat::setDefaultFormat(format);
+    QSurfaceFormat::setDefaultFormat(circumvia::scene::ViewerSurfaceFormat());
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,15 +1,22 @@
-# Runs assets/generate.py into OUTPUT_DIR and fails unless every file it makes is
-# byte for byte the committed one.
-execute_process(COMMAND ${PYTHON} ${SOURCE_DIR}/generate.py --out ${OUTPUT_DIR}
+# Runs a generator script (SCRIPT, default generate.py) of SOURCE_DIR into OUTPUT_DIR and
+# fails unless every file it makes (FILES, default the scene's pictures and sound) is byte
+# for byte the committed one.
+if(NOT SCRIPT)
+    set(SCRIPT generate.py)
+endif()
+if(NOT FILES)
+    set(FILES wood_dark.bmp wood_light.bmp click.wav)
+endif()
+execute_process(COMMAND ${PYTHON} ${SOURCE_DIR}/${SCRIPT} --out ${OUTPUT_DIR}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-    message(FATAL_ERROR "generate.py failed (${status})")
+    message(FATAL_ERROR "${SCRIPT} failed (${status})")
 endif()
-foreach(name wood_dark.bmp wood_light.bmp click.wav)
+foreach(name ${FILES})
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
                             ${OUTPUT_DIR}/${name} ${SOURCE_DIR}/${name}
                     RESULT_VARIABLE different)
     if(different)
-        message(FATAL_ERROR "${name} differs from what generate.py makes; rerun it")
+        message(FATAL_ERROR "${name} differs from what ${SCRIPT} makes; rerun it")
     endif()
 endforeach()

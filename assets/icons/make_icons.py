@@ -2,9 +2,10 @@
 """Draws the toolbar and status-bar icons of Circumvia as 20 x 20 PNG files.
 
 Shapes are rasterised at 8x and averaged down, which gives smooth edges without any
-imaging library. Run from anywhere: the PNGs are written next to this script, named by
+imaging library. The PNGs are written next to this script (or into --out DIR), named by
 their index in the main window's image list (icon_00.png ...).
 """
+import argparse
 import math
 import os
 import struct
@@ -188,7 +189,10 @@ ICONS = {
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--out", default=os.path.dirname(os.path.abspath(__file__)))
+    here = parser.parse_args().out
+    os.makedirs(here, exist_ok=True)
     for index, draw in ICONS.items():
         canvas = Canvas()
         draw(canvas)

@@ -10,7 +10,7 @@ PACKAGES=(
     libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils
-    fonts-dejavu-core
+    fonts-dejavu-core python3
 )
 
 ensure_packages() {

@@ -88,6 +88,11 @@ void TMainForm::ConnectCommands() {
     const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
+    // Commands whose dialogs are not built yet stay visible but disabled.
+    for (QAction* later : {menu_.FileOpenItem, menu_.FileSaveItem, menu_.FileSaveAsItem,
+                           menu_.FilePrintItem, menu_.HelprulesItem, menu_.HelpAboutItem}) {
+        later->setEnabled(false);
+    }
     on(menu_.FileNewItem, &TMainForm::FileNew);
     on(menu_.FileExitItem, &TMainForm::FileExit);
     on(menu_.Zoomavant1, &TMainForm::TB_zoomInClick);

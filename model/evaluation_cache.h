@@ -5,7 +5,9 @@
 // counts changes. The table is allocated once, with its owner, never during a search.
 
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
+#include <new>
 
 #include "evaluation.h"
 
@@ -13,44 +15,69 @@ namespace circumvia {
 
 class EvaluationCache {
 public:
-    EvaluationCache() : slots_(kSlots) {}
+    EvaluationCache() : slots_(FreeSlots()) {}
+    // A copy starts empty: anything remembered can be evaluated again.
+    EvaluationCache(const EvaluationCache&) : EvaluationCache() {}
+    EvaluationCache& operator=(const EvaluationCache&) { return *this; }
 
     // Evaluate(board, side); what is remembered is Red's sum minus White's, for boards
     // where both sides have pieces.
     int Evaluate(const PackedBoard& board, Side side) {
         if (board.pieces[kRed] == 0 || board.pieces[kWhite] == 0) return ScoreFor(board, side, 0);
-        Slot& slot = SlotOf(board.key);
-        if (slot.key != board.key) {
-            slot.key = board.key;
-            slot.red_minus_white = RedMinusWhite(board);
+        int red_minus_white = 0;
+        if (!Find(board.key, red_minus_white)) {
+            red_minus_white = RedMinusWhite(board);
+            Store(board.key, red_minus_white);
         }
-        return ScoreFor(board, side, slot.red_minus_white);
+        return ScoreFor(board, side, red_minus_white);
     }
 
     // Red's sum minus White's for the position with this key, if remembered (only ever for
     // positions where both sides have pieces).
     bool Find(PositionKey key, int& red_minus_white) const {
-        const Slot& slot = slots_[Index(key)];
-        red_minus_white = slot.red_minus_white;
-        return slot.key == key;
+        const std::uint64_t hash = Hash(key);
+        const Slot slot = slots_[Index(hash)];
+        red_minus_white = static_cast<int>(slot & kValueMask) - kValueBias;
+        return slot != kFreeSlot && ((slot ^ (hash << kSlotBits)) >> kSlotBits) == 0;
     }
 
 private:
-    static constexpr int kSlotBits = 16;
+    static constexpr int kSlotBits = 18;
     static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
 
-    // Key 0 is the empty board, which is never evaluated here: it marks a free slot.
-    struct Slot {
-        PositionKey key = 0;
-        int red_minus_white = 0;
-    };
+    // A slot is one word: the hash's bits below the index (the index holds the others, and
+    // the hash is a bijection, so they name the key exactly) above the value plus a bias.
+    // The biased value is never 0, so 0 marks a free slot.
+    using Slot = std::uint64_t;
+    static constexpr Slot kFreeSlot = 0;
+    static constexpr Slot kValueMask = (Slot{1} << kSlotBits) - 1;
+    static constexpr int kValueBias = 1 << (kSlotBits - 1);
+    // Every piece is worth less than 100, so a sum stays far inside the value field.
+    static_assert(100 * kCellCount < kValueBias);
 
-    static std::size_t Index(PositionKey key) {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits));
+    // Multiplying by an odd constant permutes the keys and spreads them over the index.
+    static std::uint64_t Hash(PositionKey key) { return key * 0x9E3779B97F4A7C15ull; }
+    static std::size_t Index(std::uint64_t hash) {
+        return static_cast<std::size_t>(hash >> (64 - kSlotBits));
     }
-    Slot& SlotOf(PositionKey key) { return slots_[Index(key)]; }
+    void Store(PositionKey key, int red_minus_white) {
+        const std::uint64_t hash = Hash(key);
+        slots_[Index(hash)] = (hash << kSlotBits) | static_cast<Slot>(red_minus_white + kValueBias);
+    }
 
-    std::vector<Slot> slots_;
+    // The table comes zeroed from calloc, which for a table this size maps fresh pages
+    // instead of writing them: a game that searches little touches little of it.
+    struct FreeMemory {
+        void operator()(Slot* slots) const { std::free(slots); }
+    };
+    using Table = std::unique_ptr<Slot[], FreeMemory>;
+    static Table FreeSlots() {
+        Table table(static_cast<Slot*>(std::calloc(kSlots, sizeof(Slot))));
+        if (!table) throw std::bad_alloc();
+        return table;
+    }
+
+    Table slots_;
 };
 
 }  // namespace circumvia

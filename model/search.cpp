@@ -46,18 +46,73 @@ int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) {
     return PenalisedScore(evaluations_.Evaluate(frame.board, frame.side), penalty);
 }
 
-int SearchEngine::LeafAfter(const SearchFrame& parent, Move move, PositionKey key, Penalty penalty,
-                            SearchFrame& leaf) {
-    // The mover keeps its piece, so only the leaf's side can have none left.
-    if (parent.board.TakesLastPiece(move, parent.side)) return PenalisedScore(kLossScore, penalty);
-    int red_minus_white = 0;
-    if (evaluations_.Find(key, red_minus_white)) {
-        const int evaluation = leaf.side == kWhite ? -red_minus_white : red_minus_white;
-        return PenalisedScore(evaluation, penalty);
-    }
+int SearchEngine::EvaluateLeaf(const SearchFrame& parent, Move move, Penalty penalty,
+                               SearchFrame& leaf) {
     leaf.board = parent.board;
     leaf.board.Apply(move, parent.side);
     return LeafScore(leaf, penalty);
+}
+
+void SearchEngine::SearchFrontier(int level, Penalty penalty, Move& best, int& score, int alpha,
+                                  int beta) {
+    const BoardTables& t = Tables();
+    const SearchFrame& frame = SearchStack[level];
+    const PackedBoard& board = frame.board;
+    const Side side = frame.side;
+    const Side enemy = Opponent(side);
+    SearchFrame& leaf = SearchStack[level + 1];
+    leaf.side = enemy;
+    const int sign = side == kWhite ? -1 : 1;  // a leaf's score is the negated evaluation
+    const CellMask empty = ~board.Occupied();
+    std::int64_t leaves = 0;
+    // One leaf, counted as its own Search call would count it.
+    const auto visit = [&](Move move, PositionKey key, bool takes_last_piece) {
+        penalty += repetitions_.Count(key);
+        ++leaves;
+        int leaf_score = 0;
+        int red_minus_white = 0;
+        if (takes_last_piece) {
+            leaf_score = PenalisedScore(kLossScore, penalty);
+        } else if (evaluations_.Find(key, red_minus_white)) {
+            leaf_score = PenalisedScore(-sign * red_minus_white, penalty);
+        } else {
+            leaf_score = EvaluateLeaf(frame, move, penalty, leaf);
+        }
+        const int value = -leaf_score;
+        if (value > alpha) {
+            alpha = value;
+            best = move;
+        }
+        leaf.move = move;
+    };
+    // The moves in the rules' order, made one by one so that a cut-off piece makes none.
+    for (CellMask pieces = board.pieces[side]; pieces != 0 && alpha < beta; pieces &= pieces - 1) {
+        const int cell = std::countr_zero(pieces) + 1;
+        const auto from = static_cast<std::uint8_t>(cell);
+        const PositionKey lifted =
+            board.key - static_cast<PositionKey>(side) * kPowersOfThree[cell];
+        for (int w = 0; w < t.walk_count[cell] && alpha < beta; ++w) {
+            const int target = board.CaptureTarget(cell, t.walks[cell][w], enemy);
+            if (target == 0) continue;
+            const PositionKey key = lifted +
+                                    static_cast<PositionKey>(side) * kPowersOfThree[target] -
+                                    static_cast<PositionKey>(enemy) * kPowersOfThree[target];
+            visit(Move{from, static_cast<std::uint8_t>(target)}, key,
+                  board.pieces[enemy] == CellBit(target));
+        }
+        for (int k = 0; k < t.neighbour_count[cell] && alpha < beta; ++k) {
+            const std::uint8_t neighbour = t.neighbours[cell][k];
+            if (((empty >> (neighbour - 1)) & 1) == 0) continue;
+            visit(Move{from, neighbour},
+                  lifted + static_cast<PositionKey>(side) * kPowersOfThree[neighbour], false);
+        }
+    }
+    Nodes += leaves;
+    if (leaves == 0) {
+        score = evaluations_.Evaluate(board, side);
+        return;
+    }
+    score = alpha;
 }
 
 void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, int alpha, int beta) {
@@ -65,6 +120,10 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
     const SearchFrame& frame = SearchStack[level];
     if (level > depth_) {
         score = LeafScore(frame, penalty);
+        return;
+    }
+    if (level == depth_ && level > 0) {
+        SearchFrontier(level, penalty, best, score, alpha, beta);
         return;
     }
     const Side side = frame.side;
@@ -89,28 +148,19 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
     }
     SearchFrame& child = SearchStack[level + 1];
     child.side = opponent;
-    // Below the root, a leaf's board is only built when its evaluation is not remembered.
-    const bool leaves = level + 1 > depth_ && level > 0;
     while (alpha < beta && more_moves()) {
         const Move move = moves[next++];
         child.move = move;
         int child_score = 0;
-        if (leaves) {
-            const PositionKey key = frame.board.KeyAfter(move, side);
-            penalty += repetitions_.Count(key);
-            ++Nodes;  // the leaf's own Search call, done in place
-            child_score = LeafAfter(frame, move, key, penalty, child);
-        } else {
-            child.board = frame.board;
-            child.board.Apply(move, side);
-            penalty += repetitions_.Count(child.board.key);
-            if (level == 0 && Evaluate(child.board, RootSide) == kWinScore) {
-                best = move;
-                return;
-            }
-            Move child_best;
-            Search(level + 1, penalty, child_best, child_score, -beta, -alpha);
+        child.board = frame.board;
+        child.board.Apply(move, side);
+        penalty += repetitions_.Count(child.board.key);
+        if (level == 0 && Evaluate(child.board, RootSide) == kWinScore) {
+            best = move;
+            return;
         }
+        Move child_best;
+        Search(level + 1, penalty, child_best, child_score, -beta, -alpha);
         const int value = -child_score;
         if (value > alpha) {
             alpha = value;

@@ -68,10 +68,12 @@ public:
 
 private:
     int LeafScore(const SearchFrame& frame, Penalty penalty);
-    // The score of the leaf reached from `parent` by `move`: remembered where possible,
-    // otherwise evaluated in the leaf's frame.
-    int LeafAfter(const SearchFrame& parent, Move move, PositionKey key, Penalty penalty,
-                  SearchFrame& leaf);
+    // The score of the leaf reached from `parent` by `move`, evaluated in the leaf's frame.
+    [[gnu::noinline]] int EvaluateLeaf(const SearchFrame& parent, Move move, Penalty penalty,
+                                       SearchFrame& leaf);
+    // A node whose children are leaves: they are scored in place, mostly from the
+    // evaluations remembered, without building their boards.
+    void SearchFrontier(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
 
     int depth_ = 0;
     // Moves are generated one piece at a time: a node cut off early never generates the

@@ -140,6 +140,10 @@ struct PackedBoard {
     bool TakesLastPiece(Move move, Side side) const {
         return pieces[Opponent(side)] == CellBit(move.To);
     }
+    // Whether the enemy has no piece after the move (it may have had none before).
+    bool LeavesNoEnemy(Move move, Side side) const {
+        return (pieces[Opponent(side)] & ~CellBit(move.To)) == 0;
+    }
 
     // The piece of `side` on move.From goes to move.To, overwriting an enemy piece there.
     // Whether it captures is unpredictable, so both cases run the same instructions.

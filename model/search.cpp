@@ -29,6 +29,7 @@ int SearchEngine::RootMoves(std::array<Move, kMaxMoves>& out) const {
 void SearchEngine::Run(int depth, Move& best, int& score) {
     depth_ = std::clamp(depth, 0, kMaxDepth);
     Nodes = 0;
+    frontier_.NewGeneration();
     Search(0, 0, best, score, kLossScore, kWinScore);
     Chosen = best;
 }
@@ -46,73 +47,94 @@ int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) {
     return PenalisedScore(evaluations_.Evaluate(frame.board, frame.side), penalty);
 }
 
-int SearchEngine::EvaluateLeaf(const SearchFrame& parent, Move move, Penalty penalty,
-                               SearchFrame& leaf) {
+int SearchEngine::EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame& leaf) {
     leaf.board = parent.board;
     leaf.board.Apply(move, parent.side);
-    return LeafScore(leaf, penalty);
+    return evaluations_.Evaluate(leaf.board, leaf.side);
 }
 
-void SearchEngine::SearchFrontier(int level, Penalty penalty, Move& best, int& score, int alpha,
-                                  int beta) {
+ScoredLeaves SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf, Penalty cut) {
     const BoardTables& t = Tables();
-    const SearchFrame& frame = SearchStack[level];
     const PackedBoard& board = frame.board;
     const Side side = frame.side;
     const Side enemy = Opponent(side);
-    SearchFrame& leaf = SearchStack[level + 1];
-    leaf.side = enemy;
-    const int sign = side == kWhite ? -1 : 1;  // a leaf's score is the negated evaluation
+    const int sign = side == kWhite ? -1 : 1;  // turns Red's sum minus White's into the leaf's
     const CellMask empty = ~board.Occupied();
-    std::int64_t leaves = 0;
-    // One leaf, counted as its own Search call would count it.
+    Penalty repetitions = 0;  // the running total of the leaves' own repetition counts
+    int leaves = 0;
+    std::size_t rises = 0;
+    // Scores one more leaf; false once a leaf reaches `cut`.
     const auto visit = [&](Move move, PositionKey key, bool takes_last_piece) {
-        penalty += repetitions_.Count(key);
+        repetitions += repetitions_.Count(key);
         ++leaves;
-        int leaf_score = 0;
-        int red_minus_white = 0;
-        if (takes_last_piece) {
-            leaf_score = PenalisedScore(kLossScore, penalty);
-        } else if (evaluations_.Find(key, red_minus_white)) {
-            leaf_score = PenalisedScore(-sign * red_minus_white, penalty);
-        } else {
-            leaf_score = EvaluateLeaf(frame, move, penalty, leaf);
+        int evaluation = kLossScore;  // the leaf's side has no piece left
+        if (!takes_last_piece) {
+            int red_minus_white = 0;
+            evaluation = evaluations_.Find(key, red_minus_white) ? -sign * red_minus_white
+                                                                 : EvaluateLeaf(frame, move, leaf);
         }
-        const int value = -leaf_score;
-        if (value > alpha) {
-            alpha = value;
-            best = move;
+        const int value = static_cast<int>(std::min<Penalty>(repetitions - evaluation, kWinScore));
+        if (rises == 0 || value > rises_[rises - 1].value) {
+            rises_[rises++] = LeafRise{value, static_cast<std::uint16_t>(leaves)};
         }
-        leaf.move = move;
+        return value < cut;
     };
-    // The moves in the rules' order, made one by one so that a cut-off piece makes none.
-    for (CellMask pieces = board.pieces[side]; pieces != 0 && alpha < beta; pieces &= pieces - 1) {
+    const auto scored = [&](bool all) {
+        return ScoredLeaves{leaves, all, std::span<const LeafRise>(rises_.data(), rises)};
+    };
+    // The moves in the rules' order: per piece its captures, then its steps.
+    for (CellMask pieces = board.pieces[side]; pieces != 0; pieces &= pieces - 1) {
         const int cell = std::countr_zero(pieces) + 1;
         const auto from = static_cast<std::uint8_t>(cell);
         const PositionKey lifted =
             board.key - static_cast<PositionKey>(side) * kPowersOfThree[cell];
-        for (int w = 0; w < t.walk_count[cell] && alpha < beta; ++w) {
+        for (int w = 0; w < t.walk_count[cell]; ++w) {
             const int target = board.CaptureTarget(cell, t.walks[cell][w], enemy);
             if (target == 0) continue;
             const PositionKey key = lifted +
                                     static_cast<PositionKey>(side) * kPowersOfThree[target] -
                                     static_cast<PositionKey>(enemy) * kPowersOfThree[target];
-            visit(Move{from, static_cast<std::uint8_t>(target)}, key,
-                  board.pieces[enemy] == CellBit(target));
+            if (!visit(Move{from, static_cast<std::uint8_t>(target)}, key,
+                       board.TakesLastPiece(Move{from, static_cast<std::uint8_t>(target)}, side))) {
+                return scored(false);
+            }
         }
-        for (int k = 0; k < t.neighbour_count[cell] && alpha < beta; ++k) {
+        for (int k = 0; k < t.neighbour_count[cell]; ++k) {
             const std::uint8_t neighbour = t.neighbours[cell][k];
             if (((empty >> (neighbour - 1)) & 1) == 0) continue;
-            visit(Move{from, neighbour},
-                  lifted + static_cast<PositionKey>(side) * kPowersOfThree[neighbour], false);
+            if (!visit(Move{from, neighbour},
+                       lifted + static_cast<PositionKey>(side) * kPowersOfThree[neighbour],
+                       false)) {
+                return scored(false);
+            }
         }
     }
-    Nodes += leaves;
     if (leaves == 0) {
-        score = evaluations_.Evaluate(board, side);
-        return;
+        // No move: the node is scored as it stands, without the penalty.
+        rises_[rises++] = LeafRise{evaluations_.Evaluate(board, side), 0};
     }
-    score = alpha;
+    return scored(true);
+}
+
+int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha,
+                                 int beta) {
+    ++Nodes;
+    const SearchFrame& parent = SearchStack[level - 1];
+    SearchFrame& node = SearchStack[level];
+    SearchFrame& leaf = SearchStack[level + 1];
+    leaf.side = Opponent(node.side);
+    ScoredLeaves scored;
+    FrontierAnswer answer;
+    if (!frontier_.Find(key, node.side, scored) || !scored.Answer(penalty, alpha, beta, answer)) {
+        // Built and scored only now, up to the leaf that cuts it off: all this visit needs.
+        node.board = parent.board;
+        node.board.Apply(move, parent.side);
+        scored = ScoreLeaves(node, leaf, beta - penalty);
+        frontier_.Store(key, node.side, scored);
+        scored.Answer(penalty, alpha, beta, answer);
+    }
+    Nodes += answer.leaves;
+    return answer.score;
 }
 
 void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, int alpha, int beta) {
@@ -122,12 +144,7 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
         score = LeafScore(frame, penalty);
         return;
     }
-    if (level == depth_ && level > 0) {
-        SearchFrontier(level, penalty, best, score, alpha, beta);
-        return;
-    }
     const Side side = frame.side;
-    const Side opponent = Opponent(side);
     Move* moves = piece_moves_[level].data();
     int count = 0;
     int next = 0;
@@ -147,20 +164,28 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
         return;
     }
     SearchFrame& child = SearchStack[level + 1];
-    child.side = opponent;
+    child.side = Opponent(side);
+    const bool frontier_children = level + 1 == depth_;
     while (alpha < beta && more_moves()) {
         const Move move = moves[next++];
         child.move = move;
-        int child_score = 0;
-        child.board = frame.board;
-        child.board.Apply(move, side);
-        penalty += repetitions_.Count(child.board.key);
-        if (level == 0 && Evaluate(child.board, RootSide) == kWinScore) {
+        const PositionKey key = frame.board.KeyAfter(move, side);
+        penalty += repetitions_.Count(key);
+        // Only the mover keeps a piece for certain: at the root, a move that leaves the
+        // opponent none wins at once.
+        if (level == 0 && frame.board.LeavesNoEnemy(move, side)) {
             best = move;
             return;
         }
-        Move child_best;
-        Search(level + 1, penalty, child_best, child_score, -beta, -alpha);
+        int child_score = 0;
+        if (frontier_children) {
+            child_score = SearchFrontier(level + 1, move, key, penalty, -beta, -alpha);
+        } else {
+            child.board = frame.board;
+            child.board.Apply(move, side);
+            Move child_best;
+            Search(level + 1, penalty, child_best, child_score, -beta, -alpha);
+        }
         const int value = -child_score;
         if (value > alpha) {
             alpha = value;

@@ -11,6 +11,7 @@
 
 #include "board.h"
 #include "evaluation_cache.h"
+#include "frontier_table.h"
 #include "history.h"
 #include "move.h"
 #include "movegen.h"
@@ -23,13 +24,9 @@ namespace circumvia {
 inline constexpr int kSearchLevels = 21;
 inline constexpr int kMaxDepth = kSearchLevels - 2;
 
-// The repetition penalty is a running total over siblings and levels; it is kept wide so
-// it cannot overflow, and a leaf's score is saturated into the score range.
-using Penalty = std::int64_t;
-
 struct SearchFrame {
-    // The position reached at this level. At the leaf level it is written only when its
-    // evaluation is not remembered from earlier in the search.
+    // The position reached at this level. At the last two levels it is written only when
+    // the work cannot be answered from what is remembered from earlier in the search.
     PackedBoard board;
     Move move;      // the move that led to it
     Side side = 0;  // the side to move at this level
@@ -68,12 +65,17 @@ public:
 
 private:
     int LeafScore(const SearchFrame& frame, Penalty penalty);
-    // The score of the leaf reached from `parent` by `move`, evaluated in the leaf's frame.
-    [[gnu::noinline]] int EvaluateLeaf(const SearchFrame& parent, Move move, Penalty penalty,
-                                       SearchFrame& leaf);
-    // A node whose children are leaves: they are scored in place, mostly from the
-    // evaluations remembered, without building their boards.
-    void SearchFrontier(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
+    // Evaluate of the leaf reached from `parent` by `move`, built in the leaf's frame.
+    [[gnu::noinline]] int EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame& leaf);
+    // The leaves of a frontier node (its children are leaves) in order, up to the first
+    // whose value before the node's penalty reaches `cut`, or all: how many and which
+    // raise the best value. They are scored in place, mostly from the evaluations
+    // remembered, without building their boards.
+    ScoredLeaves ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf, Penalty cut);
+    // The frontier node at `level` reached by `move` (its position has this key), counted
+    // as Search counts it; returns its score. Answered from what is kept of its leaves when
+    // that tells; otherwise its board is built and its leaves are scored.
+    int SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha, int beta);
 
     int depth_ = 0;
     // Moves are generated one piece at a time: a node cut off early never generates the
@@ -81,6 +83,8 @@ private:
     std::array<std::array<Move, kMaxMovesPerPiece>, kSearchLevels> piece_moves_{};
     RepetitionTable repetitions_;
     EvaluationCache evaluations_;
+    FrontierTable frontier_;
+    std::array<LeafRise, kMaxMoves> rises_{};
 };
 
 }  // namespace circumvia

@@ -143,6 +143,68 @@ TEST(FastSearchAgainstReference, AgreesOnEndgamesSearchedDeep) {
     }
 }
 
+// A side whose pieces sit in corners walled in by enemy pieces: nodes without moves turn up
+// at every level, the last expanding ones included.
+Position HemmedInBoard(std::mt19937& rng) {
+    constexpr int kCorners[] = {1, 6, 31, 36};
+    const std::uint8_t hemmed = rng() % 2 ? kRed : kWhite;
+    const std::uint8_t wall = hemmed == kRed ? kWhite : kRed;
+    Position p;
+    for (int corner : kCorners) {
+        if (rng() % 3 == 0) continue;
+        p[corner] = hemmed;
+        for (std::uint8_t neighbour : NeighboursOf(corner)) {
+            if (rng() % 6 != 0) p[neighbour] = wall;
+        }
+    }
+    for (int extra = static_cast<int>(rng() % 3); extra > 0; --extra) {
+        const int cell = 1 + static_cast<int>(rng() % kCellCount);
+        if (p[cell] == kEmpty) p[cell] = rng() % 2 ? kRed : kWhite;
+    }
+    return p;
+}
+
+// Both games start from `p` with `side` to move.
+void StartBoth(Tjeu& game, reference::Game& oracle, const Position& p, Side side) {
+    game.Pos = p;
+    game.SideToMove = side;
+    game.History.Set(0, HistoryEntry{p, 0, 0, 0});
+    oracle.pos = ToReference(p);
+    oracle.sideToMove = side;
+    oracle.history[0].cells = oracle.pos;
+}
+
+// Moves back and forth first, so that the searches meet repeated positions: a node
+// without moves is scored without the penalty, its siblings with it.
+TEST(FastSearchAgainstReference, AgreesWhereASideIsHemmedIn) {
+    std::mt19937 rng(31);
+    for (int i = 0; i < 200; ++i) {
+        const Position p = HemmedInBoard(rng);
+        if (!testing::BothSidesHavePieces(p)) continue;
+        Tjeu game;
+        reference::Game oracle;
+        StartBoth(game, oracle, p, i % 2 ? kWhite : kRed);
+        PlayRandomGame(rng, static_cast<int>(rng() % 30), game, oracle);
+        ExpectSameSuggestion(game, oracle, game.Pos, game.SideToMove, 1 + i % 4);
+        if (HasFatalFailure()) return;
+    }
+}
+
+// Deep searches meet the same position again and again with other windows and penalties;
+// after moves back and forth many of them repeat the record's positions.
+TEST(FastSearchAgainstReference, AgreesOnEndgamesWithRepeatedPositionsSearchedDeep) {
+    std::mt19937 rng(12);
+    for (int i = 0; i < 60; ++i) {
+        const Position p = RandomBoard(rng, 1 + i % 3, 1 + (i / 3) % 3);
+        Tjeu game;
+        reference::Game oracle;
+        StartBoth(game, oracle, p, i % 2 ? kWhite : kRed);
+        PlayRandomGame(rng, 8 + static_cast<int>(rng() % 30), game, oracle);
+        ExpectSameSuggestion(game, oracle, game.Pos, game.SideToMove, 4 + i % 3);
+        if (HasFatalFailure()) return;
+    }
+}
+
 // ComputerMove in both implementations, fed the same random numbers.
 TEST(FastComputerMoveAgainstReference, AgreesOnEveryLevelWithTheSameDraws) {
     std::mt19937 rng(99);

@@ -5,30 +5,29 @@
 // counts changes. The table is allocated once, with its owner, never during a search.
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <new>
 
 #include "evaluation.h"
+#include "zeroed_table.h"
 
 namespace circumvia {
 
 class EvaluationCache {
 public:
-    EvaluationCache() : slots_(FreeSlots()) {}
-    // A copy starts empty: anything remembered can be evaluated again.
-    EvaluationCache(const EvaluationCache&) : EvaluationCache() {}
-    EvaluationCache& operator=(const EvaluationCache&) { return *this; }
+    EvaluationCache() : slots_(kSlots) {}
 
     // Evaluate(board, side); what is remembered is Red's sum minus White's, for boards
     // where both sides have pieces.
     int Evaluate(const PackedBoard& board, Side side) {
-        if (board.pieces[kRed] == 0 || board.pieces[kWhite] == 0) return ScoreFor(board, side, 0);
         int red_minus_white = 0;
-        if (!Find(board.key, red_minus_white)) {
-            red_minus_white = RedMinusWhite(board);
-            Store(board.key, red_minus_white);
-        }
+        if (Find(board.key, red_minus_white)) return ScoreFor(board, side, red_minus_white);
+        return EvaluateUnknown(board, side);
+    }
+
+    // Evaluate(board, side) for a board whose key Find does not know.
+    int EvaluateUnknown(const PackedBoard& board, Side side) {
+        if (board.pieces[kRed] == 0 || board.pieces[kWhite] == 0) return ScoreFor(board, side, 0);
+        const int red_minus_white = RedMinusWhite(board);
+        Store(board.key, red_minus_white);
         return ScoreFor(board, side, red_minus_white);
     }
 
@@ -65,19 +64,7 @@ private:
         slots_[Index(hash)] = (hash << kSlotBits) | static_cast<Slot>(red_minus_white + kValueBias);
     }
 
-    // The table comes zeroed from calloc, which for a table this size maps fresh pages
-    // instead of writing them: a game that searches little touches little of it.
-    struct FreeMemory {
-        void operator()(Slot* slots) const { std::free(slots); }
-    };
-    using Table = std::unique_ptr<Slot[], FreeMemory>;
-    static Table FreeSlots() {
-        Table table(static_cast<Slot*>(std::calloc(kSlots, sizeof(Slot))));
-        if (!table) throw std::bad_alloc();
-        return table;
-    }
-
-    Table slots_;
+    ZeroedTable<Slot> slots_;
 };
 
 }  // namespace circumvia

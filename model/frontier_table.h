@@ -5,27 +5,23 @@
 // Deep searches reach the same frontier position again and again through different move
 // orders (nine in ten frontier nodes of an endgame), each time with its own window and
 // penalty. Its leaves are always the same moves in the same order with the same values
-// and repetition counts, so the leaves' values before the node's penalty can be kept: of
-// those only the ones that raise the best so far matter. They give, for any window and
+// and repetition counts, so their values before the node's own penalty can be kept; of
+// those only the ones that raise the best so far matter. They tell, for any window and
 // penalty, how many leaves the node visits before it is cut off and the score it returns,
-// exactly as visiting them would. The number of positions visited is counted the same,
-// only the work of visiting is saved.
+// exactly as visiting them would: the positions visited are counted the same, only the
+// work of visiting is saved.
 //
 // The repetition counts depend on the game record, so every search starts a new
-// generation and earlier generations are no longer found. The table is allocated once,
-// with its owner, never during a search.
+// generation and earlier generations are no longer found.
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <new>
-#include <span>
 
 #include "board.h"
 #include "evaluation.h"
 #include "position_key.h"
+#include "zeroed_table.h"
 
 namespace circumvia {
 
@@ -42,116 +38,158 @@ struct LeafRise {
     std::uint16_t leaves = 0;
 };
 
-// What a frontier node entered with this window and penalty returns.
+// The value of a leaf in a node entered with `penalty`, from its value without it.
+inline int LeafValue(int value_before_penalty, Penalty penalty) {
+    return static_cast<int>(std::min<Penalty>(value_before_penalty + penalty, kWinScore));
+}
+
+// What a frontier node entered with some window and penalty returns.
 struct FrontierAnswer {
     int leaves = 0;  // leaves visited: up to the first that reaches beta, or all
     int score = 0;
 };
 
-// The leaves of a frontier node scored so far, in order: all of them, or up to one that
-// cut the node off.
-struct ScoredLeaves {
+// What is known of a frontier node's leaves: its first rises in order, and whether they
+// are all its rises (then `leaves` counts all its leaves). A node without moves has its
+// own score as its only rise, with no leaves.
+struct KnownLeaves {
+    static constexpr int kMaxRises = 6;
+
+    std::array<LeafRise, kMaxRises> rises{};
+    int rise_count = 0;
     int leaves = 0;
     bool all = false;
-    std::span<const LeafRise> rises;
 
-    // The answer for this window and penalty, when the leaves scored tell it. A leaf's value
-    // is its rise value plus the penalty, saturated at the win score; the node keeps the
-    // best value above alpha and stops at the first one that reaches beta, which is always
-    // a rise. A node without moves has its own score as its only rise and keeps it as it
-    // is, without the penalty.
+    // The answer for this window and penalty, when what is known tells it. The node keeps
+    // the best leaf value above alpha and stops at the first one that reaches beta, which
+    // is always a rise; a node without moves keeps its score as it is, without the penalty.
     bool Answer(Penalty penalty, int alpha, int beta, FrontierAnswer& answer) const {
-        if (leaves == 0) {
-            answer = {0, rises.front().value};
+        if (all && leaves == 0) {
+            answer = {0, rises[0].value};
             return true;
         }
-        answer = {leaves, alpha};
-        for (const LeafRise& rise : rises) {
-            const int value = static_cast<int>(std::min<Penalty>(rise.value + penalty, kWinScore));
-            answer.score = std::max(alpha, value);
+        for (int k = 0; k < rise_count; ++k) {
+            const int value = LeafValue(rises[k].value, penalty);
             if (value >= beta) {
-                answer.leaves = rise.leaves;
+                answer = {rises[k].leaves, value};
                 return true;
             }
         }
-        return all;
+        if (!all) return false;
+        answer = {leaves, std::max(alpha, LeafValue(rises[rise_count - 1].value, penalty))};
+        return true;
     }
 };
 
 class FrontierTable {
 public:
-    // Nodes whose leaves rise more often than this are not kept.
-    static constexpr std::size_t kMaxRises = 6;
-
-    FrontierTable() : slots_(FreeSlots()) {}
-    // A copy starts empty: anything kept can be found again by visiting.
-    FrontierTable(const FrontierTable&) : FrontierTable() {}
-    FrontierTable& operator=(const FrontierTable&) { return *this; }
+    FrontierTable() : buckets_(kBuckets) {}
 
     // Forgets every node kept so far.
     void NewGeneration() {
         if (++generation_ == 0) {
-            std::fill_n(slots_.get(), kSlots, Slot{});
+            buckets_.Clear();
             generation_ = 1;
         }
     }
 
-    // The node with `side` to move in the position with this key, if kept in this generation.
-    bool Find(PositionKey key, Side side, ScoredLeaves& scored) const {
-        const Slot& slot = slots_[Index(Tag(key, side))];
-        if (slot.tag != Tag(key, side) || slot.generation != generation_) return false;
-        scored = {slot.leaves, slot.all, std::span(slot.rises.data(), slot.rise_count)};
-        return true;
+    // What is kept of the node with `side` to move in the position with this key, if
+    // anything is in this generation.
+    bool Find(PositionKey key, Side side, KnownLeaves& known) const {
+        const std::uint64_t tag = Tag(key, side);
+        const Bucket& bucket = buckets_[Index(tag)];
+        for (const Slot& slot : bucket.slots) {
+            if (slot.tag == tag && slot.generation == generation_) {
+                slot.Read(known);
+                return true;
+            }
+        }
+        return false;
     }
 
-    // Keeps what is known of the node's leaves, unless they rise too often.
-    void Store(PositionKey key, Side side, const ScoredLeaves& scored) {
-        if (scored.rises.size() > kMaxRises) return;
-        Slot& slot = slots_[Index(Tag(key, side))];
-        slot.tag = Tag(key, side);
-        slot.generation = generation_;
-        slot.leaves = static_cast<std::uint16_t>(scored.leaves);
-        slot.all = scored.all;
-        slot.rise_count = static_cast<std::uint8_t>(scored.rises.size());
-        std::copy(scored.rises.begin(), scored.rises.end(), slot.rises.begin());
+    // Keeps what is known, unless its numbers do not fit a slot (never in a game). A node
+    // new to its bucket goes first, and the bucket's first node moves second in place of
+    // the one there.
+    void Store(PositionKey key, Side side, const KnownLeaves& known) {
+        if (!Slot::Fits(known)) return;
+        const std::uint64_t tag = Tag(key, side);
+        Bucket& bucket = buckets_[Index(tag)];
+        Slot* slot = &bucket.slots[0];
+        if (bucket.slots[1].tag == tag && bucket.slots[1].generation == generation_) {
+            slot = &bucket.slots[1];
+        } else if (bucket.slots[0].tag != tag || bucket.slots[0].generation != generation_) {
+            bucket.slots[1] = bucket.slots[0];
+        }
+        slot->Write(tag, generation_, known);
     }
 
 private:
-    static constexpr int kSlotBits = 15;
-    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
+    static constexpr int kBucketBits = 15;
+    static constexpr std::size_t kBuckets = std::size_t{1} << kBucketBits;
 
-    // One cache line. Generation 0 is never current, so a zeroed slot is free.
+    // Half a cache line. Generation 0 is never current, so a zeroed slot is free. Values
+    // and leaf counts are small in practice: the win score is coded as kWin, and nodes
+    // whose numbers are too large for a slot are not kept.
     struct Slot {
-        std::uint64_t tag = 0;
-        std::uint32_t generation = 0;
-        std::uint16_t leaves = 0;
-        bool all = false;
-        std::uint8_t rise_count = 0;
-        std::array<LeafRise, kMaxRises> rises{};
+        static constexpr int kWin = INT16_MAX;
+        static constexpr int kLowest = INT16_MIN;
+        static constexpr int kMaxLeaves = UINT8_MAX;
+
+        std::uint64_t tag;
+        std::uint16_t generation;
+        std::uint8_t leaves;
+        std::uint8_t rise_count;
+        bool all;
+        std::array<std::uint8_t, KnownLeaves::kMaxRises> rise_leaves;
+        std::array<std::int16_t, KnownLeaves::kMaxRises> rise_values;
+
+        static bool Fits(const KnownLeaves& known) {
+            if (known.leaves > kMaxLeaves) return false;
+            for (int k = 0; k < known.rise_count; ++k) {
+                const int value = known.rises[k].value;
+                if (value != kWinScore && (value < kLowest || value >= kWin)) return false;
+            }
+            return true;
+        }
+        void Write(std::uint64_t new_tag, std::uint16_t new_generation, const KnownLeaves& known) {
+            tag = new_tag;
+            generation = new_generation;
+            leaves = static_cast<std::uint8_t>(known.leaves);
+            rise_count = static_cast<std::uint8_t>(known.rise_count);
+            all = known.all;
+            for (int k = 0; k < known.rise_count; ++k) {
+                const int value = known.rises[k].value;
+                rise_values[k] = static_cast<std::int16_t>(value == kWinScore ? kWin : value);
+                rise_leaves[k] = static_cast<std::uint8_t>(known.rises[k].leaves);
+            }
+        }
+        void Read(KnownLeaves& known) const {
+            known.rise_count = rise_count;
+            known.leaves = leaves;
+            known.all = all;
+            for (int k = 0; k < rise_count; ++k) {
+                const int value = rise_values[k] == kWin ? kWinScore : rise_values[k];
+                known.rises[k] = LeafRise{value, rise_leaves[k]};
+            }
+        }
     };
-    static_assert(sizeof(Slot) == 64);
+    static_assert(sizeof(Slot) == 32);
+
+    // Two slots on one cache line: a lookup reads one line.
+    struct alignas(64) Bucket {
+        std::array<Slot, 2> slots;
+    };
 
     // Keys stay below 3^36 < 2^58, which leaves the top bits for the side.
     static std::uint64_t Tag(PositionKey key, Side side) {
         return key | (static_cast<std::uint64_t>(side) << 62);
     }
     static std::size_t Index(std::uint64_t tag) {
-        return static_cast<std::size_t>((tag * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits));
+        return static_cast<std::size_t>((tag * 0x9E3779B97F4A7C15ull) >> (64 - kBucketBits));
     }
 
-    // Zeroed by calloc, which for a table this size maps fresh pages instead of writing them.
-    struct FreeMemory {
-        void operator()(Slot* slots) const { std::free(slots); }
-    };
-    using Table = std::unique_ptr<Slot[], FreeMemory>;
-    static Table FreeSlots() {
-        Table table(static_cast<Slot*>(std::calloc(kSlots, sizeof(Slot))));
-        if (!table) throw std::bad_alloc();
-        return table;
-    }
-
-    Table slots_;
-    std::uint32_t generation_ = 0;
+    ZeroedTable<Bucket> buckets_;
+    std::uint16_t generation_ = 0;
 };
 
 }  // namespace circumvia

@@ -50,23 +50,27 @@ int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) {
 int SearchEngine::EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame& leaf) {
     leaf.board = parent.board;
     leaf.board.Apply(move, parent.side);
-    return evaluations_.Evaluate(leaf.board, leaf.side);
+    return evaluations_.EvaluateUnknown(leaf.board, leaf.side);
 }
 
-ScoredLeaves SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf, Penalty cut) {
+FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf,
+                                         Penalty penalty, int alpha, int beta, KnownLeaves& known) {
     const BoardTables& t = Tables();
     const PackedBoard& board = frame.board;
     const Side side = frame.side;
     const Side enemy = Opponent(side);
     const int sign = side == kWhite ? -1 : 1;  // turns Red's sum minus White's into the leaf's
     const CellMask empty = ~board.Occupied();
+    // A leaf whose value before the penalty reaches this cuts the node off.
+    const Penalty cut = Penalty{beta} - penalty;
+    known = KnownLeaves{};
     Penalty repetitions = 0;  // the running total of the leaves' own repetition counts
-    int leaves = 0;
-    std::size_t rises = 0;
-    // Scores one more leaf; false once a leaf reaches `cut`.
+    LeafRise best;            // the best leaf so far, its value before the penalty
+    int rises = 0;
+    // Scores one more leaf; false once it cuts the node off.
     const auto visit = [&](Move move, PositionKey key, bool takes_last_piece) {
         repetitions += repetitions_.Count(key);
-        ++leaves;
+        ++known.leaves;
         int evaluation = kLossScore;  // the leaf's side has no piece left
         if (!takes_last_piece) {
             int red_minus_white = 0;
@@ -74,13 +78,15 @@ ScoredLeaves SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& le
                                                                  : EvaluateLeaf(frame, move, leaf);
         }
         const int value = static_cast<int>(std::min<Penalty>(repetitions - evaluation, kWinScore));
-        if (rises == 0 || value > rises_[rises - 1].value) {
-            rises_[rises++] = LeafRise{value, static_cast<std::uint16_t>(leaves)};
+        if (known.leaves == 1 || value > best.value) {
+            best = LeafRise{value, static_cast<std::uint16_t>(known.leaves)};
+            if (rises++ < KnownLeaves::kMaxRises) known.rises[known.rise_count++] = best;
         }
         return value < cut;
     };
-    const auto scored = [&](bool all) {
-        return ScoredLeaves{leaves, all, std::span<const LeafRise>(rises_.data(), rises)};
+    // Stopped at the leaf that reaches beta.
+    const auto cut_off = [&] {
+        return FrontierAnswer{known.leaves, LeafValue(best.value, penalty)};
     };
     // The moves in the rules' order: per piece its captures, then its steps.
     for (CellMask pieces = board.pieces[side]; pieces != 0; pieces &= pieces - 1) {
@@ -91,29 +97,29 @@ ScoredLeaves SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& le
         for (int w = 0; w < t.walk_count[cell]; ++w) {
             const int target = board.CaptureTarget(cell, t.walks[cell][w], enemy);
             if (target == 0) continue;
+            const Move capture{from, static_cast<std::uint8_t>(target)};
             const PositionKey key = lifted +
                                     static_cast<PositionKey>(side) * kPowersOfThree[target] -
                                     static_cast<PositionKey>(enemy) * kPowersOfThree[target];
-            if (!visit(Move{from, static_cast<std::uint8_t>(target)}, key,
-                       board.TakesLastPiece(Move{from, static_cast<std::uint8_t>(target)}, side))) {
-                return scored(false);
-            }
+            if (!visit(capture, key, board.TakesLastPiece(capture, side))) return cut_off();
         }
         for (int k = 0; k < t.neighbour_count[cell]; ++k) {
             const std::uint8_t neighbour = t.neighbours[cell][k];
             if (((empty >> (neighbour - 1)) & 1) == 0) continue;
-            if (!visit(Move{from, neighbour},
-                       lifted + static_cast<PositionKey>(side) * kPowersOfThree[neighbour],
-                       false)) {
-                return scored(false);
-            }
+            const PositionKey key =
+                lifted + static_cast<PositionKey>(side) * kPowersOfThree[neighbour];
+            if (!visit(Move{from, neighbour}, key, false)) return cut_off();
         }
     }
-    if (leaves == 0) {
+    // All leaves are known when all their rises had room.
+    known.all = rises <= KnownLeaves::kMaxRises;
+    if (known.leaves == 0) {
         // No move: the node is scored as it stands, without the penalty.
-        rises_[rises++] = LeafRise{evaluations_.Evaluate(board, side), 0};
+        const int score = evaluations_.Evaluate(board, side);
+        known.rises[known.rise_count++] = LeafRise{score, 0};
+        return {0, score};
     }
-    return scored(true);
+    return {known.leaves, std::max(alpha, LeafValue(best.value, penalty))};
 }
 
 int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha,
@@ -123,15 +129,14 @@ int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty 
     SearchFrame& node = SearchStack[level];
     SearchFrame& leaf = SearchStack[level + 1];
     leaf.side = Opponent(node.side);
-    ScoredLeaves scored;
+    KnownLeaves known;
     FrontierAnswer answer;
-    if (!frontier_.Find(key, node.side, scored) || !scored.Answer(penalty, alpha, beta, answer)) {
+    if (!frontier_.Find(key, node.side, known) || !known.Answer(penalty, alpha, beta, answer)) {
         // Built and scored only now, up to the leaf that cuts it off: all this visit needs.
         node.board = parent.board;
         node.board.Apply(move, parent.side);
-        scored = ScoreLeaves(node, leaf, beta - penalty);
-        frontier_.Store(key, node.side, scored);
-        scored.Answer(penalty, alpha, beta, answer);
+        answer = ScoreLeaves(node, leaf, penalty, alpha, beta, known);
+        frontier_.Store(key, node.side, known);
     }
     Nodes += answer.leaves;
     return answer.score;

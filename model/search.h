@@ -65,13 +65,15 @@ public:
 
 private:
     int LeafScore(const SearchFrame& frame, Penalty penalty);
-    // Evaluate of the leaf reached from `parent` by `move`, built in the leaf's frame.
+    // Evaluate of the leaf reached from `parent` by `move`, which is not remembered; built in
+    // the leaf's frame.
     [[gnu::noinline]] int EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame& leaf);
-    // The leaves of a frontier node (its children are leaves) in order, up to the first
-    // whose value before the node's penalty reaches `cut`, or all: how many and which
-    // raise the best value. They are scored in place, mostly from the evaluations
+    // The leaves of a frontier node (its children are leaves) entered with this window
+    // and penalty, in order, up to the one that cuts it off: what it returns, and what is
+    // then known of its leaves. They are scored in place, mostly from the evaluations
     // remembered, without building their boards.
-    ScoredLeaves ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf, Penalty cut);
+    FrontierAnswer ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf, Penalty penalty,
+                               int alpha, int beta, KnownLeaves& known);
     // The frontier node at `level` reached by `move` (its position has this key), counted
     // as Search counts it; returns its score. Answered from what is kept of its leaves when
     // that tells; otherwise its board is built and its leaves are scored.
@@ -84,7 +86,6 @@ private:
     RepetitionTable repetitions_;
     EvaluationCache evaluations_;
     FrontierTable frontier_;
-    std::array<LeafRise, kMaxMoves> rises_{};
 };
 
 }  // namespace circumvia

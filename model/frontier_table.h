@@ -29,15 +29,6 @@ namespace circumvia {
 // it cannot overflow, and a leaf's score is saturated into the score range.
 using Penalty = std::int64_t;
 
-// A leaf whose value exceeds every earlier leaf's of the same node.
-struct LeafRise {
-    // The leaf's value for the node's side, without the penalty the node was entered with
-    // (its leaves' own repetition counts are in), at most the win score.
-    int value = 0;
-    // Leaves up to and including this one.
-    std::uint16_t leaves = 0;
-};
-
 // The value of a leaf in a node entered with `penalty`, from its value without it.
 inline int LeafValue(int value_before_penalty, Penalty penalty) {
     return static_cast<int>(std::min<Penalty>(value_before_penalty + penalty, kWinScore));
@@ -49,36 +40,73 @@ struct FrontierAnswer {
     int score = 0;
 };
 
-// What is known of a frontier node's leaves: its first rises in order, and whether they
-// are all its rises (then `leaves` counts all its leaves). A node without moves has its
-// own score as its only rise, with no leaves.
+// What is known of a frontier node's leaves, as the frontier table keeps it: the leaves
+// that raise the best value so far (rises), the first ones in order, each with its value
+// before the node's penalty (its leaves' own repetition counts are in) and the number of
+// leaves up to it; and whether they are all its rises (then `leaves` counts all its
+// leaves). A node without moves has its own score as its only rise, with no leaves.
+//
+// Values and counts are small in a game and kept small: a rise that does not fit ends the
+// ones kept, which stay true as far as they go.
 struct KnownLeaves {
     static constexpr int kMaxRises = 6;
 
-    std::array<LeafRise, kMaxRises> rises{};
-    int rise_count = 0;
-    int leaves = 0;
+    std::uint8_t leaves = 0;
+    std::uint8_t rise_count = 0;
     bool all = false;
+    std::array<std::uint8_t, kMaxRises> rise_leaves{};
+    std::array<std::int16_t, kMaxRises> rise_values{};
+
+    // Keeps the next rise; false when it does not fit, and then no later one is kept.
+    bool AddRise(int value, int leaves_so_far) {
+        if (rise_count == kMaxRises || leaves_so_far > kMaxLeaves) return false;
+        if (value != kWinScore && value != kLossScore &&
+            (value <= kLossCode || value >= kWinCode)) {
+            return false;
+        }
+        rise_values[rise_count] = static_cast<std::int16_t>(value == kWinScore    ? kWinCode
+                                                            : value == kLossScore ? kLossCode
+                                                                                  : value);
+        rise_leaves[rise_count] = static_cast<std::uint8_t>(leaves_so_far);
+        ++rise_count;
+        return true;
+    }
+
+    // After the last leaf: `all_leaves` of them when every rise was kept.
+    void Complete(int all_leaves) {
+        all = all_leaves <= kMaxLeaves;
+        leaves = static_cast<std::uint8_t>(all ? all_leaves : 0);
+    }
+
+    int RiseValue(int k) const {
+        const int code = rise_values[k];
+        return code == kWinCode ? kWinScore : code == kLossCode ? kLossScore : code;
+    }
 
     // The answer for this window and penalty, when what is known tells it. The node keeps
     // the best leaf value above alpha and stops at the first one that reaches beta, which
     // is always a rise; a node without moves keeps its score as it is, without the penalty.
     bool Answer(Penalty penalty, int alpha, int beta, FrontierAnswer& answer) const {
         if (all && leaves == 0) {
-            answer = {0, rises[0].value};
+            answer = {0, RiseValue(0)};
             return true;
         }
         for (int k = 0; k < rise_count; ++k) {
-            const int value = LeafValue(rises[k].value, penalty);
+            const int value = LeafValue(RiseValue(k), penalty);
             if (value >= beta) {
-                answer = {rises[k].leaves, value};
+                answer = {rise_leaves[k], value};
                 return true;
             }
         }
         if (!all) return false;
-        answer = {leaves, std::max(alpha, LeafValue(rises[rise_count - 1].value, penalty))};
+        answer = {leaves, std::max(alpha, LeafValue(RiseValue(rise_count - 1), penalty))};
         return true;
     }
+
+private:
+    static constexpr int kWinCode = INT16_MAX;
+    static constexpr int kLossCode = INT16_MIN;
+    static constexpr int kMaxLeaves = UINT8_MAX;
 };
 
 class FrontierTable {
@@ -93,85 +121,37 @@ public:
         }
     }
 
-    // What is kept of the node with `side` to move in the position with this key, if
-    // anything is in this generation.
-    bool Find(PositionKey key, Side side, KnownLeaves& known) const {
-        const std::uint64_t tag = Tag(key, side);
-        const Bucket& bucket = buckets_[Index(tag)];
-        for (const Slot& slot : bucket.slots) {
-            if (slot.tag == tag && slot.generation == generation_) {
-                slot.Read(known);
-                return true;
-            }
-        }
-        return false;
+    // The answer for the node with `side` to move in the position with this key, entered
+    // with this window and penalty, when what is kept of it in this generation tells it.
+    bool Answer(PositionKey key, Side side, Penalty penalty, int alpha, int beta,
+                FrontierAnswer& answer) const {
+        const Slot* slot = Find(Tag(key, side));
+        return slot != nullptr && slot->known.Answer(penalty, alpha, beta, answer);
     }
 
-    // Keeps what is known, unless its numbers do not fit a slot (never in a game). A node
-    // new to its bucket goes first, and the bucket's first node moves second in place of
-    // the one there.
+    // Keeps what is known of the node. A node new to its bucket goes first, and the
+    // bucket's first node moves second in place of the one there.
     void Store(PositionKey key, Side side, const KnownLeaves& known) {
-        if (!Slot::Fits(known)) return;
         const std::uint64_t tag = Tag(key, side);
         Bucket& bucket = buckets_[Index(tag)];
         Slot* slot = &bucket.slots[0];
-        if (bucket.slots[1].tag == tag && bucket.slots[1].generation == generation_) {
+        if (Holds(bucket.slots[1], tag)) {
             slot = &bucket.slots[1];
-        } else if (bucket.slots[0].tag != tag || bucket.slots[0].generation != generation_) {
+        } else if (!Holds(bucket.slots[0], tag)) {
             bucket.slots[1] = bucket.slots[0];
         }
-        slot->Write(tag, generation_, known);
+        *slot = Slot{tag, generation_, known};
     }
 
 private:
     static constexpr int kBucketBits = 15;
     static constexpr std::size_t kBuckets = std::size_t{1} << kBucketBits;
 
-    // Half a cache line. Generation 0 is never current, so a zeroed slot is free. Values
-    // and leaf counts are small in practice: the win score is coded as kWin, and nodes
-    // whose numbers are too large for a slot are not kept.
+    // Half a cache line. Generation 0 is never current, so a zeroed slot is free.
     struct Slot {
-        static constexpr int kWin = INT16_MAX;
-        static constexpr int kLowest = INT16_MIN;
-        static constexpr int kMaxLeaves = UINT8_MAX;
-
         std::uint64_t tag;
         std::uint16_t generation;
-        std::uint8_t leaves;
-        std::uint8_t rise_count;
-        bool all;
-        std::array<std::uint8_t, KnownLeaves::kMaxRises> rise_leaves;
-        std::array<std::int16_t, KnownLeaves::kMaxRises> rise_values;
-
-        static bool Fits(const KnownLeaves& known) {
-            if (known.leaves > kMaxLeaves) return false;
-            for (int k = 0; k < known.rise_count; ++k) {
-                const int value = known.rises[k].value;
-                if (value != kWinScore && (value < kLowest || value >= kWin)) return false;
-            }
-            return true;
-        }
-        void Write(std::uint64_t new_tag, std::uint16_t new_generation, const KnownLeaves& known) {
-            tag = new_tag;
-            generation = new_generation;
-            leaves = static_cast<std::uint8_t>(known.leaves);
-            rise_count = static_cast<std::uint8_t>(known.rise_count);
-            all = known.all;
-            for (int k = 0; k < known.rise_count; ++k) {
-                const int value = known.rises[k].value;
-                rise_values[k] = static_cast<std::int16_t>(value == kWinScore ? kWin : value);
-                rise_leaves[k] = static_cast<std::uint8_t>(known.rises[k].leaves);
-            }
-        }
-        void Read(KnownLeaves& known) const {
-            known.rise_count = rise_count;
-            known.leaves = leaves;
-            known.all = all;
-            for (int k = 0; k < rise_count; ++k) {
-                const int value = rise_values[k] == kWin ? kWinScore : rise_values[k];
-                known.rises[k] = LeafRise{value, rise_leaves[k]};
-            }
-        }
+        KnownLeaves known;
     };
     static_assert(sizeof(Slot) == 32);
 
@@ -179,6 +159,16 @@ private:
     struct alignas(64) Bucket {
         std::array<Slot, 2> slots;
     };
+
+    bool Holds(const Slot& slot, std::uint64_t tag) const {
+        return slot.tag == tag && slot.generation == generation_;
+    }
+    const Slot* Find(std::uint64_t tag) const {
+        for (const Slot& slot : buckets_[Index(tag)].slots) {
+            if (Holds(slot, tag)) return &slot;
+        }
+        return nullptr;
+    }
 
     // Keys stay below 3^36 < 2^58, which leaves the top bits for the side.
     static std::uint64_t Tag(PositionKey key, Side side) {

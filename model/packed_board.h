@@ -208,6 +208,39 @@ struct PackedBoard {
         return count;
     }
 
+    // Calls visit(move, key) for the moves of `side` in the rules' order, `key` being the
+    // position's key after the move, until visit returns false; returns false then, true
+    // when every move was visited. The moves after the one that stops are never made.
+    template <typename Visit>
+    bool ForEachMove(Side side, Visit&& visit) const {
+        const BoardTables& t = Tables();
+        const Side enemy = Opponent(side);
+        const CellMask empty_cells = ~Occupied();
+        const auto mover = static_cast<PositionKey>(side);
+        const auto taken = static_cast<PositionKey>(enemy);
+        for (CellMask own = pieces[side]; own != 0; own &= own - 1) {
+            const int cell = std::countr_zero(own) + 1;
+            const auto from = static_cast<std::uint8_t>(cell);
+            const PositionKey lifted = key - mover * kPowersOfThree[cell];
+            for (int w = 0; w < t.walk_count[cell]; ++w) {
+                const int target = CaptureTarget(cell, t.walks[cell][w], enemy);
+                if (target == 0) continue;
+                // The mover's digit replaces the taken piece's (unsigned arithmetic wraps
+                // back to the exact key).
+                const PositionKey after = lifted + (mover - taken) * kPowersOfThree[target];
+                if (!visit(Move{from, static_cast<std::uint8_t>(target)}, after)) return false;
+            }
+            for (int k = 0; k < t.neighbour_count[cell]; ++k) {
+                const std::uint8_t neighbour = t.neighbours[cell][k];
+                if (((empty_cells >> (neighbour - 1)) & 1) == 0) continue;
+                if (!visit(Move{from, neighbour}, lifted + mover * kPowersOfThree[neighbour])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
     // Every move of `side`, pieces by cell, into `out` (room for kMaxMoves, movegen.h).
     int GenerateMoves(Side side, Move* out) const {
         int count = 0;

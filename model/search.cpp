@@ -55,71 +55,41 @@ int SearchEngine::EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame
 
 FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& leaf,
                                          Penalty penalty, int alpha, int beta, KnownLeaves& known) {
-    const BoardTables& t = Tables();
     const PackedBoard& board = frame.board;
     const Side side = frame.side;
-    const Side enemy = Opponent(side);
     const int sign = side == kWhite ? -1 : 1;  // turns Red's sum minus White's into the leaf's
-    const CellMask empty = ~board.Occupied();
     // A leaf whose value before the penalty reaches this cuts the node off.
     const Penalty cut = Penalty{beta} - penalty;
     known = KnownLeaves{};
     Penalty repetitions = 0;  // the running total of the leaves' own repetition counts
-    LeafRise best;            // the best leaf so far, its value before the penalty
-    int rises = 0;
-    // Scores one more leaf; false once it cuts the node off.
-    const auto visit = [&](Move move, PositionKey key, bool takes_last_piece) {
+    int leaves = 0;
+    int best = 0;  // the best leaf value so far, before the penalty
+    bool every_rise_kept = true;
+    const bool all = board.ForEachMove(side, [&](Move move, PositionKey key) {
         repetitions += repetitions_.Count(key);
-        ++known.leaves;
+        ++leaves;
         int evaluation = kLossScore;  // the leaf's side has no piece left
-        if (!takes_last_piece) {
+        if (!board.TakesLastPiece(move, side)) {
             int red_minus_white = 0;
             evaluation = evaluations_.Find(key, red_minus_white) ? -sign * red_minus_white
                                                                  : EvaluateLeaf(frame, move, leaf);
         }
         const int value = static_cast<int>(std::min<Penalty>(repetitions - evaluation, kWinScore));
-        if (known.leaves == 1 || value > best.value) {
-            best = LeafRise{value, static_cast<std::uint16_t>(known.leaves)};
-            if (rises++ < KnownLeaves::kMaxRises) known.rises[known.rise_count++] = best;
+        if (leaves == 1 || value > best) {
+            best = value;
+            every_rise_kept = every_rise_kept && known.AddRise(value, leaves);
         }
         return value < cut;
-    };
-    // Stopped at the leaf that reaches beta.
-    const auto cut_off = [&] {
-        return FrontierAnswer{known.leaves, LeafValue(best.value, penalty)};
-    };
-    // The moves in the rules' order: per piece its captures, then its steps.
-    for (CellMask pieces = board.pieces[side]; pieces != 0; pieces &= pieces - 1) {
-        const int cell = std::countr_zero(pieces) + 1;
-        const auto from = static_cast<std::uint8_t>(cell);
-        const PositionKey lifted =
-            board.key - static_cast<PositionKey>(side) * kPowersOfThree[cell];
-        for (int w = 0; w < t.walk_count[cell]; ++w) {
-            const int target = board.CaptureTarget(cell, t.walks[cell][w], enemy);
-            if (target == 0) continue;
-            const Move capture{from, static_cast<std::uint8_t>(target)};
-            const PositionKey key = lifted +
-                                    static_cast<PositionKey>(side) * kPowersOfThree[target] -
-                                    static_cast<PositionKey>(enemy) * kPowersOfThree[target];
-            if (!visit(capture, key, board.TakesLastPiece(capture, side))) return cut_off();
-        }
-        for (int k = 0; k < t.neighbour_count[cell]; ++k) {
-            const std::uint8_t neighbour = t.neighbours[cell][k];
-            if (((empty >> (neighbour - 1)) & 1) == 0) continue;
-            const PositionKey key =
-                lifted + static_cast<PositionKey>(side) * kPowersOfThree[neighbour];
-            if (!visit(Move{from, neighbour}, key, false)) return cut_off();
-        }
-    }
-    // All leaves are known when all their rises had room.
-    known.all = rises <= KnownLeaves::kMaxRises;
-    if (known.leaves == 0) {
+    });
+    if (!all) return {leaves, LeafValue(best, penalty)};  // cut off by the last leaf
+    if (leaves == 0) {
         // No move: the node is scored as it stands, without the penalty.
         const int score = evaluations_.Evaluate(board, side);
-        known.rises[known.rise_count++] = LeafRise{score, 0};
+        if (known.AddRise(score, 0)) known.Complete(0);
         return {0, score};
     }
-    return {known.leaves, std::max(alpha, LeafValue(best.value, penalty))};
+    if (every_rise_kept) known.Complete(leaves);
+    return {leaves, std::max(alpha, LeafValue(best, penalty))};
 }
 
 int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha,
@@ -129,12 +99,12 @@ int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty 
     SearchFrame& node = SearchStack[level];
     SearchFrame& leaf = SearchStack[level + 1];
     leaf.side = Opponent(node.side);
-    KnownLeaves known;
     FrontierAnswer answer;
-    if (!frontier_.Find(key, node.side, known) || !known.Answer(penalty, alpha, beta, answer)) {
+    if (!frontier_.Answer(key, node.side, penalty, alpha, beta, answer)) {
         // Built and scored only now, up to the leaf that cuts it off: all this visit needs.
         node.board = parent.board;
         node.board.Apply(move, parent.side);
+        KnownLeaves known;
         answer = ScoreLeaves(node, leaf, penalty, alpha, beta, known);
         frontier_.Store(key, node.side, known);
     }
@@ -150,37 +120,19 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
         return;
     }
     const Side side = frame.side;
-    Move* moves = piece_moves_[level].data();
-    int count = 0;
-    int next = 0;
-    CellMask pieces_left = frame.board.pieces[side];
-    // Fills the buffer with the next piece's moves once the current ones are used up.
-    const auto more_moves = [&] {
-        while (next == count && pieces_left != 0) {
-            const int cell = std::countr_zero(pieces_left) + 1;
-            pieces_left &= pieces_left - 1;
-            count = frame.board.GeneratePieceMoves(cell, side, moves);
-            next = 0;
-        }
-        return next < count;
-    };
-    if (!more_moves()) {
-        score = evaluations_.Evaluate(frame.board, side);
-        return;
-    }
     SearchFrame& child = SearchStack[level + 1];
     child.side = Opponent(side);
     const bool frontier_children = level + 1 == depth_;
-    while (alpha < beta && more_moves()) {
-        const Move move = moves[next++];
+    bool any_move = false;
+    frame.board.ForEachMove(side, [&](Move move, PositionKey key) {
+        any_move = true;
         child.move = move;
-        const PositionKey key = frame.board.KeyAfter(move, side);
         penalty += repetitions_.Count(key);
         // Only the mover keeps a piece for certain: at the root, a move that leaves the
         // opponent none wins at once.
         if (level == 0 && frame.board.LeavesNoEnemy(move, side)) {
             best = move;
-            return;
+            return false;
         }
         int child_score = 0;
         if (frontier_children) {
@@ -197,7 +149,9 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
             best = move;
         }
         score = alpha;
-    }
+        return alpha < beta;
+    });
+    if (!any_move) score = evaluations_.Evaluate(frame.board, side);
 }
 
 }  // namespace circumvia

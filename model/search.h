@@ -80,9 +80,6 @@ private:
     int SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha, int beta);
 
     int depth_ = 0;
-    // Moves are generated one piece at a time: a node cut off early never generates the
-    // moves of its later pieces. The order is the same as the whole list's.
-    std::array<std::array<Move, kMaxMovesPerPiece>, kSearchLevels> piece_moves_{};
     RepetitionTable repetitions_;
     EvaluationCache evaluations_;
     FrontierTable frontier_;

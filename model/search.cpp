@@ -92,21 +92,27 @@ FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& 
     return {leaves, std::max(alpha, LeafValue(best, penalty))};
 }
 
+FrontierAnswer SearchEngine::VisitFrontier(int level, Move move, PositionKey key, Penalty penalty,
+                                           int alpha, int beta) {
+    const SearchFrame& parent = SearchStack[level - 1];
+    SearchFrame& node = SearchStack[level];
+    node.board = parent.board;
+    node.board.Apply(move, parent.side);
+    KnownLeaves known;
+    const FrontierAnswer answer =
+        ScoreLeaves(node, SearchStack[level + 1], penalty, alpha, beta, known);
+    frontier_.Store(key, node.side, known);
+    return answer;
+}
+
 int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha,
                                  int beta) {
     ++Nodes;
-    const SearchFrame& parent = SearchStack[level - 1];
-    SearchFrame& node = SearchStack[level];
-    SearchFrame& leaf = SearchStack[level + 1];
-    leaf.side = Opponent(node.side);
+    const Side side = SearchStack[level].side;
+    SearchStack[level + 1].side = Opponent(side);
     FrontierAnswer answer;
-    if (!frontier_.Answer(key, node.side, penalty, alpha, beta, answer)) {
-        // Built and scored only now, up to the leaf that cuts it off: all this visit needs.
-        node.board = parent.board;
-        node.board.Apply(move, parent.side);
-        KnownLeaves known;
-        answer = ScoreLeaves(node, leaf, penalty, alpha, beta, known);
-        frontier_.Store(key, node.side, known);
+    if (!frontier_.Answer(key, side, penalty, alpha, beta, answer)) {
+        answer = VisitFrontier(level, move, key, penalty, alpha, beta);
     }
     Nodes += answer.leaves;
     return answer.score;

@@ -76,8 +76,12 @@ private:
                                int alpha, int beta, KnownLeaves& known);
     // The frontier node at `level` reached by `move` (its position has this key), counted
     // as Search counts it; returns its score. Answered from what is kept of its leaves when
-    // that tells; otherwise its board is built and its leaves are scored.
+    // that tells; otherwise visited.
     int SearchFrontier(int level, Move move, PositionKey key, Penalty penalty, int alpha, int beta);
+    // Builds the frontier node's board and scores its leaves, up to the one that cuts it
+    // off: all this visit needs. Keeps what is then known of them.
+    [[gnu::noinline]] FrontierAnswer VisitFrontier(int level, Move move, PositionKey key,
+                                                   Penalty penalty, int alpha, int beta);
 
     int depth_ = 0;
     RepetitionTable repetitions_;

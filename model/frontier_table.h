@@ -144,7 +144,7 @@ public:
     }
 
 private:
-    static constexpr int kBucketBits = 15;
+    static constexpr int kBucketBits = 16;
     static constexpr std::size_t kBuckets = std::size_t{1} << kBucketBits;
 
     // Half a cache line. Generation 0 is never current, so a zeroed slot is free.

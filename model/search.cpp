@@ -30,6 +30,7 @@ void SearchEngine::Run(int depth, Move& best, int& score) {
     depth_ = std::clamp(depth, 0, kMaxDepth);
     Nodes = 0;
     frontier_.NewGeneration();
+    windows_.NewGeneration();
     Search(0, 0, best, score, kLossScore, kWinScore);
     Chosen = best;
 }
@@ -119,6 +120,24 @@ int SearchEngine::SearchFrontier(int level, Move move, PositionKey key, Penalty 
 }
 
 void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, int alpha, int beta) {
+    if (level == 0 || level > depth_) {
+        Expand(level, penalty, best, score, alpha, beta);
+        return;
+    }
+    const SearchFrame& frame = SearchStack[level];
+    const SearchedWindow window{frame.board.key, frame.side, depth_ - level, alpha, beta, penalty};
+    WindowResult result;
+    if (windows_.Find(window, result)) {
+        Nodes += result.nodes;
+        score = result.score;
+        return;
+    }
+    const std::int64_t before = Nodes;
+    Expand(level, penalty, best, score, alpha, beta);
+    windows_.Store(window, WindowResult{Nodes - before, score});
+}
+
+void SearchEngine::Expand(int level, Penalty penalty, Move& best, int& score, int alpha, int beta) {
     ++Nodes;
     const SearchFrame& frame = SearchStack[level];
     if (level > depth_) {

@@ -17,6 +17,7 @@
 #include "movegen.h"
 #include "packed_board.h"
 #include "repetition_table.h"
+#include "window_table.h"
 
 namespace circumvia {
 
@@ -55,6 +56,7 @@ public:
 
     // One node: level L expands while L <= depth, deeper levels are evaluated. At level 0 a
     // move that takes the opponent's last piece is chosen at once, without searching it.
+    // A node below the root met again with the same window is answered from the first time.
     void Search(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
 
     // The search's RepetitionCount: entries of the record (as set) holding this position.
@@ -64,6 +66,8 @@ public:
     int RootMoves(std::array<Move, kMaxMoves>& out) const;
 
 private:
+    // Search's own work: the node's moves, each searched in turn.
+    void Expand(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
     int LeafScore(const SearchFrame& frame, Penalty penalty);
     // Evaluate of the leaf reached from `parent` by `move`, which is not remembered; built in
     // the leaf's frame.
@@ -87,6 +91,7 @@ private:
     RepetitionTable repetitions_;
     EvaluationCache evaluations_;
     FrontierTable frontier_;
+    WindowTable windows_;
 };
 
 }  // namespace circumvia

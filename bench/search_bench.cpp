@@ -52,10 +52,9 @@ void BM_Evaluation(benchmark::State& state) {
 }
 BENCHMARK(BM_Evaluation);
 
-// One SuggestMove per iteration on sample number state.range(0) of `kind`, each in a new
-// game so that no evaluation is remembered from an earlier iteration.
-void Search(benchmark::State& state, std::string_view kind, int depth) {
-    const Sample sample = Samples(kind).at(static_cast<std::size_t>(state.range(0)));
+// One SuggestMove per iteration, each in a new game so that nothing is remembered from an
+// earlier iteration.
+void SearchSample(benchmark::State& state, const Sample& sample, int depth) {
     std::int64_t nodes = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -69,6 +68,11 @@ void Search(benchmark::State& state, std::string_view kind, int depth) {
     state.SetLabel(PositionText(sample.position));
 }
 
+// On sample number state.range(0) of `kind`.
+void Search(benchmark::State& state, std::string_view kind, int depth) {
+    SearchSample(state, Samples(kind).at(static_cast<std::size_t>(state.range(0))), depth);
+}
+
 void BM_HintInMiddlegame(benchmark::State& state) {
     Search(state, "middlegame", 3);
 }
@@ -78,6 +82,20 @@ void BM_LevelFiveEndgame(benchmark::State& state) {
     Search(state, "endgame", 7);
 }
 BENCHMARK(BM_LevelFiveEndgame)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
+
+// The slowest of level 5's endgame searches among 10,000 endgames reached by random play
+// (circumvia_endgame_survey 5000 1 and 5000 2), and the slowest of the first 1000.
+const Sample kHardestEndgames[] = {
+    {PositionFromText("____B__RR__B_______R_________B______"), kRed},  // 11.7 M positions
+    {PositionFromText("_____R_B_B_R____________B__________R"), kRed},  // 10.5 M
+    {PositionFromText("____B__B____R_________R__BR_________"), kRed},  // 7.7 M
+    {PositionFromText("B____R__________R_____B___B________R"), kRed},  // 4.1 M
+};
+
+void BM_HardestRandomEndgame(benchmark::State& state) {
+    SearchSample(state, kHardestEndgames[static_cast<std::size_t>(state.range(0))], 7);
+}
+BENCHMARK(BM_HardestRandomEndgame)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 void BM_OpeningDepth5(benchmark::State& state) {
     Search(state, "opening", 5);

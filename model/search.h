@@ -1,8 +1,10 @@
 #pragma once
 // The computer player's search: depth-limited negamax with alpha-beta pruning over the
-// moves in the rules' order, scored by Evaluate, with a running repetition penalty. There
-// is no transposition table and ties keep the earlier move, so a position, side, record
-// and depth determine both the chosen move and the number of positions visited.
+// moves in the rules' order, scored by Evaluate, with a running repetition penalty. Ties
+// keep the earlier move, and what the engine remembers (evaluations, what the leaves of a
+// frontier node come to, nodes met again with the same window) only spares work: it never
+// changes a score or a count. So a position, side, record and depth determine both the
+// chosen move and the number of positions visited, every one counted as if visited.
 //
 // All working storage lives in the engine: a search allocates nothing.
 

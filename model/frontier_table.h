@@ -11,8 +11,8 @@
 // exactly as visiting them would: the positions visited are counted the same, only the
 // work of visiting is saved.
 //
-// The repetition counts depend on the game record, so every search starts a new
-// generation and earlier generations are no longer found.
+// The repetition counts depend on the game record, so nothing is kept from one search to
+// the next (generation_table.h).
 
 #include <algorithm>
 #include <array>
@@ -20,8 +20,8 @@
 
 #include "board.h"
 #include "evaluation.h"
+#include "generation_table.h"
 #include "position_key.h"
-#include "zeroed_table.h"
 
 namespace circumvia {
 
@@ -111,75 +111,31 @@ private:
 
 class FrontierTable {
 public:
-    FrontierTable() : buckets_(kBuckets) {}
-
     // Forgets every node kept so far.
-    void NewGeneration() {
-        if (++generation_ == 0) {
-            buckets_.Clear();
-            generation_ = 1;
-        }
-    }
+    void NewGeneration() { table_.NewGeneration(); }
 
     // The answer for the node with `side` to move in the position with this key, entered
     // with this window and penalty, when what is kept of it in this generation tells it.
     bool Answer(PositionKey key, Side side, Penalty penalty, int alpha, int beta,
                 FrontierAnswer& answer) const {
-        const Slot* slot = Find(Tag(key, side));
-        return slot != nullptr && slot->known.Answer(penalty, alpha, beta, answer);
+        const std::uint64_t tag = Tag(key, side);
+        const KnownLeaves* known = table_.Find(tag, tag);
+        return known != nullptr && known->Answer(penalty, alpha, beta, answer);
     }
 
-    // Keeps what is known of the node. A node new to its bucket goes first, and the
-    // bucket's first node moves second in place of the one there.
+    // Keeps what is known of the node.
     void Store(PositionKey key, Side side, const KnownLeaves& known) {
         const std::uint64_t tag = Tag(key, side);
-        Bucket& bucket = buckets_[Index(tag)];
-        Slot* slot = &bucket.slots[0];
-        if (Holds(bucket.slots[1], tag)) {
-            slot = &bucket.slots[1];
-        } else if (!Holds(bucket.slots[0], tag)) {
-            bucket.slots[1] = bucket.slots[0];
-        }
-        *slot = Slot{tag, generation_, known};
+        table_.Store(tag, tag, known);
     }
 
 private:
-    static constexpr int kBucketBits = 16;
-    static constexpr std::size_t kBuckets = std::size_t{1} << kBucketBits;
-
-    // Half a cache line. Generation 0 is never current, so a zeroed slot is free.
-    struct Slot {
-        std::uint64_t tag;
-        std::uint16_t generation;
-        KnownLeaves known;
-    };
-    static_assert(sizeof(Slot) == 32);
-
-    // Two slots on one cache line: a lookup reads one line.
-    struct alignas(64) Bucket {
-        std::array<Slot, 2> slots;
-    };
-
-    bool Holds(const Slot& slot, std::uint64_t tag) const {
-        return slot.tag == tag && slot.generation == generation_;
-    }
-    const Slot* Find(std::uint64_t tag) const {
-        for (const Slot& slot : buckets_[Index(tag)].slots) {
-            if (Holds(slot, tag)) return &slot;
-        }
-        return nullptr;
-    }
-
     // Keys stay below 3^36 < 2^58, which leaves the top bits for the side.
     static std::uint64_t Tag(PositionKey key, Side side) {
         return key | (static_cast<std::uint64_t>(side) << 62);
     }
-    static std::size_t Index(std::uint64_t tag) {
-        return static_cast<std::size_t>((tag * 0x9E3779B97F4A7C15ull) >> (64 - kBucketBits));
-    }
 
-    ZeroedTable<Bucket> buckets_;
-    std::uint16_t generation_ = 0;
+    GenerationTable<KnownLeaves, 16> table_;  // 4 MB
 };
 
 }  // namespace circumvia

@@ -9,17 +9,16 @@
 // node returns what it returned the first time and visits the same positions: they are
 // counted again without being visited again. A node met with any other window is searched.
 //
-// The repetition counts depend on the game record, so every search starts a new
-// generation and earlier generations are no longer found.
+// The repetition counts depend on the game record, so nothing is kept from one search to
+// the next (generation_table.h).
 
-#include <array>
 #include <cstdint>
 #include <limits>
 
 #include "board.h"
 #include "frontier_table.h"
+#include "generation_table.h"
 #include "position_key.h"
-#include "zeroed_table.h"
 
 namespace circumvia {
 
@@ -41,66 +40,42 @@ struct WindowResult {
 
 class WindowTable {
 public:
-    WindowTable() : buckets_(kBuckets) {}
-
     // Forgets every node kept so far.
-    void NewGeneration() {
-        if (++generation_ == 0) {
-            buckets_.Clear();
-            generation_ = 1;
-        }
-    }
+    void NewGeneration() { table_.NewGeneration(); }
 
     bool Find(const SearchedWindow& window, WindowResult& result) const {
-        const std::uint64_t tag = Tag(window);
-        for (const Slot& slot : buckets_[Index(tag, window)].slots) {
-            if (Holds(slot, tag, window)) {
-                result = {slot.nodes, slot.score};
-                return true;
-            }
-        }
-        return false;
+        const Searched* searched = table_.Find(Hash(window), Tag(window), SameWindow{window});
+        if (searched == nullptr) return false;
+        result = {searched->nodes, searched->score};
+        return true;
     }
 
-    // Keeps the result, unless its numbers do not fit a slot. A node new to its bucket
-    // goes first, and the bucket's first node moves second in place of the one there.
+    // Keeps the result, unless its numbers do not fit.
     void Store(const SearchedWindow& window, const WindowResult& result) {
         if (window.penalty > std::numeric_limits<std::int32_t>::max() ||
             result.nodes > std::numeric_limits<std::uint32_t>::max()) {
             return;
         }
-        const std::uint64_t tag = Tag(window);
-        Bucket& bucket = buckets_[Index(tag, window)];
-        Slot* slot = &bucket.slots[0];
-        if (Holds(bucket.slots[1], tag, window)) {
-            slot = &bucket.slots[1];
-        } else if (!Holds(bucket.slots[0], tag, window)) {
-            bucket.slots[1] = bucket.slots[0];
-        }
-        *slot = Slot{tag,          window.alpha,
-                     window.beta,  static_cast<std::int32_t>(window.penalty),
-                     result.score, static_cast<std::uint32_t>(result.nodes),
-                     generation_};
+        const Searched searched{window.alpha, window.beta,
+                                static_cast<std::int32_t>(window.penalty), result.score,
+                                static_cast<std::uint32_t>(result.nodes)};
+        table_.Store(Hash(window), Tag(window), searched, SameWindow{window});
     }
 
 private:
-    static constexpr int kBucketBits = 14;
-    static constexpr std::size_t kBuckets = std::size_t{1} << kBucketBits;
-
-    // Half a cache line. Generation 0 is never current, so a zeroed slot is free.
-    struct Slot {
-        std::uint64_t tag;
+    struct Searched {
         std::int32_t alpha;
         std::int32_t beta;
         std::int32_t penalty;
         std::int32_t score;
         std::uint32_t nodes;
-        std::uint16_t generation;
     };
-    static_assert(sizeof(Slot) == 32);
-
-    struct alignas(64) Bucket {
-        std::array<Slot, 2> slots;
+    struct SameWindow {
+        const SearchedWindow& window;
+        bool operator()(const Searched& searched) const {
+            return searched.alpha == window.alpha && searched.beta == window.beta &&
+                   searched.penalty == window.penalty;
+        }
     };
 
     // Keys stay below 3^36 < 2^58: the side (one bit) and the depth left (at most 19, five
@@ -109,22 +84,14 @@ private:
         return window.key | (static_cast<std::uint64_t>(window.side == kWhite) << 58) |
                (static_cast<std::uint64_t>(window.depth_left) << 59);
     }
-    static std::size_t Index(std::uint64_t tag, const SearchedWindow& window) {
-        const std::uint64_t mixed =
-            tag ^
-            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(window.alpha)) *
-             0xC2B2AE3D27D4EB4Full) ^
-            (static_cast<std::uint64_t>(window.penalty) << 32) ^
-            static_cast<std::uint32_t>(window.beta);
-        return static_cast<std::size_t>((mixed * 0x9E3779B97F4A7C15ull) >> (64 - kBucketBits));
-    }
-    bool Holds(const Slot& slot, std::uint64_t tag, const SearchedWindow& window) const {
-        return slot.tag == tag && slot.generation == generation_ && slot.alpha == window.alpha &&
-               slot.beta == window.beta && slot.penalty == window.penalty;
+    static std::uint64_t Hash(const SearchedWindow& window) {
+        const auto alpha = static_cast<std::uint32_t>(window.alpha);
+        const auto beta = static_cast<std::uint32_t>(window.beta);
+        const auto penalty = static_cast<std::uint64_t>(window.penalty);
+        return Tag(window) ^ (alpha * 0xC2B2AE3D27D4EB4Full) ^ (penalty << 32) ^ beta;
     }
 
-    ZeroedTable<Bucket> buckets_;
-    std::uint16_t generation_ = 0;
+    GenerationTable<Searched, 14> table_;  // 1 MB
 };
 
 }  // namespace circumvia

@@ -11,8 +11,8 @@
 // exactly as visiting them would: the positions visited are counted the same, only the
 // work of visiting is saved.
 //
-// The repetition counts depend on the game record, so nothing is kept from one search to
-// the next (generation_table.h).
+// The repetition counts depend on the game record, so nothing is kept once the record is
+// set again (generation_table.h).
 
 #include <algorithm>
 #include <array>

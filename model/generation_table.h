@@ -2,7 +2,7 @@
 // A table of what one search remembers of its nodes, in buckets of two slots on one cache
 // line, so that a lookup reads one line. An entry, a tag and a payload, is found in the
 // bucket its hash picks by its tag and a test of the payload, and only within the
-// generation it was stored in: every search starts a new generation, because what a
+// generation it was stored in: a new record starts a new generation, because what a
 // search remembers holds for its record alone.
 //
 // An entry new to its bucket goes first, and the bucket's first entry moves second in
@@ -84,7 +84,7 @@ private:
     }
 
     ZeroedTable<Bucket> buckets_;
-    std::uint16_t generation_ = 0;
+    std::uint16_t generation_ = 1;
 };
 
 }  // namespace circumvia

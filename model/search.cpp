@@ -17,6 +17,9 @@ void SearchEngine::SetRoot(const Position& position, Side side) {
 
 void SearchEngine::SetRecord(const GameRecord& record, int current) {
     repetitions_.Fill(record, current);
+    // What the tables keep of nodes holds for the repetition counts it was found with.
+    frontier_.NewGeneration();
+    windows_.NewGeneration();
 }
 
 int SearchEngine::RootMoves(std::array<Move, kMaxMoves>& out) const {
@@ -29,8 +32,6 @@ int SearchEngine::RootMoves(std::array<Move, kMaxMoves>& out) const {
 void SearchEngine::Run(int depth, Move& best, int& score) {
     depth_ = std::clamp(depth, 0, kMaxDepth);
     Nodes = 0;
-    frontier_.NewGeneration();
-    windows_.NewGeneration();
     Search(0, 0, best, score, kLossScore, kWinScore);
     Chosen = best;
 }

@@ -49,7 +49,8 @@ public:
     // Clears every frame, puts `position` with `side` to move at level 0 and makes `side`
     // the root side; Nodes and Chosen start afresh.
     void SetRoot(const Position& position, Side side);
-    // The repetition penalty counts entries 0..current-1 of `record`.
+    // The repetition penalty counts entries 0..current-1 of `record`. What was kept of
+    // earlier searches' nodes is forgotten with the old record; evaluations are kept.
     void SetRecord(const GameRecord& record, int current);
 
     // Search(0, 0, best, score, loss, win) at `depth` (clamped to 0..kMaxDepth) with the

@@ -9,8 +9,8 @@
 // node returns what it returned the first time and visits the same positions: they are
 // counted again without being visited again. A node met with any other window is searched.
 //
-// The repetition counts depend on the game record, so nothing is kept from one search to
-// the next (generation_table.h).
+// The repetition counts depend on the game record, so nothing is kept once the record is
+// set again (generation_table.h).
 
 #include <cstdint>
 #include <limits>

@@ -125,5 +125,48 @@ TEST(SuggestMove, LossesWithARepetitionPenaltyStayInTheScoreRange) {
     EXPECT_EQ(score, kLossScore);
 }
 
+// What the engine keeps of its nodes holds as long as the record does: a second search on
+// the same record may use it, and still makes the same choice after the same count.
+TEST(SearchEngine, SearchingAgainOnTheSameRecordChoosesTheSameAfterTheSameCount) {
+    const Position p = PositionFromText("____B__B____R_________R__BR_________");
+    Tjeu game;
+    Move first;
+    int first_score = 0;
+    game.Engine.SetRoot(p, kRed);
+    game.Engine.SetRecord(game.History, game.Current);
+    game.Engine.Run(5, first, first_score);
+    const std::int64_t first_nodes = game.Engine.Nodes;
+    Move again;
+    int again_score = 0;
+    game.Engine.SetRoot(p, kRed);
+    game.Engine.Run(5, again, again_score);
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(again_score, first_score);
+    EXPECT_EQ(game.Engine.Nodes, first_nodes);
+    Tjeu fresh;
+    EXPECT_EQ(fresh.SuggestMove(p, kRed, 5), first);
+    EXPECT_EQ(fresh.Engine.Nodes, first_nodes);
+}
+
+// A new record brings other repetition penalties: nothing kept under the old one is used.
+TEST(SearchEngine, ANewRecordIsSearchedAsByANewEngine) {
+    const Position p = PositionFromText("____B__B____R_________R__BR_________");
+    Tjeu game;
+    game.SuggestMove(p, kRed, 5);
+    int k = 0;
+    for (const Move m : ListAllMoves(p, kRed)) {
+        Position after = p;
+        ApplyMoveTo(after, m);
+        game.History.Set(static_cast<std::size_t>(k++), HistoryEntry{after, kRed, 0, 0});
+    }
+    game.Current = k;
+    Tjeu fresh;
+    fresh.History = game.History;
+    fresh.Current = game.Current;
+    const Move expected = fresh.SuggestMove(p, kRed, 5);
+    EXPECT_EQ(game.SuggestMove(p, kRed, 5), expected);
+    EXPECT_EQ(game.Engine.Nodes, fresh.Engine.Nodes);
+}
+
 }  // namespace
 }  // namespace circumvia

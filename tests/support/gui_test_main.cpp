@@ -1,9 +1,9 @@
 // main() of the GUI test programs: OpenGL defaults before the application exists,
-// settings in Qt's test location so the user's own are never touched.
+// settings in a temporary folder of their own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QSurfaceFormat>
 #include <cstring>
 
@@ -18,7 +18,10 @@ int main(int argc, char* argv[]) {
         }
     }
     QSurfaceFormat::setDefaultFormat(circumvia::scene::ViewerSurfaceFormat());
-    QStandardPaths::setTestModeEnabled(true);
+    // Each test program keeps its settings in a folder of its own: ctest runs several at
+    // once, and they must neither touch the user's settings nor each other's.
+    const QTemporaryDir settingsHome;
+    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

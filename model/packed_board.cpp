@@ -68,13 +68,10 @@ void FillCircuits(BoardTables& t) {
             t.before_arc[1][p] = PositionsBeforeArc(p, kForward);
         }
     }
-    for (auto& positions : t.region_of) positions.fill(BoardTables::kNoCrossing);
     for (std::size_t k = 0; k < crossings; ++k) {
         const CrossingCell& x = t.crossings[k];
         t.crossing_index[x.cell] = static_cast<std::uint8_t>(k);
-        for (int p = 1; p <= kCircuitLength; ++p) {
-            if (x.region & PositionBit(p)) t.region_of[x.circuit][p] = static_cast<std::uint8_t>(k);
-        }
+        t.crossing_cells |= CellBit(x.cell);
     }
 }
 

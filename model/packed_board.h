@@ -68,13 +68,12 @@ struct BoardTables {
     std::array<CellMask, kCellCount + 1> neighbour_mask{};
     // kPieceBaseValue plus the number of neighbours: a lone piece's value.
     std::array<int, kCellCount + 1> open_value{};
-    // The four crossing cells of each circuit, and per circuit position the crossing cell
-    // whose region holds it; positions in no region point at kNoCrossing, whose region is
-    // empty.
-    static constexpr std::size_t kNoCrossing = 8;
-    std::array<CrossingCell, kNoCrossing + 1> crossings{};
+    // The four crossing cells of each circuit: eight cells, each a crossing of one circuit
+    // only, whose regions on a circuit do not overlap.
+    static constexpr std::size_t kCrossings = 8;
+    std::array<CrossingCell, kCrossings> crossings{};
     std::array<std::uint8_t, kCellCount + 1> crossing_index{};  // by cell, for crossing cells
-    std::array<std::array<std::uint8_t, kCircuitLength + 1>, 2> region_of{};
+    CellMask crossing_cells = 0;
 };
 
 // Built during static initialisation from the constant circuit tables; not to be used by

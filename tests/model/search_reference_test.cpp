@@ -4,6 +4,7 @@
 // all be identical.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
 #include "model/evaluation.h"
@@ -21,6 +22,14 @@ using testing::RandomBoard;
 using testing::RandomPlayout;
 using testing::ToMove;
 using testing::ToReference;
+
+bool OnCircuitTwice(int cell) {
+    for (Circuit circuit : {Circuit::Outer, Circuit::Inner}) {
+        const int first = FindOnCircuit(circuit, cell, 1);
+        if (first > 0 && FindOnCircuit(circuit, cell, first + 1) > 0) return true;
+    }
+    return false;
+}
 
 // Every cell filled with the given chance (in tenths), each piece of a random side.
 Position RandomDenseBoard(std::mt19937& rng, int tenths) {
@@ -82,6 +91,47 @@ TEST(FastEvaluationAgainstReference, AgreesOnFewPiecesAndAfterEveryMove) {
                 ASSERT_EQ(packed.own_pairs, fresh.own_pairs);
                 ASSERT_EQ(packed.key, fresh.key);
                 ASSERT_EQ(Evaluate(packed, side), reference::Evaluate(ToReference(after), side));
+            }
+        }
+    }
+}
+
+TEST(BoardTables, EightCrossingCellsEachOnOneCircuitWithRegionsApart) {
+    // The evaluation finds a crossing by its cell and takes at most one region per circuit
+    // to hold all of that circuit's pieces.
+    const BoardTables& t = Tables();
+    int crossings = 0;
+    for (int cell = 1; cell <= kCellCount; ++cell) crossings += OnCircuitTwice(cell);
+    EXPECT_EQ(crossings, 8);
+    EXPECT_EQ(std::popcount(t.crossing_cells), 8);
+    for (const CrossingCell& x : t.crossings) {
+        EXPECT_EQ(t.crossings[t.crossing_index[x.cell]].cell, x.cell);
+        for (const CrossingCell& y : t.crossings) {
+            if (x.cell != y.cell && x.circuit == y.circuit) {
+                EXPECT_EQ(x.region & y.region, 0u);
+            }
+        }
+    }
+}
+
+TEST(FastEvaluationAgainstReference, AgreesWithAPieceOnACrossingCellAndAnyTwoOthers) {
+    // Threats that walk past their own piece are counted only for pieces on the cells where
+    // a circuit crosses itself; with three pieces every case of loop and region is reached.
+    for (int crossing = 1; crossing <= kCellCount; ++crossing) {
+        if (!OnCircuitTwice(crossing)) continue;
+        for (int a = 1; a <= kCellCount; ++a) {
+            for (int b = a + 1; b <= kCellCount; ++b) {
+                if (a == crossing || b == crossing) continue;
+                for (int sides = 0; sides < 8; ++sides) {
+                    Position p;
+                    p[crossing] = static_cast<std::uint8_t>(1 + (sides & 1));
+                    p[a] = static_cast<std::uint8_t>(1 + ((sides >> 1) & 1));
+                    p[b] = static_cast<std::uint8_t>(1 + ((sides >> 2) & 1));
+                    for (Side side : {kRed, kWhite}) {
+                        ASSERT_EQ(Evaluate(p, side), reference::Evaluate(ToReference(p), side))
+                            << PositionText(p) << " side " << side;
+                    }
+                }
             }
         }
     }

@@ -66,11 +66,22 @@ inline int FreedomBalance(const PackedBoard& board) {
 
 }  // namespace evaluation_detail
 
+// Red's pieces' sum minus White's without their capture threats, both sides having pieces.
+inline int RedMinusWhiteWithoutThreats(const PackedBoard& board) {
+    return board.open_sum[kRed] - board.open_sum[kWhite] +
+           evaluation_detail::FreedomBalance(board);
+}
+
+// How far the capture threats can take Red's sum minus White's either way: only a piece on
+// a crossing cell has threats that are not matched, two at most.
+inline int ThreatValueRange(const PackedBoard& board) {
+    return 2 * kCaptureThreatValue * BitCount(board.Occupied() & Tables().crossing_cells);
+}
+
 // Red's pieces' sum minus White's, both sides having pieces.
 inline int RedMinusWhite(const PackedBoard& board) {
-    return board.open_sum[kRed] - board.open_sum[kWhite] +
-           kCaptureThreatValue * evaluation_detail::CaptureBalance(board) +
-           evaluation_detail::FreedomBalance(board);
+    return RedMinusWhiteWithoutThreats(board) +
+           kCaptureThreatValue * evaluation_detail::CaptureBalance(board);
 }
 
 // The score of `side` from Red's sum minus White's, or the win or loss score.

@@ -49,9 +49,7 @@ int SearchEngine::LeafScore(const SearchFrame& frame, Penalty penalty) {
     return PenalisedScore(evaluations_.Evaluate(frame.board, frame.side), penalty);
 }
 
-int SearchEngine::EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame& leaf) {
-    leaf.board = parent.board;
-    leaf.board.Apply(move, parent.side);
+int SearchEngine::EvaluateLeaf(const SearchFrame& leaf) {
     return evaluations_.EvaluateUnknown(leaf.board, leaf.side);
 }
 
@@ -72,9 +70,16 @@ FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& 
         ++leaves;
         int evaluation = kLossScore;  // the leaf's side has no piece left
         if (!board.TakesLastPiece(move, side)) {
+            leaf.board = board;
+            leaf.board.Apply(move, side);
+            // Most leaves neither raise the best value nor cut the node off, and the most
+            // their value can be shows it without evaluating them.
+            const Penalty most = repetitions + sign * RedMinusWhiteWithoutThreats(leaf.board) +
+                                 ThreatValueRange(leaf.board);
+            if (leaves > 1 && most <= best && most < cut) return true;
             int red_minus_white = 0;
             evaluation = evaluations_.Find(key, red_minus_white) ? -sign * red_minus_white
-                                                                 : EvaluateLeaf(frame, move, leaf);
+                                                                 : EvaluateLeaf(leaf);
         }
         const int value = static_cast<int>(std::min<Penalty>(repetitions - evaluation, kWinScore));
         if (leaves == 1 || value > best) {

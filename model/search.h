@@ -72,9 +72,8 @@ private:
     // Search's own work: the node's moves, each searched in turn.
     void Expand(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
     int LeafScore(const SearchFrame& frame, Penalty penalty);
-    // Evaluate of the leaf reached from `parent` by `move`, which is not remembered; built in
-    // the leaf's frame.
-    [[gnu::noinline]] int EvaluateLeaf(const SearchFrame& parent, Move move, SearchFrame& leaf);
+    // Evaluate of a leaf whose evaluation is not remembered.
+    [[gnu::noinline]] int EvaluateLeaf(const SearchFrame& leaf);
     // The leaves of a frontier node (its children are leaves) entered with this window
     // and penalty, in order, up to the one that cuts it off: what it returns, and what is
     // then known of its leaves. They are scored in place, mostly from the evaluations

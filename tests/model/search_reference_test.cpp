@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstdlib>
 #include <random>
 
 #include "model/evaluation.h"
@@ -41,6 +42,15 @@ Position RandomDenseBoard(std::mt19937& rng, int tenths) {
     return p;
 }
 
+// The search passes over leaves whose value, whatever their threats, cannot matter.
+void ExpectThreatsWithinTheirRange(const Position& p) {
+    const PackedBoard board = PackedBoard::From(p);
+    if (board.pieces[kRed] == 0 || board.pieces[kWhite] == 0) return;
+    ASSERT_LE(std::abs(RedMinusWhite(board) - RedMinusWhiteWithoutThreats(board)),
+              ThreatValueRange(board))
+        << PositionText(p);
+}
+
 void ExpectSameJudgement(const Position& p) {
     const reference::Board board = ToReference(p);
     for (int cell = 1; cell <= kCellCount; ++cell) {
@@ -60,6 +70,7 @@ void ExpectSameJudgement(const Position& p) {
     }
     ASSERT_EQ(PackedBoard::From(p).ToPosition(), p);
     ASSERT_EQ(PackedBoard::From(p).key, KeyOf(p));
+    ExpectThreatsWithinTheirRange(p);
 }
 
 TEST(FastEvaluationAgainstReference, AgreesOnRandomBoardsOfEveryDensity) {
@@ -131,6 +142,7 @@ TEST(FastEvaluationAgainstReference, AgreesWithAPieceOnACrossingCellAndAnyTwoOth
                         ASSERT_EQ(Evaluate(p, side), reference::Evaluate(ToReference(p), side))
                             << PositionText(p) << " side " << side;
                     }
+                    ExpectThreatsWithinTheirRange(p);
                 }
             }
         }

@@ -123,6 +123,9 @@ public:
         return known != nullptr && known->Answer(penalty, alpha, beta, answer);
     }
 
+    // Starts reading what may be kept of the node, for an Answer that follows soon.
+    void Prefetch(PositionKey key, Side side) const { table_.Prefetch(Tag(key, side)); }
+
     // Keeps what is known of the node.
     void Store(PositionKey key, Side side, const KnownLeaves& known) {
         const std::uint64_t tag = Tag(key, side);

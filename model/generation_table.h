@@ -47,6 +47,9 @@ public:
         return nullptr;
     }
 
+    // Starts reading the bucket `hash` picks into the cache, for a Find that follows soon.
+    void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&buckets_[Index(hash)]); }
+
     // Stores `payload` under `tag` in the bucket `hash` picks, in place of the one that
     // passes `matches` if there is one.
     template <typename Matches = AnyPayload>

@@ -245,6 +245,24 @@ struct PackedBoard {
         return true;
     }
 
+    // ForEachMove, handing each move's key to fetch(key) one move before visit sees it, so
+    // that what visit looks up by the key is on its way meanwhile.
+    template <typename Fetch, typename Visit>
+    bool ForEachMoveFetchingAhead(Side side, Fetch&& fetch, Visit&& visit) const {
+        Move pending_move;
+        PositionKey pending_key = 0;
+        bool pending = false;
+        const bool all = ForEachMove(side, [&](Move move, PositionKey key) {
+            fetch(key);
+            if (pending && !visit(pending_move, pending_key)) return false;
+            pending_move = move;
+            pending_key = key;
+            pending = true;
+            return true;
+        });
+        return all && (!pending || visit(pending_move, pending_key));
+    }
+
     // Every move of `side`, pieces by cell, into `out` (room for kMaxMoves, movegen.h).
     int GenerateMoves(Side side, Move* out) const {
         int count = 0;

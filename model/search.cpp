@@ -155,7 +155,7 @@ void SearchEngine::Expand(int level, Penalty penalty, Move& best, int& score, in
     child.side = Opponent(side);
     const bool frontier_children = level + 1 == depth_;
     bool any_move = false;
-    frame.board.ForEachMove(side, [&](Move move, PositionKey key) {
+    const auto search_child = [&](Move move, PositionKey key) {
         any_move = true;
         child.move = move;
         penalty += repetitions_.Count(key);
@@ -181,7 +181,14 @@ void SearchEngine::Expand(int level, Penalty penalty, Move& best, int& score, in
         }
         score = alpha;
         return alpha < beta;
-    });
+    };
+    if (frontier_children) {
+        const Side child_side = child.side;
+        const auto fetch = [&](PositionKey key) { frontier_.Prefetch(key, child_side); };
+        frame.board.ForEachMoveFetchingAhead(side, fetch, search_child);
+    } else {
+        frame.board.ForEachMove(side, search_child);
+    }
     if (!any_move) score = evaluations_.Evaluate(frame.board, side);
 }
 

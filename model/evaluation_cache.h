@@ -40,6 +40,9 @@ public:
         return slot != kFreeSlot && ((slot ^ (hash << kSlotBits)) >> kSlotBits) == 0;
     }
 
+    // Starts reading the slot of this key, for a Find that follows soon.
+    void Prefetch(PositionKey key) const { __builtin_prefetch(&slots_[Index(Hash(key))]); }
+
 private:
     static constexpr int kSlotBits = 18;
     static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;

@@ -65,7 +65,8 @@ FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& 
     int leaves = 0;
     int best = 0;  // the best leaf value so far, before the penalty
     bool every_rise_kept = true;
-    const bool all = board.ForEachMove(side, [&](Move move, PositionKey key) {
+    const auto fetch = [this](PositionKey key) { evaluations_.Prefetch(key); };
+    const bool all = board.ForEachMoveFetchingAhead(side, fetch, [&](Move move, PositionKey key) {
         repetitions += repetitions_.Count(key);
         ++leaves;
         int evaluation = kLossScore;  // the leaf's side has no piece left

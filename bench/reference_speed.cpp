@@ -55,7 +55,8 @@ std::vector<Sample> Middlegames(std::mt19937& rng, int count) {
         const int plies = 10 + static_cast<int>(rng() % 30);
         Sample s;
         s.depth = 3;
-        if (PlayUntil(rng, [plies](const Position&, int ply) { return ply == plies; }, s)) {
+        if (PlayUntil(
+                rng, [plies](const Position&, int ply) { return ply == plies; }, s)) {
             samples.push_back(s);
         }
     }
@@ -119,10 +120,11 @@ Totals Compare(const std::vector<Sample>& samples) {
 
 bool Report(const char* kind, const std::vector<Sample>& samples) {
     const Totals t = Compare(samples);
-    std::printf("%zu %s: %lld positions visited; search %.1f ms, literal %.1f ms: %.1f times "
-                "faster\n",
-                samples.size(), kind, static_cast<long long>(t.nodes), t.fast_ms, t.literal_ms,
-                t.fast_ms > 0 ? t.literal_ms / t.fast_ms : 0.0);
+    std::printf(
+        "%zu %s: %lld positions visited; search %.1f ms, literal %.1f ms: %.1f times "
+        "faster\n",
+        samples.size(), kind, static_cast<long long>(t.nodes), t.fast_ms, t.literal_ms,
+        t.fast_ms > 0 ? t.literal_ms / t.fast_ms : 0.0);
     return t.same;
 }
 

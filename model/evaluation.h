@@ -45,8 +45,7 @@ inline int CaptureBalance(const PackedBoard& board) {
     const BoardTables& t = Tables();
     const CellMask occupied = board.Occupied();
     int balance = 0;
-    for (CellMask crossing = occupied & t.crossing_cells; crossing != 0;
-         crossing &= crossing - 1) {
+    for (CellMask crossing = occupied & t.crossing_cells; crossing != 0; crossing &= crossing - 1) {
         const CrossingCell& x = t.crossings[t.crossing_index[std::countr_zero(crossing) + 1]];
         if ((occupied & x.loop_cells) == 0) {
             balance += ThreatsPastItself(board, x, x.loop_from, x.loop_to);
@@ -68,8 +67,7 @@ inline int FreedomBalance(const PackedBoard& board) {
 
 // Red's pieces' sum minus White's without their capture threats, both sides having pieces.
 inline int RedMinusWhiteWithoutThreats(const PackedBoard& board) {
-    return board.open_sum[kRed] - board.open_sum[kWhite] +
-           evaluation_detail::FreedomBalance(board);
+    return board.open_sum[kRed] - board.open_sum[kWhite] + evaluation_detail::FreedomBalance(board);
 }
 
 // How far the capture threats can take Red's sum minus White's either way: only a piece on

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QSurfaceFormat>
+#include <QTemporaryDir>
 #include <cstring>
 
 #include "scene/scene_viewer.h"

@@ -58,7 +58,8 @@ void BoardPieces::ShowMarkers(const Tlcoup& moves, bool show) {
         marker.SetTag(-1);
     }
     if (!show) return;
-    for (std::size_t k = 0; k < moves.size() && k < static_cast<std::size_t>(kArrowMarkerCount); ++k) {
+    for (std::size_t k = 0; k < moves.size() && k < static_cast<std::size_t>(kArrowMarkerCount);
+         ++k) {
         const int to = moves[k].To;
         if (to == 0) continue;
         scene::TSceneObject& marker = Object(kFirstArrowMarker + static_cast<int>(k));

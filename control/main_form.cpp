@@ -37,7 +37,9 @@ TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
 void TMainForm::FormCreate() {
     turn_.loopState = LoopState::Starting;
@@ -122,7 +124,9 @@ void TMainForm::showEvent(QShowEvent* event) {
     }
 }
 
-void TMainForm::FormShow() { ReadSettings(); }
+void TMainForm::FormShow() {
+    ReadSettings();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     FormCloseQuery();
@@ -155,9 +159,13 @@ void TMainForm::FileNew() {
     turn_.turnPhase = 0;
 }
 
-void TMainForm::Timer1Timer() { loop_.Timer1Timer(); }
+void TMainForm::Timer1Timer() {
+    loop_.Timer1Timer();
+}
 
-void TMainForm::FinishMove() { loop_.FinishMove(); }
+void TMainForm::FinishMove() {
+    loop_.FinishMove();
+}
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -201,8 +209,12 @@ bool TMainForm::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TMainForm::SetStatusText(const QString& text) { StatusLine_->SetStatusText(text); }
+void TMainForm::SetStatusText(const QString& text) {
+    StatusLine_->SetStatusText(text);
+}
 
-void TMainForm::ShowHint(const QString& hint) { StatusLine_->ShowHint(hint); }
+void TMainForm::ShowHint(const QString& hint) {
+    StatusLine_->ShowHint(hint);
+}
 
 }  // namespace circumvia::control

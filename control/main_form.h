@@ -139,7 +139,8 @@ private:
     Move ComputerMove() override;
 
     // Input helpers (main_form_input.cpp).
-    scene::TSceneObject* FindCandidate(QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies);
+    scene::TSceneObject* FindCandidate(
+        QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies);
     bool IsDestination(int cell) const;
 
     TickCounter ticks_;

@@ -9,7 +9,7 @@
 namespace circumvia::control {
 
 namespace {
-constexpr int kPickSquareHalf = 2;   // the 5 x 5 square around the pointer
+constexpr int kPickSquareHalf = 2;  // the 5 x 5 square around the pointer
 constexpr int kPickCapacity = 10;
 
 bool IsCellDisk(const scene::TSceneObject& object) {
@@ -40,9 +40,8 @@ void TMainForm::ViewerMouseDown(QPoint at) {
     if (turn_.loopState != LoopState::HumanTurn || turn_.turnPhase == kMoveUnderWay) return;
     if (turn_.turnPhase == kNoSelection) {
         const Side side = game_.SideToMove;
-        scene::TSceneObject* piece = FindCandidate(at, [side](const scene::TSceneObject& o) {
-            return o.Tag() > 0 && IsPieceOf(o, side);
-        });
+        scene::TSceneObject* piece = FindCandidate(
+            at, [side](const scene::TSceneObject& o) { return o.Tag() > 0 && IsPieceOf(o, side); });
         if (piece) {
             HighlightPiece(piece);
             turn_.moveFrom = static_cast<std::uint8_t>(piece->Tag());

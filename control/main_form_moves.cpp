@@ -33,7 +33,9 @@ void TMainForm::PlayMove(int from, int to) {
         }
         scene::TSceneObject* mover = pieces_.PieceOnCell(from);
         scene::TSceneObject* victim = pieces_.PieceOnCell(to);
-        if (mover) animation_.AnimateMove(*mover, from, to, CapturePath(from, to, game_.Pos), victim != nullptr);
+        if (mover)
+            animation_.AnimateMove(*mover, from, to, CapturePath(from, to, game_.Pos),
+                                   victim != nullptr);
         if (victim) {
             const std::uint8_t victimSide = game_.Pos[to];
             animation_.PrepareCaptureFlight(*victim, to, game_.Pos.Count(victimSide), victimSide);
@@ -55,9 +57,13 @@ void TMainForm::RefreshPieces() {
     pieces_.RefreshPieces(game_.Pos);
 }
 
-void TMainForm::TB_retClick() { StepThroughRecord(&Tjeu::CanStepBack, &Tjeu::StepBack); }
+void TMainForm::TB_retClick() {
+    StepThroughRecord(&Tjeu::CanStepBack, &Tjeu::StepBack);
+}
 
-void TMainForm::TB_suivClick() { StepThroughRecord(&Tjeu::CanStepForward, &Tjeu::StepForward); }
+void TMainForm::TB_suivClick() {
+    StepThroughRecord(&Tjeu::CanStepForward, &Tjeu::StepForward);
+}
 
 void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)()) {
     if (turn_.IsStarting()) return;

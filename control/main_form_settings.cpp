@@ -7,7 +7,9 @@
 namespace circumvia::control {
 
 namespace {
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 }  // namespace
 
 void TMainForm::ReadSettings() {
@@ -25,7 +27,8 @@ void TMainForm::ReadSettings() {
     playerNames_ = settings_->Read(SettingsStore::kPlayers, FromUtf8(lang::LoadText(12)));
     menu_.Coupsposs->setChecked(options.showPossibleMoves);
     game_.PlayerOf(kWhite).Name =
-        settings_->Read(SettingsStore::kWhiteName, QString::fromUtf8(kDefaultWhiteName)).toStdString();
+        settings_->Read(SettingsStore::kWhiteName, QString::fromUtf8(kDefaultWhiteName))
+            .toStdString();
     game_.PlayerOf(kRed).Name =
         settings_->Read(SettingsStore::kRedName, QString::fromUtf8(kDefaultRedName)).toStdString();
     setWindowTitle(QStringLiteral("Circumvia"));
@@ -47,7 +50,9 @@ void TMainForm::FormClose() {
     settings_->Sync();
 }
 
-void TMainForm::ApplyTextures(bool on) { board_.Scene().Materials().SetTexturesEnabled(on); }
+void TMainForm::ApplyTextures(bool on) {
+    board_.Scene().Materials().SetTexturesEnabled(on);
+}
 
 void TMainForm::TextureItemClick() {
     // The action has already flipped its tick.

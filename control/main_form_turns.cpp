@@ -6,11 +6,17 @@
 
 namespace circumvia::control {
 
-void TMainForm::StopAllMovements() { board_.Scene().StopAllMovements(); }
+void TMainForm::StopAllMovements() {
+    board_.Scene().StopAllMovements();
+}
 
-void TMainForm::ForgetMovePieces() { animation_.Forget(); }
+void TMainForm::ForgetMovePieces() {
+    animation_.Forget();
+}
 
-void TMainForm::ShowStartView() { ShowView(settingsText_.size() >= 5 && settingsText_[4] == u'2'); }
+void TMainForm::ShowStartView() {
+    ShowView(settingsText_.size() >= 5 && settingsText_[4] == u'2');
+}
 
 void TMainForm::SetStatusText(const std::string& text) {
     SetStatusText(QString::fromStdString(text));
@@ -34,7 +40,8 @@ void TMainForm::RunPlayerSetup() {
 }
 
 void TMainForm::StorePlayerNames() {
-    settings_->Write(SettingsStore::kWhiteName, QString::fromStdString(game_.PlayerOf(kWhite).Name));
+    settings_->Write(SettingsStore::kWhiteName,
+                     QString::fromStdString(game_.PlayerOf(kWhite).Name));
     settings_->Write(SettingsStore::kRedName, QString::fromStdString(game_.PlayerOf(kRed).Name));
 }
 
@@ -46,6 +53,8 @@ void TMainForm::SetBusyCursor(bool on) {
     }
 }
 
-Move TMainForm::ComputerMove() { return game_.ComputerMove(game_.Pos, game_.SideToMove); }
+Move TMainForm::ComputerMove() {
+    return game_.ComputerMove(game_.Pos, game_.SideToMove);
+}
 
 }  // namespace circumvia::control

@@ -64,7 +64,8 @@ void TMainForm::TB_vue3Click() {
 
 void TMainForm::FitZoom() {
     const QRect outer = frameGeometry();
-    board_.Camera->SetFocalLength(control::FitZoom(baseFocalLength_, outer.width(), outer.height()));
+    board_.Camera->SetFocalLength(
+        control::FitZoom(baseFocalLength_, outer.width(), outer.height()));
 }
 
 void TMainForm::TB_zoomInClick() {
@@ -89,11 +90,20 @@ void TMainForm::FormKeyDown(int key) {
     if (turn_.IsStarting()) return;
     scene::TDummyCube& group = *board_.DummyCube;
     switch (key) {
-        case Qt::Key_Left: group.SetTurnAngle(group.TurnAngle() - 1); break;
-        case Qt::Key_Right: group.SetTurnAngle(group.TurnAngle() + 1); break;
-        case Qt::Key_Up: group.SetPitchAngle(group.PitchAngle() - 1); break;
-        case Qt::Key_Down: group.SetPitchAngle(group.PitchAngle() + 1); break;
-        default: break;
+        case Qt::Key_Left:
+            group.SetTurnAngle(group.TurnAngle() - 1);
+            break;
+        case Qt::Key_Right:
+            group.SetTurnAngle(group.TurnAngle() + 1);
+            break;
+        case Qt::Key_Up:
+            group.SetPitchAngle(group.PitchAngle() - 1);
+            break;
+        case Qt::Key_Down:
+            group.SetPitchAngle(group.PitchAngle() + 1);
+            break;
+        default:
+            break;
     }
 }
 

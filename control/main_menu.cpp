@@ -8,7 +8,9 @@ namespace circumvia::control {
 
 namespace {
 
-QString Text(int number) { return QString::fromStdString(lang::Caption(number)); }
+QString Text(int number) {
+    return QString::fromStdString(lang::Caption(number));
+}
 
 QAction* AddItem(QMenu* menu, QKeySequence shortcut = {}, int icon = -1) {
     QAction* action = menu->addAction(QString());
@@ -154,10 +156,14 @@ QPixmap ImageListIcon(int index) {
 
 QAction* MainMenu::LanguageItem(char code) const {
     switch (code) {
-        case 'A': return Anglais1;
-        case 'E': return Espagnol1;
-        case 'D': return Allemand1;
-        default: return Franais1;
+        case 'A':
+            return Anglais1;
+        case 'E':
+            return Espagnol1;
+        case 'D':
+            return Allemand1;
+        default:
+            return Franais1;
     }
 }
 

@@ -27,9 +27,9 @@ struct MainMenu {
     QAction* FilePrintItem = nullptr;
     QAction* FileExitItem = nullptr;
 
-    QAction* Zoomavant1 = nullptr;    // toolbar TB_zoomIn
-    QAction* Zoomarrire1 = nullptr;   // toolbar TB_zoomOut
-    QAction* Rotation1 = nullptr;     // toolbar Tr_retourne
+    QAction* Zoomavant1 = nullptr;   // toolbar TB_zoomIn
+    QAction* Zoomarrire1 = nullptr;  // toolbar TB_zoomOut
+    QAction* Rotation1 = nullptr;    // toolbar Tr_retourne
     QAction* Inverser1 = nullptr;
     QAction* Vue3D = nullptr;         // toolbar TB_vue1
     QAction* Vue2D = nullptr;         // toolbar TB_vue2

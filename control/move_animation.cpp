@@ -40,7 +40,8 @@ void MoveAnimation::AnimateMove(scene::TSceneObject& mover, int from, int to,
     mover_ = &mover;
     scene::TMovement& movement = mover.GetOrCreateMovement();
     InstallHandler(movement);
-    const scene::MoverPlan plan = scene::PlanMoverPaths(mover.Position(), from, to, route, victimFound);
+    const scene::MoverPlan plan =
+        scene::PlanMoverPaths(mover.Position(), from, to, route, victimFound);
     lastLineCell_ = plan.lastLineCell;
     bool first = true;
     for (const scene::PlannedPath& planned : plan.paths) {
@@ -73,10 +74,12 @@ void MoveAnimation::PathEnded(scene::TMovement&, scene::TMovementPath& path) {
     pieces_.LightUp(nullptr);
     --turn_.runningPaths;
     const std::string& name = path.Name();
-    if ((name == scene::kCapturePath || name == scene::kStepPath) && hooks_.soundOn && hooks_.soundOn()) {
+    if ((name == scene::kCapturePath || name == scene::kStepPath) && hooks_.soundOn &&
+        hooks_.soundOn()) {
         if (hooks_.playClick) hooks_.playClick();
     }
-    if (name == scene::kCapturePath && victimMovement_ != nullptr) victimMovement_->StartPathTravel();
+    if (name == scene::kCapturePath && victimMovement_ != nullptr)
+        victimMovement_->StartPathTravel();
     if (turn_.runningPaths <= 0) turn_.moveStartTick = kLongAgoTick;  // the next tick finishes
     if (name == scene::kVictimPath) pieces_.HideCapturedPieces();
     if (hooks_.repaintStatus) hooks_.repaintStatus();

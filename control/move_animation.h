@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "control/board_pieces.h"
+#include "control/turn_state.h"
 #include "model/movegen.h"
 #include "scene/move_paths.h"
-#include "control/turn_state.h"
 #include "scene/movement.h"
 
 namespace circumvia::control {
@@ -16,10 +16,10 @@ namespace circumvia::control {
 class MoveAnimation {
 public:
     struct Hooks {
-        std::function<bool()> soundOn;         // whether the click is wanted
+        std::function<bool()> soundOn;  // whether the click is wanted
         std::function<void()> playClick;
-        std::function<void()> stepClock;       // one frame-clock step so travel begins at once
-        std::function<void()> repaintStatus;   // piece counts in the status bar
+        std::function<void()> stepClock;      // one frame-clock step so travel begins at once
+        std::function<void()> repaintStatus;  // piece counts in the status bar
     };
 
     MoveAnimation(BoardPieces& pieces, TurnState& turn, Hooks hooks);

@@ -30,8 +30,10 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
     painter.save();
     painter.fillRect(rect, face);
 
-    const QPixmap icon = ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? kComputerIcon : kHumanIcon);
-    painter.drawPixmap(left + 1, top, QIcon(icon).pixmap(icon.size(), toMove ? QIcon::Normal : QIcon::Disabled));
+    const QPixmap icon =
+        ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? kComputerIcon : kHumanIcon);
+    painter.drawPixmap(left + 1, top,
+                       QIcon(icon).pixmap(icon.size(), toMove ? QIcon::Normal : QIcon::Disabled));
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black));
@@ -86,7 +88,9 @@ StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
     }
 }
 
-void StatusLine::SetStatusText(const QString& text) { message_->setText(text); }
+void StatusLine::SetStatusText(const QString& text) {
+    message_->setText(text);
+}
 
 void StatusLine::SetPanelText(int panel, const QString& text) {
     panelTexts_[panel] = text;

@@ -17,7 +17,9 @@ inline constexpr int kStatusLineHeight = 23;
 inline constexpr int kPlayerPanelWidth = 150;
 
 // Side shown by panel 1 or 2.
-constexpr Side SideOfPanel(int panel) { return panel == 1 ? kWhite : kRed; }
+constexpr Side SideOfPanel(int panel) {
+    return panel == 1 ? kWhite : kRed;
+}
 
 // Draws panel 1 or 2 into `rect`; reads counts, kinds and the side to move from the game.
 void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,

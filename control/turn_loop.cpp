@@ -19,7 +19,9 @@ constexpr int kGaveUp = 19;
 constexpr int kWhitePanel = 1;
 constexpr int kRedPanel = 2;
 
-std::string Message(int number) { return lang::LoadText(number); }
+std::string Message(int number) {
+    return lang::LoadText(number);
+}
 
 std::string Won(const Tjeu& game, Side winner) {
     const Side loser = Opponent(winner);
@@ -42,12 +44,18 @@ std::string LastMoveText(const Tjeu& game, Side side) {
 
 std::string ResultText(const Tjeu& game) {
     switch (game.Result) {
-        case kRedWon: return Won(game, kRed);
-        case kWhiteWon: return Won(game, kWhite);
-        case kWhiteResigned: return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kWhite).Name});
-        case kRedResigned: return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kRed).Name});
-        case kDrawn: return Message(kGameDrawn);
-        default: return {};
+        case kRedWon:
+            return Won(game, kRed);
+        case kWhiteWon:
+            return Won(game, kWhite);
+        case kWhiteResigned:
+            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kWhite).Name});
+        case kRedResigned:
+            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kRed).Name});
+        case kDrawn:
+            return Message(kGameDrawn);
+        default:
+            return {};
     }
 }
 
@@ -65,11 +73,21 @@ void TurnLoop::Timer1Timer() {
         turn_.turnPhase = 0;
     }
     switch (turn_.loopState) {
-        case LoopState::Starting: FirstTick(); break;
-        case LoopState::ChoosingPlayers: ChoosePlayers(); break;
-        case LoopState::TurnStart: StartTurn(); break;
-        case LoopState::HumanTurn: HumanTick(); break;
-        case LoopState::ComputerTurn: ComputerTick(); break;
+        case LoopState::Starting:
+            FirstTick();
+            break;
+        case LoopState::ChoosingPlayers:
+            ChoosePlayers();
+            break;
+        case LoopState::TurnStart:
+            StartTurn();
+            break;
+        case LoopState::HumanTurn:
+            HumanTick();
+            break;
+        case LoopState::ComputerTurn:
+            ComputerTick();
+            break;
         case LoopState::GameOver:
             if (turn_.turnPhase == 0) host_.SetStatusText(ResultText(game_));
             break;
@@ -122,7 +140,8 @@ void TurnLoop::StartTurn() {
 }
 
 void TurnLoop::HumanTick() {
-    host_.SetStatusText(lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name}));
+    host_.SetStatusText(
+        lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name}));
     if (turn_.turnPhase == kMoveUnderWay) WaitForMove();
 }
 

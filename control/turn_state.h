@@ -7,7 +7,7 @@
 namespace circumvia::control {
 
 enum class LoopState : std::int32_t {
-    Starting = -99,        // not ready (before the first tick and while closing): handlers ignore events
+    Starting = -99,  // not ready (before the first tick and while closing): handlers ignore events
     ChoosingPlayers = -1,  // a new game was asked for; the next tick runs the set-up
     TurnStart = 0,         // the next tick decides who moves
     HumanTurn = 1,
@@ -44,7 +44,8 @@ TickCounter SystemTickCounter();
 
 // now - start as a signed 64-bit difference, the stored start taken as signed.
 constexpr std::int64_t ElapsedMs(std::uint32_t now, std::uint32_t start) {
-    return static_cast<std::int64_t>(now) - static_cast<std::int64_t>(static_cast<std::int32_t>(start));
+    return static_cast<std::int64_t>(now) -
+           static_cast<std::int64_t>(static_cast<std::int32_t>(start));
 }
 
 // A negative difference never counts as expired.

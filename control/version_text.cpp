@@ -7,6 +7,8 @@ QString VersionText(const QString& fileVersion) {
     return fileVersion.size() > 1 && !trimmed.isEmpty() ? trimmed : QStringLiteral("1.0.1.0");
 }
 
-QString BuildFileVersion() { return QStringLiteral(CIRCUMVIA_VERSION); }
+QString BuildFileVersion() {
+    return QStringLiteral(CIRCUMVIA_VERSION);
+}
 
 }  // namespace circumvia::control

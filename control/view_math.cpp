@@ -7,7 +7,9 @@ namespace circumvia::control {
 
 namespace {
 // Nearest integer, a half going to the even one.
-double RoundHalfEven(double v) { return std::nearbyint(v); }  // default rounding mode
+double RoundHalfEven(double v) {
+    return std::nearbyint(v);
+}  // default rounding mode
 }  // namespace
 
 double FitZoom(double baseFocalLength, int outerWidth, int outerHeight) {
@@ -16,9 +18,13 @@ double FitZoom(double baseFocalLength, int outerWidth, int outerHeight) {
     return std::clamp(baseFocalLength * size / reference, kMinFocalLength, kMaxFocalLength);
 }
 
-double ZoomIn(double f) { return f < kMaxFocalLength ? f + 1 : f; }
+double ZoomIn(double f) {
+    return f < kMaxFocalLength ? f + 1 : f;
+}
 
-double ZoomOut(double f) { return f > kMinFocalLength ? f - 1 : f; }
+double ZoomOut(double f) {
+    return f > kMinFocalLength ? f - 1 : f;
+}
 
 double WheelZoom(double f, int delta) {
     const double zoomed = f - delta / 10.0;

@@ -8,7 +8,7 @@ inline constexpr double kMinFocalLength = 5;
 inline constexpr double kMaxFocalLength = 200;
 inline constexpr double kPerspectiveFocalLength = 100;
 inline constexpr double kTopFocalLength = 10;
-inline constexpr int kReferenceWidth = 668;   // the window's designed outer size
+inline constexpr int kReferenceWidth = 668;  // the window's designed outer size
 inline constexpr int kReferenceHeight = 478;
 inline constexpr double kTurnDegreesPerSecond = 10;
 

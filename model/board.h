@@ -17,13 +17,25 @@ inline constexpr std::uint8_t kWhite = 2;
 using Side = int;  // kRed or kWhite
 
 // The other side: White's opponent is Red, anything else plays against White.
-constexpr Side Opponent(Side side) { return side == kWhite ? kRed : kWhite; }
+constexpr Side Opponent(Side side) {
+    return side == kWhite ? kRed : kWhite;
+}
 
-constexpr bool IsCell(int n) { return n >= 1 && n <= kCellCount; }
-constexpr int RowOf(int cell) { return (cell - 1) / kBoardSide + 1; }
-constexpr int ColumnOf(int cell) { return (cell - 1) % kBoardSide + 1; }
-constexpr int CellAt(int row, int column) { return kBoardSide * (row - 1) + column; }
-constexpr bool IsCorner(int cell) { return cell == 1 || cell == 6 || cell == 31 || cell == 36; }
+constexpr bool IsCell(int n) {
+    return n >= 1 && n <= kCellCount;
+}
+constexpr int RowOf(int cell) {
+    return (cell - 1) / kBoardSide + 1;
+}
+constexpr int ColumnOf(int cell) {
+    return (cell - 1) % kBoardSide + 1;
+}
+constexpr int CellAt(int row, int column) {
+    return kBoardSide * (row - 1) + column;
+}
+constexpr bool IsCorner(int cell) {
+    return cell == 1 || cell == 6 || cell == 31 || cell == 36;
+}
 
 // The 36 cells of a board. Indexing is by cell number (1..36), so code reads like the rules.
 struct Position {

@@ -30,6 +30,8 @@ int FindOnCircuit(Circuit circuit, int cell, int start) {
     return -1;
 }
 
-bool OnCircuit(int cell, Circuit circuit) { return FindOnCircuit(circuit, cell, 1) > 0; }
+bool OnCircuit(int cell, Circuit circuit) {
+    return FindOnCircuit(circuit, cell, 1) > 0;
+}
 
 }  // namespace circumvia

@@ -11,8 +11,8 @@
 namespace circumvia {
 
 struct HistoryEntry {
-    Position Cells;            // the board after the move
-    std::uint8_t Mover = 0;    // side that made the move; 0 in the start entry and for a null move
+    Position Cells;          // the board after the move
+    std::uint8_t Mover = 0;  // side that made the move; 0 in the start entry and for a null move
     std::uint8_t From = 0;
     std::uint8_t To = 0;
 

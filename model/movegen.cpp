@@ -27,8 +27,8 @@ struct NeighbourTable {
 constexpr NeighbourTable kNeighbourTable;
 
 struct WalkEnd {
-    int cell = 0;        // first piece met, 0 when the walk came back to its start
-    bool arc = false;    // whether a corner arc was crossed before reaching it
+    int cell = 0;      // first piece met, 0 when the walk came back to its start
+    bool arc = false;  // whether a corner arc was crossed before reaching it
 };
 
 // Walks a circuit from position `start` in `direction`, passing empty cells and the
@@ -55,7 +55,9 @@ constexpr auto kIgnoreCell = [](int) {};
 
 }  // namespace
 
-const NeighbourList& NeighboursOf(int cell) { return kNeighbourTable.lists[cell]; }
+const NeighbourList& NeighboursOf(int cell) {
+    return kNeighbourTable.lists[cell];
+}
 
 CaptureList ScanCaptures(const Position& position, Circuit circuit, int cell) {
     CaptureList targets;
@@ -117,9 +119,9 @@ CapturePathCells CapturePath(int from, int to, const Position& position) {
                  p = FindOnCircuit(circuit, from, p + 1)) {
                 path.fill(0);
                 std::size_t length = 0;
-                const WalkEnd end = WalkToFirstPiece(
-                    position, table, p, direction, from,
-                    [&](int x) { path[length++] = static_cast<std::uint8_t>(x); });
+                const WalkEnd end =
+                    WalkToFirstPiece(position, table, p, direction, from,
+                                     [&](int x) { path[length++] = static_cast<std::uint8_t>(x); });
                 if (end.cell == to && end.arc && position[end.cell] != mover) return path;
             }
         }

@@ -24,7 +24,9 @@ inline constexpr int kRedResigned = 4;    // likewise
 // Player kinds: 0 a human, 1..5 the computer at that level. Anything below 1 is human.
 inline constexpr int kHuman = 0;
 inline constexpr int kMaxLevel = 5;
-constexpr bool IsComputer(int kind) { return kind > 0; }
+constexpr bool IsComputer(int kind) {
+    return kind > 0;
+}
 
 inline constexpr char kNoName[] = "Noname";
 inline constexpr char kDefaultRedName[] = "GARNET";
@@ -79,8 +81,8 @@ public:
 
     Position Pos;  // the current board
     Side SideToMove = kRed;
-    int Depth = 7;     // search depth of the last computer search
-    int Current = 0;   // index of the entry equal to Pos: moves played since the start
+    int Depth = 7;    // search depth of the last computer search
+    int Current = 0;  // index of the entry equal to Pos: moves played since the start
     std::string FileName = kNoName;
     bool BothComputers = false;
     int Result = kInProgress;

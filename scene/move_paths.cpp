@@ -40,10 +40,18 @@ void AddNode(PlannedPath& path, Vec3 position, double speed = kGlideSpeed) {
 }
 
 // Cells a capture arriving along an arc lands on, by the board edge they lie on.
-bool InRow1(int b) { return b >= 2 && b <= 5; }
-bool InRow6(int b) { return b >= 32 && b <= 35; }
-bool InColumn1(int b) { return b == 7 || b == 13 || b == 19 || b == 25; }
-bool InColumn6(int b) { return b == 12 || b == 18 || b == 24 || b == 30; }
+bool InRow1(int b) {
+    return b >= 2 && b <= 5;
+}
+bool InRow6(int b) {
+    return b >= 32 && b <= 35;
+}
+bool InColumn1(int b) {
+    return b == 7 || b == 13 || b == 19 || b == 25;
+}
+bool InColumn6(int b) {
+    return b == 12 || b == 18 || b == 24 || b == 30;
+}
 
 }  // namespace
 

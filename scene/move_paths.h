@@ -58,13 +58,11 @@ struct MoverPlan {
 
 // Paths of the piece standing at `pieceAt` moving from -> to along `route` (the capture
 // route, all zeros for a step). The route is walked only when a victim object was found.
-MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route,
-                         bool victimFound);
+MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route, bool victimFound);
 
 // The victim's flight from `victimAt` to its exit point beside or off the board.
 // `count` is the number of the victim's side on the board before the move, itself included.
 // `victimIsRed` picks the side of the board the victims line up on when no route was walked.
-PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell,
-                              bool victimIsRed);
+PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell, bool victimIsRed);
 
 }  // namespace circumvia::scene

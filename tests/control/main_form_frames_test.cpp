@@ -16,7 +16,8 @@ protected:
     QImage Frame(const char* name) {
         QImage frame = window.Viewer().Snapshot();
         const QString folder = qEnvironmentVariable("CIRCUMVIA_FRAME_DIR");
-        if (!folder.isEmpty()) frame.save(QDir(folder).filePath(QString::fromLatin1(name) + ".png"));
+        if (!folder.isEmpty())
+            frame.save(QDir(folder).filePath(QString::fromLatin1(name) + ".png"));
         return frame;
     }
     void Advance(double seconds) {

@@ -65,7 +65,8 @@ TEST_F(MainFormTest, CounterShowsPositionInTheRecordAfterBack) {
     StartGame();
     for (int move : {0, 1}) {
         const Tlcoup moves = ListAllMoves(window.Game().Pos, kRed);
-        window.PlayMove(moves[static_cast<std::size_t>(move)].From, moves[static_cast<std::size_t>(move)].To);
+        window.PlayMove(moves[static_cast<std::size_t>(move)].From,
+                        moves[static_cast<std::size_t>(move)].To);
         RunUntilHumanTurn();
     }
     ASSERT_EQ(window.Game().Current, 4);

@@ -102,7 +102,8 @@ TEST_F(MainFormTest, StoredTopViewIsShownAtTheFirstTick) {
     window.close();
     {
         QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
-        settings.setValue(QStringLiteral("Parameters/Default"), QStringLiteral("11F12000000000000000"));
+        settings.setValue(QStringLiteral("Parameters/Default"),
+                          QStringLiteral("11F12000000000000000"));
     }
     TMainForm second([this] { return now; });
     second.show();

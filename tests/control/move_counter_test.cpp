@@ -9,7 +9,8 @@ namespace {
 Tjeu GameWith(int moves, int current) {
     Tjeu game;
     for (int k = 1; k <= moves; ++k) {
-        game.History.Set(k, {Position::Start(), static_cast<std::uint8_t>(k % 2 ? kRed : kWhite), 26, 20});
+        game.History.Set(
+            k, {Position::Start(), static_cast<std::uint8_t>(k % 2 ? kRed : kWhite), 26, 20});
     }
     game.Current = current;
     return game;

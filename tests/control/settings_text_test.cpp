@@ -21,7 +21,8 @@ TEST(SettingsText, ReadsEachCharacter) {
 
 TEST(SettingsText, OnlyThreeLettersSelectALanguageOtherThanFrench) {
     for (char letter : {'x', '0', 'F', 'f', 'a', ' '}) {
-        EXPECT_EQ(ParseSettingsText(std::string("11") + letter + "13", 'D').language, 'F') << letter;
+        EXPECT_EQ(ParseSettingsText(std::string("11") + letter + "13", 'D').language, 'F')
+            << letter;
     }
     for (char letter : {'A', 'E', 'D'}) {
         EXPECT_EQ(ParseSettingsText(std::string("11") + letter + "13", 'F').language, letter);

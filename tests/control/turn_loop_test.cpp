@@ -28,7 +28,10 @@ public:
     void FormResize() override { ++resizes; }
     void SetStatusText(const std::string& text) override { status = text; }
     void SetPanelText(int panel, const std::string& text) override { panels[panel] = text; }
-    void EnableTimer(bool on) override { timerOn = on; timerLog.push_back(on); }
+    void EnableTimer(bool on) override {
+        timerOn = on;
+        timerLog.push_back(on);
+    }
     void RunPlayerSetup() override {
         ++setups;
         if (failSetup) throw std::runtime_error("set-up failed");
@@ -43,8 +46,8 @@ public:
 
     std::vector<Move> played;
     bool acceptMoves = true;
-    int refreshes = 0, navigationUpdates = 0, stops = 0, forgets = 0, startViews = 0,
-        resizes = 0, setups = 0, nameStores = 0, searches = 0;
+    int refreshes = 0, navigationUpdates = 0, stops = 0, forgets = 0, startViews = 0, resizes = 0,
+        setups = 0, nameStores = 0, searches = 0;
     int markersShownFor = -1;
     std::string status;
     std::string panels[3];

@@ -23,7 +23,7 @@ TEST(Zoom, LimitIsTestedBeforeTheStep) {
 TEST(WheelZoom, OneNotchIsTwelveAndLeavingTheRangeIsRefused) {
     EXPECT_DOUBLE_EQ(WheelZoom(100, 120), 88);
     EXPECT_DOUBLE_EQ(WheelZoom(100, -120), 112);
-    EXPECT_DOUBLE_EQ(WheelZoom(10, 120), 10);   // would be -2
+    EXPECT_DOUBLE_EQ(WheelZoom(10, 120), 10);  // would be -2
     EXPECT_DOUBLE_EQ(WheelZoom(10, -120), 22);
     EXPECT_DOUBLE_EQ(WheelZoom(190, -120), 190);  // would be 202
     EXPECT_DOUBLE_EQ(WheelZoom(17, 120), 17);     // exactly 5 is outside the open range
@@ -41,7 +41,7 @@ TEST(QuarterTurnTarget, RunsRoundTheFourQuarters) {
 TEST(HalfTurnTarget, FlipsBetweenZeroAndOneEighty) {
     EXPECT_DOUBLE_EQ(HalfTurnTarget(0), 180);
     EXPECT_DOUBLE_EQ(HalfTurnTarget(180), 0);
-    EXPECT_DOUBLE_EQ(HalfTurnTarget(90), 180);   // n rounds to 0
+    EXPECT_DOUBLE_EQ(HalfTurnTarget(90), 180);  // n rounds to 0
     EXPECT_DOUBLE_EQ(HalfTurnTarget(-90), 180);
     EXPECT_DOUBLE_EQ(HalfTurnTarget(-180), 0);
 }

@@ -96,14 +96,15 @@ TEST_F(LanguageTest, LocaleDecidesTheStartLanguage) {
     const struct {
         QLocale::Language language;
         char expected;
-    } cases[] = {{QLocale::German, 'D'}, {QLocale::French, 'F'}, {QLocale::Spanish, 'E'},
+    } cases[] = {{QLocale::German, 'D'},  {QLocale::French, 'F'},  {QLocale::Spanish, 'E'},
                  {QLocale::English, 'A'}, {QLocale::Italian, 'A'}, {QLocale::Japanese, 'A'},
                  {QLocale::C, 'A'}};
     for (const auto& c : cases) {
         QLocale::setDefault(QLocale(c.language));
         SetLanguageCode('F');
         LanguageFromLocale();
-        EXPECT_EQ(LanguageCode(), c.expected) << QLocale::languageToString(c.language).toStdString();
+        EXPECT_EQ(LanguageCode(), c.expected)
+            << QLocale::languageToString(c.language).toStdString();
     }
 }
 

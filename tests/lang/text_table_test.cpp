@@ -6,7 +6,8 @@ namespace circumvia::lang {
 namespace {
 
 TEST(TextTable, ParsesNumberedLinesAndKeepsTrailingBlanks) {
-    const TextTable table = TextTable::Parse("# comment\t9\n7\tC'est à %s de jouer.\n207\t%s \n106\t\n");
+    const TextTable table =
+        TextTable::Parse("# comment\t9\n7\tC'est à %s de jouer.\n207\t%s \n106\t\n");
     EXPECT_EQ(table.Get(7), "C'est à %s de jouer.");
     EXPECT_EQ(table.Get(207), "%s ");
     EXPECT_EQ(table.Get(106), "");

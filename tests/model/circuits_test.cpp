@@ -18,12 +18,10 @@ int Occurrences(Circuit circuit, int cell) {
 
 // The membership grid of the board: I inner, O outer, a doubled letter twice on that circuit.
 TEST(Circuits, MembershipMatchesTheBoardGrid) {
-    const char* grid[6][6] = {{"", "I", "O", "O", "I", ""},
-                              {"I", "II", "IO", "IO", "II", "I"},
-                              {"O", "IO", "OO", "OO", "IO", "O"},
-                              {"O", "IO", "OO", "OO", "IO", "O"},
-                              {"I", "II", "IO", "IO", "II", "I"},
-                              {"", "I", "O", "O", "I", ""}};
+    const char* grid[6][6] = {
+        {"", "I", "O", "O", "I", ""},       {"I", "II", "IO", "IO", "II", "I"},
+        {"O", "IO", "OO", "OO", "IO", "O"}, {"O", "IO", "OO", "OO", "IO", "O"},
+        {"I", "II", "IO", "IO", "II", "I"}, {"", "I", "O", "O", "I", ""}};
     for (int cell = 1; cell <= 36; ++cell) {
         const std::string expected = grid[RowOf(cell) - 1][ColumnOf(cell) - 1];
         std::string actual(Occurrences(Circuit::Inner, cell), 'I');
@@ -58,7 +56,8 @@ TEST(Circuits, ArcsSitBetweenTheDocumentedPositions) {
         for (int p = 1; p <= kCircuitLength; ++p) {
             const int a = t[p];
             const int b = t[WrapCircuitPosition(p + 1)];
-            const bool adjacent = std::abs(RowOf(a) - RowOf(b)) + std::abs(ColumnOf(a) - ColumnOf(b)) == 1;
+            const bool adjacent =
+                std::abs(RowOf(a) - RowOf(b)) + std::abs(ColumnOf(a) - ColumnOf(b)) == 1;
             const bool arc = p % 6 == 1;
             EXPECT_EQ(adjacent, !arc) << "positions " << p << " and " << p + 1;
             EXPECT_EQ(IsArcArrival(p + 1, kForward), arc);

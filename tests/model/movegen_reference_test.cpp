@@ -62,7 +62,8 @@ TEST(MoveGenerationAgainstReference, AgreesAlongRandomPlayouts) {
             ++positions;
             const Tlcoup moves = ListAllMoves(p, side);
             if (moves.empty()) break;
-            ApplyMoveTo(p, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)]);
+            ApplyMoveTo(
+                p, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)]);
             side = Opponent(side);
         }
     }

@@ -9,9 +9,9 @@
 namespace circumvia {
 namespace {
 
+using testing::Board;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::Board;
 using testing::Moves;
 using testing::PathCells;
 
@@ -21,9 +21,22 @@ std::vector<int> Captures(const Position& p, Circuit circuit, int cell) {
 }
 
 TEST(StartPosition, RedHasSixteenStepsInGenerationOrder) {
-    EXPECT_EQ(ListAllMoves(Position::Start(), kRed),
-              Moves({{25, 19}, {25, 20}, {26, 19}, {26, 20}, {26, 21}, {27, 20}, {27, 21}, {27, 22},
-                     {28, 21}, {28, 22}, {28, 23}, {29, 22}, {29, 23}, {29, 24}, {30, 23}, {30, 24}}));
+    EXPECT_EQ(ListAllMoves(Position::Start(), kRed), Moves({{25, 19},
+                                                            {25, 20},
+                                                            {26, 19},
+                                                            {26, 20},
+                                                            {26, 21},
+                                                            {27, 20},
+                                                            {27, 21},
+                                                            {27, 22},
+                                                            {28, 21},
+                                                            {28, 22},
+                                                            {28, 23},
+                                                            {29, 22},
+                                                            {29, 23},
+                                                            {29, 24},
+                                                            {30, 23},
+                                                            {30, 24}}));
 }
 
 TEST(StartPosition, WhiteMirrorsRedAndNobodyCaptures) {
@@ -53,8 +66,7 @@ TEST(Captures, EnemyBeforeAnyArcBlocksOnlyThatWalk) {
     EXPECT_THAT(Captures(p, Circuit::Outer, 9), ElementsAre(10, 10));
     EXPECT_THAT(Captures(p, Circuit::Inner, 9), ElementsAre(10));
     const Tlcoup moves = ListDestinations(9, p);
-    EXPECT_EQ(Tlcoup(moves.begin(), moves.begin() + 4),
-              Moves({{9, 10}, {9, 10}, {9, 10}, {9, 2}}));
+    EXPECT_EQ(Tlcoup(moves.begin(), moves.begin() + 4), Moves({{9, 10}, {9, 10}, {9, 10}, {9, 2}}));
 }
 
 TEST(Captures, OwnPieceBlocksWhereAnEnemyWouldBeTaken) {
@@ -134,8 +146,7 @@ TEST(CapturePath, IsEmptyForStepsAndBlockedRoutes) {
     EXPECT_THAT(PathCells(CapturePath(9, 10, Board({{9, kRed}, {10, kRed}}))), IsEmpty());
     // The backward walk meets 8 on the line before any arc and fails; the forward one
     // rounds the arc to 7 and takes 8.
-    EXPECT_THAT(PathCells(CapturePath(2, 8, Board({{2, kRed}, {8, kWhite}}))),
-                ElementsAre(7, 8));
+    EXPECT_THAT(PathCells(CapturePath(2, 8, Board({{2, kRed}, {8, kWhite}}))), ElementsAre(7, 8));
 }
 
 TEST(ApplyMove, MovesThePieceAndOverwritesAVictim) {

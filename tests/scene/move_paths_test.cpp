@@ -57,9 +57,9 @@ TEST(PlanMoverPaths, CaptureRoundTwoArcsSplitsBeforeTheVictim) {
     const PlannedPath& s = plan.paths[0];
     EXPECT_EQ(s.name, "S");
     ASSERT_EQ(s.nodes.size(), 19u);
-    ExpectNear(s.nodes[7].position, {-0.9, 0.3, 1.6});   // first node of arc 32-25
+    ExpectNear(s.nodes[7].position, {-0.9, 0.3, 1.6});  // first node of arc 32-25
     ExpectNear(s.nodes[10].position, CellCentre(25, 0.3));
-    ExpectNear(s.nodes[18].position, {0.9, 0.3, 1.6});   // last node of arc 30-35
+    ExpectNear(s.nodes[18].position, {0.9, 0.3, 1.6});  // last node of arc 30-35
     EXPECT_NEAR(Length(s), 9.042, 5e-4);
     const PlannedPath& settle = plan.paths[1];
     EXPECT_EQ(settle.name, "");
@@ -100,7 +100,8 @@ TEST(AddArcNodes, OnlyArcPairsAddNodes) {
 // Every arc leaves from near its first cell and arrives near its second: the tables of the
 // two directions are each other's reverse.
 TEST(AddArcNodes, EachDirectionIsTheReverseOfTheOther) {
-    const int pairs[][2] = {{2, 7}, {25, 32}, {35, 30}, {12, 5}, {3, 13}, {19, 33}, {34, 24}, {4, 18}};
+    const int pairs[][2] = {{2, 7},  {25, 32}, {35, 30}, {12, 5},
+                            {3, 13}, {19, 33}, {34, 24}, {4, 18}};
     for (const auto& pair : pairs) {
         PlannedPath there, back;
         ASSERT_TRUE(AddArcNodes(there, pair[0], pair[1]));

@@ -44,15 +44,15 @@ TEST(CliErrors, MalformedCallsExitWithStatusTwoAndOneLine) {
     const std::vector<std::vector<std::string>> calls = {
         {},
         {"nonsense"},
-        {"moves", kStart},                                 // missing side
-        {"moves", kStart, "1", "extra"},                   // extra argument
-        {"moves", std::string(kStart).substr(1), "1"},     // 35 characters
-        {"moves", std::string(kStart) + "R", "1"},         // 37 characters
-        {"moves", Board({{1, 'x'}}), "1"},                 // unknown character
-        {"moves", kStart, "3"},                            // no such side
+        {"moves", kStart},                              // missing side
+        {"moves", kStart, "1", "extra"},                // extra argument
+        {"moves", std::string(kStart).substr(1), "1"},  // 35 characters
+        {"moves", std::string(kStart) + "R", "1"},      // 37 characters
+        {"moves", Board({{1, 'x'}}), "1"},              // unknown character
+        {"moves", kStart, "3"},                         // no such side
         {"moves", kStart, "0"},
         {"moves", kStart, "1x"},
-        {"dest", kStart, "0"},                             // cell outside 1..36
+        {"dest", kStart, "0"},  // cell outside 1..36
         {"dest", kStart, "37"},
         {"path", kStart, "2"},
         {"path", kStart, "2", "-1"},

@@ -38,8 +38,12 @@ int ParseNumber(const std::string& word, int min, int max, std::string_view what
     return value;
 }
 
-Side ParseSide(const std::string& word) { return ParseNumber(word, kRed, kWhite, "side"); }
+Side ParseSide(const std::string& word) {
+    return ParseNumber(word, kRed, kWhite, "side");
+}
 
-int ParseCell(const std::string& word) { return ParseNumber(word, 1, kCellCount, "cell"); }
+int ParseCell(const std::string& word) {
+    return ParseNumber(word, 1, kCellCount, "cell");
+}
 
 }  // namespace circumvia::cli

@@ -9,7 +9,7 @@ namespace circumvia::cli {
 namespace {
 
 constexpr std::span<const Command> (*kCommandGroups[])() = {RulesCommands, FileCommands,
-                                                               SearchCommands, GameCommands};
+                                                            SearchCommands, GameCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {
@@ -27,8 +27,8 @@ void PrintHelp(std::ostream& out) {
            "commands:\n";
     for (auto group : kCommandGroups) {
         for (const Command& command : group()) {
-            out << "  " << command.name << ' ' << command.usage << "\n      "
-                << command.description << '\n';
+            out << "  " << command.name << ' ' << command.usage << "\n      " << command.description
+                << '\n';
         }
     }
 }

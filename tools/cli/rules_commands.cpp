@@ -54,6 +54,8 @@ constexpr Command kCommands[] = {
 
 }  // namespace
 
-std::span<const Command> RulesCommands() { return kCommands; }
+std::span<const Command> RulesCommands() {
+    return kCommands;
+}
 
 }  // namespace circumvia::cli

@@ -1,0 +1,91 @@
+#pragma once
+// Names of the numbered texts the program shows. Messages are fetched with LoadText(n),
+// which adds the current language's offset; caption offsets k are read as
+// CaptionBase() + k (or a given base + k when a window is relabelled).
+
+#include <array>
+
+namespace circumvia::lang {
+
+namespace message {
+inline constexpr int kGameFileFilter = 1;  // open dialog
+inline constexpr int kSaveFileFilter = 2;  // save dialog
+inline constexpr int kWhitePlays = 3;      // printed caption: "White play %s"
+inline constexpr int kRedPlays = 4;        // printed caption: "Red play %s"
+inline constexpr int kInitialising = 5;
+inline constexpr int kChoosingPlayers = 6;
+inline constexpr int kYourTurn = 7;
+inline constexpr int kSearching = 8;
+inline constexpr int kMovePlayed = 9;
+inline constexpr int kRedBegins = 10;
+inline constexpr int kWhiteBegins = 11;
+inline constexpr int kDefaultPlayerNames = 12;
+inline constexpr int kGameWon = 17;
+inline constexpr int kGameDrawn = 18;
+inline constexpr int kGaveUp = 19;
+inline constexpr int kUnreadableFile = 20;
+
+// Every message above, for the check that each exists in all four languages.
+inline constexpr std::array kAll = {
+    kGameFileFilter, kSaveFileFilter,  kWhitePlays,  kRedPlays,
+    kInitialising,   kChoosingPlayers, kYourTurn,    kSearching,
+    kMovePlayed,     kRedBegins,       kWhiteBegins, kDefaultPlayerNames,
+    kGameWon,        kGameDrawn,       kGaveUp,      kUnreadableFile,
+};
+}  // namespace message
+
+namespace caption {
+// Main window: menu item i has its caption at 2i and its hint at 2i + 1.
+inline constexpr int kMainMenuFirst = 0;
+inline constexpr int kMainMenuItems = 24;
+inline constexpr int kAboutItem = 48;
+
+// Move-suggestion dialog.
+inline constexpr int kSuggestDialog = 50;
+inline constexpr int kSuggestClose = 52;
+inline constexpr int kSuggestCloseHint = 53;
+inline constexpr int kSuggestCurrent = 54;
+inline constexpr int kSuggestProposal = 55;
+
+// Print preview.
+inline constexpr int kPrintDialog = 60;
+inline constexpr int kPrintZoomLabel = 61;
+inline constexpr int kPrintFast = 62;
+inline constexpr int kPrintFastHint = 63;
+inline constexpr int kPrintDirect = 64;
+inline constexpr int kPrintDirectHint = 65;
+inline constexpr int kPrintClose = 66;
+inline constexpr int kPrintCloseHint = 67;
+inline constexpr int kPrintPrint = 68;
+inline constexpr int kPrintPrintHint = 69;
+inline constexpr int kPrintZoomHint = 70;
+inline constexpr int kPrintZoomFirst = 71;  // 71..79: 10 % .. whole page
+inline constexpr int kPrintZoomEntries = 9;
+
+// Player set-up dialog.
+inline constexpr int kSetupDialog = 80;
+inline constexpr int kSetupName = 81;
+inline constexpr int kSetupKind = 82;
+inline constexpr int kSetupWhiteGroup = 83;
+inline constexpr int kSetupRedGroup = 84;
+inline constexpr int kSetupConfirm = 85;
+inline constexpr int kSetupKindFirst = 86;  // 86..91: human, computer levels 1..5
+inline constexpr int kSetupKinds = 6;
+
+// Every caption offset the program shows, for the check that each exists in all four
+// languages.
+inline constexpr auto kAll = [] {
+    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 12> all{};
+    std::size_t n = 0;
+    for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
+    all[n++] = kAboutItem;
+    for (int k :
+         {kSuggestDialog, kSuggestClose, kSuggestCloseHint, kSuggestCurrent, kSuggestProposal})
+        all[n++] = k;
+    for (int k = kPrintDialog; k < kPrintZoomFirst + kPrintZoomEntries; ++k) all[n++] = k;
+    for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
+    return all;
+}();
+}  // namespace caption
+
+}  // namespace circumvia::lang

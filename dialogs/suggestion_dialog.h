@@ -1,0 +1,56 @@
+#pragma once
+// The move hint: the current position (with coordinates) beside the position after the
+// move the computer proposes for the side to move. The game itself is not changed.
+
+#include <QDialog>
+
+#include "model/board.h"
+#include "model/move.h"
+
+class QGroupBox;
+class QPainter;
+class QPushButton;
+
+namespace circumvia {
+class Tjeu;
+}
+
+namespace circumvia::dialogs {
+
+class TPaintBox;
+
+// `proposed` applied to a copy of `cells`: the moving piece leaves its cell and stands on the
+// destination, replacing whatever stood there. A null move leaves the copy unchanged.
+Position ProposedPosition(const Position& cells, Move proposed);
+
+class TFPropo : public QDialog {
+    Q_OBJECT
+public:
+    // Searches the proposal before returning; the dialog is then ready to be shown.
+    explicit TFPropo(Tjeu& game, QWidget* parent = nullptr);
+
+    void Relabel();
+
+    Move ProposedMove() const { return proposed_; }
+    const Position& Proposal() const { return proposal_; }
+
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    TPaintBox* Pb_actu = nullptr;
+    TPaintBox* PB_propo = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+    // How deep the proposal looks, whatever the players' levels.
+    static constexpr int kSearchDepth = 3;
+
+private:
+    void FormCreate();
+    void Pb_actuPaint(QPainter& canvas);
+    void PB_propoPaint(QPainter& canvas);
+
+    Tjeu& game_;
+    Position proposal_;
+    Move proposed_;
+};
+
+}  // namespace circumvia::dialogs

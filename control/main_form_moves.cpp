@@ -5,6 +5,7 @@
 #include "control/move_counter.h"
 #include "control/status_line.h"
 #include "control/view_math.h"
+#include "dialogs/suggestion_dialog.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "model/notation.h"
@@ -93,7 +94,10 @@ void TMainForm::UpdateNavigation() {
 }
 
 void TMainForm::Proposeruncoup1Click() {
-    // The suggestion dialog comes with the dialogs; until then the command does nothing.
+    // Only a human to move asks for a hint; the tick goes on behind the dialog.
+    if (turn_.IsStarting() || !menu_.Proposeruncoup1->isEnabled()) return;
+    dialogs::TFPropo dialog(game_, this);
+    dialog.exec();
 }
 
 }  // namespace circumvia::control

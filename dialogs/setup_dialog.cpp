@@ -1,0 +1,203 @@
+#include "dialogs/setup_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/dialog_placement.h"
+#include "dialogs/die_control.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
+
+namespace circumvia::dialogs {
+
+namespace {
+
+constexpr int kFirstMoverWidth = 233;
+constexpr int kFirstMoverPixels = 19;
+
+QString CaptionText(int base, int k) {
+    return QString::fromStdString(lang::Caption(base + k));
+}
+
+QString MessageText(int number) {
+    return QString::fromStdString(lang::LoadText(number));
+}
+
+// The kind list's entries for a kind; kinds outside 0..5 show as the nearest entry.
+int KindIndex(int kind) {
+    return std::clamp(kind, kHuman, kMaxLevel);
+}
+
+QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& name_label,
+                       QComboBox*& names, QWidget* parent) {
+    auto* group = new QGroupBox(parent);
+    auto* grid = new QGridLayout(group);
+    kind_label = new QLabel(group);
+    kinds = new QComboBox(group);
+    name_label = new QLabel(group);
+    names = new QComboBox(group);
+    names->setEditable(true);
+    // Typed names join the list only through the remembering rule, on confirmation.
+    names->setInsertPolicy(QComboBox::NoInsert);
+    kind_label->setBuddy(kinds);
+    name_label->setBuddy(names);
+    grid->addWidget(kind_label, 0, 0);
+    grid->addWidget(kinds, 0, 1);
+    grid->addWidget(name_label, 1, 0);
+    grid->addWidget(names, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+}  // namespace
+
+TFSetup::TFSetup(QString& player_names, QWidget* owner)
+    : QDialog(owner), player_names_(player_names) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    GroupBox1 = PlayerGroup(lab_kind1, CB_1, Lab_nom1, CB_nom1, this);
+    GroupBox2 = PlayerGroup(Lab_kind2, CB_2, Lab_nom2, CB_nom2, this);
+
+    GroupBox3 = new QGroupBox(this);
+    auto* die_row = new QHBoxLayout(GroupBox3);
+    Des = new TDieControl(GroupBox3);
+    Lab_main = new QLabel(GroupBox3);
+    Lab_main->setFixedWidth(kFirstMoverWidth);
+    Lab_main->setWordWrap(true);
+    QFont font = Lab_main->font();
+    font.setPixelSize(kFirstMoverPixels);
+    Lab_main->setFont(font);
+    QPalette palette = Lab_main->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    Lab_main->setPalette(palette);
+    die_row->addWidget(Des);
+    die_row->addWidget(Lab_main);
+    die_row->addStretch(1);
+
+    BitBtn1 = new QPushButton(this);
+    BitBtn1->setDefault(true);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(GroupBox1);
+    column->addWidget(GroupBox2);
+    column->addWidget(GroupBox3);
+    column->addStretch(1);
+    column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+
+    connect(Des, &TDieControl::OnChange, this, &TFSetup::DesChange);
+    connect(Des, &TDieControl::OnClick, this, &TFSetup::DesClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFSetup::BitBtn1Click);
+
+    setFixedSize(kClientWidth, kClientHeight);
+    FormCreate();
+    CentreOnOwner(*this);
+}
+
+void TFSetup::FormCreate() {
+    names_.Clear();
+    Des->SetValue(kFirstDieFace);
+    Relabel();
+    CB_1->setCurrentIndex(0);
+    CB_2->setCurrentIndex(0);
+}
+
+void TFSetup::LoadFromGame(Tjeu& game) {
+    game_ = &game;
+    Relabel();
+    names_ = ParsePlayerNames(player_names_);
+    for (QComboBox* box : {CB_nom1, CB_nom2}) {
+        box->clear();
+        box->addItems(names_.Names());
+    }
+    CB_1->setCurrentIndex(KindIndex(game.PlayerOf(kWhite).Kind));
+    CB_2->setCurrentIndex(KindIndex(game.PlayerOf(kRed).Kind));
+    CB_nom1->setEditText(QString::fromStdString(game.PlayerOf(kWhite).Name));
+    CB_nom2->setEditText(QString::fromStdString(game.PlayerOf(kRed).Name));
+    ShowFirstMover();
+}
+
+void TFSetup::Relabel() {
+    const int base = lang::CaptionBase();
+    setWindowTitle(CaptionText(base, lang::caption::kSetupDialog));
+    Lab_nom1->setText(CaptionText(base, lang::caption::kSetupName));
+    Lab_nom2->setText(Lab_nom1->text());
+    lab_kind1->setText(CaptionText(base, lang::caption::kSetupKind));
+    Lab_kind2->setText(lab_kind1->text());
+    GroupBox1->setTitle(CaptionText(base, lang::caption::kSetupWhiteGroup));
+    GroupBox2->setTitle(CaptionText(base, lang::caption::kSetupRedGroup));
+    BitBtn1->setText(CaptionText(base, lang::caption::kSetupConfirm));
+
+    // The lists are refilled; the kinds chosen so far stay chosen.
+    QStringList kinds;
+    for (int k = 0; k < lang::caption::kSetupKinds; ++k) {
+        kinds << CaptionText(base, lang::caption::kSetupKindFirst + k);
+    }
+    for (QComboBox* box : {CB_1, CB_2}) {
+        const int chosen = box->currentIndex();
+        box->clear();
+        box->addItems(kinds);
+        if (chosen >= 0) box->setCurrentIndex(chosen);
+    }
+
+    white_first_ = MessageText(lang::message::kWhiteBegins);
+    red_first_ = MessageText(lang::message::kRedBegins);
+    ShowFirstMover();
+}
+
+QStringList TFSetup::KindEntries() const {
+    QStringList kinds;
+    for (int i = 0; i < CB_1->count(); ++i) kinds << CB_1->itemText(i);
+    return kinds;
+}
+
+void TFSetup::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFSetup::FormShow() {
+    Des->Roll();
+}
+
+void TFSetup::done(int result) {
+    // No face may change the first side once the dialog is closed, however it closes.
+    Des->Stop();
+    QDialog::done(result);
+}
+
+void TFSetup::DesClick() {
+    Des->Roll();
+}
+
+void TFSetup::DesChange() {
+    if (game_ == nullptr) return;
+    game_->SideToMove = Des->Value() % 2 == 1 ? kWhite : kRed;
+    ShowFirstMover();
+}
+
+void TFSetup::ShowFirstMover() {
+    if (game_ == nullptr) return;
+    Lab_main->setText(game_->SideToMove == kWhite ? white_first_ : red_first_);
+}
+
+void TFSetup::BitBtn1Click() {
+    if (game_ != nullptr) {
+        game_->PlayerOf(kWhite).Kind = CB_1->currentIndex();
+        game_->PlayerOf(kWhite).Name = CB_nom1->currentText().toStdString();
+        game_->PlayerOf(kRed).Kind = CB_2->currentIndex();
+        game_->PlayerOf(kRed).Name = CB_nom2->currentText().toStdString();
+    }
+    const QStringList kinds = KindEntries();
+    RememberName(CB_nom1->currentText(), kinds, names_, player_names_);
+    RememberName(CB_nom2->currentText(), kinds, names_, player_names_);
+    accept();
+}
+
+}  // namespace circumvia::dialogs

@@ -1,0 +1,190 @@
+// The player set-up dialog on a game model of its own, its die rolled by hand.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <deque>
+
+#include "dialogs/die_control.h"
+#include "dialogs/setup_dialog.h"
+#include "lang/language.h"
+
+namespace circumvia::dialogs {
+namespace {
+
+class SetupDialogTest : public ::testing::Test {
+protected:
+    SetupDialogTest() : dialog(player_names, &owner) {
+        game.PlayerOf(kWhite).Name = "IVORY";
+        game.PlayerOf(kRed).Name = "GARNET";
+        dialog.Des->SetTickSource([this] { return now; });
+        dialog.Des->SetFaceSource([this] {
+            const int face = draws.empty() ? 3 : draws.front();
+            if (!draws.empty()) draws.pop_front();
+            return face;
+        });
+    }
+    ~SetupDialogTest() override { lang::SetLanguageCode('F'); }
+
+    void Open() {
+        dialog.LoadFromGame(game);
+        dialog.show();  // the die starts rolling
+    }
+    void RollToRest() {
+        for (int i = 0; i < 100 && dialog.Des->IsRolling(); ++i) {
+            now += TDieControl::kTickMs;
+            dialog.Des->TimerTick();
+        }
+    }
+
+    QWidget owner;
+    QString player_names = QStringLiteral("b;A; ;a;");
+    Tjeu game;
+    std::uint32_t now = 70000;
+    std::deque<int> draws;
+    TFSetup dialog;
+};
+
+TEST_F(SetupDialogTest, OpensFromTheGameWithRememberedNamesAndARollingDie) {
+    Open();
+    EXPECT_EQ(dialog.size(), QSize(TFSetup::kClientWidth, TFSetup::kClientHeight));
+    EXPECT_EQ(dialog.windowTitle(), "Circumvia");
+    EXPECT_EQ(dialog.Des->Value(), TFSetup::kFirstDieFace);
+    EXPECT_TRUE(dialog.Des->IsRolling());
+    EXPECT_EQ(dialog.CB_1->currentIndex(), 3);  // White: the computer at level 3
+    EXPECT_EQ(dialog.CB_2->currentIndex(), 0);  // Red: a human
+    EXPECT_EQ(dialog.CB_nom1->currentText(), "IVORY");
+    EXPECT_EQ(dialog.CB_nom2->currentText(), "GARNET");
+    for (QComboBox* names : {dialog.CB_nom1, dialog.CB_nom2}) {
+        ASSERT_EQ(names->count(), 2);
+        EXPECT_EQ(names->itemText(0), "A");
+        EXPECT_EQ(names->itemText(1), "b");
+    }
+}
+
+TEST_F(SetupDialogTest, ConfirmingWritesPlayersAndRemembersTrimmedNames) {
+    Open();
+    dialog.CB_1->setCurrentIndex(5);
+    dialog.CB_2->setCurrentIndex(1);
+    dialog.CB_nom1->setEditText(QStringLiteral("  Zoé "));
+    dialog.CB_nom2->setEditText(QStringLiteral("Joueur humain"));  // a kind in French
+    dialog.BitBtn1->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(game.PlayerOf(kWhite).Kind, 5);
+    EXPECT_EQ(game.PlayerOf(kWhite).Name, "  Zoé ");  // used as typed for this game
+    EXPECT_EQ(game.PlayerOf(kRed).Kind, 1);
+    EXPECT_EQ(game.PlayerOf(kRed).Name, "Joueur humain");
+    EXPECT_EQ(player_names, QString::fromUtf8("A;b;Zoé;"));
+}
+
+TEST_F(SetupDialogTest, TheLastFaceDecidesTheFirstSideAlsoThroughTheCloseBox) {
+    Open();
+    draws = {5, 1, 6, 3, 2};
+    for (int i = 0; i < 3; ++i) {
+        now += TDieControl::kTickMs;
+        dialog.Des->TimerTick();
+        const bool odd = dialog.Des->Value() % 2 == 1;
+        EXPECT_EQ(game.SideToMove, odd ? kWhite : kRed);
+        EXPECT_EQ(dialog.Lab_main->text(),
+                  odd ? "Les blancs ont la main" : "Les rouges ont la main");
+    }
+    draws = std::deque<int>(20, 4);  // 4, then 3 when 4 is shown: ends on 4 after 18 ticks
+    RollToRest();
+    ASSERT_EQ(dialog.Des->Value(), 4);
+    EXPECT_EQ(game.SideToMove, kRed);
+    EXPECT_EQ(dialog.Lab_main->text(), "Les rouges ont la main");
+
+    dialog.DesClick();  // at rest: rolls again, ending on 5
+    draws = std::deque<int>(17, 6);
+    draws.push_back(5);
+    RollToRest();
+    EXPECT_EQ(game.SideToMove, kWhite);
+
+    dialog.CB_1->setCurrentIndex(0);
+    dialog.CB_nom1->setEditText(QStringLiteral("Nobody"));
+    dialog.DesClick();
+    dialog.close();  // the close box: players unchanged, the die stops where it is
+    EXPECT_FALSE(dialog.Des->IsRolling());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(game.SideToMove, dialog.Des->Value() % 2 == 1 ? kWhite : kRed);
+    EXPECT_EQ(game.PlayerOf(kWhite).Kind, 3);
+    EXPECT_EQ(game.PlayerOf(kWhite).Name, "IVORY");
+    EXPECT_EQ(player_names, "b;A; ;a;");
+}
+
+struct LanguageCase {
+    char code;
+    const char* white_group;
+    const char* kind_label;
+    const char* confirm;
+    std::array<const char*, 6> kinds;
+    const char* red_first;
+};
+
+class SetupDialogLanguageTest : public SetupDialogTest,
+                                public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(SetupDialogLanguageTest, RelabelsInTheCurrentLanguageKeepingTheChoices) {
+    const LanguageCase& c = GetParam();
+    Open();
+    dialog.CB_1->setCurrentIndex(4);
+    draws = std::deque<int>(30, 2);
+    RollToRest();
+    ASSERT_EQ(game.SideToMove, kRed);
+
+    lang::SetLanguageCode(c.code);
+    RelabelOpenDialogs(owner);  // what the language menu does
+    EXPECT_EQ(dialog.GroupBox1->title(), c.white_group);
+    EXPECT_EQ(dialog.lab_kind1->text(), c.kind_label);
+    EXPECT_EQ(dialog.Lab_kind2->text(), c.kind_label);
+    EXPECT_EQ(dialog.BitBtn1->text(), c.confirm);
+    for (QComboBox* kinds : {dialog.CB_1, dialog.CB_2}) {
+        ASSERT_EQ(kinds->count(), 6);
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(kinds->itemText(k), c.kinds[k]);
+    }
+    EXPECT_EQ(dialog.CB_1->currentIndex(), 4);
+    EXPECT_EQ(dialog.CB_2->currentIndex(), 0);
+    EXPECT_EQ(dialog.Lab_main->text(), c.red_first);
+    EXPECT_EQ(dialog.CB_nom1->currentText(), "IVORY");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SetupDialog, SetupDialogLanguageTest,
+    ::testing::Values(
+        LanguageCase{'F',
+                     "Blancs",
+                     "Type :",
+                     "Ok",
+                     {"Joueur humain", "Ordinateur Novice", "Ordinateur Débutant",
+                      "Ordinateur Amateur", "Ordinateur Honneur", "Ordinateur Excellence"},
+                     "Les rouges ont la main"},
+        LanguageCase{'A',
+                     "White",
+                     "Kind :",
+                     "Ok",
+                     {"Human player", "Computer Novice", "Computer Beginner", "Computer Amateur",
+                      "Computer Promotion", "Computer Excellency"},
+                     "Red begin"},
+        LanguageCase{'E',
+                     "Blancas",
+                     "Clase :",
+                     "Aceptar",
+                     {"Humano", "Ordenador  novicio", "Ordenador principiante",
+                      "Ordenator aficionado", "Ordenator club", "Ordenator excelencia"},
+                     "Negras"},
+        LanguageCase{'D',
+                     "Weiß",
+                     "Art :",
+                     "Ok",
+                     {"Menschlicher Spieler", "Computer 1", "Computer 2", "Computer 3",
+                      "Computer 4", "Computer 5"},
+                     "Rot fangen an"}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) {
+        return std::string(1, info.param.code);
+    });
+
+}  // namespace
+}  // namespace circumvia::dialogs

@@ -1,12 +1,47 @@
 // Entry of the game: sets up OpenGL defaults, then opens the main window.
 #include <QApplication>
+#include <QIcon>
 #include <QSurfaceFormat>
+#include <cstring>
+#include <iostream>
 
 #include "scene/scene_viewer.h"
 
 #include "control/main_form.h"
+#include "control/version_text.h"
+
+namespace {
+
+// --version and --help are answered before the application object exists, so they work
+// without a display (packaging tools and users on a text console call them).
+bool AnswerInfoOption(int argc, char* argv[], int& status) {
+    if (argc != 2) return false;
+    if (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0) {
+        std::cout << "circumvia " << circumvia::control::BuildFileVersion().toStdString() << '\n';
+    } else if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        std::cout << "usage: circumvia [FILE]\n"
+                     "       circumvia --help | --version\n\n"
+                     "Plays Circumvia; FILE is a saved game (.Cva) to open.\n";
+    } else {
+        return false;
+    }
+    status = 0;
+    return true;
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/app_icon/circumvia_%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    if (int status = 0; AnswerInfoOption(argc, argv, status)) return status;
+
     // The surface format must be set before the application object exists.
     QSurfaceFormat::setDefaultFormat(circumvia::scene::ViewerSurfaceFormat());
 
@@ -14,6 +49,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Circumvia"));
     QApplication::setOrganizationName(QStringLiteral("Vantor"));
     QApplication::setApplicationVersion(QStringLiteral(CIRCUMVIA_VERSION));
+    // Lets the desktop match the window to its menu entry and show the entry's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantor.Circumvia"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     circumvia::control::TMainForm window;
     window.show();

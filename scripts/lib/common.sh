@@ -11,6 +11,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils
     fonts-dejavu-core python3
+    desktop-file-utils appstream shared-mime-info
 )
 
 ensure_packages() {

@@ -83,5 +83,15 @@ TEST(CliHelp, DescribesEverySubCommand) {
     }
 }
 
+TEST(CliHelp, VersionIsTheProjectVersionAndTakesNoArguments) {
+    for (const char* option : {"--version", "-v"}) {
+        const CliRun run = Cli({option});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, std::string("circumvia-cli ") + CIRCUMVIA_PROJECT_VERSION + '\n');
+        EXPECT_TRUE(run.err.empty());
+    }
+    EXPECT_EQ(Cli({"--version", "extra"}).status, 2);
+}
+
 }  // namespace
 }  // namespace circumvia::cli

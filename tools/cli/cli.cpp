@@ -21,7 +21,8 @@ const Command* FindCommand(const std::string& name) {
 }
 
 void PrintHelp(std::ostream& out) {
-    out << "usage: circumvia-cli COMMAND [ARGUMENTS]\n\n"
+    out << "usage: circumvia-cli COMMAND [ARGUMENTS]\n"
+           "       circumvia-cli --help | --version\n\n"
            "POS is a board of 36 characters, cell 1 first: R a Red piece, B a White piece,\n"
            "_ an empty cell. SIDE is 1 (Red) or 2 (White). Cells are numbered 1..36 row by row.\n\n"
            "commands:\n";
@@ -38,6 +39,10 @@ void PrintHelp(std::ostream& out) {
 int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     if (!words.empty() && (words[0] == "--help" || words[0] == "-h" || words[0] == "help")) {
         PrintHelp(out);
+        return 0;
+    }
+    if (words.size() == 1 && (words[0] == "--version" || words[0] == "-v")) {
+        out << "circumvia-cli " << CIRCUMVIA_VERSION << '\n';
         return 0;
     }
     try {

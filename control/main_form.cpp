@@ -91,8 +91,8 @@ void TMainForm::ConnectCommands() {
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
     // Commands whose dialogs are not built yet stay visible but disabled.
-    for (QAction* later : {menu_.FileOpenItem, menu_.FileSaveItem, menu_.FileSaveAsItem,
-                           menu_.FilePrintItem, menu_.HelprulesItem, menu_.HelpAboutItem}) {
+    for (QAction* later :
+         {menu_.FileOpenItem, menu_.FileSaveItem, menu_.FileSaveAsItem, menu_.FilePrintItem}) {
         later->setEnabled(false);
     }
     on(menu_.FileNewItem, &TMainForm::FileNew);
@@ -110,6 +110,8 @@ void TMainForm::ConnectCommands() {
     on(menu_.Son1, &TMainForm::Son1Click);
     on(menu_.TextureItem, &TMainForm::TextureItemClick);
     on(menu_.Coupsposs, &TMainForm::CoupspossClick);
+    on(menu_.HelprulesItem, &TMainForm::HelpSearch);
+    on(menu_.HelpAboutItem, &TMainForm::HelpAbout);
     connect(menu_.Franais1, &QAction::triggered, this, [this] { ChooseLanguage('F'); });
     connect(menu_.Anglais1, &QAction::triggered, this, [this] { ChooseLanguage('A'); });
     connect(menu_.Espagnol1, &QAction::triggered, this, [this] { ChooseLanguage('E'); });

@@ -8,8 +8,10 @@
 //   main_form_turns.cpp    what the turn loop asks of the window
 //   main_form_input.cpp    clicks on the board, possible moves, the selection light
 //   main_form_views.cpp    camera views, zoom, turning and tilting the board
+//   main_form_help.cpp     the rules help window and the about box
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -19,6 +21,7 @@
 #include "control/settings_store.h"
 #include "control/turn_loop.h"
 #include "control/turn_state.h"
+#include "dialogs/rules_help.h"
 #include "model/tjeu.h"
 #include "scene/board_scene.h"
 #include "scene/frame_clock.h"
@@ -47,6 +50,9 @@ public:
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
+    scene::TSoundLibrary& Sounds() { return *Sounds_; }
+    // The rules window while it is open, else null.
+    dialogs::THelpWindow* HelpWindow() const { return helpWindow_; }
     QTimer& Timer1() { return Timer1_; }
     const QString& SettingsText() const { return settingsText_; }
     const QString& PlayerNames() const { return playerNames_; }
@@ -100,6 +106,10 @@ public:
     // Options.
     void TextureItemClick();
     void Son1Click();
+
+    // Help.
+    void HelpSearch();
+    void HelpAbout();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -162,6 +172,7 @@ private:
     QString playerNames_;
     QString versionText_;
     Tlcoup possibleMoves_;
+    QPointer<dialogs::THelpWindow> helpWindow_;  // deletes itself when closed
     double baseFocalLength_ = 100;
     bool shownOnce_ = false;
 };

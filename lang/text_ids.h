@@ -38,6 +38,7 @@ namespace caption {
 // Main window: menu item i has its caption at 2i and its hint at 2i + 1.
 inline constexpr int kMainMenuFirst = 0;
 inline constexpr int kMainMenuItems = 24;
+inline constexpr int kRulesItem = 46;  // also the caption of the rules window
 inline constexpr int kAboutItem = 48;
 
 // Move-suggestion dialog.

@@ -47,7 +47,9 @@ TSoundLibrary::Sample* TSoundLibrary::Find(const QString& name) {
 
 bool TSoundLibrary::Play(const QString& name) {
     Sample* sample = Find(name);
-    if (sample == nullptr || !sample->effect) return false;
+    if (sample == nullptr) return false;
+    ++requests_;
+    if (!sample->effect) return false;
     if (playing_ != nullptr) playing_->stop();
     playing_ = sample->effect.get();
     playing_->play();

@@ -26,6 +26,8 @@ public:
     // Starts a sample; false when there is no such sample or no audio output.
     bool Play(const QString& name);
     bool HasAudioOutput() const { return has_output_; }
+    // How often a known sample was asked to start, whether or not there is an output.
+    int Requests() const { return requests_; }
 
 private:
     struct Sample {
@@ -39,6 +41,7 @@ private:
     std::vector<Sample> samples_;
     QSoundEffect* playing_ = nullptr;
     bool has_output_;
+    int requests_ = 0;
 };
 
 }  // namespace circumvia::scene

@@ -6,6 +6,7 @@
 
 #include "control/main_form.h"
 #include "lang/language.h"
+#include "scene/material_library.h"
 
 namespace circumvia::control {
 namespace {
@@ -78,6 +79,19 @@ TEST_F(MainFormSettings, OptionsAndViewRoundTrip) {
     });
     // The view is applied by the first tick; with no tick the perspective view stays ticked.
     EXPECT_EQ(Stored("Default"), "01A03000000000000000");
+}
+
+TEST_F(MainFormSettings, SoundAndTexturesLeftOffStayOffAtTheNextStart) {
+    StoreValue("Default", "00F13000000000000000");
+    RunWindow([](TMainForm& window) {
+        EXPECT_FALSE(window.Menu().Son1->isChecked());
+        EXPECT_FALSE(window.Menu().TextureItem->isChecked());
+        const scene::TMaterialLibrary& materials = window.Board().Scene().Materials();
+        for (int i = 0; i < materials.Count(); ++i) {
+            EXPECT_FALSE(materials.At(i).texture.enabled) << i;
+        }
+    });
+    EXPECT_TRUE(Stored("Default").startsWith(QStringLiteral("00")));
 }
 
 TEST_F(MainFormSettings, PlayerNamesLandInWhiteAndRed) {

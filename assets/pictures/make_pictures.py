@@ -7,7 +7,7 @@ run.
 
 - about_title.jpg:     347 x 231, baseline JPEG: the board with its two circuits, a red and a
                        white piece, and the name of the game.
-- rules_board.png:     the empty board, inner circuit blue, outer circuit green, rows A..F
+- rules_board.png:     the empty board, inner circuit green, outer circuit blue, rows A..F
                        and columns 1..6 labelled as the moves are written.
 - rules_start.png:     the start position.
 - rules_steps.png:     a red piece on C 3 and the seven empty cells around it it may step to.
@@ -30,8 +30,9 @@ from raster import Canvas, Mask, arc_points, png, text_mask, text_width  # noqa:
 RED = 1
 WHITE = 2
 
-INNER_COLOUR = (40, 86, 200)
-OUTER_COLOUR = (26, 140, 64)
+# The colours of the lines on the 3D board: the inner circuit green, the outer one blue.
+INNER_COLOUR = (26, 140, 64)
+OUTER_COLOUR = (40, 86, 200)
 EDGE_COLOUR = (92, 60, 36)
 DIAGONAL_COLOUR = (200, 178, 140)
 ROUTE_COLOUR = (236, 150, 0)

@@ -195,7 +195,9 @@ bool LoadGame(Tjeu& game, ValueReader& reader, GameFileListener* listener) {
 LoadOutcome LoadGameFile(Tjeu& game, const fs::path& path, GameFileListener* listener) {
     game.ResetGame();
     const FileContents contents = ReadWholeFile(path, kMaxGameFileBytes);
-    if (contents.status == ReadStatus::kTooLarge) return LoadOutcome::kFormatError;
+    if (contents.status == ReadStatus::kTooLarge || contents.status == ReadStatus::kNotRegular) {
+        return LoadOutcome::kFormatError;
+    }
     if (contents.status != ReadStatus::kOk) return LoadOutcome::kCannotRead;
     ValueReader reader(contents.bytes);
     if (!LoadGame(game, reader, listener)) return LoadOutcome::kFormatError;
@@ -203,10 +205,10 @@ LoadOutcome LoadGameFile(Tjeu& game, const fs::path& path, GameFileListener* lis
     return LoadOutcome::kLoaded;
 }
 
-bool SaveGameFile(Tjeu& game, const fs::path& path) {
-    if (!ReplaceFileContents(path, GameFileBytes(game))) return false;
-    game.FileName = FullPath(path);
-    return true;
+WriteResult SaveGameFile(Tjeu& game, const fs::path& path) {
+    WriteResult result = ReplaceFileContents(path, GameFileBytes(game));
+    if (result) game.FileName = FullPath(path);
+    return result;
 }
 
 }  // namespace circumvia

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "file_io.h"
 #include "tjeu.h"
 #include "value_stream.h"
 
@@ -43,13 +44,14 @@ bool LoadGame(Tjeu& game, ValueReader& reader, GameFileListener* listener = null
 enum class LoadOutcome { kLoaded, kCannotRead, kFormatError };
 
 // The whole load as the open command does it: ResetGame, read the file, LoadGame, and
-// on success FileName := the file's full path. A file above kMaxGameFileBytes is a
-// format error.
+// on success FileName := the file's full path. A file above kMaxGameFileBytes, or
+// anything that is not a regular file (a folder, a pipe, a device), is a format error.
 LoadOutcome LoadGameFile(Tjeu& game, const std::filesystem::path& path,
                          GameFileListener* listener = nullptr);
 
-// Saves so that the old file survives any failure; on success FileName := the file's
-// full path, on failure FileName and the file are unchanged.
-bool SaveGameFile(Tjeu& game, const std::filesystem::path& path);
+// Saves so that the old file survives any failure (see ReplaceFileContents for what is
+// refused); on success FileName := the file's full path, on failure FileName and the
+// file are unchanged and the result holds the system's reason.
+WriteResult SaveGameFile(Tjeu& game, const std::filesystem::path& path);
 
 }  // namespace circumvia

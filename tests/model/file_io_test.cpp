@@ -1,9 +1,14 @@
 #include "model/file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <future>
 
 #include "tests/model/game_file_fixtures.h"
 
@@ -105,6 +110,77 @@ TEST(ReplaceFileContents, WritesThroughASymbolicLink) {
     EXPECT_EQ(FileBytes(folder / "real.Cva"), BytesOf("new"));
 }
 
+TEST(ReplaceFileContents, RefusesAWriteProtectedFileAndSaysWhy) {
+    ScratchFolder folder;
+    const auto path = folder / "game.Cva";
+    testing::WriteFile(path, BytesOf("protected"));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const WriteResult result = ReplaceFileContents(path, BytesOf("new"));
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, std::errc::permission_denied);
+    EXPECT_EQ(FileBytes(path), BytesOf("protected"));
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"game.Cva"});
+}
+
+// The kernel's own limit, as `ulimit -f` sets it, with the signal left at its default
+// action (which kills): the save must fail instead, so the child lives to report it.
+TEST(ReplaceFileContentsDeathTest, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProcess) {
+    ScratchFolder folder;
+    const auto path = folder / "game.Cva";
+    testing::WriteFile(path, BytesOf("old"));
+    const auto save_under_limit = [&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1024;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const WriteResult result = ReplaceFileContents(path, Bytes(64 * 1024, 0x42));
+        std::_Exit(!result && result.error == std::errc::file_too_large ? 0 : 1);
+    };
+    EXPECT_EXIT(save_under_limit(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(FileBytes(path), BytesOf("old"));
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"game.Cva"});
+}
+
+TEST(ReplaceFileContents, FollowsADanglingLinkAndKeepsTheLink) {
+    ScratchFolder folder;
+    fs::create_directory(folder / "games");
+    fs::create_symlink("games/real.Cva", folder / "link.Cva");
+    fs::create_symlink("link.Cva", folder / "second.Cva");  // a chain ends at the same file
+    ASSERT_TRUE(ReplaceFileContents(folder / "second.Cva", BytesOf("new")));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.Cva"));
+    EXPECT_TRUE(fs::is_symlink(folder / "second.Cva"));
+    EXPECT_EQ(FileBytes(folder / "games" / "real.Cva"), BytesOf("new"));
+}
+
+TEST(ReplaceFileContents, ALinkIntoAMissingFolderOrALoopFailsAndChangesNothing) {
+    ScratchFolder folder;
+    fs::create_symlink("missing/real.Cva", folder / "dangling.Cva");
+    fs::create_symlink("loop2.Cva", folder / "loop1.Cva");
+    fs::create_symlink("loop1.Cva", folder / "loop2.Cva");
+    EXPECT_EQ(ReplaceFileContents(folder / "dangling.Cva", BytesOf("y")).error,
+              std::errc::no_such_file_or_directory);
+    EXPECT_EQ(ReplaceFileContents(folder / "loop1.Cva", BytesOf("y")).error,
+              std::errc::too_many_symbolic_link_levels);
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.Cva"));
+    EXPECT_EQ(FolderEntries(folder.path()),
+              (std::vector<std::string>{"dangling.Cva", "loop1.Cva", "loop2.Cva"}));
+}
+
+TEST(ReadWholeFile, RefusesAPipeAtOnceInsteadOfWaitingForAWriter) {
+    ScratchFolder folder;
+    const auto fifo = folder / "game.Cva";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] { return ReadWholeFile(fifo, 1000).status; });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Frees the blocked reader so the test can end.
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+        FAIL() << "reading a pipe waited for a writer";
+    }
+    EXPECT_EQ(read.get(), ReadStatus::kNotRegular);
+}
+
 TEST(ReadWholeFile, ReadsUpToTheLimitAndRefusesMore) {
     ScratchFolder folder;
     testing::WriteFile(folder / "ten", BytesOf("0123456789"));
@@ -114,13 +190,14 @@ TEST(ReadWholeFile, ReadsUpToTheLimitAndRefusesMore) {
     const FileContents over = ReadWholeFile(folder / "ten", 9);
     EXPECT_EQ(over.status, ReadStatus::kTooLarge);
     EXPECT_TRUE(over.bytes.empty());
-    EXPECT_EQ(ReadWholeFile("/dev/zero", 1000).status, ReadStatus::kTooLarge);
+    // An endless device is not a file: refused before a single byte is read.
+    EXPECT_EQ(ReadWholeFile("/dev/zero", 1000).status, ReadStatus::kNotRegular);
 }
 
 TEST(ReadWholeFile, ReportsMissingFilesAndFolders) {
     ScratchFolder folder;
     EXPECT_EQ(ReadWholeFile(folder / "none", 100).status, ReadStatus::kCannotOpen);
-    EXPECT_NE(ReadWholeFile(folder.path(), 100).status, ReadStatus::kOk);
+    EXPECT_EQ(ReadWholeFile(folder.path(), 100).status, ReadStatus::kNotRegular);
 }
 
 }  // namespace

@@ -268,6 +268,20 @@ TEST(LoadGameFile, MissingAndOversizedFiles) {
     testing::WriteFile(huge, bytes);
     EXPECT_EQ(LoadGameFile(loaded, huge), LoadOutcome::kFormatError);
     EXPECT_EQ(loaded.FileName, "Noname");
+    EXPECT_EQ(LoadGameFile(loaded, folder.path()), LoadOutcome::kFormatError);
+}
+
+TEST(SaveGameFile, AWriteProtectedFileIsNotReplacedAndTheReasonIsGiven) {
+    ScratchFolder folder;
+    const auto path = folder / "game.Cva";
+    testing::WriteFile(path, BytesOf("protected"));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    Tjeu game = NewGame();
+    const WriteResult result = SaveGameFile(game, path);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error.message(), "Permission denied");
+    EXPECT_EQ(game.FileName, "Noname");
+    EXPECT_EQ(testing::FileBytes(path), BytesOf("protected"));
 }
 
 TEST(SaveGameFile, AFailedSaveKeepsTheFileNameAndCreatesNothing) {

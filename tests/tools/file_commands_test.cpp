@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 
 #include "model/game_file.h"
@@ -39,9 +42,9 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     // Red E 1->D 1, White B 2->C 3, saved with the names Zoé and Blanc.
-    std::string SavedGame() {
+    std::string SavedGame(const std::string& red_name = "Zo\u00e9") {
         Tjeu game;
-        game.Players[kRed].Name = "Zo\u00e9";
+        game.Players[kRed].Name = red_name;
         game.Players[kWhite].Name = "Blanc";
         Position cells = game.Pos;
         const HistoryEntry moves[] = {{cells, kRed, 25, 19}, {cells, kWhite, 8, 15}};
@@ -149,6 +152,58 @@ TEST_F(FileCommands, AFailedSaveExitsWithStatusOneAndKeepsTheOldFile) {
     EXPECT_EQ(blocked.status, 1);
     EXPECT_NE(blocked.err.find("cannot save"), std::string::npos);
     EXPECT_EQ(fs::file_size(path), before);
+}
+
+// A pipe would make the reader wait for a writer; it is refused at once as a format error.
+TEST_F(FileCommands, APipeIsRefusedAtOnce) {
+    const fs::path fifo = folder_ / "game.Cva";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* command : {"dump", "show"}) {
+        auto run = std::async(std::launch::async, [&] { return Cli({command, fifo.string()}); });
+        if (run.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            std::ofstream(fifo).close();  // frees the blocked reader so the test can end
+            FAIL() << command << " waited for a writer";
+        }
+        EXPECT_EQ(run.get().status, 1) << command;
+    }
+    EXPECT_EQ(Cli({"dump", fifo.string()}).out, "error format\n");
+}
+
+// A name can hold anything; printed raw, a newline could fake an ok line and an escape
+// sequence would reach the terminal.
+TEST_F(FileCommands, ControlCharactersInNamesAreEscaped) {
+    const std::string path = SavedGame("Eve\nok\n\x1b[2J\\");
+    const std::string escaped = "Eve\\nok\\n\\x1b[2J\\\\";
+    EXPECT_NE(Cli({"dump", path}).out.find("\nred_name " + escaped + "\n"), std::string::npos);
+    EXPECT_TRUE(Cli({"show", path}).out.starts_with("Red: " + escaped + ", human"));
+    fs::resize_file(path, fs::file_size(path) - 3);
+    const CliRun damaged = Cli({"dump", path});
+    EXPECT_EQ(damaged.out.find("\nok\n"), std::string::npos) << damaged.out;
+    EXPECT_TRUE(damaged.out.ends_with("\nerror format\n"));
+}
+
+TEST_F(FileCommands, SavingRefusesAWriteProtectedFileAndFollowsADanglingLink) {
+    const std::string protected_game = SavedGame();
+    const auto before = fs::file_size(protected_game);
+    fs::permissions(protected_game, fs::perms::owner_read);
+    const CliRun refused = Cli({"replay", "--save", protected_game, "25", "19"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "circumvia-cli: cannot save '" + protected_game + "': Permission denied\n");
+    EXPECT_EQ(fs::file_size(protected_game), before);
+
+    const fs::path link = folder_ / "link.Cva";
+    fs::create_symlink("named.Cva", link);
+    ASSERT_EQ(Cli({"replay", "--save", link.string(), "25", "19"}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Cli({"show", (folder_ / "named.Cva").string()}).status, 0);
+
+    const fs::path nowhere = folder_ / "nowhere.Cva";
+    fs::create_symlink("missing/named.Cva", nowhere);
+    const CliRun dangling = Cli({"replay", "--save", nowhere.string(), "25", "19"});
+    EXPECT_EQ(dangling.status, 1);
+    EXPECT_NE(dangling.err.find("cannot save"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(nowhere));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "tools/cli/arguments.h"
+#include "tools/cli/printable.h"
 
 namespace circumvia::cli {
 
@@ -34,9 +35,7 @@ void PrintHelp(std::ostream& out) {
     }
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+int Dispatch(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     if (!words.empty() && (words[0] == "--help" || words[0] == "-h" || words[0] == "help")) {
         PrintHelp(out);
         return 0;
@@ -51,9 +50,22 @@ int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
         if (!command) throw UsageError("unknown command '" + words[0] + "' (try --help)");
         return command->run(Arguments(words.begin() + 1, words.end()), out, err);
     } catch (const UsageError& error) {
-        err << "circumvia-cli: " << error.what() << '\n';
+        err << "circumvia-cli: " << Printable(error.what()) << '\n';
         return kUsageStatus;
     }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const int status = Dispatch(words, out, err);
+    // A script must not take a cut-off answer (a full disk, a closed pipe) for a whole one.
+    out.flush();
+    if (!out) {
+        err << "circumvia-cli: cannot write the output\n";
+        return kOutputFailedStatus;
+    }
+    return status;
 }
 
 }  // namespace circumvia::cli

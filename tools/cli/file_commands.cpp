@@ -6,13 +6,14 @@
 #include "model/game_file.h"
 #include "model/notation.h"
 #include "tools/cli/arguments.h"
+#include "tools/cli/printable.h"
 
 namespace circumvia::cli {
 
 namespace {
 
 // Prints each value the moment LoadGame reads it, so a damaged file shows up to the
-// point where it breaks.
+// point where it breaks. Texts are escaped, so every value stays on its own line.
 class ValuePrinter : public GameFileListener {
 public:
     explicit ValuePrinter(std::ostream& out) : out_(out) {}
@@ -20,12 +21,12 @@ public:
         out_ << field << ' ' << value << '\n';
     }
     void Text(std::string_view field, std::string_view text) override {
-        out_ << field << ' ' << text << '\n';
+        out_ << field << ' ' << Printable(text) << '\n';
     }
     void Entry(int index, std::string_view cells, std::int32_t mover, std::int32_t from,
                std::int32_t to) override {
-        out_ << "entry " << index << ' ' << cells << ' ' << mover << ' ' << from << ' ' << to
-             << '\n';
+        out_ << "entry " << index << ' ' << Printable(cells) << ' ' << mover << ' ' << from << ' '
+             << to << '\n';
     }
 
 private:
@@ -33,7 +34,7 @@ private:
 };
 
 int CannotRead(const std::string& path, std::ostream& err) {
-    err << "circumvia-cli: cannot read '" << path << "'\n";
+    err << "circumvia-cli: cannot read '" << Printable(path) << "'\n";
     return 1;
 }
 
@@ -93,8 +94,8 @@ Side MoverOf(const Tjeu& game, int k) {
 void ShowGame(const Tjeu& game, std::ostream& out) {
     for (Side side : {kRed, kWhite}) {
         const Player& player = game.Players[side];
-        out << SideName(side) << ": " << player.Name << ", " << KindText(player.Kind) << ", "
-            << player.Pieces << " pieces\n";
+        out << SideName(side) << ": " << Printable(player.Name) << ", " << KindText(player.Kind)
+            << ", " << player.Pieces << " pieces\n";
     }
     out << "result: " << ResultText(game.Result);
     if (game.Result == kInProgress) out << ", " << SideName(game.SideToMove) << " to move";
@@ -115,7 +116,7 @@ int Show(const Arguments& args, std::ostream& out, std::ostream& err) {
             ShowGame(game, out);
             return 0;
         case LoadOutcome::kFormatError:
-            err << "circumvia-cli: '" << args[0] << "' is not a readable game file\n";
+            err << "circumvia-cli: '" << Printable(args[0]) << "' is not a readable game file\n";
             return 1;
         case LoadOutcome::kCannotRead:
             break;
@@ -125,15 +126,23 @@ int Show(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 constexpr Command kCommands[] = {
     {"dump", "FILE",
-     "every value of a game file as read, one per line, then ok or error format (status 1)", Dump},
-    {"show", "FILE", "a game file for a person: players, result and the numbered moves", Show},
+     "every value of a game file as read, one per line, then ok or error format (status 1); "
+     "control characters in texts are escaped (\\n, \\t, \\\\, \\x1b, \\u009b)",
+     Dump},
+    {"show", "FILE",
+     "a game file for a person: players, result and the numbered moves; names escaped as "
+     "by dump",
+     Show},
 };
 
 }  // namespace
 
 int SaveIfAsked(Tjeu& game, const std::string& path, std::ostream& err) {
-    if (path.empty() || SaveGameFile(game, path)) return 0;
-    err << "circumvia-cli: cannot save '" << path << "'\n";
+    if (path.empty()) return 0;
+    const WriteResult saved = SaveGameFile(game, path);
+    if (saved) return 0;
+    err << "circumvia-cli: cannot save '" << Printable(path) << "': " << saved.error.message()
+        << '\n';
     return 1;
 }
 

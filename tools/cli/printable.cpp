@@ -1,0 +1,82 @@
+#include "tools/cli/printable.h"
+
+#include <cstdint>
+
+namespace circumvia::cli {
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+void AppendHex(std::string& out, std::string_view prefix, std::uint8_t byte) {
+    out += prefix;
+    out += kHexDigits[byte >> 4];
+    out += kHexDigits[byte & 0x0F];
+}
+
+bool IsContinuation(std::uint8_t byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the valid UTF-8 sequence at the start of `text`, or 0 when it is not one
+// (a stray byte, a truncated or overlong sequence, a surrogate, beyond U+10FFFF).
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
+    const std::uint8_t lead = byte(0);
+    std::size_t length = 0;
+    std::uint8_t low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!IsContinuation(byte(i))) return 0;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const auto byte = static_cast<std::uint8_t>(text[0]);
+        std::size_t length = 1;
+        if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte == '\\') {
+            out += "\\\\";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            AppendHex(out, "\\x", byte);
+        } else if (byte < 0x80) {
+            out += text[0];
+        } else if ((length = Utf8SequenceLength(text)) == 0) {
+            length = 1;
+            AppendHex(out, "\\x", byte);
+        } else if (byte == 0xC2 && static_cast<std::uint8_t>(text[1]) < 0xA0) {
+            // U+0080..U+009F: C1 controls, which some terminals obey like escapes.
+            AppendHex(out, "\\u00", static_cast<std::uint8_t>(text[1]));
+        } else {
+            out += text.substr(0, length);
+        }
+        text.remove_prefix(length);
+    }
+    return out;
+}
+
+}  // namespace circumvia::cli

@@ -4,12 +4,36 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <atomic>
 
 namespace circumvia::scene {
 
+namespace {
+
+// Without a sound server the audio backend says so on stderr at every start. No server
+// only means no sound, which the library handles by not playing, so that one line is
+// dropped while the outputs are asked for; every other message is passed on.
+constexpr char kNoServerMessage[] = "PulseAudioService: pa_context_connect() failed";
+std::atomic<QtMessageHandler> g_passed_on{nullptr};
+
+void DropNoServerMessage(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (message.startsWith(QLatin1String(kNoServerMessage))) return;
+    if (const QtMessageHandler next = g_passed_on.load()) next(type, context, message);
+}
+
+bool AskForAudioOutputs() {
+    g_passed_on = qInstallMessageHandler(DropNoServerMessage);
+    const bool found = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(g_passed_on.load());
+    return found;
+}
+
+}  // namespace
+
 // Asked once: without a device, an effect would print warnings and never finish playing.
 TSoundLibrary::TSoundLibrary(QObject* parent)
-    : QObject(parent), has_output_(!QMediaDevices::audioOutputs().isEmpty()) {}
+    : QObject(parent), has_output_(AskForAudioOutputs()) {}
 
 TSoundLibrary::~TSoundLibrary() = default;
 

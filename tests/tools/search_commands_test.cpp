@@ -154,6 +154,13 @@ TEST(CliSearchErrors, MalformedCallsExitWithStatusTwo) {
         {"suggest", "--depth", "3", kStart, "1"},
         {"perft", kStart, "1", "11"},
         {"bench", "x"},
+        // Depths whose runs would last hours or years.
+        {"suggest", kStart, "1", "9"},
+        {"suggest", kStart, "1", "19"},
+        {"perft", kStart, "1", "8"},
+        {"perft", kStart, "1", "10"},
+        {"bench", "8"},
+        {"bench", "19"},
         {"bench", "2", "3"},
     };
     testing::ExpectUsageErrors(calls);

@@ -25,7 +25,9 @@ void PrintHelp(std::ostream& out) {
     out << "usage: circumvia-cli COMMAND [ARGUMENTS]\n"
            "       circumvia-cli --help | --version\n\n"
            "POS is a board of 36 characters, cell 1 first: R a Red piece, B a White piece,\n"
-           "_ an empty cell. SIDE is 1 (Red) or 2 (White). Cells are numbered 1..36 row by row.\n\n"
+           "_ an empty cell. SIDE is 1 (Red) or 2 (White). Cells are numbered 1..36 row by row.\n"
+           "Exit status: 0 done; 1 a file that cannot be read or saved, a format error, an\n"
+           "illegal move, or output that cannot be written; 2 a malformed call.\n\n"
            "commands:\n";
     for (auto group : kCommandGroups) {
         for (const Command& command : group()) {

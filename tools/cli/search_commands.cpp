@@ -22,8 +22,12 @@ namespace {
 
 // The bench's default depth: six moves ahead in every position, a few seconds in all.
 constexpr int kBenchDepth = 5;
-// perft grows by a factor of about twenty per move; beyond this it runs for hours.
-constexpr int kMaxPerftDepth = 10;
+// The deepest runs that still end in minutes. Each move deeper costs about ten times as
+// much for the search and twenty to thirty times for perft (measured in the README), so
+// one more would run for half an hour to hours.
+constexpr int kMaxSuggestDepth = 8;
+constexpr int kMaxBenchDepth = 7;
+constexpr int kMaxPerftDepth = 7;
 constexpr std::uint64_t kBenchSeed = 1;
 
 int Value(const Arguments& args, std::ostream& out, std::ostream&) {
@@ -57,7 +61,7 @@ int Suggest(const Arguments& args, std::ostream& out, std::ostream&) {
     ExpectCount(words, 3, "suggest");
     const Position position = ParsePosition(words[0]);
     const Side side = ParseSide(words[1]);
-    const int depth = ParseNumber(words[2], 0, kMaxDepth, "depth");
+    const int depth = ParseNumber(words[2], 0, kMaxSuggestDepth, "depth");
     Tjeu game;
     if (seed) game.Random.Seed(static_cast<std::uint64_t>(*seed));
     StartFrom(game, position, side);
@@ -94,7 +98,7 @@ int PerftCommand(const Arguments& args, std::ostream& out, std::ostream&) {
 
 int Bench(const Arguments& args, std::ostream& out, std::ostream&) {
     if (args.size() > 1) throw UsageError("bench: unexpected argument '" + args[1] + "'");
-    const int depth = args.empty() ? kBenchDepth : ParseNumber(args[0], 0, kMaxDepth, "depth");
+    const int depth = args.empty() ? kBenchDepth : ParseNumber(args[0], 0, kMaxBenchDepth, "depth");
     std::int64_t total_nodes = 0;
     std::chrono::duration<double> total_time{0};
     int number = 0;
@@ -126,14 +130,17 @@ constexpr Command kCommands[] = {
     {"eval", "POS SIDE", "the evaluation of POS for SIDE (Evaluate)", Eval},
     {"suggest", "[--seed N] POS SIDE DEPTH",
      "SuggestMove with POS as the start of the record: FROM TO, nodes N, and 'random' "
-     "when the search found no move and a random one is played",
+     "when the search found no move and a random one is played; DEPTH 0..8 (8 can take "
+     "several minutes in a busy middlegame)",
      Suggest},
     {"perft", "POS SIDE DEPTH",
-     "the number of move sequences of DEPTH moves (none after a side has lost its last piece)",
+     "the number of move sequences of DEPTH moves (none after a side has lost its last "
+     "piece); DEPTH 0..7 (7 takes about 2 minutes in a busy middlegame)",
      PerftCommand},
     {"bench", "[DEPTH]",
-     "SuggestMove at DEPTH (default 5) on fixed positions: move, nodes and ms per position, "
-     "then total nodes (the bench's signature), total ms and nodes per second",
+     "SuggestMove at DEPTH (default 5, at most 7: about 3 minutes) on fixed positions: move, "
+     "nodes and ms per position, then total nodes (the bench's signature), total ms and "
+     "nodes per second",
      Bench},
 };
 

@@ -66,33 +66,28 @@ Move Tjeu::ComputerMove(const Position& position, Side side) {
     Random.Reseed();
     BothComputers = IsComputer(Players[kRed].Kind) && IsComputer(Players[kWhite].Kind);
     Engine.SetRoot(position, side);
-    Move best = kNullMove;
     Depth = ChooseDepth(side, balance, red, white);
     if (BothComputers && Depth > 0 && Random.Draw(kBothComputersDraw) % kBothComputersEvery == 0) {
         Depth = 0;
     }
     Depth = std::clamp(Depth, 0, kMaxDepth);
-    if (Depth == 0) {
-        best = RandomMove();
-    } else {
-        Engine.SetRecord(History, Current);
-        int score = 0;
-        Engine.Run(Depth, best, score);
-    }
-    if (best.IsNull()) best = RandomMove();
-    return best;
+    // Depth 0 is the level rules' random move; a search of depth 0 would still look one ply.
+    return Depth == 0 ? RandomMove() : SearchFromRoot();
 }
 
 Move Tjeu::SuggestMove(const Position& position, Side side, int depth) {
     if (side != kRed && side != kWhite) return kNullMove;
     Engine.SetRoot(position, side);
-    Move best = kNullMove;
     Depth = std::clamp(depth, 0, kMaxDepth);
+    return SearchFromRoot();
+}
+
+Move Tjeu::SearchFromRoot() {
     Engine.SetRecord(History, Current);
+    Move best = kNullMove;
     int score = 0;
     Engine.Run(Depth, best, score);
-    if (best.IsNull()) best = RandomMove();
-    return best;
+    return best.IsNull() ? RandomMove() : best;
 }
 
 Move Tjeu::RandomMove() {

@@ -1,3 +1,16 @@
+// The negamax search of the computer player. Call chain of one run:
+//
+//   Run ─ Search(0) ─ Expand ──┬─ Search(level + 1)        inner nodes: the window table
+//                              │    └─ Expand ...          answers nodes met again with
+//                              │                           the same window and penalty
+//                              └─ SearchFrontier           children one ply above the leaves
+//                                   └─ VisitFrontier       when the frontier table has no answer
+//                                        └─ ScoreLeaves    every leaf in one loop, evaluated
+//                                                          through the evaluation cache
+//
+// Scores are from the side to move; repetitions met on the way add a penalty. The tables
+// only ever answer with what a full search would find, so moves and node counts are exactly
+// those of the plain search.
 #include "search.h"
 
 #include <algorithm>
@@ -57,6 +70,7 @@ FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& 
                                          Penalty penalty, int alpha, int beta, KnownLeaves& known) {
     const PackedBoard& board = frame.board;
     const Side side = frame.side;
+    // Step 1. What every leaf is measured against.
     const int sign = side == kWhite ? -1 : 1;  // turns Red's sum minus White's into the leaf's
     // A leaf whose value before the penalty reaches this cuts the node off.
     const Penalty cut = Penalty{beta} - penalty;
@@ -65,6 +79,8 @@ FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& 
     int leaves = 0;
     int best = 0;  // the best leaf value so far, before the penalty
     bool every_rise_kept = true;
+    // Step 2. Every leaf in move order: skip those that cannot matter, evaluate the rest,
+    // keep each rise of the best value for the frontier table, stop at a cut.
     const auto fetch = [this](PositionKey key) { evaluations_.Prefetch(key); };
     const bool all = board.ForEachMoveFetchingAhead(side, fetch, [&](Move move, PositionKey key) {
         repetitions += repetitions_.Count(key);
@@ -89,6 +105,7 @@ FrontierAnswer SearchEngine::ScoreLeaves(const SearchFrame& frame, SearchFrame& 
         }
         return value < cut;
     });
+    // Step 3. The node's answer: cut off, without moves, or complete.
     if (!all) return {leaves, LeafValue(best, penalty)};  // cut off by the last leaf
     if (leaves == 0) {
         // No move: the node is scored as it stands, without the penalty.
@@ -145,12 +162,15 @@ void SearchEngine::Search(int level, Penalty penalty, Move& best, int& score, in
 }
 
 void SearchEngine::Expand(int level, Penalty penalty, Move& best, int& score, int alpha, int beta) {
+    // Step 1. A node below the depth is a leaf.
     ++Nodes;
     const SearchFrame& frame = SearchStack[level];
     if (level > depth_) {
         score = LeafScore(frame, penalty);
         return;
     }
+    // Step 2. Each child in move order: a root move that takes the last enemy piece wins at
+    // once; children one ply above the leaves go through the frontier table.
     const Side side = frame.side;
     SearchFrame& child = SearchStack[level + 1];
     child.side = Opponent(side);
@@ -183,6 +203,8 @@ void SearchEngine::Expand(int level, Penalty penalty, Move& best, int& score, in
         score = alpha;
         return alpha < beta;
     };
+    // Step 3. Walk the moves (fetching the frontier table's buckets one move ahead); a node
+    // without moves is scored as it stands.
     if (frontier_children) {
         const Side child_side = child.side;
         const auto fetch = [&](PositionKey key) { frontier_.Prefetch(key, child_side); };

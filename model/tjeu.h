@@ -103,6 +103,9 @@ private:
     int StepForwardTarget() const;
     void CountPieces();
     int ChooseDepth(Side side, int balance, int red, int white);
+    // Searches the engine's root to Depth plies against the record's repetitions; where the
+    // search finds no move, a random one (so the null move only when there is none).
+    Move SearchFromRoot();
 };
 
 }  // namespace circumvia

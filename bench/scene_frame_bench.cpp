@@ -7,8 +7,8 @@
 #include <QEventLoop>
 #include <QTest>
 
-#include "scene/board_resources.h"
-#include "scene/board_scene.h"
+#include "scene/board/board_resources.h"
+#include "scene/board/board_scene.h"
 #include "scene/draw_list.h"
 #include "scene/picking.h"
 #include "scene/scene_viewer.h"

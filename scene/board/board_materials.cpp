@@ -1,6 +1,6 @@
 // The materials of the board scene, as a table. Components not given keep the
 // defaults of TFaceProperties.
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 
 namespace circumvia::scene {
 namespace {

@@ -1,4 +1,4 @@
-#include "scene/board_resources.h"
+#include "scene/board/board_resources.h"
 
 #include <QImage>
 #include <cstring>

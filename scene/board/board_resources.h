@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 
 namespace circumvia::scene {
 

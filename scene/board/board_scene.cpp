@@ -1,4 +1,4 @@
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 
 #include <string>
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "scene/arrow_line.h"
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 #include "scene/camera.h"
 #include "scene/dummy_cube.h"
 #include "scene/light_source.h"

@@ -1,4 +1,4 @@
-#include "scene/move_paths.h"
+#include "scene/board/move_paths.h"
 
 #include <algorithm>
 #include <array>
@@ -69,21 +69,21 @@ bool AddArcNodes(PlannedPath& path, int a, int b) {
     return true;
 }
 
-MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route, bool victimFound) {
+MoverPlan PlanMoverPaths(Vec3 piece_at, int from, int to, RouteCells route, bool victim_found) {
     MoverPlan plan;
     plan.paths.push_back({kStepPath, {}});
     PlannedPath* path = &plan.paths.back();
-    AddNode(*path, pieceAt);
-    AddNode(*path, {pieceAt.x, kTravelHeight, pieceAt.z});
+    AddNode(*path, piece_at);
+    AddNode(*path, {piece_at.x, kTravelHeight, piece_at.z});
     const int first = route.empty() ? 0 : route[0];
-    if (AddArcNodes(*path, from, first)) plan.lastLineCell = -1;
+    if (AddArcNodes(*path, from, first)) plan.last_line_cell = -1;
 
-    if (victimFound && first != 0) {
+    if (victim_found && first != 0) {
         bool split = false;
         for (std::size_t i = 0; i < route.size() && route[i] != 0; ++i) {
             const int cell = route[i];
             const int next = i + 1 < route.size() ? route[i + 1] : 0;
-            if (!split && cell != to) plan.lastLineCell = cell;
+            if (!split && cell != to) plan.last_line_cell = cell;
             if (next == 0 && !split) {
                 // The capturing piece stops in front of its victim; a second path sets it down.
                 path->name = std::string(kCapturePath);  // a move avoids a false -Wrestrict
@@ -92,7 +92,7 @@ MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route, bool 
                 split = true;
             }
             AddNode(*path, CellCentre(cell, kTravelHeight));
-            if (AddArcNodes(*path, cell, next)) plan.lastLineCell = -1;
+            if (AddArcNodes(*path, cell, next)) plan.last_line_cell = -1;
         }
     }
     AddNode(*path, CellCentre(to, kTravelHeight));
@@ -100,23 +100,23 @@ MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route, bool 
     return plan;
 }
 
-PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell,
-                              bool victimIsRed) {
+PlannedPath PlanCaptureFlight(Vec3 victim_at, int to, int count, int last_line_cell,
+                              bool victim_is_red) {
     PlannedPath flight{kVictimPath, {}};
-    AddNode(flight, victimAt);
-    double x = victimAt.x;
-    double z = victimAt.z;
-    if (lastLineCell > 0) {
+    AddNode(flight, victim_at);
+    double x = victim_at.x;
+    double z = victim_at.z;
+    if (last_line_cell > 0) {
         // Knocked on along the row or column the capturing piece came down.
-        const int rowL = CellRow(lastLineCell), columnL = CellColumn(lastLineCell);
-        const int rowB = CellRow(to), columnB = CellColumn(to);
-        if (rowL < rowB) {
+        const int row_l = CellRow(last_line_cell), column_l = CellColumn(last_line_cell);
+        const int row_b = CellRow(to), column_b = CellColumn(to);
+        if (row_l < row_b) {
             z = kExitDistance;
-        } else if (rowL > rowB) {
+        } else if (row_l > row_b) {
             z = -kExitDistance;
-        } else if (columnL < columnB) {
+        } else if (column_l < column_b) {
             x = kExitDistance;
-        } else if (columnL > columnB) {
+        } else if (column_l > column_b) {
             x = -kExitDistance;
         } else {
             x = -kExitDistance;
@@ -130,7 +130,7 @@ PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell
         if (InColumn6(to)) x = -kExitDistance;
     } else {
         // No route was walked: line the victims up beside the board.
-        x = victimIsRed ? -kExitDistance : kExitDistance;
+        x = victim_is_red ? -kExitDistance : kExitDistance;
         z = (12 - count) * 0.5 - 3.0;
     }
     AddNode(flight, {x, kFlightHeight, z}, kFlightEndSpeed);

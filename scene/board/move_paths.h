@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 #include "scene/vector3.h"
 
 namespace circumvia::scene {
@@ -53,16 +53,17 @@ struct MoverPlan {
     std::vector<PlannedPath> paths;  // "C" for a step; "S" then the settling path for a capture
     // Last route cell passed on a straight line before the victim, or -1 when an arc
     // delivered the piece onto it.
-    int lastLineCell = -1;
+    int last_line_cell = -1;
 };
 
-// Paths of the piece standing at `pieceAt` moving from -> to along `route` (the capture
+// Paths of the piece standing at `piece_at` moving from -> to along `route` (the capture
 // route, all zeros for a step). The route is walked only when a victim object was found.
-MoverPlan PlanMoverPaths(Vec3 pieceAt, int from, int to, RouteCells route, bool victimFound);
+MoverPlan PlanMoverPaths(Vec3 piece_at, int from, int to, RouteCells route, bool victim_found);
 
-// The victim's flight from `victimAt` to its exit point beside or off the board.
+// The victim's flight from `victim_at` to its exit point beside or off the board.
 // `count` is the number of the victim's side on the board before the move, itself included.
-// `victimIsRed` picks the side of the board the victims line up on when no route was walked.
-PlannedPath PlanCaptureFlight(Vec3 victimAt, int to, int count, int lastLineCell, bool victimIsRed);
+// `victim_is_red` picks the side of the board the victims line up on when no route was walked.
+PlannedPath PlanCaptureFlight(Vec3 victim_at, int to, int count, int last_line_cell,
+                              bool victim_is_red);
 
 }  // namespace circumvia::scene

@@ -10,7 +10,7 @@ PACKAGES=(
     libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils
-    fonts-dejavu-core python3
+    fonts-dejavu-core python3 clang-format
     desktop-file-utils appstream shared-mime-info
 )
 
@@ -32,4 +32,20 @@ ensure_packages() {
 configure_and_build() {
     cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"
     cmake --build "$BUILD_DIR" -j"$(nproc)"
+}
+
+# Fails, naming the files, when a C++ source differs from what the project's .clang-format
+# makes of it.
+check_formatting() {
+    local files=()
+    if git -C "$ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        mapfile -t files < <(git -C "$ROOT" ls-files '*.cpp' '*.h')
+    else
+        mapfile -t files < <(cd "$ROOT" && find . -path ./build -prune -o \
+            \( -name '*.cpp' -o -name '*.h' \) -print)
+    fi
+    (cd "$ROOT" && clang-format --dry-run -Werror "${files[@]}") || {
+        echo "Unformatted sources: run clang-format -i on the files named above." >&2
+        return 1
+    }
 }

@@ -7,6 +7,7 @@
 
 #include "scene/scene_viewer.h"
 
+#include "control/application_identity.h"
 #include "control/main_form.h"
 #include "control/version_text.h"
 
@@ -46,8 +47,7 @@ int main(int argc, char* argv[]) {
     QSurfaceFormat::setDefaultFormat(circumvia::scene::ViewerSurfaceFormat());
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Circumvia"));
-    QApplication::setOrganizationName(QStringLiteral("Vantor"));
+    circumvia::control::SetApplicationIdentity();
     QApplication::setApplicationVersion(QStringLiteral(CIRCUMVIA_VERSION));
     // Lets the desktop match the window to its menu entry and show the entry's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantor.Circumvia"));

@@ -1,6 +1,6 @@
 #include "control/board_pieces.h"
 
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
 

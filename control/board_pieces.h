@@ -4,7 +4,7 @@
 
 #include "model/board.h"
 #include "model/move.h"
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 
 namespace circumvia::control {
 

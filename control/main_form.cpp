@@ -11,7 +11,7 @@
 #include "control/version_text.h"
 #include "control/view_math.h"
 #include "lang/language.h"
-#include "scene/board_resources.h"
+#include "scene/board/board_resources.h"
 #include "scene/frame_timer.h"
 #include "scene/scene_viewer.h"
 #include "scene/sound_library.h"
@@ -29,10 +29,10 @@ TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
       FrameClock_(board_.Scene()),
       pieces_(board_),
       animation_(pieces_, turn_,
-                 {.soundOn = [this] { return menu_.Son1->isChecked(); },
-                  .playClick = [this] { Sounds_->Play(QString::fromLatin1(scene::kClickSample)); },
-                  .stepClock = [this] { FrameClock_.Step(); },
-                  .repaintStatus = [this] { StatusLine_->RepaintPanels(); }}),
+                 {.sound_on = [this] { return menu_.Son1->isChecked(); },
+                  .play_click = [this] { Sounds_->Play(QString::fromLatin1(scene::kClickSample)); },
+                  .step_clock = [this] { FrameClock_.Step(); },
+                  .repaint_status = [this] { StatusLine_->RepaintPanels(); }}),
       loop_(game_, turn_, *this, ticks_) {
     FormCreate();
 }
@@ -42,11 +42,11 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::FormCreate() {
-    turn_.loopState = LoopState::Starting;
+    turn_.Close();
     lang::LanguageFromLocale();
-    versionText_ = VersionText(BuildFileVersion());
+    version_text_ = VersionText(BuildFileVersion());
     settings_ = std::make_unique<SettingsStore>();
-    turn_.busy = false;
+    turn_.SetBusy(false);
     FrameClock_.SetEnabled(false);
     Timer1_.stop();
 
@@ -83,7 +83,7 @@ void TMainForm::BuildViewport() {
     Viewer_->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(Viewer_);
     FrameClock_.SetRedrawHandler([this] { Viewer_->update(); });
-    frameTimer_ = std::make_unique<scene::TFrameTimer>(FrameClock_);
+    frame_timer_ = std::make_unique<scene::TFrameTimer>(FrameClock_);
 }
 
 void TMainForm::ConnectCommands() {
@@ -120,8 +120,8 @@ void TMainForm::ConnectCommands() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!shownOnce_) {
-        shownOnce_ = true;
+    if (!shown_once_) {
+        shown_once_ = true;
         FormShow();
     }
 }
@@ -142,12 +142,12 @@ void TMainForm::FormCloseQuery() {
     RefreshPieces();
     Timer1_.stop();
     FrameClock_.SetEnabled(false);
-    turn_.loopState = LoopState::Starting;
+    turn_.Close();
 }
 
 void TMainForm::FormDestroy() {
-    turn_.loopState = LoopState::Starting;
-    possibleMoves_.clear();
+    turn_.Close();
+    possible_moves_.clear();
 }
 
 void TMainForm::FileExit() {
@@ -157,8 +157,7 @@ void TMainForm::FileExit() {
 
 void TMainForm::FileNew() {
     if (turn_.IsStarting()) return;
-    turn_.loopState = LoopState::ChoosingPlayers;
-    turn_.turnPhase = 0;
+    turn_.RequestNewGame();
 }
 
 void TMainForm::Timer1Timer() {

@@ -23,7 +23,7 @@
 #include "control/turn_state.h"
 #include "dialogs/rules_help.h"
 #include "model/tjeu.h"
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 #include "scene/frame_clock.h"
 
 namespace circumvia::scene {
@@ -52,13 +52,13 @@ public:
     scene::TSceneViewer& Viewer() { return *Viewer_; }
     scene::TSoundLibrary& Sounds() { return *Sounds_; }
     // The rules window while it is open, else null.
-    dialogs::THelpWindow* HelpWindow() const { return helpWindow_; }
+    dialogs::THelpWindow* HelpWindow() const { return help_window_; }
     QTimer& Timer1() { return Timer1_; }
-    const QString& SettingsText() const { return settingsText_; }
-    const QString& PlayerNames() const { return playerNames_; }
-    const QString& Version() const { return versionText_; }
-    const Tlcoup& PossibleMoves() const { return possibleMoves_; }
-    double BaseFocalLength() const { return baseFocalLength_; }
+    const QString& SettingsText() const { return settings_text_; }
+    const QString& PlayerNames() const { return player_names_; }
+    const QString& Version() const { return version_text_; }
+    const Tlcoup& PossibleMoves() const { return possible_moves_; }
+    double BaseFocalLength() const { return base_focal_length_; }
 
     // Start-up and shutdown.
     void ReadSettings();
@@ -164,17 +164,17 @@ private:
     MainMenu menu_;
     StatusLine* StatusLine_ = nullptr;
     scene::TSceneViewer* Viewer_ = nullptr;
-    std::unique_ptr<scene::TFrameTimer> frameTimer_;
+    std::unique_ptr<scene::TFrameTimer> frame_timer_;
     scene::TSoundLibrary* Sounds_ = nullptr;
     QTimer Timer1_;
     std::unique_ptr<SettingsStore> settings_;
-    QString settingsText_;
-    QString playerNames_;
-    QString versionText_;
-    Tlcoup possibleMoves_;
-    QPointer<dialogs::THelpWindow> helpWindow_;  // deletes itself when closed
-    double baseFocalLength_ = 100;
-    bool shownOnce_ = false;
+    QString settings_text_;
+    QString player_names_;
+    QString version_text_;
+    Tlcoup possible_moves_;
+    QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
+    double base_focal_length_ = 100;
+    bool shown_once_ = false;
 };
 
 }  // namespace circumvia::control

@@ -32,46 +32,41 @@ scene::TSceneObject* TMainForm::FindCandidate(
 }
 
 bool TMainForm::IsDestination(int cell) const {
-    return std::any_of(possibleMoves_.begin(), possibleMoves_.end(),
+    return std::any_of(possible_moves_.begin(), possible_moves_.end(),
                        [cell](const Move& m) { return m.To == cell; });
 }
 
 void TMainForm::ViewerMouseDown(QPoint at) {
-    if (turn_.loopState != LoopState::HumanTurn || turn_.turnPhase == kMoveUnderWay) return;
-    if (turn_.turnPhase == kNoSelection) {
+    if (turn_.State() != LoopState::HumanTurn || turn_.Phase() == kMoveUnderWay) return;
+    if (turn_.Phase() == kNoSelection) {
         const Side side = game_.SideToMove;
         scene::TSceneObject* piece = FindCandidate(
             at, [side](const scene::TSceneObject& o) { return o.Tag() > 0 && IsPieceOf(o, side); });
         if (piece) {
             HighlightPiece(piece);
-            turn_.moveFrom = static_cast<std::uint8_t>(piece->Tag());
-            turn_.moveTo = 0;
-            turn_.turnPhase = kPieceSelected;
-            ShowPossibleMoves(turn_.moveFrom);
+            turn_.SelectPiece(piece->Tag());
+            ShowPossibleMoves(turn_.MoveFrom());
         } else {
             DropSelection();
         }
         UpdateNavigation();
         return;
     }
-    if (turn_.turnPhase == kPieceSelected) {
-        if (turn_.moveFrom == 0 || turn_.moveFrom > kCellCount) {
-            turn_.turnPhase = kNoSelection;
-            HighlightPiece(nullptr);
-            ShowPossibleMoves(0);
+    if (turn_.Phase() == kPieceSelected) {
+        if (!IsCell(turn_.MoveFrom())) {
+            DropSelection();
             return;
         }
-        if (possibleMoves_.empty()) ShowPossibleMoves(turn_.moveFrom);
+        if (possible_moves_.empty()) ShowPossibleMoves(turn_.MoveFrom());
         scene::TSceneObject* target = FindCandidate(at, [this](const scene::TSceneObject& o) {
             return o.Tag() > 0 && IsDestination(o.Tag());
         });
         if (target) {
             HighlightPiece(target);
-            turn_.moveTo = static_cast<std::uint8_t>(target->Tag());
+            const int to = target->Tag();  // hiding the markers clears an arrow's tag
             ShowPossibleMoves(0);
-            PlayMove(turn_.moveFrom, turn_.moveTo);
-            turn_.moveTo = 0;
-            turn_.moveFrom = 0;
+            PlayMove(turn_.MoveFrom(), to);
+            turn_.ForgetSelectedCells();
         } else {
             DropSelection();  // a miss, even on another piece of one's own side
         }
@@ -80,9 +75,7 @@ void TMainForm::ViewerMouseDown(QPoint at) {
 
 void TMainForm::DropSelection() {
     HighlightPiece(nullptr);
-    turn_.moveFrom = 0;
-    turn_.moveTo = 0;
-    turn_.turnPhase = kNoSelection;
+    turn_.DropSelection();
     ShowPossibleMoves(0);
 }
 
@@ -91,18 +84,18 @@ void TMainForm::ViewerMouseMove(QPoint at) {
     const scene::TSceneObject* object = Viewer_->GetPickedObject(at.x(), at.y());
     bool hand = false;
     if (object && object->Tag() > 0 && (IsProxy(*object) || IsCellDisk(*object)) &&
-        turn_.loopState == LoopState::HumanTurn) {
-        hand = turn_.turnPhase == kNoSelection ? IsPieceOf(*object, game_.SideToMove)
-                                               : IsDestination(object->Tag());
+        turn_.State() == LoopState::HumanTurn) {
+        hand = turn_.Phase() == kNoSelection ? IsPieceOf(*object, game_.SideToMove)
+                                             : IsDestination(object->Tag());
     }
     Viewer_->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void TMainForm::ShowPossibleMoves(int cell) {
     if (turn_.IsStarting()) return;
-    possibleMoves_.clear();
-    if (cell > 0) possibleMoves_ = ListDestinations(cell, game_.Pos);
-    pieces_.ShowMarkers(possibleMoves_, cell > 0 && menu_.Coupsposs->isChecked());
+    possible_moves_.clear();
+    if (cell > 0) possible_moves_ = ListDestinations(cell, game_.Pos);
+    pieces_.ShowMarkers(possible_moves_, cell > 0 && menu_.Coupsposs->isChecked());
 }
 
 void TMainForm::HighlightPiece(scene::TSceneObject* object) {

@@ -8,25 +8,19 @@
 #include "dialogs/suggestion_dialog.h"
 #include "lang/format.h"
 #include "lang/language.h"
+#include "lang/text_ids.h"
 #include "model/notation.h"
 #include "scene/camera.h"
 
 namespace circumvia::control {
 
-namespace {
-constexpr int kMovePlayed = 9;
-}  // namespace
-
 void TMainForm::PlayMove(int from, int to) {
     if (turn_.IsStarting() || game_.Result != kInProgress) return;
     if (IsCell(from) && IsCell(to)) {
-        if (turn_.turnPhase == kMoveUnderWay) return;
-        turn_.moveFrom = static_cast<std::uint8_t>(from);
-        turn_.moveTo = static_cast<std::uint8_t>(to);
-        turn_.moveStartTick = Now();
+        if (turn_.Phase() == kMoveUnderWay) return;
+        turn_.BeginMove(from, to, Now());
         animation_.Forget();
         const Tlcoup legal = ListDestinations(from, game_.Pos);
-        turn_.runningPaths = 0;
         const Move move{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)};
         if (std::find(legal.begin(), legal.end(), move) == legal.end()) {
             ShowPossibleMoves(0);
@@ -38,19 +32,19 @@ void TMainForm::PlayMove(int from, int to) {
             animation_.AnimateMove(*mover, from, to, CapturePath(from, to, game_.Pos),
                                    victim != nullptr);
         if (victim) {
-            const std::uint8_t victimSide = game_.Pos[to];
-            animation_.PrepareCaptureFlight(*victim, to, game_.Pos.Count(victimSide), victimSide);
+            const std::uint8_t victim_side = game_.Pos[to];
+            animation_.PrepareCaptureFlight(*victim, to, game_.Pos.Count(victim_side), victim_side);
         }
     }
     FrameClock_.Step();
-    SetStatusText(QString::fromStdString(lang::FormatText(
-        lang::LoadText(kMovePlayed), {game_.PlayerOf(game_.SideToMove).Name, MoveText(from, to)})));
+    SetStatusText(QString::fromStdString(
+        lang::FormatText(lang::LoadText(lang::message::kMovePlayed),
+                         {game_.PlayerOf(game_.SideToMove).Name, MoveText(from, to)})));
     game_.ApplyMove(game_.Pos, from, to);
     HighlightPiece(nullptr);
     ShowPossibleMoves(0);
     UpdateNavigation();
-    turn_.turnPhase = kMoveUnderWay;
-    turn_.moveStartTick = Now();
+    turn_.MarkMoveUnderWay(Now());
 }
 
 void TMainForm::RefreshPieces() {
@@ -73,10 +67,7 @@ void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)(
         RefreshPieces();
         ShowPossibleMoves(0);
         // A game reopened by the step goes on with the human to move.
-        if (game_.Result == kInProgress) {
-            turn_.loopState = LoopState::HumanTurn;
-            turn_.turnPhase = 0;
-        }
+        if (game_.Result == kInProgress) turn_.ResumeHumanTurn();
     }
     UpdateNavigation();
 }

@@ -3,6 +3,7 @@
 #include "control/main_form.h"
 #include "control/settings_text.h"
 #include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::control {
 
@@ -13,10 +14,11 @@ QString FromUtf8(const std::string& text) {
 }  // namespace
 
 void TMainForm::ReadSettings() {
-    const char localeLanguage = lang::LanguageCode();
-    settingsText_ = settings_->Read(SettingsStore::kDefault,
-                                    QString::fromStdString(DefaultSettingsText(localeLanguage)));
-    const SettingsOptions options = ParseSettingsText(settingsText_.toStdString(), localeLanguage);
+    const char locale_language = lang::LanguageCode();
+    settings_text_ = settings_->Read(SettingsStore::kDefault,
+                                     QString::fromStdString(DefaultSettingsText(locale_language)));
+    const SettingsOptions options =
+        ParseSettingsText(settings_text_.toStdString(), locale_language);
 
     menu_.Son1->setChecked(options.sound);
     menu_.TextureItem->setChecked(options.textures);
@@ -24,8 +26,9 @@ void TMainForm::ReadSettings() {
 
     ChooseLanguage(options.language);
 
-    playerNames_ = settings_->Read(SettingsStore::kPlayers, FromUtf8(lang::LoadText(12)));
-    menu_.Coupsposs->setChecked(options.showPossibleMoves);
+    player_names_ = settings_->Read(SettingsStore::kPlayers,
+                                    FromUtf8(lang::LoadText(lang::message::kDefaultPlayerNames)));
+    menu_.Coupsposs->setChecked(options.show_possible_moves);
     game_.PlayerOf(kWhite).Name =
         settings_->Read(SettingsStore::kWhiteName, QString::fromUtf8(kDefaultWhiteName))
             .toStdString();
@@ -35,7 +38,7 @@ void TMainForm::ReadSettings() {
 }
 
 void TMainForm::FormClose() {
-    turn_.busy = true;
+    turn_.SetBusy(true);
     SettingsOptions options;
     options.sound = menu_.Son1->isChecked();
     options.textures = menu_.TextureItem->isChecked();
@@ -43,10 +46,10 @@ void TMainForm::FormClose() {
     for (char code : {'F', 'A', 'E', 'D'}) {
         if (menu_.LanguageItem(code)->isChecked()) options.language = code;
     }
-    options.showPossibleMoves = menu_.Coupsposs->isChecked();
-    options.topView = menu_.Vue2D->isChecked();
+    options.show_possible_moves = menu_.Coupsposs->isChecked();
+    options.top_view = menu_.Vue2D->isChecked();
     settings_->Write(SettingsStore::kDefault, QString::fromStdString(SettingsTextFor(options)));
-    settings_->Write(SettingsStore::kPlayers, playerNames_);
+    settings_->Write(SettingsStore::kPlayers, player_names_);
     settings_->Sync();
 }
 

@@ -15,7 +15,7 @@ void TMainForm::ForgetMovePieces() {
 }
 
 void TMainForm::ShowStartView() {
-    ShowView(settingsText_.size() >= 5 && settingsText_[4] == u'2');
+    ShowView(settings_text_.size() >= 5 && settings_text_[4] == u'2');
 }
 
 void TMainForm::SetStatusText(const std::string& text) {

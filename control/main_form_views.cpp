@@ -4,7 +4,7 @@
 
 #include "control/main_form.h"
 #include "control/view_math.h"
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 #include "scene/scene_viewer.h"
 
 namespace circumvia::control {
@@ -27,7 +27,7 @@ void TMainForm::ShowView(bool top) {
     group.SetPitchAngle(top ? 0 : kPerspectivePitch);
     group.SetRollAngle(0);
     group.SetTurnAngle(0);
-    baseFocalLength_ = top ? kTopFocalLength : kPerspectiveFocalLength;
+    base_focal_length_ = top ? kTopFocalLength : kPerspectiveFocalLength;
     FitZoom();
     RefreshPieces();
     menu_.Vue2D->setChecked(top);
@@ -65,7 +65,7 @@ void TMainForm::TB_vue3Click() {
 void TMainForm::FitZoom() {
     const QRect outer = frameGeometry();
     board_.Camera->SetFocalLength(
-        control::FitZoom(baseFocalLength_, outer.width(), outer.height()));
+        control::FitZoom(base_focal_length_, outer.width(), outer.height()));
 }
 
 void TMainForm::TB_zoomInClick() {

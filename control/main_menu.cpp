@@ -2,7 +2,9 @@
 
 #include <QStyle>
 
+#include "control/image_list.h"
 #include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::control {
 
@@ -12,10 +14,15 @@ QString Text(int number) {
     return QString::fromStdString(lang::Caption(number));
 }
 
-QAction* AddItem(QMenu* menu, QKeySequence shortcut = {}, int icon = -1) {
+QAction* AddItem(QMenu* menu, QKeySequence shortcut = {}) {
     QAction* action = menu->addAction(QString());
     action->setShortcut(shortcut);
-    if (icon >= 0) action->setIcon(QIcon(ImageListIcon(icon)));
+    return action;
+}
+
+QAction* AddItem(QMenu* menu, QKeySequence shortcut, ImageIndex icon) {
+    QAction* action = AddItem(menu, shortcut);
+    action->setIcon(QIcon(ImageListIcon(icon)));
     return action;
 }
 
@@ -54,7 +61,6 @@ const ItemOf kRelabelledItems[] = {
     [](const MainMenu& m) { return m.HelpMenu->menuAction(); },
     [](const MainMenu& m) { return m.HelprulesItem; },
 };
-constexpr int kAboutCaption = 48;
 
 void BuildFileMenu(MainMenu& m, QMenuBar* bar) {
     m.FileMenu = bar->addMenu(QString());
@@ -70,15 +76,17 @@ void BuildFileMenu(MainMenu& m, QMenuBar* bar) {
 
 void BuildEditMenu(MainMenu& m, QMenuBar* bar) {
     m.Edition = bar->addMenu(QString());
-    m.Zoomavant1 = AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I), 7);
-    m.Zoomarrire1 = AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O), 6);
+    m.Zoomavant1 =
+        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I), ImageIndex::ZoomIn);
+    m.Zoomarrire1 =
+        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O), ImageIndex::ZoomOut);
     m.Edition->addSeparator();
-    m.Rotation1 = AddItem(m.Edition, QKeySequence(Qt::Key_F3), 4);
+    m.Rotation1 = AddItem(m.Edition, QKeySequence(Qt::Key_F3), ImageIndex::Rotate);
     m.Inverser1 = AddItem(m.Edition, QKeySequence(Qt::Key_F4));
     m.Edition->addSeparator();
-    m.Vue3D = AddItem(m.Edition, {}, 8);
-    m.Vue2D = AddItem(m.Edition, {}, 9);
-    m.Rafraichir = AddItem(m.Edition, {}, 10);
+    m.Vue3D = AddItem(m.Edition, {}, ImageIndex::View3D);
+    m.Vue2D = AddItem(m.Edition, {}, ImageIndex::View2D);
+    m.Rafraichir = AddItem(m.Edition, {}, ImageIndex::Refresh);
     // The ticked view item is what the settings remember.
     for (QAction* view : {m.Vue3D, m.Vue2D}) view->setCheckable(true);
     auto* views = new QActionGroup(m.Edition);
@@ -86,8 +94,10 @@ void BuildEditMenu(MainMenu& m, QMenuBar* bar) {
     views->addAction(m.Vue2D);
     m.Vue3D->setChecked(true);
     m.Edition->addSeparator();
-    m.Coupprcdent1 = AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), 2);
-    m.Coupsuivant1 = AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), 5);
+    m.Coupprcdent1 =
+        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), ImageIndex::PreviousMove);
+    m.Coupsuivant1 =
+        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), ImageIndex::NextMove);
     m.Edition->addSeparator();
     m.Proposeruncoup1 = AddItem(m.Edition);
 }
@@ -150,10 +160,6 @@ void BuildToolBar(MainMenu& m, QWidget* window) {
 
 }  // namespace
 
-QPixmap ImageListIcon(int index) {
-    return QPixmap(QStringLiteral(":/icons/icon_%1.png").arg(index, 2, 10, QLatin1Char('0')));
-}
-
 QAction* MainMenu::LanguageItem(char code) const {
     switch (code) {
         case 'A':
@@ -167,20 +173,21 @@ QAction* MainMenu::LanguageItem(char code) const {
     }
 }
 
-MainMenu BuildMainMenu(QWidget* window, QMenuBar* menuBar) {
+MainMenu BuildMainMenu(QWidget* window, QMenuBar* menu_bar) {
     MainMenu menu;
-    BuildFileMenu(menu, menuBar);
-    BuildEditMenu(menu, menuBar);
-    BuildConfigurationMenu(menu, menuBar);
-    BuildLanguageMenu(menu, menuBar);
-    BuildHelpMenu(menu, menuBar);
+    BuildFileMenu(menu, menu_bar);
+    BuildEditMenu(menu, menu_bar);
+    BuildConfigurationMenu(menu, menu_bar);
+    BuildLanguageMenu(menu, menu_bar);
+    BuildHelpMenu(menu, menu_bar);
     BuildToolBar(menu, window);
     RelabelMainMenu(menu, 1000);  // the window is designed with its French texts
     return menu;
 }
 
 void RelabelMainMenu(const MainMenu& menu, int base) {
-    int k = 0;
+    static_assert(std::size(kRelabelledItems) == lang::caption::kMainMenuItems);
+    int k = lang::caption::kMainMenuFirst;
     for (ItemOf item : kRelabelledItems) {
         QAction* action = item(menu);
         action->setText(Text(base + k));
@@ -189,7 +196,7 @@ void RelabelMainMenu(const MainMenu& menu, int base) {
         action->setStatusTip(Text(base + k + 1));
         k += 2;
     }
-    menu.HelpAboutItem->setText(Text(base + kAboutCaption));
+    menu.HelpAboutItem->setText(Text(base + lang::caption::kAboutItem));
 }
 
 }  // namespace circumvia::control

@@ -57,15 +57,12 @@ struct MainMenu {
     QAction* LanguageItem(char code) const;
 };
 
-// Creates menus in `menuBar` and the toolbar (owned by `window`), with icons from the
+// Creates menus in `menu_bar` and the toolbar (owned by `window`), with icons from the
 // image list resource ":/icons/icon_NN.png".
-MainMenu BuildMainMenu(QWidget* window, QMenuBar* menuBar);
+MainMenu BuildMainMenu(QWidget* window, QMenuBar* menu_bar);
 
 // Sets every caption and hint from the texts numbered base + k; the toolbar buttons share
 // their menu item's hint.
 void RelabelMainMenu(const MainMenu& menu, int base);
-
-// The image list of the window: player kinds (0 computer, 1 human) and toolbar icons.
-QPixmap ImageListIcon(int index);
 
 }  // namespace circumvia::control

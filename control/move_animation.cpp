@@ -25,8 +25,8 @@ MoveAnimation::MoveAnimation(BoardPieces& pieces, TurnState& turn, Hooks hooks)
 void MoveAnimation::Forget() {
     mover_ = nullptr;
     victim_ = nullptr;
-    victimMovement_ = nullptr;
-    lastLineCell_ = -1;
+    victim_movement_ = nullptr;
+    last_line_cell_ = -1;
 }
 
 void MoveAnimation::InstallHandler(scene::TMovement& movement) {
@@ -36,53 +36,53 @@ void MoveAnimation::InstallHandler(scene::TMovement& movement) {
 }
 
 void MoveAnimation::AnimateMove(scene::TSceneObject& mover, int from, int to,
-                                const CapturePathCells& route, bool victimFound) {
+                                const CapturePathCells& route, bool victim_found) {
     mover_ = &mover;
     scene::TMovement& movement = mover.GetOrCreateMovement();
     InstallHandler(movement);
     const scene::MoverPlan plan =
-        scene::PlanMoverPaths(mover.Position(), from, to, route, victimFound);
-    lastLineCell_ = plan.lastLineCell;
+        scene::PlanMoverPaths(mover.Position(), from, to, route, victim_found);
+    last_line_cell_ = plan.last_line_cell;
     bool first = true;
     for (const scene::PlannedPath& planned : plan.paths) {
         Fill(movement.AddPath(), planned, first ? &mover : nullptr);
-        ++turn_.runningPaths;
+        turn_.PathStarted();
         first = false;
     }
     movement.SetActivePathIndex(0);
     movement.StartPathTravel();
-    if (hooks_.stepClock) hooks_.stepClock();
+    if (hooks_.step_clock) hooks_.step_clock();
     mover.SetTag(to);
 }
 
 void MoveAnimation::PrepareCaptureFlight(scene::TSceneObject& victim, int to, int count,
-                                         std::uint8_t victimSide) {
+                                         std::uint8_t victim_side) {
     victim_ = &victim;
     victim.SetTag(-1);
     scene::TMovement& movement = victim.GetOrCreateMovement();
     InstallHandler(movement);
     Fill(movement.AddPath(),
-         scene::PlanCaptureFlight(victim.Position(), to, count, lastLineCell_, victimSide == kRed),
+         scene::PlanCaptureFlight(victim.Position(), to, count, last_line_cell_,
+                                  victim_side == kRed),
          &victim);
-    ++turn_.runningPaths;
+    turn_.PathStarted();
     movement.SetActivePathIndex(0);  // started when the capturing piece reaches it
-    victimMovement_ = &movement;
+    victim_movement_ = &movement;
 }
 
 void MoveAnimation::PathEnded(scene::TMovement&, scene::TMovementPath& path) {
     if (turn_.IsStarting()) return;
     pieces_.LightUp(nullptr);
-    --turn_.runningPaths;
+    turn_.PathEnded();
     const std::string& name = path.Name();
-    if ((name == scene::kCapturePath || name == scene::kStepPath) && hooks_.soundOn &&
-        hooks_.soundOn()) {
-        if (hooks_.playClick) hooks_.playClick();
+    if ((name == scene::kCapturePath || name == scene::kStepPath) && hooks_.sound_on &&
+        hooks_.sound_on()) {
+        if (hooks_.play_click) hooks_.play_click();
     }
-    if (name == scene::kCapturePath && victimMovement_ != nullptr)
-        victimMovement_->StartPathTravel();
-    if (turn_.runningPaths <= 0) turn_.moveStartTick = kLongAgoTick;  // the next tick finishes
+    if (name == scene::kCapturePath && victim_movement_ != nullptr)
+        victim_movement_->StartPathTravel();
     if (name == scene::kVictimPath) pieces_.HideCapturedPieces();
-    if (hooks_.repaintStatus) hooks_.repaintStatus();
+    if (hooks_.repaint_status) hooks_.repaint_status();
 }
 
 }  // namespace circumvia::control

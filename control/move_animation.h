@@ -8,7 +8,7 @@
 #include "control/board_pieces.h"
 #include "control/turn_state.h"
 #include "model/movegen.h"
-#include "scene/move_paths.h"
+#include "scene/board/move_paths.h"
 #include "scene/movement.h"
 
 namespace circumvia::control {
@@ -16,10 +16,10 @@ namespace circumvia::control {
 class MoveAnimation {
 public:
     struct Hooks {
-        std::function<bool()> soundOn;  // whether the click is wanted
-        std::function<void()> playClick;
-        std::function<void()> stepClock;      // one frame-clock step so travel begins at once
-        std::function<void()> repaintStatus;  // piece counts in the status bar
+        std::function<bool()> sound_on;  // whether the click is wanted
+        std::function<void()> play_click;
+        std::function<void()> step_clock;      // one frame-clock step so travel begins at once
+        std::function<void()> repaint_status;  // piece counts in the status bar
     };
 
     MoveAnimation(BoardPieces& pieces, TurnState& turn, Hooks hooks);
@@ -30,17 +30,17 @@ public:
     // Builds and starts the moving piece's paths ("C", or "S" and the settling path) and
     // gives the piece its new cell.
     void AnimateMove(scene::TSceneObject& mover, int from, int to, const CapturePathCells& route,
-                     bool victimFound);
+                     bool victim_found);
 
     // Prepares the victim's flight ("PRISE"), started when the capturing piece reaches it.
     // `count`: pieces of the victim's side on the board before the move, itself included.
     void PrepareCaptureFlight(scene::TSceneObject& victim, int to, int count,
-                              std::uint8_t victimSide);
+                              std::uint8_t victim_side);
 
     // The path-end handler of both movements.
     void PathEnded(scene::TMovement& movement, scene::TMovementPath& path);
 
-    int LastLineCell() const { return lastLineCell_; }
+    int LastLineCell() const { return last_line_cell_; }
 
 private:
     void InstallHandler(scene::TMovement& movement);
@@ -50,8 +50,8 @@ private:
     Hooks hooks_;
     scene::TSceneObject* mover_ = nullptr;
     scene::TSceneObject* victim_ = nullptr;
-    scene::TMovement* victimMovement_ = nullptr;
-    int lastLineCell_ = -1;
+    scene::TMovement* victim_movement_ = nullptr;
+    int last_line_cell_ = -1;
 };
 
 }  // namespace circumvia::control

@@ -6,7 +6,7 @@ namespace {
 const QString kGroup = QStringLiteral("Parameters/");
 }
 
-SettingsStore::SettingsStore() : settings_(QStringLiteral("Vantor"), QStringLiteral("Circumvia")) {}
+SettingsStore::SettingsStore() = default;
 
 QString SettingsStore::Read(const QString& name, const QString& fallback) const {
     return settings_.value(kGroup + name, fallback).toString();

@@ -1,6 +1,7 @@
 #pragma once
-// The per-user settings store: organisation "Vantor", application "Circumvia",
-// group "Parameters", four named string values.
+// The per-user settings store: the application's default QSettings (organisation "Vantor",
+// application "Circumvia", set by SetApplicationIdentity), group "Parameters", four named
+// string values.
 
 #include <QSettings>
 #include <QString>

@@ -2,22 +2,22 @@
 
 namespace circumvia::control {
 
-std::string DefaultSettingsText(char localeLanguage) {
+std::string DefaultSettingsText(char locale_language) {
     std::string text = "11F13000000000000000";
-    text[2] = localeLanguage;
+    text[2] = locale_language;
     return text;
 }
 
-SettingsOptions ParseSettingsText(std::string_view stored, char localeLanguage) {
-    std::string text = DefaultSettingsText(localeLanguage);
+SettingsOptions ParseSettingsText(std::string_view stored, char locale_language) {
+    std::string text = DefaultSettingsText(locale_language);
     text.replace(0, std::min(stored.size(), text.size()), stored.substr(0, text.size()));
     SettingsOptions options;
     options.sound = text[0] == '1';
     options.textures = text[1] == '1';
     const char language = text[2];
     options.language = (language == 'A' || language == 'E' || language == 'D') ? language : 'F';
-    options.showPossibleMoves = text[3] == '1';
-    options.topView = text[4] == '2';
+    options.show_possible_moves = text[3] == '1';
+    options.top_view = text[4] == '2';
     return options;
 }
 
@@ -26,8 +26,8 @@ std::string SettingsTextFor(const SettingsOptions& options) {
     text[0] = options.sound ? '1' : '0';
     text[1] = options.textures ? '1' : '0';
     text[2] = options.language;
-    text[3] = options.showPossibleMoves ? '1' : '0';
-    text[4] = options.topView ? '2' : '3';
+    text[3] = options.show_possible_moves ? '1' : '0';
+    text[4] = options.top_view ? '2' : '3';
     return text;
 }
 

@@ -14,18 +14,18 @@ struct SettingsOptions {
     bool sound = true;
     bool textures = true;
     char language = 'F';  // 'F', 'A', 'E' or 'D'
-    bool showPossibleMoves = true;
-    bool topView = false;
+    bool show_possible_moves = true;
+    bool top_view = false;
 };
 
 // "11F13000000000000000" with the locale's language letter as character 3.
-std::string DefaultSettingsText(char localeLanguage);
+std::string DefaultSettingsText(char locale_language);
 
 // Reads a stored text. A text shorter than five characters takes each missing character
 // from the default text, so an old or damaged value still yields the locale's language and
 // the designed options instead of whatever lies past its end. Any language letter other
 // than 'A', 'E' or 'D' means French.
-SettingsOptions ParseSettingsText(std::string_view text, char localeLanguage);
+SettingsOptions ParseSettingsText(std::string_view text, char locale_language);
 
 // The text written at close: all 20 characters, view as "2" or "3".
 std::string SettingsTextFor(const SettingsOptions& options);

@@ -3,14 +3,12 @@
 #include <QIcon>
 #include <QPainter>
 
+#include "control/image_list.h"
 #include "control/main_menu.h"
 
 namespace circumvia::control {
 
 namespace {
-
-constexpr int kHumanIcon = 1;
-constexpr int kComputerIcon = 0;
 
 const QColor kBlackText(0, 0, 0);
 const QColor kGreyText(128, 128, 128);
@@ -20,9 +18,9 @@ const QColor kRedDisc(255, 0, 0);
 }  // namespace
 
 void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,
-                         const QString& panelText, const QColor& face) {
+                         const QString& panel_text, const QColor& face) {
     const Side side = SideOfPanel(panel);
-    const bool toMove = game.SideToMove == side;
+    const bool to_move = game.SideToMove == side;
     const int left = rect.left();
     const int top = rect.top();
     const int d = rect.height() - 2;
@@ -30,10 +28,10 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
     painter.save();
     painter.fillRect(rect, face);
 
-    const QPixmap icon =
-        ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? kComputerIcon : kHumanIcon);
+    const QPixmap icon = ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? ImageIndex::Computer
+                                                                            : ImageIndex::Human);
     painter.drawPixmap(left + 1, top,
-                       QIcon(icon).pixmap(icon.size(), toMove ? QIcon::Normal : QIcon::Disabled));
+                       QIcon(icon).pixmap(icon.size(), to_move ? QIcon::Normal : QIcon::Disabled));
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black));
@@ -41,13 +39,13 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
     painter.drawEllipse(QRect(left + 40, top + 1, d, d));
 
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(toMove ? kBlackText : kGreyText);
-    const QRect countRect(QPoint(left + 23, top + 1), QPoint(left + 40, top + 1 + d));
-    painter.drawText(countRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+    painter.setPen(to_move ? kBlackText : kGreyText);
+    const QRect count_rect(QPoint(left + 23, top + 1), QPoint(left + 40, top + 1 + d));
+    painter.drawText(count_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::number(game.PlayerOf(side).Pieces));
-    const QRect textRect(QPoint(left + 70, top + 1), QPoint(rect.right(), top + 1 + d));
-    painter.setClipRect(textRect);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, panelText);
+    const QRect text_rect(QPoint(left + 70, top + 1), QPoint(rect.right(), top + 1 + d));
+    painter.setClipRect(text_rect);
+    painter.drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, panel_text);
     painter.restore();
 }
 
@@ -93,7 +91,7 @@ void StatusLine::SetStatusText(const QString& text) {
 }
 
 void StatusLine::SetPanelText(int panel, const QString& text) {
-    panelTexts_[panel] = text;
+    panel_texts_[panel] = text;
     panels_[panel]->update();
 }
 
@@ -101,8 +99,8 @@ void StatusLine::RepaintPanels() {
     for (int panel : {1, 2}) panels_[panel]->update();
 }
 
-void StatusLine::FitMessagePanel(int windowWidth) {
-    message_->setMaximumWidth(MessagePanelWidth(windowWidth));
+void StatusLine::FitMessagePanel(int window_width) {
+    message_->setMaximumWidth(MessagePanelWidth(window_width));
 }
 
 }  // namespace circumvia::control

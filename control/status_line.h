@@ -23,11 +23,11 @@ constexpr Side SideOfPanel(int panel) {
 
 // Draws panel 1 or 2 into `rect`; reads counts, kinds and the side to move from the game.
 void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,
-                         const QString& panelText, const QColor& face);
+                         const QString& panel_text, const QColor& face);
 
 // Width of panel 0 for a window width: the rest beside the two player panels, at least 10.
-constexpr int MessagePanelWidth(int windowWidth) {
-    return windowWidth <= 2 * kPlayerPanelWidth ? 10 : windowWidth - 2 * kPlayerPanelWidth;
+constexpr int MessagePanelWidth(int window_width) {
+    return window_width <= 2 * kPlayerPanelWidth ? 10 : window_width - 2 * kPlayerPanelWidth;
 }
 
 class StatusLine : public QStatusBar {
@@ -41,10 +41,10 @@ public:
     void SetPanelText(int panel, const QString& text);
     // Redraws the player panels: counts, kinds and the side to move are read afresh.
     void RepaintPanels();
-    QString PanelText(int panel) const { return panelTexts_[panel]; }
+    QString PanelText(int panel) const { return panel_texts_[panel]; }
 
     // Panel 0 follows the window's width.
-    void FitMessagePanel(int windowWidth);
+    void FitMessagePanel(int window_width);
     int MessagePanelWidthNow() const { return message_->maximumWidth(); }
 
     // The hint last routed to the status bar; kept, never shown over the panels.
@@ -56,7 +56,7 @@ private:
 
     QLabel* message_;
     std::array<PlayerPanel*, 3> panels_{};  // [1] White, [2] Red
-    std::array<QString, 3> panelTexts_;
+    std::array<QString, 3> panel_texts_;
     QString hint_;
 };
 

@@ -2,19 +2,20 @@
 
 #include "lang/format.h"
 #include "lang/language.h"
+#include "lang/text_ids.h"
 #include "model/notation.h"
 
 namespace circumvia::control {
 
 namespace {
 
-constexpr int kInitialising = 5;
-constexpr int kChoosingPlayers = 6;
-constexpr int kYourTurn = 7;
-constexpr int kSearching = 8;
-constexpr int kGameWon = 17;
-constexpr int kGameDrawn = 18;
-constexpr int kGaveUp = 19;
+using lang::message::kChoosingPlayers;
+using lang::message::kGameDrawn;
+using lang::message::kGameWon;
+using lang::message::kGaveUp;
+using lang::message::kInitialising;
+using lang::message::kSearching;
+using lang::message::kYourTurn;
 
 constexpr int kWhitePanel = 1;
 constexpr int kRedPanel = 2;
@@ -67,12 +68,9 @@ bool TurnLoop::BothComputers() const {
 }
 
 void TurnLoop::Timer1Timer() {
-    if (turn_.busy) return;
-    if (game_.Result != kInProgress) {
-        turn_.loopState = LoopState::GameOver;
-        turn_.turnPhase = 0;
-    }
-    switch (turn_.loopState) {
+    if (turn_.Busy()) return;
+    if (game_.Result != kInProgress) turn_.EnterGameOver();
+    switch (turn_.State()) {
         case LoopState::Starting:
             FirstTick();
             break;
@@ -89,14 +87,13 @@ void TurnLoop::Timer1Timer() {
             ComputerTick();
             break;
         case LoopState::GameOver:
-            if (turn_.turnPhase == 0) host_.SetStatusText(ResultText(game_));
+            if (turn_.Phase() == kFirstPhase) host_.SetStatusText(ResultText(game_));
             break;
     }
 }
 
 void TurnLoop::FirstTick() {
-    turn_.loopState = LoopState::TurnStart;
-    turn_.turnPhase = 0;
+    turn_.EnterTurnStart();
     host_.ShowStartView();
     host_.SetStatusText(Message(kInitialising));
     host_.FormResize();
@@ -108,8 +105,7 @@ void TurnLoop::FirstTick() {
 }
 
 void TurnLoop::ChoosePlayers() {
-    turn_.loopState = LoopState::TurnStart;
-    turn_.turnPhase = 0;
+    turn_.EnterTurnStart();
     host_.SetStatusText(Message(kChoosingPlayers));
     host_.EnableTimer(false);
     game_.ResetGame();
@@ -118,7 +114,7 @@ void TurnLoop::ChoosePlayers() {
     struct TimerBack {
         TurnLoopHost& host;
         ~TimerBack() { host.EnableTimer(true); }
-    } timerBack{host_};
+    } timer_back{host_};
     host_.RunPlayerSetup();
     host_.StorePlayerNames();
     host_.SetStatusText(Message(kInitialising));
@@ -130,10 +126,7 @@ void TurnLoop::ChoosePlayers() {
 
 void TurnLoop::StartTurn() {
     host_.SetStatusText({});
-    turn_.loopState = IsComputer(game_.PlayerOf(game_.SideToMove).Kind) ? LoopState::ComputerTurn
-                                                                        : LoopState::HumanTurn;
-    turn_.turnPhase = 0;
-    turn_.moveStartTick = ticks_();
+    turn_.EnterTurn(IsComputer(game_.PlayerOf(game_.SideToMove).Kind), ticks_());
     host_.SetPanelText(kWhitePanel, LastMoveText(game_, kWhite));
     host_.SetPanelText(kRedPanel, LastMoveText(game_, kRed));
     host_.UpdateNavigation();
@@ -142,36 +135,34 @@ void TurnLoop::StartTurn() {
 void TurnLoop::HumanTick() {
     host_.SetStatusText(
         lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name}));
-    if (turn_.turnPhase == kMoveUnderWay) WaitForMove();
+    if (turn_.Phase() == kMoveUnderWay) WaitForMove();
 }
 
 void TurnLoop::ComputerTick() {
-    std::uint8_t& phase = turn_.turnPhase;
+    const std::uint8_t phase = turn_.Phase();
     if (phase == kAnnounce) {
         host_.SetStatusText(Message(kSearching));
         // Between two computers, nine idle ticks before and after each search let the
         // watcher follow the game.
-        phase = BothComputers() ? kAnnounce + 1 : kSearch;
+        turn_.SetPhase(BothComputers() ? kFirstPauseBeforeSearch : kSearch);
     } else if ((phase > kAnnounce && phase < kSearch) || (phase > kSearch && phase < kPlay)) {
-        ++phase;
+        turn_.NextPhase();
     } else if (phase == kSearch) {
         host_.SetStatusText(Message(kSearching));
         host_.SetBusyCursor(true);
         const Move move = host_.ComputerMove();
-        turn_.moveFrom = move.From;
-        turn_.moveTo = move.To;
-        phase = BothComputers() ? kSearch + 1 : kPlay;
-        turn_.moveStartTick = ticks_();
+        turn_.SetComputerMove(move.From, move.To, ticks_());
+        turn_.SetPhase(BothComputers() ? kFirstPauseAfterSearch : kPlay);
         host_.SetBusyCursor(false);
     } else if (phase == kPlay) {
-        host_.PlayMove(turn_.moveFrom, turn_.moveTo);  // a refused move stays at this phase
+        host_.PlayMove(turn_.MoveFrom(), turn_.MoveTo());  // a refused move stays at this phase
     } else if (phase == kMoveUnderWay) {
         WaitForMove();
     }
 }
 
 void TurnLoop::WaitForMove() {
-    if (MoveTimedOut(ticks_(), turn_.moveStartTick)) FinishMove();
+    if (MoveTimedOut(ticks_(), turn_.MoveStartTick())) FinishMove();
 }
 
 void TurnLoop::FinishMove() {
@@ -179,8 +170,7 @@ void TurnLoop::FinishMove() {
     host_.ForgetMovePieces();
     host_.ShowPossibleMoves(0);
     host_.RefreshPieces();
-    turn_.loopState = LoopState::TurnStart;
-    turn_.moveStartTick = ticks_();
+    turn_.FinishMove(ticks_());
 }
 
 }  // namespace circumvia::control

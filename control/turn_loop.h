@@ -50,11 +50,6 @@ public:
     void Timer1Timer();
     void FinishMove();
 
-    // Computer phases: announce, pause, search, pause, play.
-    static constexpr std::uint8_t kAnnounce = 0;
-    static constexpr std::uint8_t kSearch = 10;
-    static constexpr std::uint8_t kPlay = 20;
-
 private:
     void FirstTick();
     void ChoosePlayers();

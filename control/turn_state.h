@@ -1,5 +1,8 @@
 #pragma once
-// State of the turn loop, read by every handler of the main window.
+// State of the turn loop, read by every handler of the main window. It changes only
+// through the named operations below: the window reports what the user did (a piece
+// selected, a move begun, a step through the record), the animation reports its paths,
+// and the loop itself moves between turns.
 
 #include <cstdint>
 #include <functional>
@@ -15,26 +18,79 @@ enum class LoopState : std::int32_t {
     GameOver = 99,
 };
 
-// TurnPhase values shared by both turns.
-inline constexpr std::uint8_t kNoSelection = 0;
-inline constexpr std::uint8_t kPieceSelected = 1;
+// TurnPhase values. Every state starts at phase 0; both turns end at kMoveUnderWay while
+// the move's animation runs.
+inline constexpr std::uint8_t kFirstPhase = 0;
 inline constexpr std::uint8_t kMoveUnderWay = 99;
+// The human's turn.
+inline constexpr std::uint8_t kNoSelection = kFirstPhase;
+inline constexpr std::uint8_t kPieceSelected = 1;
+// The computer's turn: announce, idle ticks 1..9, search, idle ticks 11..19, play. The idle
+// ticks are used only between two computers, so that the watcher can follow the game.
+inline constexpr std::uint8_t kAnnounce = kFirstPhase;
+inline constexpr std::uint8_t kFirstPauseBeforeSearch = kAnnounce + 1;
+inline constexpr std::uint8_t kSearch = 10;
+inline constexpr std::uint8_t kFirstPauseAfterSearch = kSearch + 1;
+inline constexpr std::uint8_t kPlay = 20;
 
 // A move whose animation never reports its end is finished after this long.
 inline constexpr std::int64_t kMoveTimeoutMs = 24000;
-// Stored as MoveStartTick when the last path has ended: a time long past.
+// Stored as the move's start tick when the last path has ended: a time long past.
 inline constexpr std::uint32_t kLongAgoTick = 100;
 
-struct TurnState {
-    LoopState loopState = LoopState::Starting;
-    std::uint8_t turnPhase = 0;
-    std::uint8_t moveFrom = 0;
-    std::uint8_t moveTo = 0;
-    std::uint32_t moveStartTick = 0;
-    std::int32_t runningPaths = 0;
-    bool busy = false;
+class TurnState {
+public:
+    LoopState State() const { return loop_state_; }
+    std::uint8_t Phase() const { return turn_phase_; }
+    std::uint8_t MoveFrom() const { return move_from_; }
+    std::uint8_t MoveTo() const { return move_to_; }
+    std::uint32_t MoveStartTick() const { return move_start_tick_; }
+    std::int32_t RunningPaths() const { return running_paths_; }
+    bool Busy() const { return busy_; }
+    bool IsStarting() const { return loop_state_ == LoopState::Starting; }
 
-    bool IsStarting() const { return loopState == LoopState::Starting; }
+    // The window is closing (or not shown yet): every handler ignores events from now on.
+    void Close() { loop_state_ = LoopState::Starting; }
+    // New game: the next tick runs the set-up.
+    void RequestNewGame();
+    // A file or print dialog is open: no tick runs.
+    void SetBusy(bool busy) { busy_ = busy; }
+
+    // The human's two clicks.
+    void SelectPiece(int cell);
+    void DropSelection();
+    // The move has been handed to PlayMove; the selection is spent.
+    void ForgetSelectedCells();
+
+    // PlayMove: the move is checked and animated, then under way until its paths end.
+    void BeginMove(int from, int to, std::uint32_t now);
+    void MarkMoveUnderWay(std::uint32_t now);
+
+    // A step through the record reopened the game: the human is to move.
+    void ResumeHumanTurn();
+
+    // The animation's paths: when the last one ends, the next tick finishes the move.
+    void PathStarted() { ++running_paths_; }
+    void PathEnded();
+
+private:
+    friend class TurnLoop;  // the transitions between turns
+
+    void EnterTurnStart();
+    void EnterTurn(bool computer, std::uint32_t now);
+    void EnterGameOver();
+    void SetPhase(std::uint8_t phase) { turn_phase_ = phase; }
+    void NextPhase() { ++turn_phase_; }
+    void SetComputerMove(int from, int to, std::uint32_t now);
+    void FinishMove(std::uint32_t now);
+
+    LoopState loop_state_ = LoopState::Starting;
+    std::uint8_t turn_phase_ = kFirstPhase;
+    std::uint8_t move_from_ = 0;
+    std::uint8_t move_to_ = 0;
+    std::uint32_t move_start_tick_ = 0;
+    std::int32_t running_paths_ = 0;
+    bool busy_ = false;
 };
 
 // The system's millisecond tick counter (32 bits, wrapping); replaceable in tests.

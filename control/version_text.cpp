@@ -2,9 +2,9 @@
 
 namespace circumvia::control {
 
-QString VersionText(const QString& fileVersion) {
-    const QString trimmed = fileVersion.trimmed();
-    return fileVersion.size() > 1 && !trimmed.isEmpty() ? trimmed : QStringLiteral("1.0.1.0");
+QString VersionText(const QString& file_version) {
+    const QString trimmed = file_version.trimmed();
+    return file_version.size() > 1 && !trimmed.isEmpty() ? trimmed : QStringLiteral("1.0.1.0");
 }
 
 QString BuildFileVersion() {

@@ -6,7 +6,7 @@
 
 namespace circumvia::control {
 
-QString VersionText(const QString& fileVersion);
+QString VersionText(const QString& file_version);
 
 // This build's file version (the project's version).
 QString BuildFileVersion();

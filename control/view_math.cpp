@@ -12,10 +12,10 @@ double RoundHalfEven(double v) {
 }  // default rounding mode
 }  // namespace
 
-double FitZoom(double baseFocalLength, int outerWidth, int outerHeight) {
+double FitZoom(double base_focal_length, int outer_width, int outer_height) {
     const int reference = std::min(kReferenceHeight, kReferenceWidth);
-    const int size = std::min(outerWidth, outerHeight);
-    return std::clamp(baseFocalLength * size / reference, kMinFocalLength, kMaxFocalLength);
+    const int size = std::min(outer_width, outer_height);
+    return std::clamp(base_focal_length * size / reference, kMinFocalLength, kMaxFocalLength);
 }
 
 double ZoomIn(double f) {
@@ -31,22 +31,22 @@ double WheelZoom(double f, int delta) {
     return zoomed > kMinFocalLength && zoomed < kMaxFocalLength ? zoomed : f;
 }
 
-double QuarterTurnTarget(double storedTurn) {
-    return (RoundHalfEven(storedTurn / 90) + 1) * 90;
+double QuarterTurnTarget(double stored_turn) {
+    return (RoundHalfEven(stored_turn / 90) + 1) * 90;
 }
 
-double HalfTurnTarget(double storedTurn) {
-    double t = (RoundHalfEven(storedTurn / 180) + 1) * 180;
+double HalfTurnTarget(double stored_turn) {
+    double t = (RoundHalfEven(stored_turn / 180) + 1) * 180;
     while (t < 0) t += 360;
     while (t >= 360) t -= 360;
     return t;
 }
 
-double TurnStep(double storedTurn, double target, double dt) {
-    double a = storedTurn;
+double TurnStep(double stored_turn, double target, double dt) {
+    double a = stored_turn;
     while (a < 0) a += 360;
     while (a >= 360) a -= 360;
-    if (a == target) return storedTurn;
+    if (a == target) return stored_turn;
     const double remaining = std::abs(a - target);
     const double step = std::min(dt * kTurnDegreesPerSecond, remaining);
     return 2 * step > remaining ? target : a + step;

@@ -13,25 +13,25 @@ inline constexpr int kReferenceHeight = 478;
 inline constexpr double kTurnDegreesPerSecond = 10;
 
 // Focal length keeping the board in proportion to the window's outer size, within limits.
-double FitZoom(double baseFocalLength, int outerWidth, int outerHeight);
+double FitZoom(double base_focal_length, int outer_width, int outer_height);
 
 // One step in or out; the limit is tested before the step, so 199.5 still zooms to 200.5.
-double ZoomIn(double focalLength);
-double ZoomOut(double focalLength);
+double ZoomIn(double focal_length);
+double ZoomOut(double focal_length);
 
 // A standard wheel gives 120 per notch, positive away from the user (zooming out by 12);
 // a result outside the open range (5, 200) is refused.
-double WheelZoom(double focalLength, int delta);
+double WheelZoom(double focal_length, int delta);
 
 // Next target of the quarter turn: 90, 180, 270, 0, ... from the stored turn angle
 // (-180..180).
-double QuarterTurnTarget(double storedTurn);
+double QuarterTurnTarget(double stored_turn);
 
 // The half turn: 180 from 0, 90 or 270; 0 from 180.
-double HalfTurnTarget(double storedTurn);
+double HalfTurnTarget(double stored_turn);
 
 // The board's turn angle after `dt` seconds of turning towards `target`, always in the
 // positive sense. Returns the angle to set, or the stored one when it is already there.
-double TurnStep(double storedTurn, double target, double dt);
+double TurnStep(double stored_turn, double target, double dt);
 
 }  // namespace circumvia::control

@@ -15,6 +15,8 @@ public:
 
     // The text stored under the number; the empty text when there is none.
     const std::string& Get(int number) const;
+    // Whether a text is stored under the number (an empty text counts).
+    bool Contains(int number) const { return texts_.count(number) != 0; }
     std::size_t size() const { return texts_.size(); }
     void Merge(const TextTable& other);
 

@@ -17,14 +17,14 @@ namespace circumvia::control::testing {
 class MainFormTest : public ::testing::Test {
 protected:
     MainFormTest() : window([this] { return now; }) {
-        QSettings(QStringLiteral("Vantor"), QStringLiteral("Circumvia")).clear();
-        window.FrameClock().SetTimeSource([this] { return frameTime; });
+        QSettings().clear();
+        window.FrameClock().SetTimeSource([this] { return frame_time; });
         window.show();
         window.Timer1().stop();
     }
     ~MainFormTest() override {
         window.close();
-        QSettings(QStringLiteral("Vantor"), QStringLiteral("Circumvia")).clear();
+        QSettings().clear();
         lang::SetLanguageCode('F');
     }
 
@@ -38,7 +38,7 @@ protected:
     // Lets every running animation finish, a frame at a time.
     void FinishAnimations() {
         for (int frame = 0; frame < 2000 && window.Board().Scene().AnythingTravelling(); ++frame) {
-            frameTime += 0.02;
+            frame_time += 0.02;
             window.FrameClock().Step();
         }
     }
@@ -49,8 +49,8 @@ protected:
         for (int i = 0; i < limit; ++i) {
             FinishAnimations();
             Tick();
-            const LoopState state = window.Turn().loopState;
-            if ((state == LoopState::HumanTurn && window.Turn().turnPhase == 0) ||
+            const LoopState state = window.Turn().State();
+            if ((state == LoopState::HumanTurn && window.Turn().Phase() == 0) ||
                 state == LoopState::GameOver) {
                 return;
             }
@@ -61,7 +61,7 @@ protected:
     // Opens the first game: the first tick resets, the second hands the turn over.
     void StartGame() {
         Tick(2);
-        ASSERT_EQ(window.Turn().loopState, LoopState::HumanTurn);
+        ASSERT_EQ(window.Turn().State(), LoopState::HumanTurn);
     }
 
     // Puts the game on a board holding only these pieces, and the scene with it.
@@ -73,7 +73,7 @@ protected:
     }
 
     std::uint32_t now = 5000000;
-    double frameTime = 10;
+    double frame_time = 10;
     TMainForm window;
 };
 

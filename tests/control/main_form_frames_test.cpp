@@ -22,7 +22,7 @@ protected:
     }
     void Advance(double seconds) {
         for (double t = 0; t < seconds; t += 0.02) {
-            frameTime += 0.02;
+            frame_time += 0.02;
             window.FrameClock().Step();
         }
     }
@@ -35,16 +35,16 @@ TEST_F(MainFormFramesTest, CaptureGlidesAroundTheArcsAndTheVictimFliesOff) {
     const QImage before = Frame("capture-0-before");
     window.PlayMove(2, 35);
     Advance(1.5);
-    const QImage onTheWay = Frame("capture-1-on-the-way");
+    const QImage on_the_way = Frame("capture-1-on-the-way");
     Advance(3.1);  // the capturing piece reaches the victim, which takes off
     const QImage knocked = Frame("capture-2-victim-flying");
     Advance(4);
     const QImage after = Frame("capture-3-after");
-    EXPECT_NE(before, onTheWay);
-    EXPECT_NE(onTheWay, knocked);
+    EXPECT_NE(before, on_the_way);
+    EXPECT_NE(on_the_way, knocked);
     EXPECT_NE(knocked, after);
-    EXPECT_EQ(window.Turn().runningPaths, 0);
-    EXPECT_EQ(window.Turn().moveStartTick, kLongAgoTick);
+    EXPECT_EQ(window.Turn().RunningPaths(), 0);
+    EXPECT_EQ(window.Turn().MoveStartTick(), kLongAgoTick);
 }
 
 TEST_F(MainFormFramesTest, BackAndForwardRedrawThePieces) {

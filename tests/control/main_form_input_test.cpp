@@ -43,8 +43,8 @@ protected:
 TEST_F(MainFormInputTest, ClickingAPieceSelectsItAndMarksItsDestinations) {
     StartGame();
     Click(PixelOfPieceOn(26));
-    EXPECT_EQ(window.Turn().turnPhase, kPieceSelected);
-    EXPECT_EQ(window.Turn().moveFrom, 26);
+    EXPECT_EQ(window.Turn().Phase(), kPieceSelected);
+    EXPECT_EQ(window.Turn().MoveFrom(), 26);
     EXPECT_EQ(window.PossibleMoves().size(), 3u);
     EXPECT_EQ(VisibleMarkers(), 3);
     EXPECT_TRUE(window.Board().Select1->Shining());
@@ -57,8 +57,8 @@ TEST_F(MainFormInputTest, ClickingADestinationDiskPlaysTheMove) {
     EXPECT_EQ(window.Game().Current, 1);
     EXPECT_EQ(window.Game().History[1].From, 26);
     EXPECT_EQ(window.Game().History[1].To, 20);
-    EXPECT_EQ(window.Turn().turnPhase, kMoveUnderWay);
-    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(window.Turn().Phase(), kMoveUnderWay);
+    EXPECT_EQ(window.Turn().MoveFrom(), 0);
     EXPECT_EQ(VisibleMarkers(), 0);
 }
 
@@ -90,41 +90,41 @@ TEST_F(MainFormInputTest, AMissDropsTheSelection) {
     StartGame();
     Click(PixelOfPieceOn(26));
     Click(PixelOfPieceOn(27));  // another own piece only drops the selection
-    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
-    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(window.Turn().Phase(), kNoSelection);
+    EXPECT_EQ(window.Turn().MoveFrom(), 0);
     EXPECT_EQ(VisibleMarkers(), 0);
     EXPECT_FALSE(window.Board().Select1->Shining());
     Click(PixelOfPieceOn(27));  // a further click selects it
-    EXPECT_EQ(window.Turn().moveFrom, 27);
+    EXPECT_EQ(window.Turn().MoveFrom(), 27);
     Click({2, 2});  // the black background
-    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+    EXPECT_EQ(window.Turn().Phase(), kNoSelection);
     EXPECT_EQ(window.Game().Current, 0);
 }
 
 TEST_F(MainFormInputTest, EnemyPiecesCannotBeSelected) {
     StartGame();
     Click(PixelOfPieceOn(8));
-    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+    EXPECT_EQ(window.Turn().Phase(), kNoSelection);
 }
 
 TEST_F(MainFormInputTest, ClicksAreIgnoredOutsideTheHumansTurn) {
     Click(PixelOfPieceOn(26));  // before the first tick
-    EXPECT_EQ(window.Turn().turnPhase, kNoSelection);
+    EXPECT_EQ(window.Turn().Phase(), kNoSelection);
     StartGame();
     Click(PixelOfPieceOn(26));
     Click(PixelOfCell(20));
     ASSERT_EQ(window.Game().Current, 1);
     Click(PixelOfPieceOn(25));  // while the move glides
-    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(window.Turn().MoveFrom(), 0);
     FinishAnimations();
     Tick(2);  // finish, turn start: the computer's turn
-    ASSERT_EQ(window.Turn().loopState, LoopState::ComputerTurn);
+    ASSERT_EQ(window.Turn().State(), LoopState::ComputerTurn);
     Click(PixelOfPieceOn(25));
-    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(window.Turn().MoveFrom(), 0);
     window.Game().Result = kWhiteWon;
     RunUntilHumanTurn();
     Click(PixelOfPieceOn(25));  // after the end
-    EXPECT_EQ(window.Turn().moveFrom, 0);
+    EXPECT_EQ(window.Turn().MoveFrom(), 0);
 }
 
 TEST_F(MainFormInputTest, WithoutMarkersDestinationsStillTakeClicks) {

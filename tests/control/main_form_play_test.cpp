@@ -18,10 +18,10 @@ int RedTagOnCell(TMainForm& window, int cell) {
 
 TEST_F(MainFormTest, OpensIntoAGameAgainstTheComputer) {
     Tick();
-    EXPECT_EQ(window.Turn().loopState, LoopState::TurnStart);
+    EXPECT_EQ(window.Turn().State(), LoopState::TurnStart);
     EXPECT_EQ(window.Game().PlayerOf(kWhite).Kind, 3);
     Tick();
-    EXPECT_EQ(window.Turn().loopState, LoopState::HumanTurn);
+    EXPECT_EQ(window.Turn().State(), LoopState::HumanTurn);
     Tick();
     EXPECT_EQ(window.Status().StatusText().toStdString(),
               lang::FormatText(lang::LoadText(7), {window.Game().PlayerOf(kRed).Name}));
@@ -34,7 +34,7 @@ TEST_F(MainFormTest, OpensIntoAGameAgainstTheComputer) {
 TEST_F(MainFormTest, BackIsOnlyOfferedOnceTheComputerHasAnswered) {
     StartGame();
     window.PlayMove(26, 20);
-    EXPECT_EQ(window.Turn().turnPhase, kMoveUnderWay);
+    EXPECT_EQ(window.Turn().Phase(), kMoveUnderWay);
     EXPECT_EQ(window.Game().Current, 1);
     EXPECT_EQ(window.Menu().P_num->text(), "1");
     EXPECT_FALSE(window.Menu().Coupprcdent1->isEnabled());
@@ -78,8 +78,8 @@ TEST_F(MainFormTest, PlayMoveRefusesIllegalMovesMovesUnderWayAndMovesAfterTheEnd
     StartGame();
     window.PlayMove(26, 14);  // two rows up: not a move
     EXPECT_EQ(window.Game().Current, 0);
-    EXPECT_EQ(window.Turn().turnPhase, 0);
-    EXPECT_EQ(window.Turn().runningPaths, 0);
+    EXPECT_EQ(window.Turn().Phase(), 0);
+    EXPECT_EQ(window.Turn().RunningPaths(), 0);
 
     window.PlayMove(26, 20);
     EXPECT_EQ(window.Game().Current, 1);
@@ -92,7 +92,7 @@ TEST_F(MainFormTest, PlayMoveRefusesIllegalMovesMovesUnderWayAndMovesAfterTheEnd
     window.PlayMove(25, 19);
     EXPECT_EQ(window.Game().Current, current);
     Tick();
-    EXPECT_EQ(window.Turn().loopState, LoopState::GameOver);
+    EXPECT_EQ(window.Turn().State(), LoopState::GameOver);
     window.UpdateNavigation();
     EXPECT_FALSE(window.Menu().Proposeruncoup1->isEnabled());  // no hint after the end
 }
@@ -102,14 +102,14 @@ TEST_F(MainFormTest, CaptureCountsDropAtOnceAndTheVictimLeavesTheBoard) {
     SetBoard({{2, kRed}, {35, kWhite}, {36, kWhite}});
     window.PlayMove(2, 35);
     EXPECT_EQ(window.Game().PlayerOf(kWhite).Pieces, 1);
-    EXPECT_EQ(window.Turn().runningPaths, 3);
+    EXPECT_EQ(window.Turn().RunningPaths(), 3);
     FinishAnimations();
-    EXPECT_EQ(window.Turn().runningPaths, 0);
-    int visibleWhite = 0;
+    EXPECT_EQ(window.Turn().RunningPaths(), 0);
+    int visible_white = 0;
     for (int i = scene::kFirstWhitePiece; i < scene::kFirstArrowMarker; ++i) {
-        visibleWhite += window.Board().SceneObjects[i]->Visible();
+        visible_white += window.Board().SceneObjects[i]->Visible();
     }
-    EXPECT_EQ(visibleWhite, 1);
+    EXPECT_EQ(visible_white, 1);
 }
 
 TEST_F(MainFormTest, RefreshPiecesFollowsALoadedRecord) {
@@ -147,14 +147,14 @@ TEST_F(MainFormTest, TwoComputersPlayAWholeGameByThemselves) {
     window.Game().PlayerOf(kWhite).Kind = 2;
     window.Game().Random.Seed(12345);
     int ticks = 0;
-    while (window.Turn().loopState != LoopState::GameOver && ticks < 40000) {
+    while (window.Turn().State() != LoopState::GameOver && ticks < 40000) {
         FinishAnimations();
         Tick();
         ++ticks;
         // Navigation has nothing to offer between two computers.
         ASSERT_FALSE(window.Menu().Coupprcdent1->isEnabled());
     }
-    ASSERT_EQ(window.Turn().loopState, LoopState::GameOver);
+    ASSERT_EQ(window.Turn().State(), LoopState::GameOver);
     EXPECT_NE(window.Game().Result, kInProgress);
     EXPECT_FALSE(window.Status().StatusText().isEmpty());
     EXPECT_GT(window.Game().Current, 10);

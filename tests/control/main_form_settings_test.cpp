@@ -23,16 +23,16 @@ protected:
         lang::SetLanguageCode('F');
     }
     static QSettings& Store() {
-        static QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        static QSettings settings;
         settings.sync();
         return settings;
     }
     static QString Stored(const char* name) {
-        QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        QSettings settings;
         return settings.value(QStringLiteral("Parameters/") + name).toString();
     }
     static void StoreValue(const char* name, const QString& value) {
-        QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        QSettings settings;
         settings.setValue(QStringLiteral("Parameters/") + name, value);
     }
     // Opens the window (reading settings), lets the test look, closes it (writing them).

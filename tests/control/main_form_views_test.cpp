@@ -1,7 +1,7 @@
 // Views, zoom and turning the board through the real main window.
 #include <gtest/gtest.h>
 
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 #include "tests/control/main_form_fixture.h"
 
 namespace circumvia::control {
@@ -61,7 +61,7 @@ TEST_F(MainFormTest, QuarterTurnsEachCompleteTheRunningOne) {
     EXPECT_DOUBLE_EQ(slab.TurnAngle(), 180);
     EXPECT_FLOAT_EQ(slab.TagFloat(), 270);
     for (int frame = 0; frame < 2000 && slab.TurnAngle() != -90; ++frame) {
-        frameTime += 0.05;
+        frame_time += 0.05;
         window.FrameClock().Step();
     }
     EXPECT_DOUBLE_EQ(slab.TurnAngle(), -90);  // 270, stored within -180..180
@@ -101,7 +101,7 @@ TEST_F(MainFormTest, ArrowKeysTiltTheGroupAndRefreshRestoresIt) {
 TEST_F(MainFormTest, StoredTopViewIsShownAtTheFirstTick) {
     window.close();
     {
-        QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Circumvia"));
+        QSettings settings;
         settings.setValue(QStringLiteral("Parameters/Default"),
                           QStringLiteral("11F12000000000000000"));
     }

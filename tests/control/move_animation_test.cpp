@@ -5,23 +5,24 @@
 
 #include <vector>
 
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
 namespace {
+
+constexpr std::uint32_t kStartTick = 5000000;
 
 class MoveAnimationTest : public ::testing::Test {
 protected:
     MoveAnimationTest()
         : pieces(board),
           animation(pieces, turn,
-                    {.soundOn = [this] { return soundOn; },
-                     .playClick = [this] { ++clicks; },
-                     .stepClock = [this] { Advance(0); },
-                     .repaintStatus = [this] { ++repaints; }}) {
+                    {.sound_on = [this] { return sound_on; },
+                     .play_click = [this] { ++clicks; },
+                     .step_clock = [this] { Advance(0); },
+                     .repaint_status = [this] { ++repaints; }}) {
         board.CreateSceneObjects();
-        turn.loopState = LoopState::HumanTurn;
-        turn.moveStartTick = 5000000;
+        turn.ResumeHumanTurn();
     }
 
     void Place(const Position& position) { pieces.RefreshPieces(position); }
@@ -38,7 +39,7 @@ protected:
         scene::TSceneObject* victim = pieces.PieceOnCell(to);
         ASSERT_NE(mover, nullptr);
         animation.Forget();
-        turn.runningPaths = 0;
+        turn.BeginMove(from, to, kStartTick);
         animation.AnimateMove(*mover, from, to, CapturePath(from, to, position), victim != nullptr);
         if (victim) {
             animation.PrepareCaptureFlight(*victim, to, position.Count(position[to]), position[to]);
@@ -48,7 +49,7 @@ protected:
     // Advances in small steps until the running paths reach `paths`; returns the time taken.
     double RunUntil(int paths, double limit = 30) {
         const double start = time;
-        while (turn.runningPaths > paths && time - start < limit) Advance(0.001);
+        while (turn.RunningPaths() > paths && time - start < limit) Advance(0.001);
         return time - start;
     }
 
@@ -57,7 +58,7 @@ protected:
     TurnState turn;
     MoveAnimation animation;
     double time = 100;
-    bool soundOn = true;
+    bool sound_on = true;
     int clicks = 0;
     int repaints = 0;
 };
@@ -73,10 +74,10 @@ TEST_F(MoveAnimationTest, StepGlidesInAThirdOfASecondAndSignalsTheLoop) {
     Place(p);
     scene::TSceneObject* mover = pieces.PieceOnCell(8);
     Animate(p, 8, 9);
-    EXPECT_EQ(turn.runningPaths, 1);
+    EXPECT_EQ(turn.RunningPaths(), 1);
     EXPECT_EQ(mover->Tag(), 9);  // the piece belongs to its new cell at once
     EXPECT_NEAR(RunUntil(0), 0.35, 0.002);
-    EXPECT_EQ(turn.moveStartTick, kLongAgoTick);
+    EXPECT_EQ(turn.MoveStartTick(), kLongAgoTick);
     EXPECT_EQ(clicks, 1);
     EXPECT_NEAR(mover->Position().x, scene::CellX(9), 1e-9);
     EXPECT_NEAR(mover->Position().y, 0.2, 1e-9);
@@ -95,7 +96,7 @@ TEST_F(MoveAnimationTest, CaptureRunsThreePathsAndFliesTheVictimOff) {
     scene::TSceneObject* mover = pieces.PieceOnCell(2);
     scene::TSceneObject* victim = pieces.PieceOnCell(35);
     Animate(p, 2, 35);
-    EXPECT_EQ(turn.runningPaths, 3);
+    EXPECT_EQ(turn.RunningPaths(), 3);
     EXPECT_EQ(victim->Tag(), -1);
     EXPECT_EQ(animation.LastLineCell(), -1);
     ASSERT_EQ(mover->Movement()->PathCount(), 2);
@@ -111,9 +112,9 @@ TEST_F(MoveAnimationTest, CaptureRunsThreePathsAndFliesTheVictimOff) {
     EXPECT_NEAR(RunUntil(1), 0.05, 0.002);  // the capturing piece sets down
     EXPECT_EQ(clicks, 1);                   // settling makes no sound
     EXPECT_TRUE(victim->Visible());
-    EXPECT_NE(turn.moveStartTick, kLongAgoTick);
+    EXPECT_NE(turn.MoveStartTick(), kLongAgoTick);
     EXPECT_NEAR(RunUntil(0), 3.424 - 0.05, 0.003);  // the flight ends
-    EXPECT_EQ(turn.moveStartTick, kLongAgoTick);
+    EXPECT_EQ(turn.MoveStartTick(), kLongAgoTick);
     EXPECT_FALSE(victim->Visible());
     EXPECT_NEAR(victim->Position().x, 0.75, 1e-9);
     EXPECT_NEAR(victim->Position().y, 3.0, 1e-9);
@@ -158,22 +159,22 @@ TEST_F(MoveAnimationTest, ArcArrivalOnColumnSixSendsTheVictimLeft) {
 }
 
 TEST_F(MoveAnimationTest, WithoutSoundNothingPlaysAndNothingElseChanges) {
-    soundOn = false;
+    sound_on = false;
     const Position p = Board({{8, kRed}, {36, kWhite}});
     Place(p);
     Animate(p, 8, 9);
     RunUntil(0);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(turn.moveStartTick, kLongAgoTick);
+    EXPECT_EQ(turn.MoveStartTick(), kLongAgoTick);
 }
 
 TEST_F(MoveAnimationTest, PathEndsAreIgnoredWhileTheWindowCloses) {
     const Position p = Board({{8, kRed}, {36, kWhite}});
     Place(p);
     Animate(p, 8, 9);
-    turn.loopState = LoopState::Starting;
+    turn.Close();
     board.Scene().StopAllMovements();
-    EXPECT_EQ(turn.runningPaths, 1);
+    EXPECT_EQ(turn.RunningPaths(), 1);
     EXPECT_EQ(clicks, 0);
 }
 

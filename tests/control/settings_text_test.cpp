@@ -15,8 +15,8 @@ TEST(SettingsText, ReadsEachCharacter) {
     EXPECT_FALSE(options.sound);
     EXPECT_TRUE(options.textures);
     EXPECT_EQ(options.language, 'E');
-    EXPECT_FALSE(options.showPossibleMoves);
-    EXPECT_TRUE(options.topView);
+    EXPECT_FALSE(options.show_possible_moves);
+    EXPECT_TRUE(options.top_view);
 }
 
 TEST(SettingsText, OnlyThreeLettersSelectALanguageOtherThanFrench) {
@@ -30,9 +30,9 @@ TEST(SettingsText, OnlyThreeLettersSelectALanguageOtherThanFrench) {
 }
 
 TEST(SettingsText, OnlyTheDigitTwoMeansTopViewAndOnlyOneMeansOn) {
-    EXPECT_FALSE(ParseSettingsText("11F13", 'F').topView);
-    EXPECT_FALSE(ParseSettingsText("11F1x", 'F').topView);
-    EXPECT_TRUE(ParseSettingsText("11F12", 'F').topView);
+    EXPECT_FALSE(ParseSettingsText("11F13", 'F').top_view);
+    EXPECT_FALSE(ParseSettingsText("11F1x", 'F').top_view);
+    EXPECT_TRUE(ParseSettingsText("11F12", 'F').top_view);
     EXPECT_FALSE(ParseSettingsText("21F13", 'F').sound);
 }
 
@@ -41,8 +41,8 @@ TEST(SettingsText, ShortTextTakesMissingCharactersFromTheDefault) {
     EXPECT_TRUE(empty.sound);
     EXPECT_TRUE(empty.textures);
     EXPECT_EQ(empty.language, 'D');
-    EXPECT_TRUE(empty.showPossibleMoves);
-    EXPECT_FALSE(empty.topView);
+    EXPECT_TRUE(empty.show_possible_moves);
+    EXPECT_FALSE(empty.top_view);
     const SettingsOptions two = ParseSettingsText("00", 'E');
     EXPECT_FALSE(two.sound);
     EXPECT_FALSE(two.textures);
@@ -53,15 +53,15 @@ TEST(SettingsText, WrittenTextRoundTripsAndHasTwentyCharacters) {
     SettingsOptions options;
     options.sound = false;
     options.language = 'D';
-    options.topView = true;
+    options.top_view = true;
     const std::string text = SettingsTextFor(options);
     EXPECT_EQ(text, "01D12000000000000000");
     const SettingsOptions back = ParseSettingsText(text, 'A');
     EXPECT_EQ(back.sound, options.sound);
     EXPECT_EQ(back.textures, options.textures);
     EXPECT_EQ(back.language, options.language);
-    EXPECT_EQ(back.showPossibleMoves, options.showPossibleMoves);
-    EXPECT_EQ(back.topView, options.topView);
+    EXPECT_EQ(back.show_possible_moves, options.show_possible_moves);
+    EXPECT_EQ(back.top_view, options.top_view);
     EXPECT_EQ(SettingsTextFor(SettingsOptions{}), "11F13000000000000000");
 }
 

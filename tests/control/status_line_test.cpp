@@ -77,12 +77,12 @@ TEST(StatusLineDrawPanel, KindIconIsGreyedUnlessThatSideIsToMove) {
     Tjeu game;  // Red human to move, White computer
     const QImage red = Render(2, game);
     game.SideToMove = kWhite;
-    const QImage redWaiting = Render(2, game);
-    EXPECT_NE(red.copy(0, 0, 22, red.height()), redWaiting.copy(0, 0, 22, red.height()));
+    const QImage red_waiting = Render(2, game);
+    EXPECT_NE(red.copy(0, 0, 22, red.height()), red_waiting.copy(0, 0, 22, red.height()));
     // A greyed icon has no saturated colour left.
     for (int x = 0; x < 22; ++x) {
-        for (int y = 0; y < redWaiting.height(); ++y) {
-            EXPECT_LT(redWaiting.pixelColor(x, y).hslSaturation(), 60) << x << "," << y;
+        for (int y = 0; y < red_waiting.height(); ++y) {
+            EXPECT_LT(red_waiting.pixelColor(x, y).hslSaturation(), 60) << x << "," << y;
         }
     }
 }

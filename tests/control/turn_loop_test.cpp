@@ -17,45 +17,45 @@ public:
 
     void PlayMove(int from, int to) override {
         played.push_back({static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)});
-        if (acceptMoves) turn_.turnPhase = kMoveUnderWay;
+        if (accept_moves) turn_.MarkMoveUnderWay(turn_.MoveStartTick());
     }
     void RefreshPieces() override { ++refreshes; }
-    void UpdateNavigation() override { ++navigationUpdates; }
-    void ShowPossibleMoves(int cell) override { markersShownFor = cell; }
+    void UpdateNavigation() override { ++navigation_updates; }
+    void ShowPossibleMoves(int cell) override { markers_shown_for = cell; }
     void StopAllMovements() override { ++stops; }
     void ForgetMovePieces() override { ++forgets; }
-    void ShowStartView() override { ++startViews; }
+    void ShowStartView() override { ++start_views; }
     void FormResize() override { ++resizes; }
     void SetStatusText(const std::string& text) override { status = text; }
     void SetPanelText(int panel, const std::string& text) override { panels[panel] = text; }
     void EnableTimer(bool on) override {
-        timerOn = on;
-        timerLog.push_back(on);
+        timer_on = on;
+        timer_log.push_back(on);
     }
     void RunPlayerSetup() override {
         ++setups;
-        if (failSetup) throw std::runtime_error("set-up failed");
-        if (onSetup) onSetup();
+        if (fail_setup) throw std::runtime_error("set-up failed");
+        if (on_setup) on_setup();
     }
-    void StorePlayerNames() override { ++nameStores; }
-    void SetBusyCursor(bool on) override { cursorLog.push_back(on); }
+    void StorePlayerNames() override { ++name_stores; }
+    void SetBusyCursor(bool on) override { cursor_log.push_back(on); }
     Move ComputerMove() override {
         ++searches;
-        return nextComputerMove;
+        return next_computer_move;
     }
 
     std::vector<Move> played;
-    bool acceptMoves = true;
-    int refreshes = 0, navigationUpdates = 0, stops = 0, forgets = 0, startViews = 0, resizes = 0,
-        setups = 0, nameStores = 0, searches = 0;
-    int markersShownFor = -1;
+    bool accept_moves = true;
+    int refreshes = 0, navigation_updates = 0, stops = 0, forgets = 0, start_views = 0, resizes = 0,
+        setups = 0, name_stores = 0, searches = 0;
+    int markers_shown_for = -1;
     std::string status;
     std::string panels[3];
-    bool timerOn = true;
-    std::vector<bool> timerLog, cursorLog;
-    bool failSetup = false;
-    std::function<void()> onSetup;
-    Move nextComputerMove{26, 20};
+    bool timer_on = true;
+    std::vector<bool> timer_log, cursor_log;
+    bool fail_setup = false;
+    std::function<void()> on_setup;
+    Move next_computer_move{26, 20};
 
 private:
     TurnState& turn_;
@@ -77,10 +77,10 @@ protected:
     }
 
     // Runs the first tick and the turn start, leaving the side to move in its turn.
-    void StartGame(int redKind, int whiteKind, Side first = kRed) {
+    void StartGame(int red_kind, int white_kind, Side first = kRed) {
         Tick();  // Starting: resets the game
-        game.PlayerOf(kRed).Kind = redKind;
-        game.PlayerOf(kWhite).Kind = whiteKind;
+        game.PlayerOf(kRed).Kind = red_kind;
+        game.PlayerOf(kWhite).Kind = white_kind;
         game.SideToMove = first;
         Tick();  // TurnStart
     }
@@ -97,49 +97,49 @@ TEST_F(TurnLoopTest, FirstTickStartsANewGameWithTheStoredView) {
     game.PlayerOf(kWhite).Kind = 0;
     host.panels[1] = "old";
     Tick();
-    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
-    EXPECT_EQ(turn.turnPhase, 0);
-    EXPECT_EQ(host.startViews, 1);
+    EXPECT_EQ(turn.State(), LoopState::TurnStart);
+    EXPECT_EQ(turn.Phase(), 0);
+    EXPECT_EQ(host.start_views, 1);
     EXPECT_EQ(host.resizes, 1);
     EXPECT_EQ(host.status, "Initialisation en cours...");
     EXPECT_EQ(game.Current, 0);
     EXPECT_EQ(game.PlayerOf(kWhite).Kind, 3);  // the model's default players
     EXPECT_EQ(host.refreshes, 1);
     EXPECT_EQ(host.panels[1], "");
-    EXPECT_EQ(host.navigationUpdates, 1);
+    EXPECT_EQ(host.navigation_updates, 1);
 }
 
 TEST_F(TurnLoopTest, HumanTurnWaitsAndNamesThePlayerEveryTick) {
     StartGame(kHuman, 3);
-    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
-    EXPECT_EQ(turn.turnPhase, 0);
-    EXPECT_EQ(turn.moveStartTick, now);
+    EXPECT_EQ(turn.State(), LoopState::HumanTurn);
+    EXPECT_EQ(turn.Phase(), 0);
+    EXPECT_EQ(turn.MoveStartTick(), now);
     EXPECT_EQ(host.status, "");  // the turn start clears it
     Tick();
     EXPECT_EQ(host.status, "C'est à Rouge de jouer.");
     host.status = "something else";
     Tick(20);
     EXPECT_EQ(host.status, "C'est à Rouge de jouer.");
-    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
+    EXPECT_EQ(turn.State(), LoopState::HumanTurn);
     EXPECT_TRUE(host.played.empty());
 }
 
 TEST_F(TurnLoopTest, ComputerAgainstHumanAnnouncesSearchesAndPlaysOnSuccessiveTicks) {
     StartGame(kHuman, 3, kWhite);
-    ASSERT_EQ(turn.loopState, LoopState::ComputerTurn);
+    ASSERT_EQ(turn.State(), LoopState::ComputerTurn);
     Tick();
-    EXPECT_EQ(turn.turnPhase, 10);
+    EXPECT_EQ(turn.Phase(), 10);
     EXPECT_EQ(host.status, "L'ordinateur recherche le meilleur coup...");
     EXPECT_EQ(host.searches, 0);  // the announcement is painted before the search blocks
     Tick();
-    EXPECT_EQ(turn.turnPhase, 20);
+    EXPECT_EQ(turn.Phase(), 20);
     EXPECT_EQ(host.searches, 1);
-    EXPECT_EQ(turn.moveFrom, 26);
-    EXPECT_EQ(turn.moveTo, 20);
-    EXPECT_EQ(turn.moveStartTick, now);
-    EXPECT_EQ(host.cursorLog, (std::vector<bool>{true, false}));
+    EXPECT_EQ(turn.MoveFrom(), 26);
+    EXPECT_EQ(turn.MoveTo(), 20);
+    EXPECT_EQ(turn.MoveStartTick(), now);
+    EXPECT_EQ(host.cursor_log, (std::vector<bool>{true, false}));
     Tick();
-    EXPECT_EQ(turn.turnPhase, kMoveUnderWay);
+    EXPECT_EQ(turn.Phase(), kMoveUnderWay);
     ASSERT_EQ(host.played.size(), 1u);
     EXPECT_EQ(host.played[0], (Move{26, 20}));
 }
@@ -149,7 +149,7 @@ TEST_F(TurnLoopTest, TwoComputersPauseNineTicksBeforeAndAfterTheSearch) {
     std::vector<int> phases;
     for (int i = 0; i < 21; ++i) {
         Tick();
-        phases.push_back(turn.turnPhase);
+        phases.push_back(turn.Phase());
     }
     const std::vector<int> expected = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
                                        12, 13, 14, 15, 16, 17, 18, 19, 20, 99};
@@ -160,50 +160,51 @@ TEST_F(TurnLoopTest, TwoComputersPauseNineTicksBeforeAndAfterTheSearch) {
 
 TEST_F(TurnLoopTest, RefusedComputerMoveIsOfferedAgainEveryTick) {
     StartGame(kHuman, 3, kWhite);
-    host.acceptMoves = false;
+    host.accept_moves = false;
     Tick(2);
     Tick(5);
-    EXPECT_EQ(turn.turnPhase, 20);
+    EXPECT_EQ(turn.Phase(), 20);
     EXPECT_EQ(host.played.size(), 5u);
     EXPECT_EQ(host.searches, 1);
 }
 
 TEST_F(TurnLoopTest, EndedAnimationFinishesTheMoveOnTheNextTick) {
     StartGame(kHuman, 3);
-    turn.turnPhase = kMoveUnderWay;  // a human move under way
+    turn.MarkMoveUnderWay(turn.MoveStartTick());  // a human move under way
     Tick(3);
-    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
-    turn.moveStartTick = kLongAgoTick;  // the last path has ended
+    EXPECT_EQ(turn.State(), LoopState::HumanTurn);
+    turn.PathStarted();
+    turn.PathEnded();  // the last path has ended
     Tick();
-    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+    EXPECT_EQ(turn.State(), LoopState::TurnStart);
     EXPECT_EQ(host.stops, 1);
     EXPECT_EQ(host.forgets, 1);
-    EXPECT_EQ(host.markersShownFor, 0);
-    EXPECT_EQ(turn.moveStartTick, now);
+    EXPECT_EQ(host.markers_shown_for, 0);
+    EXPECT_EQ(turn.MoveStartTick(), now);
 }
 
 TEST_F(TurnLoopTest, MoveWhoseAnimationNeverEndsIsFinishedAfter24Seconds) {
     StartGame(kHuman, 3, kWhite);
     Tick(3);  // announce, search, play
-    ASSERT_EQ(turn.turnPhase, kMoveUnderWay);
+    ASSERT_EQ(turn.Phase(), kMoveUnderWay);
     const std::uint32_t started = now - 100;  // the search ended one tick before the play
     now = started + 24000 - 100;
     Tick();  // exactly 24000 ms: not yet
-    EXPECT_EQ(turn.loopState, LoopState::ComputerTurn);
+    EXPECT_EQ(turn.State(), LoopState::ComputerTurn);
     now = started + 24001 - 100;
     Tick();
-    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+    EXPECT_EQ(turn.State(), LoopState::TurnStart);
 }
 
 TEST_F(TurnLoopTest, BusySuppressesEveryTick) {
     StartGame(kHuman, 3, kWhite);
-    turn.busy = true;
+    turn.SetBusy(true);
     Tick(30);
-    EXPECT_EQ(turn.turnPhase, 0);
+    EXPECT_EQ(turn.Phase(), 0);
     EXPECT_EQ(host.searches, 0);
-    turn.busy = false;
+    turn.SetBusy(false);
     Tick();
-    EXPECT_EQ(turn.turnPhase, 10);
+    EXPECT_EQ(turn.Phase(), 10);
 }
 
 TEST_F(TurnLoopTest, TurnStartShowsEachSidesLastMove) {
@@ -213,11 +214,11 @@ TEST_F(TurnLoopTest, TurnStartShowsEachSidesLastMove) {
     game.History.Set(3, {Position::Start(), kRed, 20, 14});
     game.Current = 3;
     game.SideToMove = kWhite;
-    turn.loopState = LoopState::TurnStart;
+    loop.FinishMove();
     Tick();
     EXPECT_EQ(host.panels[1], "2:  B 2->C 3");
     EXPECT_EQ(host.panels[2], "3:  D 2->C 2");
-    EXPECT_EQ(turn.loopState, LoopState::HumanTurn);
+    EXPECT_EQ(turn.State(), LoopState::HumanTurn);
 }
 
 TEST_F(TurnLoopTest, ResultMessagesAreReestablishedEveryTick) {
@@ -226,7 +227,7 @@ TEST_F(TurnLoopTest, ResultMessagesAreReestablishedEveryTick) {
     game.PlayerOf(kRed).Pieces = 5;
     game.PlayerOf(kWhite).Pieces = 0;
     Tick();
-    EXPECT_EQ(turn.loopState, LoopState::GameOver);
+    EXPECT_EQ(turn.State(), LoopState::GameOver);
     EXPECT_EQ(host.status, "Partie terminée. Victoire de Rouge (5 à 0).");
     host.status = "Rouge joue E 1->D 1";
     Tick();
@@ -253,35 +254,35 @@ TEST_F(TurnLoopTest, ResultMessagesAreReestablishedEveryTick) {
 
 TEST_F(TurnLoopTest, NewGameRunsTheSetUpWithTheTimerOff) {
     StartGame(kHuman, 3);
-    host.onSetup = [this] {
-        EXPECT_FALSE(host.timerOn);
+    host.on_setup = [this] {
+        EXPECT_FALSE(host.timer_on);
         EXPECT_EQ(host.status, "Choix des joueurs");
         game.PlayerOf(kRed).Name = "Ana";
         game.PlayerOf(kWhite).Kind = 5;
         game.SideToMove = kWhite;
     };
     game.Current = 4;
-    turn.loopState = LoopState::ChoosingPlayers;
+    turn.RequestNewGame();
     Tick();
     EXPECT_EQ(host.setups, 1);
     EXPECT_EQ(game.Current, 0);
-    EXPECT_TRUE(host.timerOn);
-    EXPECT_EQ(host.nameStores, 1);
+    EXPECT_TRUE(host.timer_on);
+    EXPECT_EQ(host.name_stores, 1);
     EXPECT_EQ(host.status, "Initialisation en cours...");
     EXPECT_EQ(host.panels[1], "Blanc");
     EXPECT_EQ(host.panels[2], "Ana");
-    EXPECT_EQ(turn.loopState, LoopState::TurnStart);
+    EXPECT_EQ(turn.State(), LoopState::TurnStart);
     Tick();
-    EXPECT_EQ(turn.loopState, LoopState::ComputerTurn);
+    EXPECT_EQ(turn.State(), LoopState::ComputerTurn);
     EXPECT_EQ(host.panels[1], "");  // names last only until the next turn start
 }
 
 TEST_F(TurnLoopTest, FailedSetUpStillTurnsTheTimerBackOn) {
     Tick();
-    turn.loopState = LoopState::ChoosingPlayers;
-    host.failSetup = true;
+    turn.RequestNewGame();
+    host.fail_setup = true;
     EXPECT_THROW(Tick(), std::runtime_error);
-    EXPECT_EQ(host.timerLog, (std::vector<bool>{false, true}));
+    EXPECT_EQ(host.timer_log, (std::vector<bool>{false, true}));
 }
 
 TEST(LastMoveText, IsEmptyBeforeTheSideHasMoved) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scene/angles.h"
-#include "scene/board_geometry.h"
+#include "scene/board/board_geometry.h"
 #include "scene/dummy_cube.h"
 #include "scene_test_support.h"
 

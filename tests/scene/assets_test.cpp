@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "assets/asset_paths.h"
-#include "scene/board_resources.h"
+#include "scene/board/board_resources.h"
 
 namespace circumvia::scene {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "scene/board_resources.h"
-#include "scene/board_scene.h"
+#include "scene/board/board_resources.h"
+#include "scene/board/board_scene.h"
 #include "scene/scene_viewer.h"
 
 namespace circumvia::scene {

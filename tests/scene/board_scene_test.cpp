@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 #include "scene/draw_list.h"
 #include "scene_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "scene/move_paths.h"
+#include "scene/board/move_paths.h"
 
 #include "model/movegen.h"
 
@@ -67,7 +67,7 @@ TEST(PlanMoverPaths, CaptureRoundTwoArcsSplitsBeforeTheVictim) {
     ExpectNear(settle.nodes[0].position, CellCentre(35, 0.3));
     ExpectNear(settle.nodes[1].position, CellCentre(35, 0.3));
     ExpectNear(settle.nodes[2].position, CellCentre(35, 0.2));
-    EXPECT_EQ(plan.lastLineCell, -1);  // the last arc delivers the piece onto 35
+    EXPECT_EQ(plan.last_line_cell, -1);  // the last arc delivers the piece onto 35
 }
 
 TEST(PlanMoverPaths, WithoutAVictimObjectTheRouteIsNotWalked) {
@@ -82,7 +82,7 @@ TEST(PlanMoverPaths, StraightLastStretchRemembersTheCellBeforeTheVictim) {
     // Red on 2 takes White on 8 the long way: round the arc to 7, then along row 2 onto 8.
     const Position p = Board({{2, kRed}, {8, kWhite}});
     const MoverPlan plan = PlanMoverPaths(CellCentre(2, 0.2), 2, 8, CapturePath(2, 8, p), true);
-    EXPECT_EQ(plan.lastLineCell, 7);
+    EXPECT_EQ(plan.last_line_cell, 7);
 }
 
 TEST(AddArcNodes, OnlyArcPairsAddNodes) {
@@ -110,9 +110,9 @@ TEST(AddArcNodes, EachDirectionIsTheReverseOfTheOther) {
         for (std::size_t i = 0; i < there.nodes.size(); ++i) {
             ExpectNear(there.nodes[i].position, back.nodes[back.nodes.size() - 1 - i].position);
         }
-        const double toStart = Distance(there.nodes.front().position, CellCentre(pair[0], 0.3));
-        const double toEnd = Distance(there.nodes.front().position, CellCentre(pair[1], 0.3));
-        EXPECT_LT(toStart, toEnd) << pair[0] << "->" << pair[1];
+        const double to_start = Distance(there.nodes.front().position, CellCentre(pair[0], 0.3));
+        const double to_end = Distance(there.nodes.front().position, CellCentre(pair[1], 0.3));
+        EXPECT_LT(to_start, to_end) << pair[0] << "->" << pair[1];
     }
 }
 

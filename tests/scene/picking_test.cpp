@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "scene/board_scene.h"
+#include "scene/board/board_scene.h"
 #include "scene/picking.h"
 #include "scene/projection.h"
 

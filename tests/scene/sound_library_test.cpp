@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "scene/board_resources.h"
+#include "scene/board/board_resources.h"
 #include "scene/sound_library.h"
 
 namespace circumvia::scene {

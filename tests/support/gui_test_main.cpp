@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstring>
 
+#include "control/application_identity.h"
 #include "scene/scene_viewer.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settingsHome;
     qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
     QApplication app(argc, argv);
+    circumvia::control::SetApplicationIdentity();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

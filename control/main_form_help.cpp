@@ -9,18 +9,18 @@ namespace circumvia::control {
 void TMainForm::HelpSearch() {
     if (turn_.IsStarting()) return;
     // One window at a time: asked again, it turns to the page of the language now chosen.
-    if (helpWindow_.isNull()) helpWindow_ = new dialogs::THelpWindow(this);
+    if (help_window_.isNull()) help_window_ = new dialogs::THelpWindow(this);
     const QString title =
         QString::fromStdString(lang::Caption(lang::CaptionBase() + lang::caption::kRulesItem));
-    helpWindow_->ShowTopic(dialogs::HelpTopic(lang::LanguageCode()), title);
-    helpWindow_->show();
-    helpWindow_->raise();
-    helpWindow_->activateWindow();
+    help_window_->ShowTopic(dialogs::HelpTopic(lang::LanguageCode()), title);
+    help_window_->show();
+    help_window_->raise();
+    help_window_->activateWindow();
 }
 
 void TMainForm::HelpAbout() {
     if (turn_.IsStarting()) return;
-    dialogs::TFAbout box(versionText_, this);
+    dialogs::TFAbout box(version_text_, this);
     box.exec();
 }
 

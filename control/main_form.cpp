@@ -158,6 +158,10 @@ void TMainForm::FileExit() {
 void TMainForm::FileNew() {
     if (turn_.IsStarting()) return;
     turn_.RequestNewGame();
+    // Reset now: a finished game's result would otherwise send the next tick straight back
+    // to the result message instead of to the set-up.
+    game_.ResetGame();
+    setWindowTitle(QStringLiteral("Circumvia"));
 }
 
 void TMainForm::Timer1Timer() {

@@ -2,6 +2,7 @@
 // language commands.
 #include "control/main_form.h"
 #include "control/settings_text.h"
+#include "dialogs/relabelled_dialog.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -69,6 +70,7 @@ void TMainForm::Son1Click() {
 void TMainForm::ChooseLanguage(char code) {
     lang::SetLanguageCode(code);
     Relabel(lang::CaptionBaseFor(code));
+    dialogs::RelabelOpenDialogs(*this);
     menu_.LanguageItem(code)->setChecked(true);  // the group unticks the others
 }
 

@@ -3,6 +3,7 @@
 
 #include "control/main_form.h"
 #include "control/status_line.h"
+#include "dialogs/setup_dialog.h"
 
 namespace circumvia::control {
 
@@ -35,8 +36,10 @@ void TMainForm::EnableTimer(bool on) {
 }
 
 void TMainForm::RunPlayerSetup() {
-    // The set-up dialog comes with the dialogs; until then the model's default players
-    // (Red a human, White the computer at level 3, Red first) play.
+    // Freed on every way out; the loop turns the tick back on.
+    dialogs::TFSetup setup(player_names_, this);
+    setup.LoadFromGame(game_);
+    setup.exec();  // the way it was closed does not matter: the dialog wrote the model
 }
 
 void TMainForm::StorePlayerNames() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "dialogs/relabelled_dialog.h"
 #include "model/board.h"
 #include "model/move.h"
 
@@ -23,13 +24,13 @@ class TPaintBox;
 // destination, replacing whatever stood there. A null move leaves the copy unchanged.
 Position ProposedPosition(const Position& cells, Move proposed);
 
-class TFPropo : public QDialog {
+class TFPropo : public QDialog, public RelabelledDialog {
     Q_OBJECT
 public:
     // Searches the proposal before returning; the dialog is then ready to be shown.
     explicit TFPropo(Tjeu& game, QWidget* parent = nullptr);
 
-    void Relabel();
+    void Relabel() override;
 
     Move ProposedMove() const { return proposed_; }
     const Position& Proposal() const { return proposal_; }

@@ -34,6 +34,21 @@ TEST(CliRules, DestPathAndMovetextPrintExactLines) {
     EXPECT_EQ(Cli({"movetext", "25", "19"}).out, "E 1->D 1\n");
 }
 
+// Cell 0 means "no cell", as in the model's notation.
+TEST(CliRules, MovetextTakesCellZeroAsNoCell) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"movetext", "7", "0"}, "B 1\n"},
+        {{"movetext", "0", "12"}, "\n"},
+        {{"movetext", "0", "0"}, "\n"},
+        {{"movetext", "36", "1"}, "F 6->A 1\n"},
+    };
+    for (const auto& [call, expected] : cases) {
+        const CliRun run = Cli(call);
+        EXPECT_EQ(run.status, 0) << call[1] << ' ' << call[2];
+        EXPECT_EQ(run.out, expected) << call[1] << ' ' << call[2];
+    }
+}
+
 TEST(CliRules, EmptySideHasNoMoves) {
     const CliRun run = Cli({"moves", Board({{2, 'R'}}), "2"});
     EXPECT_EQ(run.status, 0);
@@ -58,6 +73,8 @@ TEST(CliErrors, MalformedCallsExitWithStatusTwoAndOneLine) {
         {"path", kStart, "2", "-1"},
         {"movetext", "25"},
         {"movetext", "25", "99999999999"},
+        {"movetext", "-1", "5"},
+        {"movetext", "25", "37"},
     };
     for (const auto& call : calls) {
         const CliRun run = Cli(call);

@@ -119,6 +119,17 @@ TEST_F(FileCommands, ReplaySavesTheGameItPlayed) {
     EXPECT_NE(dump.out.find("filename Noname\n"), std::string::npos);
 }
 
+TEST_F(FileCommands, ReplayWithoutMovesSavesTheNewGame) {
+    const std::string path = (folder_ / "new.Cva").string();
+    const CliRun replay = Cli({"replay", "--red-name", "Rouge", "--save", path});
+    ASSERT_EQ(replay.status, 0) << replay.err;
+    EXPECT_EQ(replay.out, "");
+    const CliRun dump = Cli({"dump", path});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_NE(dump.out.find("current 0\n"), std::string::npos) << dump.out;
+    EXPECT_NE(dump.out.find("red_name Rouge\n"), std::string::npos) << dump.out;
+}
+
 TEST_F(FileCommands, SelfplaySavesTheWholeGame) {
     const std::string path = (folder_ / "selfplay.Cva").string();
     const CliRun play = Cli({"selfplay", "--red", "1", "--white", "1", "--seed", "3", "--max-moves",

@@ -32,9 +32,10 @@ bool IsLegal(const Position& position, Side side, Move move) {
     return std::find(moves.begin(), moves.end(), move) != moves.end();
 }
 
-// Pairs of cells; 0 0 is the null move.
-std::vector<Move> ParseMoves(const Arguments& words) {
-    if (words.empty()) throw UsageError("replay: missing moves");
+// Pairs of cells; 0 0 is the null move. No moves at all is a new game, worth asking for
+// only to save it.
+std::vector<Move> ParseMoves(const Arguments& words, bool saving) {
+    if (words.empty() && !saving) throw UsageError("replay: missing moves");
     if (words.size() % 2 != 0) throw UsageError("replay: moves come in pairs FROM TO");
     std::vector<Move> moves;
     for (std::size_t i = 0; i < words.size(); i += 2) {
@@ -56,7 +57,8 @@ int Replay(const Arguments& args, std::ostream& out, std::ostream& err) {
         {"--first", "SIDE", [&](const std::string& v) { first = ParseSide(v); }},
         {"--save", "FILE", [&](const std::string& v) { save_path = v; }},
     };
-    const std::vector<Move> moves = ParseMoves(ParseOptions(args, options, "replay"));
+    const Arguments words = ParseOptions(args, options, "replay");
+    const std::vector<Move> moves = ParseMoves(words, !save_path.empty());
     Tjeu game;
     game.Players[kRed].Name = red_name;
     game.Players[kWhite].Name = white_name;
@@ -115,12 +117,13 @@ int SelfPlay(const Arguments& args, std::ostream& out, std::ostream& err) {
 }
 
 constexpr const char kReplayUsage[] =
-    "[--red-name NAME] [--white-name NAME] [--first SIDE] [--save FILE] FROM TO [FROM TO ...]";
+    "[--red-name NAME] [--white-name NAME] [--first SIDE] [--save FILE] [FROM TO ...]";
 
 const Command kCommands[] = {
     {"replay", kReplayUsage,
      "plays the moves (0 0: the null move) in a new game: CURRENT SIDETOMOVE RESULT POSITION "
-     "after each; an illegal move, or one after the end, exits with status 1",
+     "after each; an illegal move, or one after the end, exits with status 1; with --save, "
+     "no moves saves the new game",
      Replay},
     {"selfplay", "--red LEVEL --white LEVEL [--seed N] [--max-moves N] [--save FILE]",
      "a whole game between two computer players (levels 1..5): the moves in notation, then "

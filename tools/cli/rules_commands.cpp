@@ -41,7 +41,10 @@ int Path(const Arguments& args, std::ostream& out, std::ostream&) {
 
 int Notation(const Arguments& args, std::ostream& out, std::ostream&) {
     ExpectCount(args, 2, "movetext");
-    out << MoveText(ParseCell(args[0]), ParseCell(args[1])) << '\n';
+    // Cell 0 is "no cell", as in the model: "7 0" is the cell alone, "0 N" nothing.
+    out << MoveText(ParseNumber(args[0], 0, kCellCount, "cell"),
+                    ParseNumber(args[1], 0, kCellCount, "cell"))
+        << '\n';
     return 0;
 }
 
@@ -49,7 +52,10 @@ constexpr Command kCommands[] = {
     {"moves", "POS SIDE", "every legal move of SIDE, in generation order: FROM TO per line", Moves},
     {"dest", "POS CELL", "the moves of the piece on CELL, in generation order", Destinations},
     {"path", "POS FROM TO", "cells a capture passes, up to the victim; empty for a step", Path},
-    {"movetext", "FROM TO", "the move in notation, e.g. 25 19 gives E 1->D 1", Notation},
+    {"movetext", "FROM TO",
+     "the move in notation, e.g. 25 19 gives E 1->D 1; cell 0 is no cell (7 0 gives B 1, 0 N "
+     "an empty line)",
+     Notation},
 };
 
 }  // namespace

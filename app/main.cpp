@@ -8,6 +8,7 @@
 #include "scene/scene_viewer.h"
 
 #include "control/application_identity.h"
+#include "control/game_file_names.h"
 #include "control/main_form.h"
 #include "control/version_text.h"
 
@@ -53,7 +54,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantor.Circumvia"));
     QApplication::setWindowIcon(ApplicationIcon());
 
+    // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.
+    const circumvia::control::CommandLine command_line =
+        circumvia::control::ParseCommandLine(QApplication::arguments());
+    if (!command_line.error.isEmpty()) {
+        std::cerr << "circumvia: " << command_line.error.toStdString()
+                  << "\nusage: circumvia [FILE]\n";
+        return 2;
+    }
+
     circumvia::control::TMainForm window;
+    if (!command_line.game_file.isEmpty()) window.OpenAtStart(command_line.game_file);
     window.show();
     return app.exec();
 }

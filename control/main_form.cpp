@@ -51,6 +51,8 @@ void TMainForm::FormCreate() {
     Timer1_.stop();
 
     setWindowTitle(QStringLiteral("Circumvia"));
+    setAcceptDrops(true);
+    file_dialogs_ = PlatformFileDialogs();
     resize(kReferenceWidth, kReferenceHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -91,11 +93,11 @@ void TMainForm::ConnectCommands() {
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
     // Commands whose dialogs are not built yet stay visible but disabled.
-    for (QAction* later :
-         {menu_.FileOpenItem, menu_.FileSaveItem, menu_.FileSaveAsItem, menu_.FilePrintItem}) {
-        later->setEnabled(false);
-    }
+    menu_.FilePrintItem->setEnabled(false);
     on(menu_.FileNewItem, &TMainForm::FileNew);
+    on(menu_.FileOpenItem, &TMainForm::FileOpen);
+    connect(menu_.FileSaveItem, &QAction::triggered, this, [this] { FileSave(false); });
+    connect(menu_.FileSaveAsItem, &QAction::triggered, this, [this] { FileSave(true); });
     on(menu_.FileExitItem, &TMainForm::FileExit);
     on(menu_.Zoomavant1, &TMainForm::TB_zoomInClick);
     on(menu_.Zoomarrire1, &TMainForm::TB_zoomOutClick);
@@ -165,7 +167,10 @@ void TMainForm::FileNew() {
 }
 
 void TMainForm::Timer1Timer() {
+    const bool first = turn_.IsStarting();
     loop_.Timer1Timer();
+    // The first tick resets the game, so a game to open waits until it has run.
+    if (first && !turn_.IsStarting()) OpenStartFile();
 }
 
 void TMainForm::FinishMove() {

@@ -9,13 +9,17 @@
 //   main_form_input.cpp    clicks on the board, possible moves, the selection light
 //   main_form_views.cpp    camera views, zoom, turning and tilting the board
 //   main_form_help.cpp     the rules help window and the about box
+//   main_form_files.cpp    new, open and save; a game from the command line or dropped
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "control/board_pieces.h"
+#include "control/file_dialogs.h"
 #include "control/main_menu.h"
 #include "control/move_animation.h"
 #include "control/settings_store.h"
@@ -83,6 +87,19 @@ public:
     // Starts a new game at the next tick (the set-up comes with its dialog).
     void FileNew();
 
+    // Files (main_form_files.cpp).
+    void FileOpen();
+    // FileSaveItem (save_as false) saves silently over the game's own existing file;
+    // FileSaveAsItem, or a game without a file yet, asks for a name first. True only when
+    // the game was written; a cancelled dialog, a refused overwrite or a failed write
+    // (which the user is told about) return false.
+    bool FileSave(bool save_as);
+    // Opens this game once the first tick has set up the window; a name that cannot be
+    // read is reported and the program goes on with a new game.
+    void OpenAtStart(const QString& name);
+    // The dialogs and questions of the file commands; tests supply their own answers.
+    void SetFileDialogs(FileDialogs dialogs) { file_dialogs_ = std::move(dialogs); }
+
     // Input.
     void ViewerMouseDown(QPoint at);
     void ViewerMouseMove(QPoint at);
@@ -119,6 +136,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -134,6 +153,10 @@ private:
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
     void DropSelection();
+    bool OpenChosenFile(const QString& chosen);
+    bool OpenGameFile(const std::filesystem::path& path);
+    void OpenStartFile();
+    void ShowFileCaption();
     std::uint32_t Now() const { return ticks_(); }
 
     // What the turn loop asks of the window (main_form_turns.cpp).
@@ -175,6 +198,8 @@ private:
     QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
     double base_focal_length_ = 100;
     bool shown_once_ = false;
+    FileDialogs file_dialogs_;
+    std::optional<QString> start_file_;  // opened after the first tick
 };
 
 }  // namespace circumvia::control

@@ -48,6 +48,12 @@ void TurnState::ResumeHumanTurn() {
     turn_phase_ = kNoSelection;
 }
 
+void TurnState::ContinueOpenedGame() {
+    if (loop_state_ != LoopState::GameOver) return;
+    loop_state_ = LoopState::TurnStart;
+    turn_phase_ = kFirstPhase;
+}
+
 void TurnState::PathEnded() {
     --running_paths_;
     if (running_paths_ <= 0) move_start_tick_ = kLongAgoTick;  // the next tick finishes

@@ -68,6 +68,9 @@ public:
 
     // A step through the record reopened the game: the human is to move.
     void ResumeHumanTurn();
+    // A game still in progress was opened after the end of another: the next tick starts
+    // its turn (otherwise the loop would go on showing the old result).
+    void ContinueOpenedGame();
 
     // The animation's paths: when the last one ends, the next tick finishes the move.
     void PathStarted() { ++running_paths_; }
@@ -91,6 +94,22 @@ private:
     std::uint32_t move_start_tick_ = 0;
     std::int32_t running_paths_ = 0;
     bool busy_ = false;
+};
+
+// Sets Busy for its lifetime, so that every way out of a dialog (an exception included)
+// clears it again; a scope inside another one leaves Busy as the outer one set it.
+class BusyScope {
+public:
+    explicit BusyScope(TurnState& turn) : turn_(turn), was_busy_(turn.Busy()) {
+        turn_.SetBusy(true);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { turn_.SetBusy(was_busy_); }
+
+private:
+    TurnState& turn_;
+    bool was_busy_;
 };
 
 // The system's millisecond tick counter (32 bits, wrapping); replaceable in tests.

@@ -34,6 +34,21 @@ TEST(MoveTimeout, NegativeDifferenceNeverExpires) {
 namespace circumvia::control {
 namespace {
 
+TEST(BusyScope, ClearsBusyOnEveryWayOutAndLeavesAnOuterScopesBusyAlone) {
+    TurnState turn;
+    {
+        const BusyScope outer(turn);
+        try {
+            const BusyScope inner(turn);
+            EXPECT_TRUE(turn.Busy());
+            throw 1;
+        } catch (int) {
+        }
+        EXPECT_TRUE(turn.Busy());
+    }
+    EXPECT_FALSE(turn.Busy());
+}
+
 TEST(SystemTickCounter, LongAgoMarkIsPastFromTheFirstTick) {
     const TickCounter ticks = SystemTickCounter();
     EXPECT_TRUE(MoveTimedOut(ticks(), kLongAgoTick));

@@ -119,6 +119,8 @@ void BM_DrawBoardFrame(benchmark::State& state) {
         return;
     }
     CaptureInFlight capture(shown.board);
+    // The first frames build the lists and textures and size the buffers.
+    for (int i = 0; i < 3; ++i) shown.DrawFrame();
     for (auto _ : state) {
         if (phase == Phase::kCaptureInFlight) capture.Advance();
         shown.DrawFrame();

@@ -7,6 +7,7 @@
 #include "scene/gl_geometry.h"
 #include "scene/gl_textures.h"
 #include "scene/matrix4.h"
+#include "scene/render_quality.h"
 
 namespace circumvia::scene {
 
@@ -18,6 +19,8 @@ class TSceneRenderer {
 public:
     // Depth test, back-face culling, lighting with global ambient 0.2, multisampling.
     void Initialize();
+    // How the textures are minified from the next frame on.
+    void SetTextureFiltering(TextureFiltering filtering) { textures_.SetFiltering(filtering); }
     // Draws one frame into a viewport of width x height logical pixels.
     void Render(const TScene& scene, const TCamera* camera, int width, int height,
                 Color background);

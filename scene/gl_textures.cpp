@@ -20,12 +20,17 @@ std::vector<std::uint8_t> BottomRowFirst(const TPicture& picture) {
     return flipped;
 }
 
-GLuint MakeTexture(const TPicture& picture) {
+GLint MinFilter(TextureFiltering filtering) {
+    return filtering == TextureFiltering::kTrilinear ? GL_LINEAR_MIPMAP_LINEAR
+                                                     : GL_LINEAR_MIPMAP_NEAREST;
+}
+
+GLuint MakeTexture(const TPicture& picture, TextureFiltering filtering) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, MinFilter(filtering));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     const std::vector<std::uint8_t> pixels = BottomRowFirst(picture);
@@ -38,8 +43,19 @@ GLuint MakeTexture(const TPicture& picture) {
 
 void TTextureCache::Bind(const std::shared_ptr<const TPicture>& picture) {
     auto it = textures_.find(picture);
-    if (it == textures_.end()) it = textures_.emplace(picture, MakeTexture(*picture)).first;
+    if (it == textures_.end()) {
+        it = textures_.emplace(picture, MakeTexture(*picture, filtering_)).first;
+    }
     glBindTexture(GL_TEXTURE_2D, it->second);
+}
+
+void TTextureCache::SetFiltering(TextureFiltering filtering) {
+    if (filtering == filtering_) return;
+    filtering_ = filtering;
+    for (const auto& [picture, texture] : textures_) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, MinFilter(filtering));
+    }
 }
 
 void TTextureCache::Release() {

@@ -1,6 +1,7 @@
 #pragma once
-// OpenGL textures for the materials' pictures, made once per picture: linear
-// magnification, linear-mipmap-linear minification, repeating in both directions.
+// OpenGL textures for the materials' pictures, made once per picture with their mipmaps:
+// linear magnification, linear-mipmap-linear minification (or linear within the nearest
+// mipmap level, which is cheaper for a software renderer), repeating in both directions.
 
 #include <map>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <GL/gl.h>
 
 #include "scene/material.h"
+#include "scene/render_quality.h"
 
 namespace circumvia::scene {
 
@@ -21,8 +23,12 @@ public:
     void Bind(const std::shared_ptr<const TPicture>& picture);
     // Deletes the textures (before the context goes away).
     void Release();
+    // Changes the minification of every texture, now and to come; needs a current context
+    // when textures exist.
+    void SetFiltering(TextureFiltering filtering);
 
 private:
+    TextureFiltering filtering_ = TextureFiltering::kTrilinear;
     // The pictures are held so that a texture's key is never reused by another picture.
     std::map<std::shared_ptr<const TPicture>, GLuint> textures_;
 };

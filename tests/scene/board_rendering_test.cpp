@@ -40,6 +40,39 @@ protected:
         return {(CellX(a) + CellX(b)) / 2, 0.11, (CellZ(a) + CellZ(b)) / 2};
     }
 
+    // Background, pieces, a circuit line, the top plate and an empty cell's marker each
+    // show their own colour where the cell mapping puts them.
+    void ExpectColoursWhereTheyBelong(const QImage& frame) const {
+        const QColor background = frame.pixelColor(2, 2);
+        EXPECT_LT(background.red() + background.green() + background.blue(), 30);
+
+        for (int cell : {25, 30, 33, 36}) {
+            const QColor red = ColorAt(frame, Cell(cell, 0.2));
+            EXPECT_GT(red.red(), 60) << cell;
+            EXPECT_GT(red.red(), 2 * red.green()) << cell;
+            EXPECT_GT(red.red(), 2 * red.blue()) << cell;
+        }
+        for (int cell : {1, 3, 8, 12}) {
+            const QColor white = ColorAt(frame, Cell(cell, 0.2));
+            EXPECT_GT(std::min({white.red(), white.green(), white.blue()}), 110) << cell;
+            EXPECT_LT(std::max({white.red(), white.green(), white.blue()}) -
+                          std::min({white.red(), white.green(), white.blue()}),
+                      40)
+                << cell;
+        }
+        // The outer circuit's line of row 3 (blue over the dark slab) against the light wood
+        // of the top plate between the lines.
+        const QColor outer_line = ColorAt(frame, Between(14, 15));
+        EXPECT_GT(outer_line.blue(), outer_line.green());
+        const QColor top_plate = ColorAt(frame, {-0.5, 0.105, 0});
+        EXPECT_GT(top_plate.red(), 150);
+        EXPECT_GT(top_plate.red(), top_plate.blue() + 40);
+        EXPECT_LT(outer_line.lightness(), top_plate.lightness() - 40);
+        // An empty cell shows its black marker.
+        const QColor marker = ColorAt(frame, Cell(15, 0.12));
+        EXPECT_LT(marker.lightness(), 60);
+    }
+
     TBoardScene board;
     TSceneViewer viewer;
 };
@@ -50,35 +83,37 @@ TEST_F(BoardRendering, SnapshotHasTheViewportsSize) {
 }
 
 TEST_F(BoardRendering, PiecesLinesAndBackgroundShowWhereTheCellMappingPutsThem) {
-    const QImage frame = viewer.Snapshot();
-    const QColor background = frame.pixelColor(2, 2);
-    EXPECT_LT(background.red() + background.green() + background.blue(), 30);
+    ExpectColoursWhereTheyBelong(viewer.Snapshot());
+}
 
-    for (int cell : {25, 30, 33, 36}) {
-        const QColor red = ColorAt(frame, Cell(cell, 0.2));
-        EXPECT_GT(red.red(), 60) << cell;
-        EXPECT_GT(red.red(), 2 * red.green()) << cell;
-        EXPECT_GT(red.red(), 2 * red.blue()) << cell;
+// Every quality the viewer can choose draws the same board: multisampled or not, with
+// either texture filtering.
+TEST_F(BoardRendering, ColoursStayWhereTheyBelongAtEveryQuality) {
+    const struct {
+        RenderQuality quality;
+        int samples;
+    } cases[] = {
+        {kFullQuality, 4},
+        {kSoftwareLargeQuality, 0},
+        {{0, TextureFiltering::kTrilinear}, 0},
+        {{4, TextureFiltering::kOneMipmapLevel}, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.quality.samples << " samples, filtering "
+                                        << static_cast<int>(c.quality.filtering));
+        viewer.ForceRenderQuality(c.quality);
+        ExpectColoursWhereTheyBelong(viewer.Snapshot());
+        EXPECT_EQ(viewer.LastRenderQuality(), c.quality);
+        EXPECT_EQ(viewer.LastDrawnSamples(), c.samples);
     }
-    for (int cell : {1, 3, 8, 12}) {
-        const QColor white = ColorAt(frame, Cell(cell, 0.2));
-        EXPECT_GT(std::min({white.red(), white.green(), white.blue()}), 110) << cell;
-        EXPECT_LT(std::max({white.red(), white.green(), white.blue()}) -
-                      std::min({white.red(), white.green(), white.blue()}),
-                  40)
-            << cell;
-    }
-    // The outer circuit's line of row 3 (blue over the dark slab) against the light wood
-    // of the top plate between the lines.
-    const QColor outer_line = ColorAt(frame, Between(14, 15));
-    EXPECT_GT(outer_line.blue(), outer_line.green());
-    const QColor top_plate = ColorAt(frame, {-0.5, 0.105, 0});
-    EXPECT_GT(top_plate.red(), 150);
-    EXPECT_GT(top_plate.red(), top_plate.blue() + 40);
-    EXPECT_LT(outer_line.lightness(), top_plate.lightness() - 40);
-    // An empty cell shows its black marker.
-    const QColor marker = ColorAt(frame, Cell(15, 0.12));
-    EXPECT_LT(marker.lightness(), 60);
+}
+
+// A large viewport, with whatever quality the renderer chooses for it.
+TEST_F(BoardRendering, ColoursStayWhereTheyBelongInALargeViewport) {
+    viewer.resize(1280, 960);
+    const QImage frame = viewer.Snapshot();
+    EXPECT_EQ(frame.size(), QSize(1280, 960) * viewer.devicePixelRatio());
+    ExpectColoursWhereTheyBelong(frame);
 }
 
 TEST_F(BoardRendering, WithoutTexturesTheTopPlateTurnsFlatGreen) {

@@ -71,6 +71,10 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
     if (game_.Result == kInProgress) turn_.ContinueOpenedGame();
     // The old game is gone either way, so the caption no longer names its file.
     ShowFileCaption();
+    // The board behind the message already shows what was read.
+    loop_.ShowLastMoves();
+    RefreshPieces();
+    UpdateNavigation();
     if (!loaded) file_dialogs_.tell(this, Message(lang::message::kUnreadableFile), ShownPath(path));
     return loaded;
 }

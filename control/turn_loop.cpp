@@ -127,9 +127,13 @@ void TurnLoop::ChoosePlayers() {
 void TurnLoop::StartTurn() {
     host_.SetStatusText({});
     turn_.EnterTurn(IsComputer(game_.PlayerOf(game_.SideToMove).Kind), ticks_());
+    ShowLastMoves();
+    host_.UpdateNavigation();
+}
+
+void TurnLoop::ShowLastMoves() {
     host_.SetPanelText(kWhitePanel, LastMoveText(game_, kWhite));
     host_.SetPanelText(kRedPanel, LastMoveText(game_, kRed));
-    host_.UpdateNavigation();
 }
 
 void TurnLoop::HumanTick() {

@@ -49,6 +49,9 @@ public:
 
     void Timer1Timer();
     void FinishMove();
+    // Each side's last move in its status panel, as at the start of a turn (also after a
+    // game was opened, whose moves the panels would otherwise not show until the next turn).
+    void ShowLastMoves();
 
 private:
     void FirstTick();

@@ -51,6 +51,7 @@ protected:
         QString text;
         QString detail;
         bool busy;
+        QString counter;  // the move counter behind the message
     };
 
     MainFormFilesTest() {
@@ -75,7 +76,8 @@ protected:
                 },
             .tell =
                 [this](QWidget*, const QString& text, const QString& detail) {
-                    told.push_back({text, detail, window.Turn().Busy()});
+                    told.push_back(
+                        {text, detail, window.Turn().Busy(), window.Menu().P_num->text()});
                 },
         });
     }
@@ -214,6 +216,8 @@ TEST_F(MainFormFilesTest, OpenReplacesTheGameAndKeepsTheLoopsState) {
     EXPECT_TRUE(window.PossibleMoves().empty());
     EXPECT_NE(RedTagOnCell(window, 14), -1);  // the pieces follow the loaded game
     EXPECT_EQ(RedTagOnCell(window, 26), -1);
+    EXPECT_EQ(window.Status().PanelText(2), "3:  D 2->C 2");  // each side's last move
+    EXPECT_EQ(window.Status().PanelText(1), "2:  B 2->C 3");
     EXPECT_EQ(window.Turn().State(), LoopState::HumanTurn);
     EXPECT_EQ(window.Turn().Phase(), kNoSelection);
     EXPECT_FALSE(window.Board().Select1->Shining());
@@ -253,6 +257,7 @@ TEST_F(MainFormFilesTest, ADamagedFileIsToldAndThePartialReadStays) {
     EXPECT_EQ(told[0].text, Unreadable());
     EXPECT_EQ(told[0].detail, Name("cut.Cva"));
     EXPECT_TRUE(told[0].busy);
+    EXPECT_EQ(told[0].counter, "2");  // the board shows the read part behind the message
     EXPECT_FALSE(window.Turn().Busy());
     // What was read before the damage stays: the position, the side and entries 0..2.
     EXPECT_EQ(window.Game().Pos, ThreeMoveGame().Pos);

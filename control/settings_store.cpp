@@ -1,19 +1,59 @@
 #include "control/settings_store.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <span>
+
+#include "model/file_io.h"
+
 namespace circumvia::control {
 
 namespace {
-const QString kGroup = QStringLiteral("Parameters/");
+
+const QString kGroup = QStringLiteral("Parameters");
+
+// Where the application's default QSettings keeps its file ("Vantor/Circumvia.conf" in
+// the user's configuration folder once SetApplicationIdentity has run), so that both read
+// the same values.
+QString SettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
+           QStringLiteral(".conf");
 }
 
-SettingsStore::SettingsStore() = default;
+}  // namespace
+
+SettingsStore::SettingsStore() : path_(SettingsPath()) {
+    const QString names[] = {kDefault, kPlayers, kWhiteName, kRedName};
+    values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
+}
+
+SettingsStore::~SettingsStore() {
+    Sync();
+}
 
 QString SettingsStore::Read(const QString& name, const QString& fallback) const {
-    return settings_.value(kGroup + name, fallback).toString();
+    const auto found = values_.find(name);
+    return found == values_.end() ? fallback : found->second;
 }
 
 void SettingsStore::Write(const QString& name, const QString& value) {
-    settings_.setValue(kGroup + name, value);
+    const auto found = values_.find(name);
+    if (found != values_.end() && found->second == value) return;
+    values_[name] = value;
+    changed_ = true;
+}
+
+void SettingsStore::Sync() {
+    if (!changed_) return;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const QByteArray text = SettingsFileText(kGroup, values_);
+    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
+                                 static_cast<std::size_t>(text.size()));
+    if (ReplaceFileContents(QFile::encodeName(path_).toStdString(), bytes)) changed_ = false;
 }
 
 }  // namespace circumvia::control

@@ -1,20 +1,28 @@
 #pragma once
-// The per-user settings store: the application's default QSettings (organisation "Vantor",
-// application "Circumvia", set by SetApplicationIdentity), group "Parameters", four named
-// string values.
+// The per-user settings store: the file of the application's default QSettings
+// (organisation "Vantor", application "Circumvia", set by SetApplicationIdentity), group
+// "Parameters", four named string values. Only these four
+// are read (from the start of the file only) and written, so a damaged or huge file
+// costs neither memory nor time and its junk is not kept.
 
-#include <QSettings>
 #include <QString>
+
+#include "control/settings_file.h"
 
 namespace circumvia::control {
 
 class SettingsStore {
 public:
     SettingsStore();
+    // Writes changes not yet written.
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
 
     QString Read(const QString& name, const QString& fallback) const;
     void Write(const QString& name, const QString& value);
-    void Sync() { settings_.sync(); }
+    // Writes the file when a value has changed; a failure keeps the old file.
+    void Sync();
 
     // Value names.
     static inline const QString kDefault = QStringLiteral("Default");
@@ -23,7 +31,9 @@ public:
     static inline const QString kRedName = QStringLiteral("P2");
 
 private:
-    QSettings settings_;
+    QString path_;
+    SettingsValues values_;
+    bool changed_ = false;
 };
 
 }  // namespace circumvia::control

@@ -1,5 +1,7 @@
 #include "control/settings_text.h"
 
+#include "model/text_encoding.h"
+
 namespace circumvia::control {
 
 std::string DefaultSettingsText(char locale_language) {
@@ -10,7 +12,13 @@ std::string DefaultSettingsText(char locale_language) {
 
 SettingsOptions ParseSettingsText(std::string_view stored, char locale_language) {
     std::string text = DefaultSettingsText(locale_language);
-    text.replace(0, std::min(stored.size(), text.size()), stored.substr(0, text.size()));
+    // Counted in characters, not bytes, so a multi-byte character cannot shift the others.
+    const std::u32string characters = DecodeUtf8(stored);
+    for (std::size_t i = 0; i < std::min(characters.size(), text.size()); ++i) {
+        if (characters[i] >= U' ' && characters[i] <= U'~') {
+            text[i] = static_cast<char>(characters[i]);
+        }
+    }
     SettingsOptions options;
     options.sound = text[0] == '1';
     options.textures = text[1] == '1';

@@ -21,10 +21,11 @@ struct SettingsOptions {
 // "11F13000000000000000" with the locale's language letter as character 3.
 std::string DefaultSettingsText(char locale_language);
 
-// Reads a stored text. A text shorter than five characters takes each missing character
-// from the default text, so an old or damaged value still yields the locale's language and
-// the designed options instead of whatever lies past its end. Any language letter other
-// than 'A', 'E' or 'D' means French.
+// Reads a stored text (UTF-8). A text shorter than five characters takes each missing
+// character from the default text, and so does any character that is not printable ASCII
+// (none of the values is written with one), so an old or damaged value still yields the
+// locale's language and the designed options instead of switching them off. Any other
+// language letter than 'A', 'E' or 'D' means French.
 SettingsOptions ParseSettingsText(std::string_view text, char locale_language);
 
 // The text written at close: all 20 characters, view as "2" or "3".

@@ -1,6 +1,8 @@
 // Settings read at the first show and written at close, through the real window.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 
@@ -121,6 +123,33 @@ TEST_F(MainFormSettings, LanguageMenuRelabelsAtOnceAndIsStoredAtClose) {
         EXPECT_EQ(window.windowTitle(), "Circumvia");
     });
     EXPECT_EQ(Stored("Default").at(2), 'A');
+}
+
+// A settings file full of junk (as if another program wrote into it), a name stored in
+// Latin-1 and accented letters at the start of the settings text: the window reads only its
+// own values from the start of the file, keeps every letter of the name, takes the
+// defaults for the accents, and writes back its own values alone.
+TEST_F(MainFormSettings, AFileOfJunkLatin1NamesAndAccentsAreReadSafely) {
+    const QString path = Store().fileName();
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "[Parameters]\nDefault=\xc3\xa9\xc3\xa9"
+            "A0\nP2=Zo\xe9\n[Junk]\n");
+        const QByteArray junk = "k=" + QByteArray(1000, 'j') + '\n';
+        for (int i = 0; i < 4 * 1024; ++i) file.write(junk);  // 4 MB
+    }
+    RunWindow([](TMainForm& window) {
+        EXPECT_TRUE(window.Menu().Son1->isChecked());
+        EXPECT_TRUE(window.Menu().TextureItem->isChecked());
+        EXPECT_TRUE(window.Menu().Anglais1->isChecked());
+        EXPECT_FALSE(window.Menu().Coupsposs->isChecked());
+        EXPECT_EQ(window.Game().PlayerOf(kRed).Name, "Zo\u00e9");
+    });
+    EXPECT_LT(QFileInfo(path).size(), 1000);
+    EXPECT_EQ(Stored("Default"), "11A03000000000000000");
+    EXPECT_EQ(Stored("P2"), QString::fromUtf8("Zo\u00e9"));
 }
 
 }  // namespace

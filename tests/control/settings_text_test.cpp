@@ -49,6 +49,28 @@ TEST(SettingsText, ShortTextTakesMissingCharactersFromTheDefault) {
     EXPECT_EQ(two.language, 'E');
 }
 
+// Each such character counts as one, and takes the default: sound, textures and hints
+// stay on, the language is the locale's.
+TEST(SettingsText, CharactersOutsidePrintableAsciiTakeTheirDefaults) {
+    const SettingsOptions accents = ParseSettingsText("\u00e9\u00e9\u00e9\u00e9\u00e902", 'D');
+    EXPECT_TRUE(accents.sound);
+    EXPECT_TRUE(accents.textures);
+    EXPECT_EQ(accents.language, 'D');
+    EXPECT_TRUE(accents.show_possible_moves);
+    EXPECT_FALSE(accents.top_view);
+    // The characters after a non-ASCII one keep their places.
+    const SettingsOptions shifted = ParseSettingsText("\u20ac0A02", 'F');
+    EXPECT_TRUE(shifted.sound);
+    EXPECT_FALSE(shifted.textures);
+    EXPECT_EQ(shifted.language, 'A');
+    EXPECT_FALSE(shifted.show_possible_moves);
+    EXPECT_TRUE(shifted.top_view);
+    const SettingsOptions broken = ParseSettingsText("\xff\t0", 'E');  // not UTF-8; a tab
+    EXPECT_TRUE(broken.sound);
+    EXPECT_TRUE(broken.textures);
+    EXPECT_EQ(broken.language, 'F');  // '0' is a printable letter that names no language
+}
+
 TEST(SettingsText, WrittenTextRoundTripsAndHasTwentyCharacters) {
     SettingsOptions options;
     options.sound = false;

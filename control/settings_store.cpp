@@ -45,6 +45,9 @@ void SettingsStore::Write(const QString& name, const QString& value) {
     if (found != values_.end() && found->second == value) return;
     values_[name] = value;
     changed_ = true;
+    // Written at once, as a shared QSettings would show it at once to the rest of the
+    // program; the file is tiny and values change only at set-up and at close.
+    Sync();
 }
 
 void SettingsStore::Sync() {

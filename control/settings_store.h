@@ -20,8 +20,10 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     QString Read(const QString& name, const QString& fallback) const;
+    // Writes the file at once when the value changes; a failure keeps the old file, and
+    // the value is written again at the next Sync.
     void Write(const QString& name, const QString& value);
-    // Writes the file when a value has changed; a failure keeps the old file.
+    // Writes the file if a change has not been written yet.
     void Sync();
 
     // Value names.

@@ -1,6 +1,7 @@
 // Settings read at the first show and written at close, through the real window.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -131,6 +132,7 @@ TEST_F(MainFormSettings, LanguageMenuRelabelsAtOnceAndIsStoredAtClose) {
 // defaults for the accents, and writes back its own values alone.
 TEST_F(MainFormSettings, AFileOfJunkLatin1NamesAndAccentsAreReadSafely) {
     const QString path = Store().fileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -24,13 +24,14 @@ inline constexpr int kGameWon = 17;
 inline constexpr int kGameDrawn = 18;
 inline constexpr int kGaveUp = 19;
 inline constexpr int kUnreadableFile = 20;
+inline constexpr int kCannotWriteFile = 21;  // "%s" the file's name
 
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
-    kGameFileFilter, kSaveFileFilter,  kWhitePlays,  kRedPlays,
-    kInitialising,   kChoosingPlayers, kYourTurn,    kSearching,
-    kMovePlayed,     kRedBegins,       kWhiteBegins, kDefaultPlayerNames,
-    kGameWon,        kGameDrawn,       kGaveUp,      kUnreadableFile,
+    kGameFileFilter,  kSaveFileFilter,     kWhitePlays, kRedPlays,   kInitialising,
+    kChoosingPlayers, kYourTurn,           kSearching,  kMovePlayed, kRedBegins,
+    kWhiteBegins,     kDefaultPlayerNames, kGameWon,    kGameDrawn,  kGaveUp,
+    kUnreadableFile,  kCannotWriteFile,
 };
 }  // namespace message
 
@@ -62,6 +63,7 @@ inline constexpr int kPrintPrintHint = 69;
 inline constexpr int kPrintZoomHint = 70;
 inline constexpr int kPrintZoomFirst = 71;  // 71..79: 10 % .. whole page
 inline constexpr int kPrintZoomEntries = 9;
+inline constexpr int kPrintPdfHint = 92;  // the PDF button's hint
 
 // Player set-up dialog.
 inline constexpr int kSetupDialog = 80;
@@ -76,7 +78,7 @@ inline constexpr int kSetupKinds = 6;
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
-    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 12> all{};
+    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12> all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
     all[n++] = kAboutItem;
@@ -84,6 +86,7 @@ inline constexpr auto kAll = [] {
          {kSuggestDialog, kSuggestClose, kSuggestCloseHint, kSuggestCurrent, kSuggestProposal})
         all[n++] = k;
     for (int k = kPrintDialog; k < kPrintZoomFirst + kPrintZoomEntries; ++k) all[n++] = k;
+    all[n++] = kPrintPdfHint;
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     return all;
 }();

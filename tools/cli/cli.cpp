@@ -9,8 +9,8 @@ namespace circumvia::cli {
 
 namespace {
 
-constexpr std::span<const Command> (*kCommandGroups[])() = {RulesCommands, FileCommands,
-                                                            SearchCommands, GameCommands};
+constexpr std::span<const Command> (*kCommandGroups[])() = {
+    RulesCommands, FileCommands, SearchCommands, GameCommands, PrintCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

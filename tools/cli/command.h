@@ -24,5 +24,6 @@ std::span<const Command> RulesCommands();
 std::span<const Command> FileCommands();
 std::span<const Command> SearchCommands();
 std::span<const Command> GameCommands();
+std::span<const Command> PrintCommands();
 
 }  // namespace circumvia::cli

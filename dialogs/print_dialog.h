@@ -1,0 +1,79 @@
+#pragma once
+// The print preview: the composed record of a game with a zoom list, page thumbnails, the
+// two print modes, and buttons that print it or save it as a PDF file.
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPrinter;
+class QPushButton;
+
+namespace circumvia {
+class Tjeu;
+}
+
+namespace circumvia::dialogs {
+
+class PagePreview;
+class ThumbnailPreview;
+
+class TFprint : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 489;
+    static constexpr int kClientHeight = 472;
+    static constexpr int kThumbnailWidth = 145;
+    static constexpr int kPreviewWidth = 345;
+    static constexpr int kPreviewHeight = 393;
+    static constexpr int kWholePageEntry = 8;
+
+    explicit TFprint(QWidget* owner = nullptr);
+    ~TFprint() override;
+
+    // Relabels the dialog and composes the whole document from the board picture (a
+    // snapshot of the 3D view) and the game's record.
+    void ComposePrint(const QImage& picture, const Tjeu& game);
+    void Relabel();
+
+    // Handlers, named after their controls.
+    void ZoomComboBoxChange();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void Btn_printClick();
+    void Btn_pdfClick();
+
+    // Where the dialog asks the user; tests put their answers here instead.
+    // Shows the platform's print dialog for `printer`; true to print.
+    std::function<bool(QPrinter& printer, QWidget* parent)> ChoosePrinter;
+    // Asks for the PDF file's name; empty when cancelled.
+    std::function<QString(QWidget* parent)> ChoosePdfName;
+    // Tells the user that a file could not be written.
+    std::function<void(QWidget* parent, const QString& text)> ReportFailure;
+
+    // Controls, named as in the window layout.
+    QFrame* Toolbar = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ZoomComboBox = nullptr;
+    QCheckBox* CheckBox2 = nullptr;  // fast printing
+    QCheckBox* CheckBox1 = nullptr;  // direct printing
+    ThumbnailPreview* ThumbnailPreview1 = nullptr;
+    PagePreview* PrintPreview1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPushButton* Btn_close = nullptr;
+    QPushButton* Btn_pdf = nullptr;
+    QPushButton* Btn_print = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+};
+
+}  // namespace circumvia::dialogs

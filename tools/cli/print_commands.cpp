@@ -1,0 +1,105 @@
+// The printed record of a game as a PDF file, without a window or a display: the same
+// pages the print preview shows, with a flat top view of the board as its picture.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "dialogs/draw_position.h"
+#include "dialogs/print_document.h"
+#include "dialogs/print_output.h"
+#include "lang/language.h"
+#include "model/game_file.h"
+#include "tools/cli/arguments.h"
+#include "tools/cli/options.h"
+
+namespace circumvia::cli {
+
+namespace {
+
+// Drawn large so that it stays sharp once shrunk into the page's picture box; the margin
+// leaves room for the corner loops, which reach beyond the diagram's square.
+constexpr int kPictureDiagram = 570;
+constexpr int kPictureMargin = 30;
+
+QImage TopView(const Position& cells) {
+    QImage image(kPictureDiagram + 2 * kPictureMargin, kPictureDiagram + 2 * kPictureMargin,
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    dialogs::DrawPosition(painter, kPictureMargin, kPictureMargin, kPictureDiagram, cells, true);
+    return image;
+}
+
+char ParseLanguage(const std::string& word) {
+    if (word == "F" || word == "A" || word == "E" || word == "D") return word[0];
+    throw UsageError("print: LANGUAGE is F (French), A (English), E (Spanish) or D (German)");
+}
+
+// Painting text needs a GUI application; the offscreen platform needs no display.
+class PaintingContext {
+public:
+    PaintingContext() {
+        if (QGuiApplication::instance() == nullptr)
+            app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+
+private:
+    int argc_ = 3;
+    char program_[14] = "circumvia-cli";
+    char option_[10] = "-platform";
+    char platform_[10] = "offscreen";
+    char* argv_[4] = {program_, option_, platform_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+int Print(const Arguments& args, std::ostream&, std::ostream& err) {
+    std::optional<char> language;
+    const Option options[] = {
+        {"--language", "LANGUAGE", [&](const std::string& v) { language = ParseLanguage(v); }},
+    };
+    const Arguments words = ParseOptions(args, options, "print");
+    ExpectCount(words, 2, "print");
+    if (language)
+        lang::SetLanguageCode(*language);
+    else
+        lang::LanguageFromLocale();
+
+    Tjeu game;
+    switch (LoadGameFile(game, words[0])) {
+        case LoadOutcome::kLoaded:
+            break;
+        case LoadOutcome::kFormatError:
+            err << "circumvia-cli: '" << words[0] << "' is not a readable game file\n";
+            return 1;
+        case LoadOutcome::kCannotRead:
+            err << "circumvia-cli: cannot read '" << words[0] << "'\n";
+            return 1;
+    }
+    const PaintingContext painting;
+    const dialogs::PrintDocument document = dialogs::ComposePrintDocument(TopView(game.Pos), game);
+    if (!dialogs::WritePdf(document, QString::fromStdString(words[1]))) {
+        err << "circumvia-cli: cannot write '" << words[1] << "'\n";
+        return 1;
+    }
+    return 0;
+}
+
+constexpr Command kCommands[] = {
+    {"print", "FILE OUT.pdf [--language F|A|E|D]",
+     "the printed record of a game (title, board seen from above, one diagram per move) as "
+     "an A4 PDF",
+     Print},
+};
+
+}  // namespace
+
+std::span<const Command> PrintCommands() {
+    return kCommands;
+}
+
+}  // namespace circumvia::cli

@@ -24,7 +24,7 @@ inline constexpr int kGameWon = 17;
 inline constexpr int kGameDrawn = 18;
 inline constexpr int kGaveUp = 19;
 inline constexpr int kUnreadableFile = 20;
-inline constexpr int kCannotWriteFile = 21;  // "%s" the file's name
+inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's name
 
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {

@@ -142,12 +142,15 @@ void TFprint::Relabel() {
     Btn_print->setToolTip(CaptionText(caption::kPrintPrintHint));
     Btn_pdf->setToolTip(CaptionText(caption::kPrintPdfHint));
     ZoomComboBox->setToolTip(CaptionText(caption::kPrintZoomHint));
-    // The whole-page entry matches the preview's zoom already: selecting it changes nothing.
+    // The entry shown matches the preview's zoom already: selecting it changes nothing.
+    const int entry = ZoomComboBox->count() == 0 || ZoomComboBox->currentIndex() < 0
+                          ? kWholePageEntry
+                          : ZoomComboBox->currentIndex();
     const QSignalBlocker quiet(ZoomComboBox);
     ZoomComboBox->clear();
     for (int k = 0; k < caption::kPrintZoomEntries; ++k)
         ZoomComboBox->addItem(CaptionText(caption::kPrintZoomFirst + k));
-    ZoomComboBox->setCurrentIndex(kWholePageEntry);
+    ZoomComboBox->setCurrentIndex(entry);
 }
 
 void TFprint::ComposePrint(const QImage& picture, const Tjeu& game) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+#include "dialogs/relabelled_dialog.h"
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -23,7 +25,7 @@ namespace circumvia::dialogs {
 class PagePreview;
 class ThumbnailPreview;
 
-class TFprint : public QDialog {
+class TFprint : public QDialog, public RelabelledDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 489;
@@ -39,7 +41,9 @@ public:
     // Relabels the dialog and composes the whole document from the board picture (a
     // snapshot of the 3D view) and the game's record.
     void ComposePrint(const QImage& picture, const Tjeu& game);
-    void Relabel();
+    // The zoom list keeps its entry when relabelled again; the first time it shows the
+    // whole page, as the preview does.
+    void Relabel() override;
 
     // Handlers, named after their controls.
     void ZoomComboBoxChange();

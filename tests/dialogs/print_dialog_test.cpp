@@ -46,6 +46,19 @@ TEST(PrintDialog, RelabelsInEnglishWithTheZoomListOnWholePage) {
     EXPECT_EQ(dialog.ThumbnailPreview1->width(), TFprint::kThumbnailWidth);
 }
 
+TEST(PrintDialog, ALanguageChangeWhileOpenKeepsTheChosenZoom) {
+    const LanguageScope english('A');
+    QWidget owner;
+    auto* dialog = new TFprint(&owner);
+    dialog->ComposePrint(QImage(), GameOfMoves(2));
+    dialog->ZoomComboBox->setCurrentIndex(6);
+    lang::SetLanguageCode('D');
+    RelabelOpenDialogs(owner);
+    EXPECT_EQ(dialog->CheckBox2->text(), QString::fromStdString(lang::Caption(4062)));
+    EXPECT_EQ(dialog->ZoomComboBox->currentIndex(), 6);
+    EXPECT_EQ(dialog->PrintPreview1->State(), ZoomState::kPageWidth);
+}
+
 TEST(PrintDialog, ZoomEntriesSetTheZoomAndTypedTextChangesNothing) {
     const LanguageScope french('F');
     TFprint dialog;

@@ -92,12 +92,11 @@ void TMainForm::ConnectCommands() {
     const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
-    // Commands whose dialogs are not built yet stay visible but disabled.
-    menu_.FilePrintItem->setEnabled(false);
     on(menu_.FileNewItem, &TMainForm::FileNew);
     on(menu_.FileOpenItem, &TMainForm::FileOpen);
     connect(menu_.FileSaveItem, &QAction::triggered, this, [this] { FileSave(false); });
     connect(menu_.FileSaveAsItem, &QAction::triggered, this, [this] { FileSave(true); });
+    on(menu_.FilePrintItem, &TMainForm::FilePrint);
     on(menu_.FileExitItem, &TMainForm::FileExit);
     on(menu_.Zoomavant1, &TMainForm::TB_zoomInClick);
     on(menu_.Zoomarrire1, &TMainForm::TB_zoomOutClick);

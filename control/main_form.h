@@ -86,6 +86,8 @@ public:
     void FinishMove();
     // Starts a new game at the next tick (the set-up comes with its dialog).
     void FileNew();
+    // The record of the game in the print preview (main_form_print.cpp).
+    void FilePrint();
 
     // Files (main_form_files.cpp).
     void FileOpen();

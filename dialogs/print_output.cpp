@@ -34,6 +34,8 @@ bool WritePdf(const PrintDocument& document, const QString& path) {
     // The pages go to a fresh file beside the target, which replaces the target only once
     // complete: a failure never leaves a half-written file in place of an older one.
     const QFileInfo target(path);
+    // A write-protected file stays as it is, though its folder would let it be replaced.
+    if (target.exists() && !target.isWritable()) return false;
     QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
                            QStringLiteral(".XXXXXX"));
     if (!partial.open()) return false;

@@ -20,7 +20,8 @@ void PreparePrinter(QPrinter& printer);
 bool PrintPages(const PrintDocument& document, QPrinter& printer);
 
 // The same pages as an A4 PDF file at the printer's full resolution; needs no printer.
-// False when the file could not be written.
+// False when the file could not be written; an older file is then left as it was, and a
+// write-protected one is never replaced.
 bool WritePdf(const PrintDocument& document, const QString& path);
 
 }  // namespace circumvia::dialogs

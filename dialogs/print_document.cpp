@@ -119,6 +119,10 @@ void DrawPage(QPainter& painter, const PrintDocument& document, int page, double
     const double device_dpi = painter.device()->logicalDpiX();
     const double correction = picture.logicalDpiX() / device_dpi;
     painter.save();
+    // A recorded drawing holds only what changed from a fresh painter's state, so each
+    // device starts from the same state: a widget's own pen may be light on a dark role.
+    StartPage(painter);
+    painter.setBrush(Qt::NoBrush);
     painter.scale(scale * correction, scale * correction);
     painter.drawPicture(0, 0, picture);
     painter.restore();

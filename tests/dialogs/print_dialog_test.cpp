@@ -79,10 +79,21 @@ TEST(PrintDialog, ZoomEntriesSetTheZoomAndTypedTextChangesNothing) {
     zoom.setCurrentIndex(7);
     EXPECT_EQ(dialog.PrintPreview1->State(), ZoomState::kPageHeight);
 
+    // At 100 % the title shows in dark ink on the white page.
+    zoom.setCurrentIndex(3);
+    const QImage shown = dialog.PrintPreview1->viewport()->grab().toImage();
+    const QPoint page = dialog.PrintPreview1->PageRect().topLeft();
+    EXPECT_GT(testing::CountPixels(shown, QRect(page + QPoint(300, 40), QSize(200, 30)),
+                                   [](QRgb p) { return testing::IsDark(p); }),
+              50);
+
+    const double scale = dialog.PrintPreview1->Scale();
     zoom.lineEdit()->selectAll();
     QTest::keyClicks(zoom.lineEdit(), "37");
     QTest::keyClick(zoom.lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(dialog.PrintPreview1->State(), ZoomState::kPageHeight);
+    EXPECT_EQ(dialog.PrintPreview1->State(), ZoomState::kPercent);
+    EXPECT_DOUBLE_EQ(dialog.PrintPreview1->Scale(), scale);
+    EXPECT_TRUE(dialog.isVisible()) << "Return in the zoom list neither prints nor closes";
 }
 
 TEST(PrintDialog, FastPrintingStartsOnAndFollowsItsBoxDirectPrintingLikewise) {

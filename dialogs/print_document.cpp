@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "dialogs/draw_position.h"
 #include "dialogs/print_layout.h"
@@ -14,6 +15,8 @@
 namespace circumvia::dialogs {
 
 namespace {
+
+constexpr int kFileNameGap = 10;  // between the board picture and the file name
 
 // Every page starts with this font. Printed ink is black whatever the desktop's colours:
 // light window text from a dark theme would vanish on paper.
@@ -95,7 +98,11 @@ PrintDocument ComposePrintDocument(const QImage& board_picture, const Tjeu& game
 
     turn_to(0);
     DrawTitle(painter, layout);
-    DrawBoardPicture(painter, layout.picture_box, board_picture);
+    // The file name is written inside the picture's box; a picture from a wide window stops
+    // short of it rather than running under it.
+    Box picture_room = layout.picture_box;
+    picture_room.right = std::min(picture_room.right, layout.file_name_x - kFileNameGap);
+    DrawBoardPicture(painter, picture_room, board_picture);
     DrawFileName(painter, layout, game.FileName);
     for (const DiagramSlot& slot : layout.diagrams) {
         turn_to(slot.page);

@@ -66,14 +66,25 @@ TEST_F(ComposedDocument, GameWithoutMovesHasTitlePictureAndFileNameOnly) {
 }
 
 TEST_F(ComposedDocument, LargePictureShrinksIntoItsBoxKeepingItsShape) {
-    QImage picture(1436, 760, QImage::Format_RGB32);
+    QImage picture(1000, 760, QImage::Format_RGB32);
     picture.fill(Qt::green);
     const QImage page = RenderPage(ComposePrintDocument(picture, Tjeu()), 0);
     const QRect shown =
         BoundsOf(page, [](QRgb p) { return qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60; });
     EXPECT_EQ(shown.topLeft(), QPoint(38, 88));
     EXPECT_NEAR(shown.height(), 190, 1);
-    EXPECT_NEAR(shown.width(), 359, 1);
+    EXPECT_NEAR(shown.width(), 250, 1);
+}
+
+TEST_F(ComposedDocument, PictureFromAWideWindowStopsShortOfTheFileName) {
+    QImage picture(2000, 500, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QImage page = RenderPage(ComposePrintDocument(picture, Tjeu()), 0);
+    const QRect shown =
+        BoundsOf(page, [](QRgb p) { return qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60; });
+    EXPECT_EQ(shown.topLeft(), QPoint(38, 88));
+    EXPECT_LE(shown.right(), 390);
+    EXPECT_NEAR(shown.height(), shown.width() / 4, 1);
 }
 
 TEST_F(ComposedDocument, SixtyMovesFillThreePagesWithADiagramWhereTheLayoutPutsEach) {

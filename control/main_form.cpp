@@ -1,9 +1,7 @@
 #include "control/main_form.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QStatusTipEvent>
 #include <QWheelEvent>
 
@@ -53,10 +51,6 @@ void TMainForm::FormCreate() {
     setWindowTitle(QStringLiteral("Circumvia"));
     setAcceptDrops(true);
     file_dialogs_ = PlatformFileDialogs();
-    resize(kReferenceWidth, kReferenceHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
     menu_ = BuildMainMenu(this, menuBar());
     addToolBar(menu_.ToolBar1);
     StatusLine_ = new StatusLine(game_, this);
@@ -68,6 +62,9 @@ void TMainForm::FormCreate() {
     board_.CreateSceneObjects();
     board_.Plateau->SetProgressHandler([this](double dt) { PlateauProgress(dt); });
     BuildViewport();
+    BuildMoveList();
+    PlaceWindow();
+    FitMinimumSize();
     ConnectCommands();
 
     Timer1_.setInterval(kTickIntervalMs);
@@ -117,6 +114,10 @@ void TMainForm::ConnectCommands() {
     connect(menu_.Anglais1, &QAction::triggered, this, [this] { ChooseLanguage('A'); });
     connect(menu_.Espagnol1, &QAction::triggered, this, [this] { ChooseLanguage('E'); });
     connect(menu_.Allemand1, &QAction::triggered, this, [this] { ChooseLanguage('D'); });
+    for (int i = 0; i < kAnimationSpeedCount; ++i) {
+        connect(menu_.AnimationSpeedItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { SetAnimationSpeed(static_cast<AnimationSpeed>(i)); });
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -125,6 +126,7 @@ void TMainForm::showEvent(QShowEvent* event) {
         shown_once_ = true;
         FormShow();
     }
+    FitOuterSize();
 }
 
 void TMainForm::FormShow() {
@@ -178,7 +180,13 @@ void TMainForm::FinishMove() {
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    FitOuterSize();
     FormResize();
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitOuterSize();  // a window manager's frame shows first as a move
 }
 
 void TMainForm::FormResize() {
@@ -187,6 +195,7 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (ComfortKey(event->key())) return;
     FormKeyDown(event->key());
     QMainWindow::keyPressEvent(event);
 }
@@ -198,8 +207,13 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Viewer_) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            ViewerMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        // A quick second click arrives as a double click: it is the press it is.
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            // A click during an animation only finishes it.
+            if (!FinishAnimationsNow()) {
+                ViewerMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+            }
             return true;
         }
         if (event->type() == QEvent::MouseMove) {

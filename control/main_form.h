@@ -10,6 +10,8 @@
 //   main_form_views.cpp    camera views, zoom, turning and tilting the board
 //   main_form_help.cpp     the rules help window and the about box
 //   main_form_files.cpp    new, open and save; a game from the command line or dropped
+//   main_form_comfort.cpp  the move list, animation speed, finishing an animation at
+//                          once, and the window's remembered place
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 
+#include "control/animation_speed.h"
 #include "control/board_pieces.h"
 #include "control/file_dialogs.h"
 #include "control/main_menu.h"
@@ -38,6 +41,7 @@ class TSoundLibrary;
 
 namespace circumvia::control {
 
+class MoveListDock;
 class StatusLine;
 
 class TMainForm : public QMainWindow, private TurnLoopHost {
@@ -51,6 +55,7 @@ public:
     const TurnState& Turn() const { return turn_; }
     const MainMenu& Menu() const { return menu_; }
     StatusLine& Status() { return *StatusLine_; }
+    MoveListDock& MoveList() { return *move_list_; }
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
@@ -130,10 +135,21 @@ public:
     void HelpSearch();
     void HelpAbout();
 
+    // Comforts (main_form_comfort.cpp).
+    // Goes to the position after move `index` (0 the start) by the record's own back and
+    // forward steps, or to the nearest position they reach.
+    void GoToRecordedMove(int index);
+    // Runs every move, capture and quarter turn under way to its end at once; false when
+    // nothing was moving.
+    bool FinishAnimationsNow();
+    AnimationSpeed Speed() const { return animation_speed_; }
+    void SetAnimationSpeed(AnimationSpeed speed);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
@@ -154,11 +170,22 @@ private:
     void ApplyTextures(bool on);
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
+    void ReopenAfterStep();
     void DropSelection();
     bool OpenChosenFile(const QString& chosen);
     bool OpenGameFile(const std::filesystem::path& path);
     void OpenStartFile();
     void ShowFileCaption();
+    // Comforts (main_form_comfort.cpp).
+    void BuildMoveList();
+    void PlaceWindow();
+    void FitOuterSize();
+    void FitMinimumSize();
+    void ReadComfortSettings();
+    void WriteComfortSettings();
+    bool ComfortKey(int key);
+    // The quarter turn's time step at the chosen animation speed.
+    double TurnTimeStep(double dt) const;
     std::uint32_t Now() const { return ticks_(); }
 
     // What the turn loop asks of the window (main_form_turns.cpp).
@@ -172,6 +199,7 @@ private:
     void StorePlayerNames() override;
     void SetBusyCursor(bool on) override;
     Move ComputerMove() override;
+    std::string SelectionNote() override;
 
     // Input helpers (main_form_input.cpp).
     scene::TSceneObject* FindCandidate(
@@ -202,6 +230,11 @@ private:
     bool shown_once_ = false;
     FileDialogs file_dialogs_;
     std::optional<QString> start_file_;  // opened after the first tick
+    MoveListDock* move_list_ = nullptr;
+    AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
+    // The designed size is the window's outer size: fitted once the window manager's frame
+    // is known, unless a remembered size was restored.
+    bool outer_size_settled_ = false;
 };
 
 }  // namespace circumvia::control

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "control/main_form.h"
+#include "control/status_line.h"
 #include "scene/picking.h"
 #include "scene/scene_viewer.h"
 
@@ -46,6 +47,11 @@ void TMainForm::ViewerMouseDown(QPoint at) {
             HighlightPiece(piece);
             turn_.SelectPiece(piece->Tag());
             ShowPossibleMoves(turn_.MoveFrom());
+            // Said at once; the next tick repeats it after the turn message.
+            if (const std::string note = SelectionNote(); !note.empty()) {
+                SetStatusText(StatusLine_->StatusText() + QStringLiteral("  ") +
+                              QString::fromStdString(note));
+            }
         } else {
             DropSelection();
         }

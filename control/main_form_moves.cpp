@@ -3,6 +3,7 @@
 
 #include "control/main_form.h"
 #include "control/move_counter.h"
+#include "control/move_list.h"
 #include "control/status_line.h"
 #include "control/view_math.h"
 #include "dialogs/suggestion_dialog.h"
@@ -45,6 +46,8 @@ void TMainForm::PlayMove(int from, int to) {
     ShowPossibleMoves(0);
     UpdateNavigation();
     turn_.MarkMoveUnderWay(Now());
+    // At once: the paths end here and the next tick finishes the move as usual.
+    if (animation_speed_ == AnimationSpeed::kInstant) FinishAnimationsNow();
 }
 
 void TMainForm::RefreshPieces() {
@@ -64,12 +67,16 @@ void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)(
     if (turn_.IsStarting()) return;
     if ((game_.*can)()) {
         (game_.*step)();
-        RefreshPieces();
-        ShowPossibleMoves(0);
-        // A game reopened by the step goes on with the human to move.
-        if (game_.Result == kInProgress) turn_.ResumeHumanTurn();
+        ReopenAfterStep();
     }
     UpdateNavigation();
+}
+
+void TMainForm::ReopenAfterStep() {
+    RefreshPieces();
+    ShowPossibleMoves(0);
+    // A game reopened by the step goes on with the human to move.
+    if (game_.Result == kInProgress) turn_.ResumeHumanTurn();
 }
 
 void TMainForm::UpdateNavigation() {
@@ -81,6 +88,7 @@ void TMainForm::UpdateNavigation() {
     menu_.Zoomavant1->setEnabled(focal < kMaxFocalLength);
     menu_.Proposeruncoup1->setEnabled(game_.Result == kInProgress &&
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
+    if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();
 }
 

@@ -1,6 +1,7 @@
 // Settings read when the window is first shown and written when it closes, and the
 // language commands.
 #include "control/main_form.h"
+#include "control/move_list.h"
 #include "control/settings_text.h"
 #include "dialogs/relabelled_dialog.h"
 #include "lang/language.h"
@@ -36,6 +37,7 @@ void TMainForm::ReadSettings() {
     game_.PlayerOf(kRed).Name =
         settings_->Read(SettingsStore::kRedName, QString::fromUtf8(kDefaultRedName)).toStdString();
     setWindowTitle(QStringLiteral("Circumvia"));
+    ReadComfortSettings();
 }
 
 void TMainForm::FormClose() {
@@ -51,6 +53,7 @@ void TMainForm::FormClose() {
     options.top_view = menu_.Vue2D->isChecked();
     settings_->Write(SettingsStore::kDefault, QString::fromStdString(SettingsTextFor(options)));
     settings_->Write(SettingsStore::kPlayers, player_names_);
+    WriteComfortSettings();
     settings_->Sync();
 }
 
@@ -76,6 +79,8 @@ void TMainForm::ChooseLanguage(char code) {
 
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
+    move_list_->Relabel(base);
+    FitMinimumSize();  // the menus' width follows the language
     setWindowTitle(QStringLiteral("Circumvia"));
 }
 

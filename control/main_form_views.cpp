@@ -125,7 +125,7 @@ void TMainForm::Inverser1Click() {
 
 void TMainForm::PlateauProgress(double dt) {
     scene::TCube& slab = *board_.Plateau;
-    const double turned = TurnStep(slab.TurnAngle(), slab.TagFloat(), dt);
+    const double turned = TurnStep(slab.TurnAngle(), slab.TagFloat(), TurnTimeStep(dt));
     if (turned != slab.TurnAngle()) slab.SetTurnAngle(turned);
 }
 

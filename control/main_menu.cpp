@@ -26,6 +26,13 @@ QAction* AddItem(QMenu* menu, QKeySequence shortcut, ImageIndex icon) {
     return action;
 }
 
+// A command whose icon belongs to its toolbar button only.
+QAction* AddToolbarIconItem(QMenu* menu, QKeySequence shortcut, ImageIndex icon) {
+    QAction* action = AddItem(menu, shortcut, icon);
+    action->setIconVisibleInMenu(false);
+    return action;
+}
+
 QAction* AddTick(QMenu* menu, QKeySequence shortcut, bool ticked) {
     QAction* action = AddItem(menu, shortcut);
     action->setCheckable(true);
@@ -76,17 +83,17 @@ void BuildFileMenu(MainMenu& m, QMenuBar* bar) {
 
 void BuildEditMenu(MainMenu& m, QMenuBar* bar) {
     m.Edition = bar->addMenu(QString());
-    m.Zoomavant1 =
-        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I), ImageIndex::ZoomIn);
-    m.Zoomarrire1 =
-        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O), ImageIndex::ZoomOut);
+    m.Zoomavant1 = AddToolbarIconItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I),
+                                      ImageIndex::ZoomIn);
+    m.Zoomarrire1 = AddToolbarIconItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O),
+                                       ImageIndex::ZoomOut);
     m.Edition->addSeparator();
     m.Rotation1 = AddItem(m.Edition, QKeySequence(Qt::Key_F3), ImageIndex::Rotate);
     m.Inverser1 = AddItem(m.Edition, QKeySequence(Qt::Key_F4));
     m.Edition->addSeparator();
     m.Vue3D = AddItem(m.Edition, {}, ImageIndex::View3D);
     m.Vue2D = AddItem(m.Edition, {}, ImageIndex::View2D);
-    m.Rafraichir = AddItem(m.Edition, {}, ImageIndex::Refresh);
+    m.Rafraichir = AddToolbarIconItem(m.Edition, {}, ImageIndex::Refresh);
     // The ticked view item is what the settings remember.
     for (QAction* view : {m.Vue3D, m.Vue2D}) view->setCheckable(true);
     auto* views = new QActionGroup(m.Edition);
@@ -94,10 +101,10 @@ void BuildEditMenu(MainMenu& m, QMenuBar* bar) {
     views->addAction(m.Vue2D);
     m.Vue3D->setChecked(true);
     m.Edition->addSeparator();
-    m.Coupprcdent1 =
-        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), ImageIndex::PreviousMove);
-    m.Coupsuivant1 =
-        AddItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), ImageIndex::NextMove);
+    m.Coupprcdent1 = AddToolbarIconItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P),
+                                        ImageIndex::PreviousMove);
+    m.Coupsuivant1 = AddToolbarIconItem(m.Edition, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+                                        ImageIndex::NextMove);
     m.Edition->addSeparator();
     m.Proposeruncoup1 = AddItem(m.Edition);
 }
@@ -108,6 +115,14 @@ void BuildConfigurationMenu(MainMenu& m, QMenuBar* bar) {
     m.TextureItem = AddTick(m.Configuration1, QKeySequence(Qt::Key_F11), true);
     m.Configuration1->addSeparator();
     m.Coupsposs = AddTick(m.Configuration1, {}, true);
+    m.Configuration1->addSeparator();
+    m.AnimationSpeedMenu = m.Configuration1->addMenu(QString());
+    auto* speeds = new QActionGroup(m.AnimationSpeedMenu);
+    for (QAction*& item : m.AnimationSpeedItems) {
+        item = AddTick(m.AnimationSpeedMenu, {}, false);
+        speeds->addAction(item);
+    }
+    m.AnimationSpeedItems[0]->setChecked(true);
 }
 
 void BuildLanguageMenu(MainMenu& m, QMenuBar* bar) {
@@ -139,8 +154,12 @@ void BuildToolBar(MainMenu& m, QWidget* window) {
     m.ToolBar1->setMovable(false);
     m.ToolBar1->setFloatable(false);
     m.ToolBar1->setIconSize(QSize(20, 20));
-    m.ToolBar1->addAction(m.Vue3D);
-    m.ToolBar1->addAction(m.Vue2D);
+    // Own actions for the view buttons, so that they do not show the menu items' tick as a
+    // pressed state.
+    m.TB_vue1 = m.ToolBar1->addAction(m.Vue3D->icon(), QString());
+    m.TB_vue2 = m.ToolBar1->addAction(m.Vue2D->icon(), QString());
+    QObject::connect(m.TB_vue1, &QAction::triggered, m.Vue3D, &QAction::trigger);
+    QObject::connect(m.TB_vue2, &QAction::triggered, m.Vue2D, &QAction::trigger);
     m.ToolBar1->addAction(m.Rafraichir);
     m.ToolBar1->addSeparator();
     m.ToolBar1->addAction(m.Rotation1);
@@ -197,6 +216,18 @@ void RelabelMainMenu(const MainMenu& menu, int base) {
         k += 2;
     }
     menu.HelpAboutItem->setText(Text(base + lang::caption::kAboutItem));
+    for (auto [button, item] : {std::pair{menu.TB_vue1, menu.Vue3D}, {menu.TB_vue2, menu.Vue2D}}) {
+        button->setText(item->text());
+        button->setToolTip(item->toolTip());
+        button->setStatusTip(item->statusTip());
+    }
+    menu.AnimationSpeedMenu->setTitle(Text(base + lang::caption::kAnimationSpeed));
+    menu.AnimationSpeedMenu->menuAction()->setStatusTip(
+        Text(base + lang::caption::kAnimationSpeedHint));
+    for (int i = 0; i < lang::caption::kAnimationSpeeds; ++i) {
+        menu.AnimationSpeedItems[static_cast<std::size_t>(i)]->setText(
+            Text(base + lang::caption::kAnimationSpeedFirst + i));
+    }
 }
 
 }  // namespace circumvia::control

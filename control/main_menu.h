@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <array>
 
 namespace circumvia::control {
 
@@ -41,6 +42,9 @@ struct MainMenu {
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;
     QAction* Coupsposs = nullptr;
+    // Animation speed: as designed, fast, instant (one ticked).
+    QMenu* AnimationSpeedMenu = nullptr;
+    std::array<QAction*, 3> AnimationSpeedItems{};
 
     QAction* Allemand1 = nullptr;
     QAction* Anglais1 = nullptr;
@@ -51,6 +55,9 @@ struct MainMenu {
     QAction* HelpAboutItem = nullptr;
 
     QToolBar* ToolBar1 = nullptr;
+    // The view buttons are plain buttons: only the menu items carry the view's tick.
+    QAction* TB_vue1 = nullptr;
+    QAction* TB_vue2 = nullptr;
     QLabel* P_num = nullptr;  // the move counter between back and forward
 
     // The language item for a letter ('F', 'A', 'E', 'D').
@@ -58,7 +65,8 @@ struct MainMenu {
 };
 
 // Creates menus in `menu_bar` and the toolbar (owned by `window`), with icons from the
-// image list resource ":/icons/icon_NN.png".
+// image list resource ":/icons/icon_NN.png". In the menus only the quarter turn and the
+// two views show their icon.
 MainMenu BuildMainMenu(QWidget* window, QMenuBar* menu_bar);
 
 // Sets every caption and hint from the texts numbered base + k; the toolbar buttons share

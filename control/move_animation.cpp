@@ -7,13 +7,13 @@ namespace {
 // Fills a scene path from a planned one. The first node is taken from the object itself
 // (keeping its rotation and scale); every later one starts as a copy of the one before.
 void Fill(scene::TMovementPath& path, const scene::PlannedPath& plan,
-          const scene::TSceneObject* object) {
+          const scene::TSceneObject* object, double speed_factor) {
     path.SetName(plan.name);
     path.SetMode(scene::TMovementPath::SplineMode::kCubic);
     for (std::size_t i = 0; i < plan.nodes.size(); ++i) {
         scene::TPathNode& node = (i == 0 && object) ? path.AddNodeFrom(*object) : path.AddNode();
         node.position = plan.nodes[i].position;
-        node.speed = plan.nodes[i].speed;
+        node.speed = plan.nodes[i].speed * speed_factor;
     }
 }
 
@@ -45,7 +45,7 @@ void MoveAnimation::AnimateMove(scene::TSceneObject& mover, int from, int to,
     last_line_cell_ = plan.last_line_cell;
     bool first = true;
     for (const scene::PlannedPath& planned : plan.paths) {
-        Fill(movement.AddPath(), planned, first ? &mover : nullptr);
+        Fill(movement.AddPath(), planned, first ? &mover : nullptr, speed_factor_);
         turn_.PathStarted();
         first = false;
     }
@@ -64,7 +64,7 @@ void MoveAnimation::PrepareCaptureFlight(scene::TSceneObject& victim, int to, in
     Fill(movement.AddPath(),
          scene::PlanCaptureFlight(victim.Position(), to, count, last_line_cell_,
                                   victim_side == kRed),
-         &victim);
+         &victim, speed_factor_);
     turn_.PathStarted();
     movement.SetActivePathIndex(0);  // started when the capturing piece reaches it
     victim_movement_ = &movement;

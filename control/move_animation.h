@@ -27,6 +27,9 @@ public:
     // Drops the previous move's pieces and movements.
     void Forget();
 
+    // Multiplies the speed of every node of the next moves' paths (1: as designed).
+    void SetSpeedFactor(double factor) { speed_factor_ = factor; }
+
     // Builds and starts the moving piece's paths ("C", or "S" and the settling path) and
     // gives the piece its new cell.
     void AnimateMove(scene::TSceneObject& mover, int from, int to, const CapturePathCells& route,
@@ -52,6 +55,7 @@ private:
     scene::TSceneObject* victim_ = nullptr;
     scene::TMovement* victim_movement_ = nullptr;
     int last_line_cell_ = -1;
+    double speed_factor_ = 1;
 };
 
 }  // namespace circumvia::control

@@ -27,7 +27,8 @@ QString SettingsPath() {
 }  // namespace
 
 SettingsStore::SettingsStore() : path_(SettingsPath()) {
-    const QString names[] = {kDefault, kPlayers, kWhiteName, kRedName};
+    const QString names[] = {kDefault,        kPlayers,  kWhiteName,  kRedName,
+                             kAnimationSpeed, kGeometry, kWindowState};
     values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
 }
 
@@ -50,6 +51,14 @@ void SettingsStore::Write(const QString& name, const QString& value) {
     Sync();
 }
 
+QByteArray SettingsStore::ReadBytes(const QString& name) const {
+    return QByteArray::fromBase64(Read(name, {}).toLatin1());
+}
+
+void SettingsStore::WriteBytes(const QString& name, const QByteArray& value) {
+    Write(name, QString::fromLatin1(value.toBase64()));
+}
+
 void SettingsStore::Sync() {
     if (!changed_) return;
     QDir().mkpath(QFileInfo(path_).absolutePath());
@@ -57,6 +66,14 @@ void SettingsStore::Sync() {
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
                                  static_cast<std::size_t>(text.size()));
     if (ReplaceFileContents(QFile::encodeName(path_).toStdString(), bytes)) changed_ = false;
+}
+
+QByteArray SettingsStore::ReadBytes(const QString& name) const {
+    return settings_.value(kGroup + name).toByteArray();
+}
+
+void SettingsStore::WriteBytes(const QString& name, const QByteArray& value) {
+    settings_.setValue(kGroup + name, value);
 }
 
 }  // namespace circumvia::control

@@ -69,7 +69,12 @@ bool TurnLoop::BothComputers() const {
 
 void TurnLoop::Timer1Timer() {
     if (turn_.Busy()) return;
-    if (game_.Result != kInProgress) turn_.EnterGameOver();
+    if (game_.Result != kInProgress) {
+        // The last move of the game never reaches a turn start: its panels are shown here.
+        const bool ended_now = turn_.State() != LoopState::GameOver;
+        turn_.EnterGameOver();
+        if (ended_now) ShowLastMoves();
+    }
     switch (turn_.State()) {
         case LoopState::Starting:
             FirstTick();
@@ -137,8 +142,10 @@ void TurnLoop::ShowLastMoves() {
 }
 
 void TurnLoop::HumanTick() {
-    host_.SetStatusText(
-        lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name}));
+    std::string text =
+        lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name});
+    if (const std::string note = host_.SelectionNote(); !note.empty()) text += "  " + note;
+    host_.SetStatusText(text);
     if (turn_.Phase() == kMoveUnderWay) WaitForMove();
 }
 

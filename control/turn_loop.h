@@ -34,6 +34,9 @@ public:
     virtual void StorePlayerNames() = 0;
     virtual void SetBusyCursor(bool on) = 0;
     virtual Move ComputerMove() = 0;
+    // Said after the turn message while the human's selection calls for it (a piece
+    // without a move); empty otherwise.
+    virtual std::string SelectionNote() { return {}; }
 };
 
 // Panel text of a side: its last move in the record up to the current entry, as

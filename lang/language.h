@@ -12,7 +12,7 @@ namespace circumvia::lang {
 char LanguageCode();
 void SetLanguageCode(char code);
 
-// Message n (1..20) in the current language: stored under n + 0, 100, 200 or 300.
+// Message n (1..99) in the current language: stored under n + 0, 100, 200 or 300.
 std::string LoadText(int message);
 
 // 1000, 2000, 3000 or 4000: captions are numbered CaptionBase() + k.

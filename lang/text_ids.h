@@ -26,12 +26,17 @@ inline constexpr int kGaveUp = 19;
 inline constexpr int kUnreadableFile = 20;
 inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's name
 
+// Texts beyond the designed ones, for the player's comforts: messages 60..69 and caption
+// offsets 150..169, numbers the designed texts leave free.
+inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
+inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
-    kGameFileFilter,  kSaveFileFilter,     kWhitePlays, kRedPlays,   kInitialising,
-    kChoosingPlayers, kYourTurn,           kSearching,  kMovePlayed, kRedBegins,
-    kWhiteBegins,     kDefaultPlayerNames, kGameWon,    kGameDrawn,  kGaveUp,
-    kUnreadableFile,  kCannotWriteFile,
+    kGameFileFilter,  kSaveFileFilter,     kWhitePlays,   kRedPlays,       kInitialising,
+    kChoosingPlayers, kYourTurn,           kSearching,    kMovePlayed,     kRedBegins,
+    kWhiteBegins,     kDefaultPlayerNames, kGameWon,      kGameDrawn,      kGaveUp,
+    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove,
 };
 }  // namespace message
 
@@ -75,10 +80,25 @@ inline constexpr int kSetupConfirm = 85;
 inline constexpr int kSetupKindFirst = 86;  // 86..91: human, computer levels 1..5
 inline constexpr int kSetupKinds = 6;
 
+// The move list, the save question's answers and the animation speed (offsets 150..169).
+inline constexpr int kMoveList = 150;  // the list's title and its Edit menu item
+inline constexpr int kMoveListHint = 151;
+inline constexpr int kMoveListStart = 152;  // the row of the starting position
+inline constexpr int kAnswerSave = 153;
+inline constexpr int kAnswerDiscard = 154;
+inline constexpr int kAnswerCancel = 155;
+inline constexpr int kAnimationSpeed = 156;
+inline constexpr int kAnimationSpeedHint = 157;
+inline constexpr int kAnimationSpeedFirst = 158;  // 158..160: as designed, fast, instant
+inline constexpr int kAnimationSpeeds = 3;
+inline constexpr int kComfortFirst = kMoveList;
+inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
-    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12> all{};
+    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1)>
+        all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
     all[n++] = kAboutItem;
@@ -88,6 +108,7 @@ inline constexpr auto kAll = [] {
     for (int k = kPrintDialog; k < kPrintZoomFirst + kPrintZoomEntries; ++k) all[n++] = k;
     all[n++] = kPrintPdfHint;
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
+    for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

@@ -80,8 +80,8 @@ bool Tjeu::IsHumanMove(int k) const {
 }
 
 // The computer's moves are undone together with the human decision before them.
-int Tjeu::StepBackTarget() const {
-    int i = Current - 1;
+int Tjeu::StepBackTarget(int current) const {
+    int i = current - 1;
     while (i > 0 && EntryAt(i).IsRecorded() && !IsHumanMove(i)) --i;
     // Landing needs a recorded move at i: its mover is the side to move again.
     if (i <= 0 || !EntryAt(i).IsRecorded()) return -1;
@@ -89,8 +89,8 @@ int Tjeu::StepBackTarget() const {
 }
 
 // Replays the next human move together with the replies stored after it.
-int Tjeu::StepForwardTarget() const {
-    int i = Current + 1;
+int Tjeu::StepForwardTarget(int current) const {
+    int i = current + 1;
     while (EntryAt(i).IsRecorded() && !IsHumanMove(i)) ++i;
     if (!IsHumanMove(i)) return -1;
     // Entry i + 1 is cleared when nobody has replied to that human move yet (or holds the
@@ -101,14 +101,29 @@ int Tjeu::StepForwardTarget() const {
 }
 
 bool Tjeu::CanStepBack() const {
-    return StepBackTarget() >= 0;
+    return StepBackTarget(Current) >= 0;
 }
 bool Tjeu::CanStepForward() const {
-    return StepForwardTarget() >= 0;
+    return StepForwardTarget(Current) >= 0;
+}
+
+std::vector<int> Tjeu::StepStops() const {
+    // A step lands on Current = target -/+ 1 and looks only at the record and the players'
+    // kinds, so the stops can be walked without moving.
+    std::vector<int> stops{Current};
+    for (int at = Current, i = StepBackTarget(at); i >= 0; i = StepBackTarget(at)) {
+        at = i - 1;
+        stops.insert(stops.begin(), at);
+    }
+    for (int at = Current, i = StepForwardTarget(at); i >= 0; i = StepForwardTarget(at)) {
+        at = i + 1;
+        stops.push_back(at);
+    }
+    return stops;
 }
 
 void Tjeu::StepBack() {
-    const int i = StepBackTarget();
+    const int i = StepBackTarget(Current);
     if (i < 0) return;
     Current = i - 1;
     Pos = EntryAt(Current).Cells;
@@ -117,7 +132,7 @@ void Tjeu::StepBack() {
 }
 
 void Tjeu::StepForward() {
-    const int i = StepForwardTarget();
+    const int i = StepForwardTarget(Current);
     if (i < 0) return;
     Current = i + 1;
     Pos = EntryAt(Current).Cells;

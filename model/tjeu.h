@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "board.h"
 #include "history.h"
@@ -66,6 +67,9 @@ public:
     // Whether StepBack / StepForward would find an entry (the navigation buttons).
     bool CanStepBack() const;
     bool CanStepForward() const;
+    // Every value of Current that back and forward steps reach from here, Current
+    // included, in increasing order: the moves a jump through the record can land on.
+    std::vector<int> StepStops() const;
 
     // --- The computer player (computer_player.cpp) ---
 
@@ -98,9 +102,10 @@ private:
     // Entry k, or a cleared entry when k lies outside the record.
     const HistoryEntry& EntryAt(int k) const;
     bool IsHumanMove(int k) const;
-    // Where StepBack / StepForward would land (the entry whose mover's decision it was), or -1.
-    int StepBackTarget() const;
-    int StepForwardTarget() const;
+    // Where StepBack / StepForward would land from `current` (the entry whose mover's
+    // decision it was), or -1.
+    int StepBackTarget(int current) const;
+    int StepForwardTarget(int current) const;
     void CountPieces();
     int ChooseDepth(Side side, int balance, int red, int white);
     // Searches the engine's root to Depth plies against the record's repetitions; where the

@@ -119,6 +119,15 @@ void TMovement::StopPathTravel() {
     EndPath(active_);
 }
 
+void TMovement::FinishPathTravel() {
+    TMovementPath* path = ActivePath();
+    if (path == nullptr || !path->travelling_) return;
+    const TPathNode& last = path->nodes_.back();
+    Apply({last.position, last.rotation, last.scale});
+    path->travelling_ = false;
+    EndPath(active_);
+}
+
 bool TMovement::Travelling() const {
     const TMovementPath* path = ActivePath();
     return path != nullptr && path->Travelling();
@@ -130,10 +139,7 @@ void TMovement::Advance(double time) {
     if (!path->start_time_) path->start_time_ = time;
     const double elapsed = time - *path->start_time_;
     if (elapsed >= path->Duration()) {
-        TPathNode last = path->nodes_.back();
-        Apply({last.position, last.rotation, last.scale});
-        path->travelling_ = false;
-        EndPath(active_);
+        FinishPathTravel();
         return;
     }
     Apply(path->SampleAt(elapsed));

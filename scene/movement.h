@@ -90,6 +90,8 @@ public:
     bool StartPathTravel();
     // Ends the active path where it is; its end is reported like a finished one.
     void StopPathTravel();
+    // Ends the active path at once on its last node, as if it had run its course.
+    void FinishPathTravel();
     bool Travelling() const;
 
     bool AutoStartNextPath() const { return auto_start_next_; }

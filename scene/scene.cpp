@@ -44,6 +44,21 @@ void TScene::StopAllMovements() {
     }
 }
 
+void TScene::FinishAllMovements() {
+    for (int round = 0; round < kMaxStopRounds; ++round) {
+        bool finished_any = false;
+        root_->VisitTree([&finished_any](TSceneObject& object) {
+            TMovement* movement = object.Movement();
+            if (movement != nullptr && movement->Travelling()) {
+                movement->FinishPathTravel();
+                finished_any = true;
+            }
+        });
+        if (!finished_any) return;
+    }
+    StopAllMovements();
+}
+
 bool TScene::AnythingTravelling() const {
     return AnyTravelling(*root_);
 }

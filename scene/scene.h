@@ -33,6 +33,11 @@ public:
     // start another path (its movement's next one, or one its handler starts); those
     // are stopped too, so that nothing travels when this returns.
     void StopAllMovements();
+    // Runs every travelling path to its end at once: each object lands on its path's last
+    // node and the end is reported as for a path that ran its course, so paths started by
+    // those ends (a next path, a handler's) are finished too. The same bound as for
+    // stopping keeps a handler that loops forever from holding it.
+    void FinishAllMovements();
     bool AnythingTravelling() const;
 
     // Grows with every change that must show on screen.

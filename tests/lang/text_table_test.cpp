@@ -23,8 +23,9 @@ TEST(TextTable, IgnoresMalformedLinesAndCarriageReturns) {
 }
 
 TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
-    // 404 listed texts, message 12 in four languages, and the PDF export's two texts in four.
-    EXPECT_EQ(BuiltInTexts().size(), 416u);
+    // 404 listed texts, message 12 in four languages, the PDF export's two texts in four,
+    // and 52 for the move list, the save question and the animation speed.
+    EXPECT_EQ(BuiltInTexts().size(), 468u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

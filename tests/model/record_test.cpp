@@ -315,6 +315,40 @@ TEST(Navigation, BackNeverLandsOnAnEntryWithoutMover) {
     EXPECT_TRUE(game.SideToMove == kRed || game.SideToMove == kWhite);
 }
 
+TEST(Navigation, StepStopsAreExactlyWhereRepeatedStepsLand) {
+    struct Case {
+        const char* name;
+        int moves, back_steps, white_kind, red_kind;
+        std::vector<int> stops;
+    };
+    const Case cases[] = {
+        {"human against computer, at the end", 6, 0, 3, kHuman, {0, 2, 4, 6}},
+        {"human against computer, stepped back", 6, 2, 3, kHuman, {0, 2, 4, 6}},
+        {"the computer has not replied yet", 5, 0, 3, kHuman, {0, 2, 5}},
+        {"two humans", 5, 0, kHuman, kHuman, {1, 3, 5}},
+        {"two computers", 6, 0, 2, 4, {6}},
+    };
+    for (const Case& c : cases) {
+        Tjeu game = HumanAgainstComputer(c.moves);
+        game.Players[kWhite].Kind = c.white_kind;
+        game.Players[kRed].Kind = c.red_kind;
+        for (int i = 0; i < c.back_steps; ++i) game.StepBack();
+        const std::vector<int> stops = game.StepStops();
+        EXPECT_EQ(stops, c.stops) << c.name;
+        // Stepping one at a time visits the same values.
+        std::vector<int> walked{game.Current};
+        for (Tjeu back = game; back.CanStepBack();) {
+            back.StepBack();
+            walked.insert(walked.begin(), back.Current);
+        }
+        for (Tjeu forward = game; forward.CanStepForward();) {
+            forward.StepForward();
+            walked.push_back(forward.Current);
+        }
+        EXPECT_EQ(walked, stops) << c.name;
+    }
+}
+
 TEST(Navigation, ARecordWithANegativeCurrentIsLeftAlone) {
     Tjeu game;
     game.Current = -3;

@@ -68,12 +68,4 @@ void SettingsStore::Sync() {
     if (ReplaceFileContents(QFile::encodeName(path_).toStdString(), bytes)) changed_ = false;
 }
 
-QByteArray SettingsStore::ReadBytes(const QString& name) const {
-    return settings_.value(kGroup + name).toByteArray();
-}
-
-void SettingsStore::WriteBytes(const QString& name, const QByteArray& value) {
-    settings_.setValue(kGroup + name, value);
-}
-
 }  // namespace circumvia::control

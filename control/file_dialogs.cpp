@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "control/game_file_names.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::control {
 
@@ -33,6 +36,24 @@ QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const 
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+SaveAnswer AskSave(QWidget* parent, const QString& question) {
+    const auto caption = [](int k) {
+        return QString::fromStdString(lang::Caption(lang::CaptionBase() + k));
+    };
+    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(caption(lang::caption::kAnswerSave), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(caption(lang::caption::kAnswerDiscard), QMessageBox::DestructiveRole);
+    QPushButton* cancel =
+        box.addButton(caption(lang::caption::kAnswerCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return SaveAnswer::kSave;
+    if (box.clickedButton() == discard) return SaveAnswer::kDiscard;
+    return SaveAnswer::kCancel;
+}
+
 }  // namespace
 
 FileDialogs PlatformFileDialogs() {
@@ -54,6 +75,7 @@ FileDialogs PlatformFileDialogs() {
             [](QWidget* parent, const QString& text, const QString& detail) {
                 Show(parent, QMessageBox::Warning, text, detail, QMessageBox::Ok);
             },
+        .ask_save = AskSave,
     };
 }
 

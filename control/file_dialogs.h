@@ -11,6 +11,9 @@ class QWidget;
 
 namespace circumvia::control {
 
+// The answers to the question asked before a game with unsaved moves is dropped.
+enum class SaveAnswer { kSave, kDiscard, kCancel };
+
 struct FileDialogs {
     // The chosen file name, or an empty text when the user cancelled. The dialogs start in
     // the current working directory and add ".Cva" to a name typed without extension.
@@ -20,6 +23,8 @@ struct FileDialogs {
     std::function<bool(QWidget* parent, const QString& question, const QString& detail)> ask;
     // A message box with an OK button; `detail` is shown under the text.
     std::function<void(QWidget* parent, const QString& text, const QString& detail)> tell;
+    // "Save the game?" with Save, Discard and Cancel (also Escape and closing the box).
+    std::function<SaveAnswer(QWidget* parent, const QString& question)> ask_save;
 };
 
 // Qt's file dialogs and message boxes.

@@ -48,7 +48,7 @@ void TMainForm::FormCreate() {
     FrameClock_.SetEnabled(false);
     Timer1_.stop();
 
-    setWindowTitle(QStringLiteral("Circumvia"));
+    SetCaption(QStringLiteral("Circumvia"));
     setAcceptDrops(true);
     file_dialogs_ = PlatformFileDialogs();
     menu_ = BuildMainMenu(this, menuBar());
@@ -134,6 +134,11 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // Closing is one key away (Ctrl+X): a game with unsaved moves is not lost by accident.
+    if (!turn_.IsStarting() && !MayDropGame()) {
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     FormClose();
     event->accept();
@@ -159,12 +164,13 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::FileNew() {
-    if (turn_.IsStarting()) return;
+    if (turn_.IsStarting() || !MayDropGame()) return;
     turn_.RequestNewGame();
     // Reset now: a finished game's result would otherwise send the next tick straight back
     // to the result message instead of to the set-up.
     game_.ResetGame();
-    setWindowTitle(QStringLiteral("Circumvia"));
+    unsaved_moves_ = false;
+    SetCaption(QStringLiteral("Circumvia"));
 }
 
 void TMainForm::Timer1Timer() {

@@ -106,6 +106,9 @@ public:
     void OpenAtStart(const QString& name);
     // The dialogs and questions of the file commands; tests supply their own answers.
     void SetFileDialogs(FileDialogs dialogs) { file_dialogs_ = std::move(dialogs); }
+    // Moves were played since the game was last saved, opened or started (the "*" in the
+    // caption); New, Open and Exit ask before such a game is dropped.
+    bool HasUnsavedMoves() const { return unsaved_moves_; }
 
     // Input.
     void ViewerMouseDown(QPoint at);
@@ -176,6 +179,13 @@ private:
     bool OpenGameFile(const std::filesystem::path& path);
     void OpenStartFile();
     void ShowFileCaption();
+    // The caption, with the mark of unsaved moves when there are some.
+    void SetCaption(const QString& caption);
+    void MarkUnsavedMoves(bool unsaved);
+    // Asks "Save the game?" when the game has unsaved moves; true when it may be dropped
+    // (saved, discarded, or nothing to lose), false when the user cancelled or the save did
+    // not happen.
+    bool MayDropGame();
     // Comforts (main_form_comfort.cpp).
     void BuildMoveList();
     void PlaceWindow();
@@ -235,6 +245,8 @@ private:
     // The designed size is the window's outer size: fitted once the window manager's frame
     // is known, unless a remembered size was restored.
     bool outer_size_settled_ = false;
+    bool unsaved_moves_ = false;
+    QString caption_;
 };
 
 }  // namespace circumvia::control

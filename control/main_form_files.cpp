@@ -45,7 +45,7 @@ QString DroppedGameFile(const QMimeData* data) {
 }  // namespace
 
 void TMainForm::FileOpen() {
-    if (turn_.IsStarting()) return;
+    if (turn_.IsStarting() || !MayDropGame()) return;
     const BusyScope busy(turn_);
     const QString chosen = file_dialogs_.choose_open_name(
         this, DialogFilters(lang::LoadText(lang::message::kGameFileFilter)));
@@ -69,6 +69,7 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
     HighlightPiece(nullptr);
     const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
     if (game_.Result == kInProgress) turn_.ContinueOpenedGame();
+    unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)
     // The old game is gone either way, so the caption no longer names its file.
     ShowFileCaption();
     // The board behind the message already shows what was read.
@@ -97,6 +98,7 @@ bool TMainForm::FileSave(bool save_as) {
     // Whatever filter was chosen, the content is the game format.
     const WriteResult written = SaveGameFile(game_, target);
     if (written) {
+        unsaved_moves_ = false;
         ShowFileCaption();
     } else {
         // The old file, the game's file name and the caption stay as they were.
@@ -128,7 +130,39 @@ void TMainForm::OpenStartFile() {
 }
 
 void TMainForm::ShowFileCaption() {
-    setWindowTitle(FileCaption(game_.FileName));
+    SetCaption(FileCaption(game_.FileName));
+}
+
+void TMainForm::SetCaption(const QString& caption) {
+    caption_ = caption;
+    // The placeholder only while there is something to mark, so the caption reads the same
+    // as before whenever the game is saved.
+    setWindowTitle(unsaved_moves_ ? caption + QStringLiteral("[*]") : caption);
+    setWindowModified(unsaved_moves_);
+}
+
+void TMainForm::MarkUnsavedMoves(bool unsaved) {
+    if (unsaved == unsaved_moves_) return;
+    unsaved_moves_ = unsaved;
+    SetCaption(caption_);
+}
+
+bool TMainForm::MayDropGame() {
+    if (!unsaved_moves_) return true;
+    SaveAnswer answer = SaveAnswer::kCancel;
+    {
+        const BusyScope busy(turn_);
+        answer = file_dialogs_.ask_save(this, Message(lang::message::kSaveQuestion));
+    }
+    switch (answer) {
+        case SaveAnswer::kSave:
+            return FileSave(false);  // a cancelled or failed save keeps the game
+        case SaveAnswer::kDiscard:
+            return true;
+        case SaveAnswer::kCancel:
+            return false;
+    }
+    return false;
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -141,6 +175,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
     const QString name = DroppedGameFile(event->mimeData());
     if (turn_.IsStarting() || turn_.Busy() || name.isEmpty()) return;
     event->acceptProposedAction();
+    if (!MayDropGame()) return;
     // As the open command does with the name its dialog returned.
     const BusyScope busy(turn_);
     OpenChosenFile(name);

@@ -36,7 +36,7 @@ void TMainForm::ReadSettings() {
             .toStdString();
     game_.PlayerOf(kRed).Name =
         settings_->Read(SettingsStore::kRedName, QString::fromUtf8(kDefaultRedName)).toStdString();
-    setWindowTitle(QStringLiteral("Circumvia"));
+    SetCaption(QStringLiteral("Circumvia"));
     ReadComfortSettings();
 }
 
@@ -80,8 +80,8 @@ void TMainForm::ChooseLanguage(char code) {
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
-    FitMinimumSize();  // the menus' width follows the language
-    setWindowTitle(QStringLiteral("Circumvia"));
+    FitMinimumSize();      // the menus' width follows the language
+    SetCaption(caption_);  // the program's name, and the game's file when it has one
 }
 
 }  // namespace circumvia::control

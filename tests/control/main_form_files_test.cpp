@@ -79,8 +79,17 @@ protected:
                     told.push_back(
                         {text, detail, window.Turn().Busy(), window.Menu().P_num->text()});
                 },
+            .ask_save =
+                [this](QWidget*, const QString& question) {
+                    EXPECT_TRUE(window.Turn().Busy());
+                    save_questions << question;
+                    return save_answer;
+                },
         });
     }
+
+    // Closed here, while the answers' members still exist: closing may ask "Save the game?".
+    ~MainFormFilesTest() override { window.close(); }
 
     QString Answer() {
         EXPECT_TRUE(window.Turn().Busy()) << "no tick may run inside a dialog";
@@ -101,6 +110,8 @@ protected:
     QStringList save_filters;
     QStringList questions;
     std::vector<Told> told;
+    SaveAnswer save_answer = SaveAnswer::kDiscard;  // the answer to "Save the game?"
+    QStringList save_questions;
 };
 
 TEST_F(MainFormFilesTest, SaveShowsTheDialogUntilTheGameHasAFileAndSaveAsAlways) {
@@ -153,7 +164,7 @@ TEST_F(MainFormFilesTest, RefusedOverwriteOrCancelWritesNothingAndChangesNothing
         EXPECT_FALSE(window.FileSave(false));
         EXPECT_EQ(Bytes(other), before);
         EXPECT_EQ(window.Game().FileName, kNoName);
-        EXPECT_EQ(window.windowTitle(), "Circumvia");
+        EXPECT_EQ(window.windowTitle(), "Circumvia[*]");  // still unsaved
         EXPECT_FALSE(window.Turn().Busy());
         EXPECT_EQ(window.Turn().Phase(), kMoveUnderWay);  // the game goes on
     }
@@ -184,13 +195,13 @@ TEST_F(MainFormFilesTest, AFailedSaveIsToldAndKeepsTheOldFileNameAndCaption) {
     EXPECT_FALSE(window.Turn().Busy());
     EXPECT_EQ(Bytes(kept), before);
     EXPECT_EQ(window.Game().FileName, kept.string());
-    EXPECT_EQ(window.windowTitle(), caption);
+    EXPECT_EQ(window.windowTitle(), caption + "[*]");  // the moves are still unsaved
 
     chosen = Name("no such folder/game.Cva");
     EXPECT_FALSE(window.FileSave(true));
     EXPECT_EQ(told.size(), 2u);
     EXPECT_EQ(window.Game().FileName, kept.string());
-    EXPECT_EQ(window.windowTitle(), caption);
+    EXPECT_EQ(window.windowTitle(), caption + "[*]");
 }
 
 TEST_F(MainFormFilesTest, OpenReplacesTheGameAndKeepsTheLoopsState) {
@@ -330,6 +341,127 @@ TEST_P(StartFileTest, AnUnreadableStartFileIsToldAndANewGameFollows) {
 
 INSTANTIATE_TEST_SUITE_P(MainFormFiles, StartFileTest,
                          ::testing::Values("missing.Cva", "cut.Cva", "folder.Cva"));
+
+TEST_F(MainFormFilesTest, MovesMarkTheCaptionUntilTheGameIsSavedOrOpened) {
+    StartGame();
+    EXPECT_FALSE(window.isWindowModified());
+    window.PlayMove(26, 20);
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(window.windowTitle(), "Circumvia[*]");  // shown as "Circumvia*"
+    RunUntilHumanTurn();                              // the computer's reply keeps the mark
+    chosen = Name("marked");
+    ASSERT_TRUE(window.FileSave(false));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_EQ(window.windowTitle(), "Circumvia - " + Name("marked.Cva"));
+    window.TB_retClick();  // walking the record plays nothing
+    EXPECT_FALSE(window.isWindowModified());
+    window.Menu().Anglais1->trigger();  // a language change keeps the file in the caption
+    EXPECT_EQ(window.windowTitle(), "Circumvia - " + Name("marked.Cva"));
+    chosen = Name("marked.Cva");
+    window.FileOpen();  // nothing unsaved: nothing asked
+    EXPECT_TRUE(save_questions.isEmpty());
+    ASSERT_EQ(window.Game().Current, 2);
+
+    const Move move = ListAllMoves(window.Game().Pos, kRed).front();
+    window.PlayMove(move.From, move.To);
+    EXPECT_EQ(window.windowTitle(), "Circumvia - " + Name("marked.Cva") + "[*]");
+    window.FileOpen();  // discarding the new move, as answered
+    EXPECT_EQ(save_questions.size(), 1);
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_EQ(window.Game().Current, 2);
+    EXPECT_TRUE(told.empty());
+}
+
+// The question before New, Open and Exit drop a game with unsaved moves, and its answers.
+TEST_F(MainFormFilesTest, SaveDiscardOrCancelBeforeNewOpenAndExit) {
+    Tjeu three = ThreeMoveGame();
+    ASSERT_TRUE(SaveGameFile(three, In("three.Cva")));
+    enum Command { kNew, kOpen, kExit };
+    struct Case {
+        Command command;
+        SaveAnswer answer;
+        bool goes_on;  // the command did its work
+        bool saved;
+    };
+    const Case cases[] = {
+        {kNew, SaveAnswer::kCancel, false, false},  {kNew, SaveAnswer::kDiscard, true, false},
+        {kNew, SaveAnswer::kSave, true, true},      {kOpen, SaveAnswer::kCancel, false, false},
+        {kOpen, SaveAnswer::kDiscard, true, false}, {kOpen, SaveAnswer::kSave, true, true},
+        {kExit, SaveAnswer::kCancel, false, false}, {kExit, SaveAnswer::kDiscard, true, false},
+        {kExit, SaveAnswer::kSave, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "command " << c.command << " answer " << static_cast<int>(c.answer));
+        TMainForm form([this] { return now; });
+        form.show();
+        form.Timer1().stop();
+        int asked = 0;
+        FileDialogs dialogs{
+            .choose_open_name = [&](QWidget*, const QStringList&) { return Name("three.Cva"); },
+            .choose_save_name = [&](QWidget*, const QStringList&) { return Name("saved.Cva"); },
+            .ask = [](QWidget*, const QString&, const QString&) { return true; },
+            .tell = [](QWidget*, const QString&, const QString&) { ADD_FAILURE(); },
+            .ask_save =
+                [&](QWidget*, const QString& text) {
+                    ++asked;
+                    EXPECT_EQ(text,
+                              QString::fromStdString(lang::LoadText(lang::message::kSaveQuestion)));
+                    return c.answer;
+                },
+        };
+        form.SetFileDialogs(dialogs);
+        form.Timer1Timer();
+        form.Timer1Timer();
+        form.PlayMove(26, 20);
+        ASSERT_TRUE(form.HasUnsavedMoves());
+        fs::remove(In("saved.Cva"));
+        switch (c.command) {
+            case kNew:
+                form.Menu().FileNewItem->trigger();
+                EXPECT_EQ(form.Turn().State() == LoopState::ChoosingPlayers, c.goes_on);
+                EXPECT_EQ(form.Game().Current, c.goes_on ? 0 : 1);
+                break;
+            case kOpen:
+                form.Menu().FileOpenItem->trigger();
+                EXPECT_EQ(form.Game().Current, c.goes_on ? 3 : 1);
+                break;
+            case kExit:
+                form.Menu().FileExitItem->trigger();
+                EXPECT_EQ(form.isVisible(), !c.goes_on);
+                EXPECT_EQ(form.Turn().IsStarting(), c.goes_on);
+                break;
+        }
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(fs::exists(In("saved.Cva")), c.saved);
+        // A closed window is busy for good and keeps its (discarded or saved) game as it was.
+        if (c.command != kExit || !c.goes_on) {
+            EXPECT_EQ(form.HasUnsavedMoves(), !c.goes_on);
+            EXPECT_FALSE(form.Turn().Busy());
+        }
+        if (c.saved) {
+            Tjeu read;
+            ASSERT_EQ(LoadGameFile(read, In("saved.Cva")), LoadOutcome::kLoaded);
+            EXPECT_EQ(read.Current, 1);
+        }
+        if (!c.goes_on) {
+            EXPECT_EQ(form.Game().Pos[20], kRed);  // Cancel changed nothing
+        }
+    }
+}
+
+// A save that does not happen keeps the game: the command stops there.
+TEST_F(MainFormFilesTest, ASaveCancelledInItsDialogKeepsTheGame) {
+    StartGame();
+    window.PlayMove(26, 20);
+    save_answer = SaveAnswer::kSave;
+    chosen = QString();  // the save dialog is cancelled
+    window.FileNew();
+    EXPECT_NE(window.Turn().State(), LoopState::ChoosingPlayers);
+    EXPECT_EQ(window.Game().Current, 1);
+    EXPECT_TRUE(window.HasUnsavedMoves());
+    save_answer = SaveAnswer::kDiscard;
+}
 
 // Plays, saves, starts anew, opens the game again and walks back over its record.
 TEST_F(MainFormFilesTest, APlayedGameComesBackWholeAfterNewAndOpen) {

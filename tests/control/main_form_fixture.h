@@ -19,6 +19,10 @@ protected:
     MainFormTest() : window([this] { return now; }) {
         QSettings().clear();
         window.FrameClock().SetTimeSource([this] { return frame_time; });
+        // Closing at the end of a test never waits for an answer to "Save the game?".
+        FileDialogs dialogs = PlatformFileDialogs();
+        dialogs.ask_save = [](QWidget*, const QString&) { return SaveAnswer::kDiscard; };
+        window.SetFileDialogs(dialogs);
         window.show();
         window.Timer1().stop();
     }

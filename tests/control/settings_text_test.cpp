@@ -10,15 +10,6 @@ TEST(SettingsText, DefaultCarriesTheLocaleLanguage) {
     EXPECT_EQ(DefaultSettingsText('A'), "11A13000000000000000");
 }
 
-TEST(SettingsText, ReadsEachCharacter) {
-    const SettingsOptions options = ParseSettingsText("01E02000000000000000", 'A');
-    EXPECT_FALSE(options.sound);
-    EXPECT_TRUE(options.textures);
-    EXPECT_EQ(options.language, 'E');
-    EXPECT_FALSE(options.show_possible_moves);
-    EXPECT_TRUE(options.top_view);
-}
-
 TEST(SettingsText, OnlyThreeLettersSelectALanguageOtherThanFrench) {
     for (char letter : {'x', '0', 'F', 'f', 'a', ' '}) {
         EXPECT_EQ(ParseSettingsText(std::string("11") + letter + "13", 'D').language, 'F')
@@ -36,39 +27,35 @@ TEST(SettingsText, OnlyTheDigitTwoMeansTopViewAndOnlyOneMeansOn) {
     EXPECT_FALSE(ParseSettingsText("21F13", 'F').sound);
 }
 
-TEST(SettingsText, ShortTextTakesMissingCharactersFromTheDefault) {
-    const SettingsOptions empty = ParseSettingsText("", 'D');
-    EXPECT_TRUE(empty.sound);
-    EXPECT_TRUE(empty.textures);
-    EXPECT_EQ(empty.language, 'D');
-    EXPECT_TRUE(empty.show_possible_moves);
-    EXPECT_FALSE(empty.top_view);
-    const SettingsOptions two = ParseSettingsText("00", 'E');
-    EXPECT_FALSE(two.sound);
-    EXPECT_FALSE(two.textures);
-    EXPECT_EQ(two.language, 'E');
-}
-
-// Each such character counts as one, and takes the default: sound, textures and hints
-// stay on, the language is the locale's.
-TEST(SettingsText, CharactersOutsidePrintableAsciiTakeTheirDefaults) {
-    const SettingsOptions accents = ParseSettingsText("\u00e9\u00e9\u00e9\u00e9\u00e902", 'D');
-    EXPECT_TRUE(accents.sound);
-    EXPECT_TRUE(accents.textures);
-    EXPECT_EQ(accents.language, 'D');
-    EXPECT_TRUE(accents.show_possible_moves);
-    EXPECT_FALSE(accents.top_view);
-    // The characters after a non-ASCII one keep their places.
-    const SettingsOptions shifted = ParseSettingsText("\u20ac0A02", 'F');
-    EXPECT_TRUE(shifted.sound);
-    EXPECT_FALSE(shifted.textures);
-    EXPECT_EQ(shifted.language, 'A');
-    EXPECT_FALSE(shifted.show_possible_moves);
-    EXPECT_TRUE(shifted.top_view);
-    const SettingsOptions broken = ParseSettingsText("\xff\t0", 'E');  // not UTF-8; a tab
-    EXPECT_TRUE(broken.sound);
-    EXPECT_TRUE(broken.textures);
-    EXPECT_EQ(broken.language, 'F');  // '0' is a printable letter that names no language
+// How a stored text reads: each character in its place; a short text takes the missing
+// characters from the default (the locale's language); a character outside printable ASCII
+// counts as one and takes its default, the characters after it keeping their places.
+TEST(SettingsText, ReadsEachCharacterWithDefaultsForMissingAndStrayOnes) {
+    struct Case {
+        const char* text;
+        char locale;
+        bool sound, textures;
+        char language;
+        bool show_possible_moves, top_view;
+    };
+    const Case cases[] = {
+        {"01E02000000000000000", 'A', false, true, 'E', false, true},
+        {"", 'D', true, true, 'D', true, false},
+        {"00", 'E', false, false, 'E', true, false},
+        {"\u00e9\u00e9\u00e9\u00e9\u00e902", 'D', true, true, 'D', true, false},
+        {"\u20ac0A02", 'F', true, false, 'A', false, true},
+        // Not UTF-8, then a tab; '0' is a printable letter that names no language.
+        {"\xff\t0", 'E', true, true, 'F', true, false},
+    };
+    for (const Case& c : cases) {
+        const SettingsOptions options = ParseSettingsText(c.text, c.locale);
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(options.sound, c.sound);
+        EXPECT_EQ(options.textures, c.textures);
+        EXPECT_EQ(options.language, c.language);
+        EXPECT_EQ(options.show_possible_moves, c.show_possible_moves);
+        EXPECT_EQ(options.top_view, c.top_view);
+    }
 }
 
 TEST(SettingsText, WrittenTextRoundTripsAndHasTwentyCharacters) {

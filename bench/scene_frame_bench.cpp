@@ -56,8 +56,8 @@ struct ShownBoard {
     // Asks for a frame and waits until it has been drawn and shown.
     void DrawFrame() {
         QEventLoop loop;
-        QObject::connect(&viewer, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
-        viewer.update();
+        QObject::connect(&viewer.Window(), &TSceneWindow::FrameSwapped, &loop, &QEventLoop::quit);
+        viewer.Redraw();
         loop.exec();
     }
 
@@ -113,7 +113,7 @@ private:
     int moment_ = 0;
 };
 
-// One whole frame: drawn into the widget's buffer and shown in the window.
+// One whole frame: drawn into the viewport's window and shown.
 // Arguments: width, height, view (0 top, 1 perspective), phase (0 at rest, 1 in flight).
 void BM_DrawBoardFrame(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));

@@ -77,11 +77,10 @@ void TMainForm::BuildViewport() {
     Viewer_ = new scene::TSceneViewer(board_.Scene(), this);
     Viewer_->setObjectName(QStringLiteral("Viewer"));
     Viewer_->SetCamera(board_.Camera);
-    Viewer_->setMouseTracking(true);
     Viewer_->installEventFilter(this);
     Viewer_->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(Viewer_);
-    FrameClock_.SetRedrawHandler([this] { Viewer_->update(); });
+    FrameClock_.SetRedrawHandler([this] { Viewer_->Redraw(); });
     frame_timer_ = std::make_unique<scene::TFrameTimer>(FrameClock_);
 }
 

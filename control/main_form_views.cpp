@@ -58,7 +58,7 @@ void TMainForm::TB_vue3Click() {
     group.SetDirection(scene::kBoardBaseDirection);
     group.SetUp(scene::kBoardBaseUp);
     ShowView(top);
-    Viewer_->update();
+    Viewer_->Redraw();
     update();
 }
 

@@ -1,14 +1,12 @@
 #pragma once
-// The viewport: an OpenGL widget (swap interval 1) that draws a scene through a camera,
-// answers picking queries in widget coordinates and hands out snapshots. It multisamples
-// in a buffer of its own, so that the quality can follow the renderer and the size (see
-// render_quality.h) and the window around it never needs multisampled buffers.
+// The viewport: a widget showing a scene through a camera in a native OpenGL window of its
+// own (see scene_window.h), answering picking queries in widget coordinates and handing
+// out snapshots. The program treats it as any widget: the pointer, wheel, key and drop
+// events of the window arrive here, and the cursor set here is the window's.
 
 #include <QImage>
-#include <QOpenGLWidget>
 #include <QRect>
-#include <QSurfaceFormat>
-#include <memory>
+#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -16,29 +14,21 @@
 #include "scene/picking.h"
 #include "scene/projection.h"
 #include "scene/render_quality.h"
-
-class QOpenGLFramebufferObject;
+#include "scene/scene_window.h"
 
 namespace circumvia::scene {
 
 class TScene;
 class TCamera;
-class TSceneRenderer;
 
-// No samples (the viewer multisamples on its own), swap interval 1, 24-bit depth,
-// compatibility profile (fixed-function lighting). Programs set it as the default before
-// their QApplication exists.
-QSurfaceFormat ViewerSurfaceFormat();
-
-class TSceneViewer : public QOpenGLWidget {
+class TSceneViewer : public QWidget {
 public:
     // The scene must outlive the viewer.
     explicit TSceneViewer(TScene& scene, QWidget* parent = nullptr);
-    ~TSceneViewer() override;
 
     TCamera* Camera() const { return camera_; }
     void SetCamera(TCamera* camera);
-    Color BackgroundColor() const { return background_; }
+    Color BackgroundColor() const { return window_->BackgroundColor(); }
     void SetBackgroundColor(Color color);
 
     // The camera's view at the widget's current size; needs a camera.
@@ -49,38 +39,27 @@ public:
     std::vector<PickHit> GetPickedObjects(const QRect& rect, int capacity);
 
     // Redraws the viewport at the next pass of the event loop.
-    void Redraw() { update(); }
-    // The scene as it is now, drawn afresh, in the viewport's pixel size.
-    QImage Snapshot();
+    void Redraw() { window_->Redraw(); }
+    // The scene as it is now, drawn afresh, in the viewport's pixel size; a null image
+    // before the viewport was first shown.
+    QImage Snapshot() { return window_->Snapshot(); }
+    // The window drawn in (its FrameSwapped() tells when a frame has been shown).
+    TSceneWindow& Window() { return *window_; }
 
     // Draws with this quality whatever the renderer and size; nullopt chooses again.
     void ForceRenderQuality(std::optional<RenderQuality> quality);
     // What the last frame was drawn with: the quality chosen, and the samples per pixel
     // the buffer really had (0 without multisampling).
-    RenderQuality LastRenderQuality() const { return last_quality_; }
-    int LastDrawnSamples() const { return last_samples_; }
+    RenderQuality LastRenderQuality() const { return window_->LastRenderQuality(); }
+    int LastDrawnSamples() const { return window_->LastDrawnSamples(); }
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    bool event(QEvent* event) override;
 
 private:
-    void ReleaseGl();
-    // The multisampled buffer for a frame of this quality and pixel size, or null to draw
-    // straight into the widget's own buffer.
-    QOpenGLFramebufferObject* SampleBuffer(const RenderQuality& quality, QSize pixels);
-
     TScene& scene_;
     TCamera* camera_ = nullptr;
-    Color background_{0, 0, 0, 1};
-    std::unique_ptr<TSceneRenderer> renderer_;
-    std::unique_ptr<QOpenGLFramebufferObject> sample_buffer_;
-    int sample_buffer_samples_ = 0;  // as asked for; the driver may give fewer
-    bool software_renderer_ = false;
-    std::optional<RenderQuality> forced_quality_;
-    RenderQuality last_quality_;
-    int last_samples_ = 0;
-    QMetaObject::Connection context_watch_;
+    TSceneWindow* window_;  // owned by its container, a child of this widget
 };
 
 }  // namespace circumvia::scene

@@ -77,6 +77,7 @@ void TMainForm::BuildViewport() {
     Viewer_ = new scene::TSceneViewer(board_.Scene(), this);
     Viewer_->setObjectName(QStringLiteral("Viewer"));
     Viewer_->SetCamera(board_.Camera);
+    Viewer_->setMouseTracking(true);
     Viewer_->installEventFilter(this);
     Viewer_->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(Viewer_);
@@ -221,8 +222,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
-        if (event->type() == QEvent::MouseMove) {
-            ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        switch (event->type()) {
+            case QEvent::MouseMove:
+                ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+                break;
+            // The board's native window passes the wheel on to the viewer, and Qt hands
+            // a passed-on wheel event no further: taken here as the window's own.
+            case QEvent::Wheel:
+                wheelEvent(static_cast<QWheelEvent*>(event));
+                return true;
+            default:
+                break;
         }
     }
     return QMainWindow::eventFilter(watched, event);

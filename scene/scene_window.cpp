@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QExposeEvent>
-#include <QPlatformSurfaceEvent>
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
+#include <QPlatformSurfaceEvent>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -18,10 +18,17 @@ namespace {
 
 // What the program reads from the viewport: pointer, wheel, keys, and files dropped on it.
 constexpr std::array kForwardedEvents{
-    QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-    QEvent::MouseMove,        QEvent::Wheel,              QEvent::KeyPress,
-    QEvent::KeyRelease,       QEvent::DragEnter,          QEvent::DragMove,
-    QEvent::DragLeave,        QEvent::Drop,
+    QEvent::MouseButtonPress,
+    QEvent::MouseButtonRelease,
+    QEvent::MouseButtonDblClick,
+    QEvent::MouseMove,
+    QEvent::Wheel,
+    QEvent::KeyPress,
+    QEvent::KeyRelease,
+    QEvent::DragEnter,
+    QEvent::DragMove,
+    QEvent::DragLeave,
+    QEvent::Drop,
 };
 
 }  // namespace
@@ -95,8 +102,8 @@ bool TSceneWindow::MakeCurrent() {
     context->setFormat(requestedFormat());
     if (!context->create() || !context->makeCurrent(this)) return false;
     context_ = std::move(context);
-    const auto* name = reinterpret_cast<const char*>(
-        context_->functions()->glGetString(GL_RENDERER));
+    const auto* name =
+        reinterpret_cast<const char*>(context_->functions()->glGetString(GL_RENDERER));
     software_renderer_ = name != nullptr && IsSoftwareRenderer(name);
     renderer_->Initialize();
     return true;

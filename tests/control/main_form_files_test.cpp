@@ -317,6 +317,17 @@ TEST_F(MainFormFilesTest, AGameNamedAtStartOrDroppedIsOpened) {
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_EQ(window.Game().Current, 0);
     EXPECT_EQ(window.Game().FileName, In("new.Cva").string());
+
+    // Dropped on the board itself, which is a native window of its own.
+    data.setUrls({QUrl::fromLocalFile(Name("three.Cva"))});
+    QDragEnterEvent over_board(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
+    QApplication::sendEvent(&window.Viewer().Window(), &over_board);
+    EXPECT_TRUE(over_board.isAccepted());
+    QDropEvent on_board(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window.Viewer().Window(), &on_board);
+    EXPECT_TRUE(on_board.isAccepted());
+    EXPECT_EQ(window.Game().Current, 3);
     EXPECT_TRUE(told.empty());
 }
 

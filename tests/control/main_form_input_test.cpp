@@ -1,7 +1,10 @@
 // Playing with the mouse: clicks on the real viewport, found by picking.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include "tests/control/main_form_fixture.h"
 
@@ -149,6 +152,29 @@ TEST_F(MainFormInputTest, PointerTurnsIntoAHandOverWhatCanBeClicked) {
     EXPECT_EQ(window.Viewer().cursor().shape(), Qt::PointingHandCursor);
     window.ViewerMouseMove(PixelOfCell(17));  // not a destination
     EXPECT_EQ(window.Viewer().cursor().shape(), Qt::ArrowCursor);
+}
+
+// The board is shown by a native window inside the viewer: what the window system hands
+// to that window reaches the game as if it came to the viewer, and the cursor follows.
+TEST_F(MainFormInputTest, PointerKeysAndWheelOnTheBoardsOwnWindowReachTheGame) {
+    StartGame();
+    QWindow& board_window = window.Viewer().Window();
+    QTest::mouseMove(&board_window, PixelOfPieceOn(26));
+    EXPECT_EQ(board_window.cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(&board_window, Qt::LeftButton, Qt::NoModifier, PixelOfPieceOn(26));
+    EXPECT_EQ(window.Turn().Phase(), kPieceSelected);
+    EXPECT_EQ(window.Turn().MoveFrom(), 26);
+
+    const double turn = window.Board().DummyCube->TurnAngle();
+    QTest::keyClick(&board_window, Qt::Key_Left);
+    EXPECT_EQ(window.Board().DummyCube->TurnAngle(), turn - 1);
+
+    const double focal_length = window.Board().Camera->FocalLength();
+    QWheelEvent wheel(QPointF(50, 50), board_window.mapToGlobal(QPointF(50, 50)), {},
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&board_window, &wheel);
+    EXPECT_NE(window.Board().Camera->FocalLength(), focal_length);
 }
 
 }  // namespace

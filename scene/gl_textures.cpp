@@ -21,8 +21,7 @@ std::vector<std::uint8_t> BottomRowFirst(const TPicture& picture) {
 }
 
 GLint MinFilter(TextureFiltering filtering) {
-    return filtering == TextureFiltering::kTrilinear ? GL_LINEAR_MIPMAP_LINEAR
-                                                     : GL_LINEAR_MIPMAP_NEAREST;
+    return filtering == TextureFiltering::kTrilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR;
 }
 
 GLuint MakeTexture(const TPicture& picture, TextureFiltering filtering) {

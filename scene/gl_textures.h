@@ -1,7 +1,8 @@
 #pragma once
 // OpenGL textures for the materials' pictures, made once per picture with their mipmaps:
-// linear magnification, linear-mipmap-linear minification (or linear within the nearest
-// mipmap level, which is cheaper for a software renderer), repeating in both directions.
+// linear magnification, linear-mipmap-linear minification (or plain bilinear from the
+// full picture, which a software renderer samples far faster), repeating in both
+// directions.
 
 #include <map>
 #include <memory>

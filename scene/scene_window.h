@@ -1,11 +1,11 @@
 #pragma once
-// The native window the viewer draws in, with an OpenGL context of its own. A window of its own is
-// shown by the window system as it is; an OpenGL widget is instead copied into its top-level window
-// and composed with the rest of it at every frame, which on a software renderer costs about as much
-// as drawing the scene. The window draws, hands out snapshots and passes every input event it
-// receives on to the widget it stands for, so that the program sees them there. It multisamples in
-// a buffer of its own, so that the quality can follow the renderer and the size (see
-// render_quality.h).
+// The native window the viewer draws in, with an OpenGL context of its own. The window
+// system shows such a window as it is; an OpenGL widget would instead be copied into its
+// top-level window and composed with the rest of it at every frame, which on a software
+// renderer costs about as much as drawing the scene. The window draws, hands out
+// snapshots, and passes the input events it receives on to the widget it stands for, so
+// that the program sees them there. It multisamples in a buffer of its own, so that the
+// quality can follow the renderer and the size (see render_quality.h).
 
 #include <qopengl.h>
 #include <QImage>

@@ -54,13 +54,16 @@ TSceneWindow::~TSceneWindow() {
 }
 
 // Drawn into a buffer of its own rather than read back from the window: the window's
-// back buffer holds nothing defined once a frame has been shown.
+// back buffer holds nothing defined once a frame has been shown. The buffer has no alpha,
+// as the window has none: the translucent lines leave an alpha below one behind them,
+// which reading the picture back would otherwise divide out, lightening them.
 QImage TSceneWindow::Snapshot() {
     if (!MakeCurrent()) return {};
     const QSize pixels = size() * devicePixelRatio();
     QImage image;
     {
-        QOpenGLFramebufferObject target(pixels, QOpenGLFramebufferObject::CombinedDepthStencil);
+        QOpenGLFramebufferObject target(pixels, QOpenGLFramebufferObject::CombinedDepthStencil,
+                                        GL_TEXTURE_2D, GL_RGB8);
         DrawFrame(pixels, target.handle());
         image = target.toImage().convertToFormat(QImage::Format_RGB32);
     }

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,9 +43,10 @@ bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString AskPdfName(QWidget* parent) {
+QString AskPdfName(QWidget* parent, const QString& suggested) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(suggested);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -153,8 +156,17 @@ void TFprint::Relabel() {
     ZoomComboBox->setCurrentIndex(entry);
 }
 
+// The game's own file with ".pdf" in place of its suffix, or "Circumvia.pdf" in the
+// working directory for a game never saved.
+QString SuggestedPdfName(const std::string& game_file) {
+    if (game_file.empty() || game_file == kNoName) return QStringLiteral("Circumvia.pdf");
+    const QFileInfo file(QString::fromStdString(game_file));
+    return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+}
+
 void TFprint::ComposePrint(const QImage& picture, const Tjeu& game) {
     Relabel();
+    pdf_suggestion_ = SuggestedPdfName(game.FileName);
     PrintPreview1->SetDocument(ComposePrintDocument(picture, game));
 }
 
@@ -185,7 +197,7 @@ void TFprint::Btn_printClick() {
 }
 
 void TFprint::Btn_pdfClick() {
-    const QString path = ChoosePdfName(this);
+    const QString path = ChoosePdfName(this, pdf_suggestion_);
     if (path.isEmpty()) return;
     if (WritePdf(PrintPreview1->Document(), path)) return;
     const std::string text =

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "dialogs/relabelled_dialog.h"
 
@@ -24,6 +25,10 @@ namespace circumvia::dialogs {
 
 class PagePreview;
 class ThumbnailPreview;
+
+// The PDF name offered for a game saved as `game_file`: the same folder and name with
+// ".pdf"; "Circumvia.pdf" for a game never saved.
+QString SuggestedPdfName(const std::string& game_file);
 
 class TFprint : public QDialog, public RelabelledDialog {
     Q_OBJECT
@@ -55,8 +60,8 @@ public:
     // Where the dialog asks the user; tests put their answers here instead.
     // Shows the platform's print dialog for `printer`; true to print.
     std::function<bool(QPrinter& printer, QWidget* parent)> ChoosePrinter;
-    // Asks for the PDF file's name; empty when cancelled.
-    std::function<QString(QWidget* parent)> ChoosePdfName;
+    // Asks for the PDF file's name, offering `suggested`; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& suggested)> ChoosePdfName;
     // Tells the user that a file could not be written.
     std::function<void(QWidget* parent, const QString& text)> ReportFailure;
 
@@ -78,6 +83,8 @@ protected:
 
 private:
     void BuildControls();
+
+    QString pdf_suggestion_;  // the PDF name offered first, from the game's file
 };
 
 }  // namespace circumvia::dialogs

@@ -183,23 +183,46 @@ TEST_F(PrintDialogOutput, PrintSendsEveryPageUnderTheJobTitle) {
 TEST_F(PrintDialogOutput, PdfButtonWritesTheNamedFileOrSaysItCouldNot) {
     const LanguageScope english('A');
     TFprint dialog;
-    dialog.ComposePrint(QImage(), GameOfMoves(40));
+    Tjeu game = GameOfMoves(40);
+    game.FileName = Path("match.Cva").toStdString();
+    dialog.ComposePrint(QImage(), game);
     QString reported;
     dialog.ReportFailure = [&](QWidget*, const QString& text) { reported = text; };
 
-    dialog.ChoosePdfName = [&](QWidget*) { return Path("game.pdf"); };
+    QString offered;
+    dialog.ChoosePdfName = [&](QWidget*, const QString& suggested) {
+        offered = suggested;
+        return Path("game.pdf");
+    };
     dialog.Btn_pdf->click();
+    EXPECT_EQ(offered, Path("match.pdf"));
     EXPECT_TRUE(QFileInfo(Path("game.pdf")).size() > 0);
     EXPECT_TRUE(reported.isEmpty());
 
-    dialog.ChoosePdfName = [&](QWidget*) { return Path("missing/game.pdf"); };
+    dialog.ChoosePdfName = [&](QWidget*, const QString&) { return Path("missing/game.pdf"); };
     dialog.Btn_pdf->click();
     EXPECT_EQ(reported, "Cannot write the file " + Path("missing/game.pdf"));
 
     reported.clear();
-    dialog.ChoosePdfName = [](QWidget*) { return QString(); };  // cancelled
+    dialog.ChoosePdfName = [](QWidget*, const QString&) { return QString(); };  // cancelled
     dialog.Btn_pdf->click();
     EXPECT_TRUE(reported.isEmpty());
+}
+
+TEST(PdfName, OfferedFromTheGamesFileOrAsCircumviaForAGameNeverSaved) {
+    const struct {
+        const char* game_file;
+        const char* offered;
+    } cases[] = {
+        {"/home/ann/games/final round.Cva", "/home/ann/games/final round.pdf"},
+        {"/home/ann/games/v1.2.Cva", "/home/ann/games/v1.2.pdf"},
+        {"/home/ann/no suffix", "/home/ann/no suffix.pdf"},
+        {"Noname", "Circumvia.pdf"},
+        {"", "Circumvia.pdf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SuggestedPdfName(c.game_file), c.offered) << c.game_file;
+    }
 }
 
 }  // namespace

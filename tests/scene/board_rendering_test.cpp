@@ -142,6 +142,22 @@ TEST_F(BoardRendering, TheWindowShowsWhatASnapshotDraws) {
     }
 }
 
+// Moved into another window and back, the viewer still draws the whole board, whether its
+// native window goes along or is made anew with a new context and new lists and textures.
+TEST_F(BoardRendering, AViewerMovedIntoAnotherWindowStillDrawsTheBoard) {
+    QWidget other;
+    other.resize(668, 478);
+    viewer.setParent(&other);
+    viewer.resize(668, 478);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    ExpectColoursWhereTheyBelong(viewer.Snapshot());
+    viewer.setParent(nullptr);
+    viewer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+    ExpectColoursWhereTheyBelong(viewer.Snapshot());
+}
+
 TEST_F(BoardRendering, WithoutTexturesTheTopPlateTurnsFlatGreen) {
     board.Scene().Materials().SetTexturesEnabled(false);
     const QColor top_plate = ColorAt(viewer.Snapshot(), {-0.5, 0.105, 0});

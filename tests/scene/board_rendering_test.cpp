@@ -4,9 +4,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 
@@ -117,29 +114,6 @@ TEST_F(BoardRendering, ColoursStayWhereTheyBelongInALargeViewport) {
     const QImage frame = viewer.Snapshot();
     EXPECT_EQ(frame.size(), QSize(1280, 960) * viewer.devicePixelRatio());
     ExpectColoursWhereTheyBelong(frame);
-}
-
-// The window shows the frame a snapshot draws through a buffer of its own. Where the
-// circuit lines overlap at the same height either may win a pixel, and the two buffers'
-// formats decide a few such pixels differently.
-TEST_F(BoardRendering, TheWindowShowsWhatASnapshotDraws) {
-    for (const QSize size : {QSize(668, 478), QSize(1280, 960)}) {
-        SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
-        viewer.resize(size);
-        QSignalSpy shown(&viewer.Window(), &TSceneWindow::FrameSwapped);
-        viewer.Redraw();
-        ASSERT_TRUE(shown.wait());
-        const QImage on_screen = viewer.screen()->grabWindow(viewer.Window().winId()).toImage();
-        const QImage snapshot = viewer.Snapshot();
-        ASSERT_EQ(on_screen.size(), snapshot.size());
-        int differing = 0;
-        for (int y = 0; y < snapshot.height(); ++y) {
-            for (int x = 0; x < snapshot.width(); ++x) {
-                differing += on_screen.pixelColor(x, y) != snapshot.pixelColor(x, y);
-            }
-        }
-        EXPECT_LT(differing, snapshot.width() * snapshot.height() / 1000);
-    }
 }
 
 // Moved into another window and back, the viewer still draws the whole board, whether its

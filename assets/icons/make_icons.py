@@ -8,8 +8,11 @@ their index in the main window's image list (icon_00.png ...).
 import argparse
 import math
 import os
-import struct
-import zlib
+import sys
+
+sys.dont_write_bytecode = True  # keep the source folders clean when run by the tests
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from png_encoder import RGBA, encode_png  # noqa: E402
 
 SIZE = 20
 SCALE = 8
@@ -89,14 +92,7 @@ class Canvas:
                     row += bytes(3)
                 row.append(round(alpha * 255))
             rows.append(bytes(row))
-
-        def chunk(kind, data):
-            body = kind + data
-            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-        header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+        return encode_png(SIZE, SIZE, rows, RGBA)
 
 
 OUTLINE = (40, 40, 48, 1.0)

@@ -8,8 +8,11 @@ is the same on every run.
 """
 
 import math
-import struct
-import zlib
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from png_encoder import RGB, encode_png  # noqa: E402
 
 
 def clamp01(v):
@@ -130,14 +133,8 @@ class Canvas:
 def png(rows):
     """An 8-bit RGB PNG of the given rows of (r, g, b)."""
     height, width = len(rows), len(rows[0])
-    raw = b"".join(b"\x00" + bytes(v for p in row for v in p) for row in rows)
-
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    scanlines = [b"\x00" + bytes(v for p in row for v in p) for row in rows]
+    return encode_png(width, height, scanlines, RGB)
 
 
 # The stroke font: each glyph is (advance, strokes); a stroke is a list of points in units of

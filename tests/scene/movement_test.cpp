@@ -202,77 +202,62 @@ TEST(PathEnd, AHandlerMayRebuildItsOwnMovement) {
     EXPECT_FALSE(s.movement.Travelling());
 }
 
-TEST(StopAllMovements, LeavesNothingTravellingEvenPathsStartedByHandlers) {
+// A capture in miniature: the mover's step "S", then its settling path; the end of "S" sends
+// the victim off on its flight "PRISE". Every path's end is recorded by name.
+struct CaptureInMiniature {
     TScene scene;
-    auto& mover = scene.Root().Add<TSphere>("mover");
-    auto& victim = scene.Root().Add<TSphere>("victim");
+    TSphere& mover = scene.Root().Add<TSphere>("mover");
+    TSphere& victim = scene.Root().Add<TSphere>("victim");
     TMovement& flight = victim.GetOrCreateMovement();
-    TMovementPath& away = flight.AddPath();
-    away.SetName("PRISE");
-    away.AddNode().speed = 2;
-    away.AddNode().position = {0, 3, -5};
-    flight.SetActivePathIndex(0);
-
     TMovement& move = mover.GetOrCreateMovement();
-    for (const char* name : {"S", ""}) {
-        TMovementPath& path = move.AddPath();
-        path.SetName(name);
-        path.AddNode().speed = 2;
-        path.AddNode().position = {1, 0, 0};
-    }
     std::vector<std::string> ended;
-    const auto on_end = [&](TMovement&, TMovementPath& path, bool&) {
-        ended.push_back(path.Name());
-        if (path.Name() == "S") flight.StartPathTravel();  // the victim flies off
-    };
-    move.SetPathEndHandler(on_end);
-    flight.SetPathEndHandler(on_end);
-    move.SetActivePathIndex(0);
-    move.StartPathTravel();
-    scene.Advance(0, 0);
 
-    scene.StopAllMovements();
-    EXPECT_FALSE(scene.AnythingTravelling());
-    EXPECT_EQ(ended.size(), 3u);  // "S", the settling path and the flight all reported
+    CaptureInMiniature() {
+        TMovementPath& away = flight.AddPath();
+        away.SetName("PRISE");
+        away.AddNode().speed = 2;
+        away.AddNode().position = {0, 3, -5};
+        flight.SetActivePathIndex(0);
+
+        const Vec3 ends[] = {{1, 0.3, 0}, {1, 0.2, 0}};
+        for (int i = 0; i < 2; ++i) {
+            TMovementPath& path = move.AddPath();
+            path.SetName(i == 0 ? "S" : "");
+            path.AddNode().speed = 2;
+            path.AddNode().position = {0.5, 0.3, 0};
+            path.AddNode().position = ends[i];
+        }
+        const auto on_end = [this](TMovement&, TMovementPath& path, bool&) {
+            ended.push_back(path.Name());
+            if (path.Name() == "S") flight.StartPathTravel();
+        };
+        move.SetPathEndHandler(on_end);
+        flight.SetPathEndHandler(on_end);
+    }
+    void Start() {
+        move.SetActivePathIndex(0);
+        move.StartPathTravel();
+        scene.Advance(0, 0);
+    }
+};
+
+TEST(StopAllMovements, LeavesNothingTravellingEvenPathsStartedByHandlers) {
+    CaptureInMiniature capture;
+    capture.Start();
+    capture.scene.StopAllMovements();
+    EXPECT_FALSE(capture.scene.AnythingTravelling());
+    EXPECT_EQ(capture.ended.size(), 3u);  // "S", the settling path and the flight all reported
 }
 
 TEST(FinishAllMovements, LandsEveryPathOnItsLastNodeAndReportsEachEnd) {
-    TScene scene;
-    auto& mover = scene.Root().Add<TSphere>("mover");
-    auto& victim = scene.Root().Add<TSphere>("victim");
-    TMovement& flight = victim.GetOrCreateMovement();
-    TMovementPath& away = flight.AddPath();
-    away.SetName("PRISE");
-    away.AddNode().speed = 2;
-    away.AddNode().position = {0, 3, -5};
-    flight.SetActivePathIndex(0);
-
-    TMovement& move = mover.GetOrCreateMovement();
-    const Vec3 ends[] = {{1, 0.3, 0}, {1, 0.2, 0}};
-    for (int i = 0; i < 2; ++i) {
-        TMovementPath& path = move.AddPath();
-        path.SetName(i == 0 ? "S" : "");
-        path.AddNode().speed = 2;
-        path.AddNode().position = {0.5, 0.3, 0};
-        path.AddNode().position = ends[i];
-    }
-    std::vector<std::string> ended;
-    const auto on_end = [&](TMovement&, TMovementPath& path, bool&) {
-        ended.push_back(path.Name());
-        if (path.Name() == "S") flight.StartPathTravel();
-    };
-    move.SetPathEndHandler(on_end);
-    flight.SetPathEndHandler(on_end);
-    move.SetActivePathIndex(0);
-    move.StartPathTravel();
-    scene.Advance(0, 0);
-
-    scene.FinishAllMovements();
-    EXPECT_FALSE(scene.AnythingTravelling());
-    std::sort(ended.begin(), ended.end());
-    EXPECT_EQ(ended, (std::vector<std::string>{"", "PRISE", "S"}));
-    ExpectNear(mover.Position(), {1, 0.2, 0}, 1e-12);  // settled, not stopped half-way
-    ExpectNear(victim.Position(), {0, 3, -5}, 1e-12);
+    CaptureInMiniature capture;
+    capture.Start();
+    capture.scene.FinishAllMovements();
+    EXPECT_FALSE(capture.scene.AnythingTravelling());
+    std::sort(capture.ended.begin(), capture.ended.end());
+    EXPECT_EQ(capture.ended, (std::vector<std::string>{"", "PRISE", "S"}));
+    ExpectNear(capture.mover.Position(), {1, 0.2, 0}, 1e-12);  // settled, not stopped half-way
+    ExpectNear(capture.victim.Position(), {0, 3, -5}, 1e-12);
 }
 
 TEST(StopAllMovements, EndsEvenWhenAHandlerLoopsForever) {

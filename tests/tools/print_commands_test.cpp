@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/model/game_file_fixtures.h"
 #include "tests/tools/cli_run.h"
 
 namespace circumvia::cli {
@@ -29,18 +30,9 @@ std::string Output(const std::string& command) {
 
 class PrintCommand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("circumvia-print-test-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
     std::string Path(const char* name) const { return (folder_ / name).string(); }
 
-    fs::path folder_;
+    circumvia::testing::ScratchFolder folder_;
 };
 
 TEST_F(PrintCommand, WritesTheRecordOfAFortyMoveGameOnTwoA4Pages) {

@@ -15,8 +15,7 @@ TSceneViewer::TSceneViewer(TScene& scene, QWidget* parent)
     layout->addWidget(QWidget::createWindowContainer(window_, this));
 }
 
-void TSceneViewer::SetCamera(TCamera* camera) {
-    camera_ = camera;
+void TSceneViewer::SetCamera(const TCamera* camera) {
     window_->SetCamera(camera);
     Redraw();
 }
@@ -27,16 +26,16 @@ void TSceneViewer::SetBackgroundColor(Color color) {
 }
 
 TView TSceneViewer::View() const {
-    return TView(*camera_, width(), height());
+    return TView(*Camera(), width(), height());
 }
 
 TSceneObject* TSceneViewer::GetPickedObject(int x, int y) {
-    if (camera_ == nullptr) return nullptr;
+    if (Camera() == nullptr) return nullptr;
     return PickNearest(scene_.Root(), View(), x, y);
 }
 
 std::vector<PickHit> TSceneViewer::GetPickedObjects(const QRect& rect, int capacity) {
-    if (camera_ == nullptr) return {};
+    if (Camera() == nullptr) return {};
     const QRect r = rect.normalized();
     return PickObjects(scene_.Root(), View(), {r.left(), r.top(), r.right(), r.bottom()}, capacity);
 }

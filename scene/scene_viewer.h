@@ -26,8 +26,8 @@ public:
     // The scene must outlive the viewer.
     explicit TSceneViewer(TScene& scene, QWidget* parent = nullptr);
 
-    TCamera* Camera() const { return camera_; }
-    void SetCamera(TCamera* camera);
+    const TCamera* Camera() const { return window_->Camera(); }
+    void SetCamera(const TCamera* camera);
     Color BackgroundColor() const { return window_->BackgroundColor(); }
     void SetBackgroundColor(Color color);
 
@@ -58,7 +58,6 @@ protected:
 
 private:
     TScene& scene_;
-    TCamera* camera_ = nullptr;
     TSceneWindow* window_;  // owned by its container, a child of this widget
 };
 

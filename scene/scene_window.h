@@ -42,6 +42,7 @@ public:
     TSceneWindow(const TScene& scene, QWidget* events_to);
     ~TSceneWindow() override;
 
+    const TCamera* Camera() const { return camera_; }
     void SetCamera(const TCamera* camera) { camera_ = camera; }
     Color BackgroundColor() const { return background_; }
     void SetBackgroundColor(Color color) { background_ = color; }

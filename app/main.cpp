@@ -5,12 +5,12 @@
 #include <cstring>
 #include <iostream>
 
-#include "scene/scene_viewer.h"
+#include "scene/gl/scene_viewer.h"
 
-#include "control/application_identity.h"
-#include "control/game_file_names.h"
-#include "control/main_form.h"
-#include "control/version_text.h"
+#include "control/files/game_file_names.h"
+#include "control/window/application_identity.h"
+#include "control/window/main_form.h"
+#include "control/window/version_text.h"
 
 namespace {
 

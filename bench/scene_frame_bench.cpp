@@ -11,13 +11,13 @@
 #include <ctime>
 #include <string>
 
-#include "control/view_math.h"
+#include "control/view/view_math.h"
 #include "scene/board/board_resources.h"
 #include "scene/board/board_scene.h"
 #include "scene/board/move_paths.h"
 #include "scene/draw_list.h"
+#include "scene/gl/scene_viewer.h"
 #include "scene/picking.h"
-#include "scene/scene_viewer.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 # The main window's image list: the files assets/icons/make_icons.py draws, named by their
-# index (control/image_list.h names the indices; 3 is unused). The icon resources and the
+# index (control/window/image_list.h names the indices; 3 is unused). The icon resources and the
 # generator check both read this list.
 set(CIRCUMVIA_IMAGE_LIST
     icon_00.png icon_01.png icon_02.png icon_04.png icon_05.png

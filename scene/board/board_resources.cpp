@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "assets/asset_paths.h"
-#include "scene/sound_library.h"
+#include "scene/gl/sound_library.h"
 
 namespace circumvia::scene {
 

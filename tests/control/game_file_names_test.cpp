@@ -1,5 +1,5 @@
 // Filters, chosen names, captions and the command line of the file commands.
-#include "control/game_file_names.h"
+#include "control/files/game_file_names.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "control/move_list.h"
-#include "control/turn_loop.h"
+#include "control/record/move_list.h"
+#include "control/turns/turn_loop.h"
 #include "scene/board/move_paths.h"
 #include "tests/control/main_form_fixture.h"
 

@@ -14,7 +14,7 @@
 #include <iterator>
 #include <optional>
 
-#include "control/game_file_names.h"
+#include "control/files/game_file_names.h"
 #include "lang/text_ids.h"
 #include "model/game_file.h"
 #include "tests/control/main_form_fixture.h"

@@ -6,11 +6,11 @@
 
 #include <QSettings>
 
-#include "control/main_form.h"
-#include "control/status_line.h"
+#include "control/window/main_form.h"
+#include "control/window/status_line.h"
 #include "lang/format.h"
 #include "lang/language.h"
-#include "scene/scene_viewer.h"
+#include "scene/gl/scene_viewer.h"
 
 namespace circumvia::control::testing {
 

@@ -1,7 +1,7 @@
 // The texture and sound options through the real window.
 #include <gtest/gtest.h>
 
-#include "scene/sound_library.h"
+#include "scene/gl/sound_library.h"
 #include "tests/control/main_form_fixture.h"
 
 namespace circumvia::control {

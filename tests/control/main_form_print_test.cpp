@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "dialogs/page_preview.h"
-#include "dialogs/print_dialog.h"
+#include "dialogs/print/page_preview.h"
+#include "dialogs/print/print_dialog.h"
 #include "tests/control/main_form_fixture.h"
 
 namespace circumvia::control {

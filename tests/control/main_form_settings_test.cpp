@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QSettings>
 
-#include "control/main_form.h"
+#include "control/window/main_form.h"
 #include "lang/language.h"
 #include "scene/material_library.h"
 

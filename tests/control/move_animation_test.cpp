@@ -1,5 +1,5 @@
 // A move's animation on the real board scene, driven by a fake frame time.
-#include "control/move_animation.h"
+#include "control/view/move_animation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "control/move_counter.h"
+#include "control/record/move_counter.h"
 
 #include <gtest/gtest.h>
 

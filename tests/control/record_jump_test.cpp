@@ -1,10 +1,10 @@
 // Jumps through the record from the move list, the rows it lists, and the stored
 // animation speed.
-#include "control/record_jump.h"
+#include "control/record/record_jump.h"
 
 #include <gtest/gtest.h>
 
-#include "control/animation_speed.h"
+#include "control/view/animation_speed.h"
 
 namespace circumvia::control {
 namespace {

@@ -1,4 +1,4 @@
-#include "control/settings_file.h"
+#include "control/settings/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

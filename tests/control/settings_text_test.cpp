@@ -1,4 +1,4 @@
-#include "control/settings_text.h"
+#include "control/settings/settings_text.h"
 
 #include <gtest/gtest.h>
 

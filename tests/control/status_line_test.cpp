@@ -1,5 +1,5 @@
 // The owner-drawn player panels, rendered into images.
-#include "control/status_line.h"
+#include "control/window/status_line.h"
 
 #include <gtest/gtest.h>
 

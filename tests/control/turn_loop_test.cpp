@@ -1,5 +1,5 @@
 // The turn loop tick by tick, with a fake clock and a host that records what the loop asks.
-#include "control/turn_loop.h"
+#include "control/turns/turn_loop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "control/turn_state.h"
+#include "control/turns/turn_state.h"
 
 #include <gtest/gtest.h>
 

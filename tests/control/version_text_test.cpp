@@ -1,4 +1,4 @@
-#include "control/version_text.h"
+#include "control/window/version_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "control/view_math.h"
+#include "control/view/view_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/preview_zoom.h"
+#include "dialogs/print/preview_zoom.h"
 
 #include <gtest/gtest.h>
 

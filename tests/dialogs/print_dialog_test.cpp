@@ -1,4 +1,4 @@
-#include "dialogs/print_dialog.h"
+#include "dialogs/print/print_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "dialogs/page_preview.h"
-#include "dialogs/page_thumbnails.h"
+#include "dialogs/print/page_preview.h"
+#include "dialogs/print/page_thumbnails.h"
 #include "tests/dialogs/print_fixtures.h"
 
 namespace circumvia::dialogs {

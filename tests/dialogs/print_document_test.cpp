@@ -1,8 +1,8 @@
-#include "dialogs/print_document.h"
+#include "dialogs/print/print_document.h"
 
 #include <gtest/gtest.h>
 
-#include "dialogs/print_layout.h"
+#include "dialogs/print/print_layout.h"
 #include "tests/dialogs/print_fixtures.h"
 
 namespace circumvia::dialogs {

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <random>
 
-#include "dialogs/print_document.h"
+#include "dialogs/print/print_document.h"
 #include "lang/language.h"
 #include "model/movegen.h"
 #include "model/tjeu.h"

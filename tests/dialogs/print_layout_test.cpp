@@ -1,4 +1,4 @@
-#include "dialogs/print_layout.h"
+#include "dialogs/print/print_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "dialogs/print_layout.h"
-#include "dialogs/print_output.h"
+#include "dialogs/print/print_layout.h"
+#include "dialogs/print/print_output.h"
 #include "tests/dialogs/print_fixtures.h"
 
 namespace circumvia::dialogs {

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "scene/frame_clock.h"
-#include "scene/frame_timer.h"
+#include "scene/gl/frame_timer.h"
 #include "scene/movement.h"
 #include "scene/scene.h"
 #include "scene/shapes.h"

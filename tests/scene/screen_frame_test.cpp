@@ -10,7 +10,7 @@
 
 #include "scene/board/board_resources.h"
 #include "scene/board/board_scene.h"
-#include "scene/scene_viewer.h"
+#include "scene/gl/scene_viewer.h"
 
 namespace circumvia::scene {
 namespace {

@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 #include "scene/board/board_resources.h"
-#include "scene/sound_library.h"
+#include "scene/gl/sound_library.h"
 
 namespace circumvia::scene {
 namespace {

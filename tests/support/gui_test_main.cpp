@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "control/application_identity.h"
-#include "scene/scene_viewer.h"
+#include "control/window/application_identity.h"
+#include "scene/gl/scene_viewer.h"
 
 int main(int argc, char* argv[]) {
     // Listing the tests (ctest does it at build time) needs no display.

@@ -9,8 +9,8 @@
 #include <ostream>
 
 #include "dialogs/draw_position.h"
-#include "dialogs/print_document.h"
-#include "dialogs/print_output.h"
+#include "dialogs/print/print_document.h"
+#include "dialogs/print/print_output.h"
 #include "lang/language.h"
 #include "model/game_file.h"
 #include "tools/cli/arguments.h"

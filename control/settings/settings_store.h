@@ -1,0 +1,49 @@
+#pragma once
+// The per-user settings store: the file of the application's default QSettings
+// (organisation "Vantor", application "Circumvia", set by SetApplicationIdentity), group
+// "Parameters", four named string values and, beside them, the player's comforts (window
+// place, move list, animation speed), kept out of the settings text so that its format
+// stays as it is. Only these values are read (from the start of the file only) and
+// written, so a damaged or huge file costs neither memory nor time and its junk is not kept.
+
+#include <QString>
+
+#include "control/settings/settings_file.h"
+
+namespace circumvia::control {
+
+class SettingsStore {
+public:
+    SettingsStore();
+    // Writes changes not yet written.
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    QString Read(const QString& name, const QString& fallback) const;
+    // Writes the file at once when the value changes; a failure keeps the old file, and
+    // the value is written again at the next Sync.
+    void Write(const QString& name, const QString& value);
+    // Writes the file if a change has not been written yet.
+    void Sync();
+    // Binary values (the window's geometry and the layout of its panels), kept as base64
+    // text; empty when absent.
+    QByteArray ReadBytes(const QString& name) const;
+    void WriteBytes(const QString& name, const QByteArray& value);
+
+    // Value names.
+    static inline const QString kDefault = QStringLiteral("Default");
+    static inline const QString kPlayers = QStringLiteral("Players");
+    static inline const QString kWhiteName = QStringLiteral("P1");
+    static inline const QString kRedName = QStringLiteral("P2");
+    static inline const QString kAnimationSpeed = QStringLiteral("AnimationSpeed");
+    static inline const QString kGeometry = QStringLiteral("Geometry");
+    static inline const QString kWindowState = QStringLiteral("WindowState");
+
+private:
+    QString path_;
+    SettingsValues values_;
+    bool changed_ = false;
+};
+
+}  // namespace circumvia::control

@@ -1,0 +1,104 @@
+// Carrying out moves, keeping the pieces in step with the model, and walking the record.
+#include <algorithm>
+
+#include "control/record/move_counter.h"
+#include "control/record/move_list.h"
+#include "control/view/view_math.h"
+#include "control/window/main_form.h"
+#include "control/window/status_line.h"
+#include "dialogs/suggestion_dialog.h"
+#include "lang/format.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
+#include "model/notation.h"
+#include "scene/camera.h"
+
+namespace circumvia::control {
+
+void TMainForm::PlayMove(int from, int to) {
+    if (turn_.IsStarting() || game_.Result != kInProgress) return;
+    if (IsCell(from) && IsCell(to)) {
+        if (turn_.Phase() == kMoveUnderWay) return;
+        turn_.BeginMove(from, to, Now());
+        animation_.Forget();
+        const Tlcoup legal = ListDestinations(from, game_.Pos);
+        const Move move{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)};
+        if (std::find(legal.begin(), legal.end(), move) == legal.end()) {
+            ShowPossibleMoves(0);
+            return;
+        }
+        scene::TSceneObject* mover = pieces_.PieceOnCell(from);
+        scene::TSceneObject* victim = pieces_.PieceOnCell(to);
+        if (mover)
+            animation_.AnimateMove(*mover, from, to, CapturePath(from, to, game_.Pos),
+                                   victim != nullptr);
+        if (victim) {
+            const std::uint8_t victim_side = game_.Pos[to];
+            animation_.PrepareCaptureFlight(*victim, to, game_.Pos.Count(victim_side), victim_side);
+        }
+    }
+    FrameClock_.Step();
+    SetStatusText(QString::fromStdString(
+        lang::FormatText(lang::LoadText(lang::message::kMovePlayed),
+                         {game_.PlayerOf(game_.SideToMove).Name, MoveText(from, to)})));
+    const int recorded = game_.Current;
+    game_.ApplyMove(game_.Pos, from, to);
+    if (game_.Current != recorded) MarkUnsavedMoves(true);
+    HighlightPiece(nullptr);
+    ShowPossibleMoves(0);
+    UpdateNavigation();
+    turn_.MarkMoveUnderWay(Now());
+    // At once: the paths end here and the next tick finishes the move as usual.
+    if (animation_speed_ == AnimationSpeed::kInstant) FinishAnimationsNow();
+}
+
+void TMainForm::RefreshPieces() {
+    if (turn_.IsStarting()) return;
+    pieces_.RefreshPieces(game_.Pos);
+}
+
+void TMainForm::TB_retClick() {
+    StepThroughRecord(&Tjeu::CanStepBack, &Tjeu::StepBack);
+}
+
+void TMainForm::TB_suivClick() {
+    StepThroughRecord(&Tjeu::CanStepForward, &Tjeu::StepForward);
+}
+
+void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)()) {
+    if (turn_.IsStarting()) return;
+    if ((game_.*can)()) {
+        (game_.*step)();
+        ReopenAfterStep();
+    }
+    UpdateNavigation();
+}
+
+void TMainForm::ReopenAfterStep() {
+    RefreshPieces();
+    ShowPossibleMoves(0);
+    // A game reopened by the step goes on with the human to move.
+    if (game_.Result == kInProgress) turn_.ResumeHumanTurn();
+}
+
+void TMainForm::UpdateNavigation() {
+    menu_.Coupprcdent1->setEnabled(game_.CanStepBack());
+    menu_.Coupsuivant1->setEnabled(game_.CanStepForward());
+    menu_.P_num->setText(QString::fromStdString(MoveCounterCaption(game_)));
+    const double focal = board_.Camera->FocalLength();
+    menu_.Zoomarrire1->setEnabled(focal > kMinFocalLength);
+    menu_.Zoomavant1->setEnabled(focal < kMaxFocalLength);
+    menu_.Proposeruncoup1->setEnabled(game_.Result == kInProgress &&
+                                      game_.PlayerOf(game_.SideToMove).Kind == kHuman);
+    if (move_list_) move_list_->ShowGame(game_);
+    StatusLine_->RepaintPanels();
+}
+
+void TMainForm::Proposeruncoup1Click() {
+    // Only a human to move asks for a hint; the tick goes on behind the dialog.
+    if (turn_.IsStarting() || !menu_.Proposeruncoup1->isEnabled()) return;
+    dialogs::TFPropo dialog(game_, this);
+    dialog.exec();
+}
+
+}  // namespace circumvia::control

@@ -1,0 +1,187 @@
+#include "control/turns/turn_loop.h"
+
+#include "lang/format.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
+#include "model/notation.h"
+
+namespace circumvia::control {
+
+namespace {
+
+using lang::message::kChoosingPlayers;
+using lang::message::kGameDrawn;
+using lang::message::kGameWon;
+using lang::message::kGaveUp;
+using lang::message::kInitialising;
+using lang::message::kSearching;
+using lang::message::kYourTurn;
+
+constexpr int kWhitePanel = 1;
+constexpr int kRedPanel = 2;
+
+std::string Message(int number) {
+    return lang::LoadText(number);
+}
+
+std::string Won(const Tjeu& game, Side winner) {
+    const Side loser = Opponent(winner);
+    return lang::FormatText(Message(kGameWon), {game.PlayerOf(winner).Name,
+                                                std::to_string(game.PlayerOf(winner).Pieces),
+                                                std::to_string(game.PlayerOf(loser).Pieces)});
+}
+
+}  // namespace
+
+std::string LastMoveText(const Tjeu& game, Side side) {
+    for (int k = game.Current; k >= 1; --k) {
+        const HistoryEntry& entry = game.History[static_cast<std::size_t>(k)];
+        if (entry.Mover == side) {
+            return std::to_string(k) + ":  " + MoveText(entry.From, entry.To);
+        }
+    }
+    return {};
+}
+
+std::string ResultText(const Tjeu& game) {
+    switch (game.Result) {
+        case kRedWon:
+            return Won(game, kRed);
+        case kWhiteWon:
+            return Won(game, kWhite);
+        case kWhiteResigned:
+            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kWhite).Name});
+        case kRedResigned:
+            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kRed).Name});
+        case kDrawn:
+            return Message(kGameDrawn);
+        default:
+            return {};
+    }
+}
+
+TurnLoop::TurnLoop(Tjeu& game, TurnState& turn, TurnLoopHost& host, TickCounter ticks)
+    : game_(game), turn_(turn), host_(host), ticks_(std::move(ticks)) {}
+
+bool TurnLoop::BothComputers() const {
+    return IsComputer(game_.PlayerOf(kRed).Kind) && IsComputer(game_.PlayerOf(kWhite).Kind);
+}
+
+void TurnLoop::Timer1Timer() {
+    if (turn_.Busy()) return;
+    if (game_.Result != kInProgress) {
+        // The last move of the game never reaches a turn start: its panels are shown here.
+        const bool ended_now = turn_.State() != LoopState::GameOver;
+        turn_.EnterGameOver();
+        if (ended_now) ShowLastMoves();
+    }
+    switch (turn_.State()) {
+        case LoopState::Starting:
+            FirstTick();
+            break;
+        case LoopState::ChoosingPlayers:
+            ChoosePlayers();
+            break;
+        case LoopState::TurnStart:
+            StartTurn();
+            break;
+        case LoopState::HumanTurn:
+            HumanTick();
+            break;
+        case LoopState::ComputerTurn:
+            ComputerTick();
+            break;
+        case LoopState::GameOver:
+            if (turn_.Phase() == kFirstPhase) host_.SetStatusText(ResultText(game_));
+            break;
+    }
+}
+
+void TurnLoop::FirstTick() {
+    turn_.EnterTurnStart();
+    host_.ShowStartView();
+    host_.SetStatusText(Message(kInitialising));
+    host_.FormResize();
+    game_.ResetGame();
+    host_.RefreshPieces();
+    host_.SetPanelText(kWhitePanel, {});
+    host_.SetPanelText(kRedPanel, {});
+    host_.UpdateNavigation();
+}
+
+void TurnLoop::ChoosePlayers() {
+    turn_.EnterTurnStart();
+    host_.SetStatusText(Message(kChoosingPlayers));
+    host_.EnableTimer(false);
+    game_.ResetGame();
+    host_.RefreshPieces();
+    // The timer comes back on every way out of the dialog, an error included.
+    struct TimerBack {
+        TurnLoopHost& host;
+        ~TimerBack() { host.EnableTimer(true); }
+    } timer_back{host_};
+    host_.RunPlayerSetup();
+    host_.StorePlayerNames();
+    host_.SetStatusText(Message(kInitialising));
+    host_.SetPanelText(kWhitePanel, game_.PlayerOf(kWhite).Name);
+    host_.SetPanelText(kRedPanel, game_.PlayerOf(kRed).Name);
+    host_.UpdateNavigation();
+    host_.RefreshPieces();
+}
+
+void TurnLoop::StartTurn() {
+    host_.SetStatusText({});
+    turn_.EnterTurn(IsComputer(game_.PlayerOf(game_.SideToMove).Kind), ticks_());
+    ShowLastMoves();
+    host_.UpdateNavigation();
+}
+
+void TurnLoop::ShowLastMoves() {
+    host_.SetPanelText(kWhitePanel, LastMoveText(game_, kWhite));
+    host_.SetPanelText(kRedPanel, LastMoveText(game_, kRed));
+}
+
+void TurnLoop::HumanTick() {
+    std::string text =
+        lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name});
+    if (const std::string note = host_.SelectionNote(); !note.empty()) text += "  " + note;
+    host_.SetStatusText(text);
+    if (turn_.Phase() == kMoveUnderWay) WaitForMove();
+}
+
+void TurnLoop::ComputerTick() {
+    const std::uint8_t phase = turn_.Phase();
+    if (phase == kAnnounce) {
+        host_.SetStatusText(Message(kSearching));
+        // Between two computers, nine idle ticks before and after each search let the
+        // watcher follow the game.
+        turn_.SetPhase(BothComputers() ? kFirstPauseBeforeSearch : kSearch);
+    } else if ((phase > kAnnounce && phase < kSearch) || (phase > kSearch && phase < kPlay)) {
+        turn_.NextPhase();
+    } else if (phase == kSearch) {
+        host_.SetStatusText(Message(kSearching));
+        host_.SetBusyCursor(true);
+        const Move move = host_.ComputerMove();
+        turn_.SetComputerMove(move.From, move.To, ticks_());
+        turn_.SetPhase(BothComputers() ? kFirstPauseAfterSearch : kPlay);
+        host_.SetBusyCursor(false);
+    } else if (phase == kPlay) {
+        host_.PlayMove(turn_.MoveFrom(), turn_.MoveTo());  // a refused move stays at this phase
+    } else if (phase == kMoveUnderWay) {
+        WaitForMove();
+    }
+}
+
+void TurnLoop::WaitForMove() {
+    if (MoveTimedOut(ticks_(), turn_.MoveStartTick())) FinishMove();
+}
+
+void TurnLoop::FinishMove() {
+    host_.StopAllMovements();
+    host_.ForgetMovePieces();
+    host_.ShowPossibleMoves(0);
+    host_.RefreshPieces();
+    turn_.FinishMove(ticks_());
+}
+
+}  // namespace circumvia::control

@@ -1,0 +1,74 @@
+#pragma once
+// The turn loop: a small state machine advanced by the window's 100 ms tick. It starts
+// the first game, runs the set-up of a new game, hands the turn to the human or the
+// computer, paces and runs the computer's search, waits for each move's animation and
+// shows the result. It acts on the window only through TurnLoopHost, so tests can drive
+// it tick by tick with a fake clock.
+
+#include <string>
+
+#include "control/turns/turn_state.h"
+#include "model/move.h"
+#include "model/tjeu.h"
+
+namespace circumvia::control {
+
+class TurnLoopHost {
+public:
+    virtual ~TurnLoopHost() = default;
+
+    virtual void PlayMove(int from, int to) = 0;
+    virtual void RefreshPieces() = 0;
+    virtual void UpdateNavigation() = 0;
+    virtual void ShowPossibleMoves(int cell) = 0;
+    virtual void StopAllMovements() = 0;
+    // Drops the finished move's moving and captured pieces and their movements.
+    virtual void ForgetMovePieces() = 0;
+    virtual void ShowStartView() = 0;  // the view stored in the settings
+    virtual void FormResize() = 0;
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void SetPanelText(int panel, const std::string& text) = 0;
+    virtual void EnableTimer(bool on) = 0;
+    // Shows the set-up dialog modally; it writes names, kinds and the first side.
+    virtual void RunPlayerSetup() = 0;
+    virtual void StorePlayerNames() = 0;
+    virtual void SetBusyCursor(bool on) = 0;
+    virtual Move ComputerMove() = 0;
+    // Said after the turn message while the human's selection calls for it (a piece
+    // without a move); empty otherwise.
+    virtual std::string SelectionNote() { return {}; }
+};
+
+// Panel text of a side: its last move in the record up to the current entry, as
+// "k:  E 1->D 1", or empty while it has not moved.
+std::string LastMoveText(const Tjeu& game, Side side);
+
+// The result message for a finished game, in the current language.
+std::string ResultText(const Tjeu& game);
+
+class TurnLoop {
+public:
+    TurnLoop(Tjeu& game, TurnState& turn, TurnLoopHost& host, TickCounter ticks);
+
+    void Timer1Timer();
+    void FinishMove();
+    // Each side's last move in its status panel, as at the start of a turn (also after a
+    // game was opened, whose moves the panels would otherwise not show until the next turn).
+    void ShowLastMoves();
+
+private:
+    void FirstTick();
+    void ChoosePlayers();
+    void StartTurn();
+    void HumanTick();
+    void ComputerTick();
+    void WaitForMove();
+    bool BothComputers() const;
+
+    Tjeu& game_;
+    TurnState& turn_;
+    TurnLoopHost& host_;
+    TickCounter ticks_;
+};
+
+}  // namespace circumvia::control

@@ -1,0 +1,91 @@
+#include "control/view/board_pieces.h"
+
+#include "scene/board/board_geometry.h"
+
+namespace circumvia::control {
+
+using scene::kArrowMarkerCount;
+using scene::kFirstArrowMarker;
+using scene::kFirstCellMarker;
+using scene::kFirstRedPiece;
+using scene::kFirstWhitePiece;
+using scene::kPiecesPerSide;
+
+bool IsProxy(const scene::TSceneObject& object) {
+    return dynamic_cast<const scene::TProxyObject*>(&object) != nullptr;
+}
+
+bool IsPieceOf(const scene::TSceneObject& object, Side side) {
+    const std::string& name = object.Name();
+    return IsProxy(object) && name.size() > 2 && name[0] == 'J' &&
+           name[1] == (side == kRed ? 'R' : 'B');
+}
+
+void BoardPieces::RefreshPieces(const Position& position) {
+    board_.Scene().StopAllMovements();
+    for (int i = kFirstRedPiece; i < kFirstArrowMarker; ++i) Object(i).SetTag(-1);
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        if (position[cell] != kRed && position[cell] != kWhite) continue;
+        const int first = position[cell] == kRed ? kFirstRedPiece : kFirstWhitePiece;
+        for (int i = first; i < first + kPiecesPerSide; ++i) {
+            scene::TSceneObject& piece = Object(i);
+            if (piece.Tag() >= 0) continue;
+            piece.SetTag(cell);
+            piece.SetVisible(true);
+            const scene::Vec3 at = CellPosition(cell);
+            piece.SetPosition({at.x, scene::kRestingPieceHeight, at.z});
+            break;
+        }
+    }
+    HideCapturedPieces();
+}
+
+scene::TSceneObject* BoardPieces::PieceOnCell(int cell) const {
+    for (int i = kFirstRedPiece; i < kFirstArrowMarker; ++i) {
+        if (Object(i).Tag() == cell) return &Object(i);
+    }
+    return nullptr;
+}
+
+scene::Vec3 BoardPieces::CellPosition(int cell) const {
+    return Object(kFirstCellMarker + cell - 1).Position();
+}
+
+void BoardPieces::ShowMarkers(const Tlcoup& moves, bool show) {
+    for (int k = 0; k < kArrowMarkerCount; ++k) {
+        scene::TSceneObject& marker = Object(kFirstArrowMarker + k);
+        marker.SetVisible(false);
+        marker.SetTag(-1);
+    }
+    if (!show) return;
+    for (std::size_t k = 0; k < moves.size() && k < static_cast<std::size_t>(kArrowMarkerCount);
+         ++k) {
+        const int to = moves[k].To;
+        if (to == 0) continue;
+        scene::TSceneObject& marker = Object(kFirstArrowMarker + static_cast<int>(k));
+        const scene::Vec3 at = CellPosition(to);
+        marker.SetPosition({at.x, scene::kArrowMarkerHeight, at.z});
+        marker.SetPitchAngle(270);
+        marker.SetVisible(true);
+        marker.SetTag(to);
+    }
+}
+
+void BoardPieces::HideCapturedPieces() {
+    for (int i = kFirstRedPiece; i < kFirstArrowMarker; ++i) {
+        if (Object(i).Tag() < 0) Object(i).SetVisible(false);
+    }
+}
+
+void BoardPieces::LightUp(const scene::TSceneObject* object) {
+    if (object == nullptr) {
+        board_.Select1->SetShining(false);
+        return;
+    }
+    const scene::Vec3 at = object->Position();
+    board_.Select1->SetX(at.x);
+    board_.Select1->SetZ(at.z);
+    board_.Select1->SetShining(true);
+}
+
+}  // namespace circumvia::control

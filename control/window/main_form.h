@@ -1,0 +1,252 @@
+#pragma once
+// The main window. It owns the game model, the board scene and its viewport, the settings
+// store and the turn loop's state, and carries the handlers named after its controls.
+// Each concern lives in its own source file (main_form_*.cpp) or small class:
+//   main_form.cpp          creation, shutdown, window events
+//   main_form_settings.cpp settings, language, textures and sound
+//   main_form_moves.cpp    move execution, pieces, back and forward, navigation state
+//   main_form_turns.cpp    what the turn loop asks of the window
+//   main_form_input.cpp    clicks on the board, possible moves, the selection light
+//   main_form_views.cpp    camera views, zoom, turning and tilting the board
+//   main_form_help.cpp     the rules help window and the about box
+//   main_form_files.cpp    new, open and save; a game from the command line or dropped
+//   main_form_comfort.cpp  the move list, animation speed, finishing an animation at
+//                          once, and the window's remembered place
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "control/files/file_dialogs.h"
+#include "control/settings/settings_store.h"
+#include "control/turns/turn_loop.h"
+#include "control/turns/turn_state.h"
+#include "control/view/animation_speed.h"
+#include "control/view/board_pieces.h"
+#include "control/view/move_animation.h"
+#include "control/window/main_menu.h"
+#include "dialogs/rules_help.h"
+#include "model/tjeu.h"
+#include "scene/board/board_scene.h"
+#include "scene/frame_clock.h"
+
+namespace circumvia::scene {
+class TFrameTimer;
+class TSceneViewer;
+class TSoundLibrary;
+}  // namespace circumvia::scene
+
+namespace circumvia::control {
+
+class MoveListDock;
+class StatusLine;
+
+class TMainForm : public QMainWindow, private TurnLoopHost {
+    Q_OBJECT
+public:
+    explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // For the dialogs and the tests.
+    Tjeu& Game() { return game_; }
+    const TurnState& Turn() const { return turn_; }
+    const MainMenu& Menu() const { return menu_; }
+    StatusLine& Status() { return *StatusLine_; }
+    MoveListDock& MoveList() { return *move_list_; }
+    scene::TBoardScene& Board() { return board_; }
+    scene::TFrameClock& FrameClock() { return FrameClock_; }
+    scene::TSceneViewer& Viewer() { return *Viewer_; }
+    scene::TSoundLibrary& Sounds() { return *Sounds_; }
+    // The rules window while it is open, else null.
+    dialogs::THelpWindow* HelpWindow() const { return help_window_; }
+    QTimer& Timer1() { return Timer1_; }
+    const QString& SettingsText() const { return settings_text_; }
+    const QString& PlayerNames() const { return player_names_; }
+    const QString& Version() const { return version_text_; }
+    const Tlcoup& PossibleMoves() const { return possible_moves_; }
+    double BaseFocalLength() const { return base_focal_length_; }
+
+    // Start-up and shutdown.
+    void ReadSettings();
+    void FileExit();
+    void Relabel(int base);
+
+    // Status bar.
+    void SetStatusText(const QString& text);
+    void ShowHint(const QString& hint);
+
+    // Move execution and navigation.
+    void PlayMove(int from, int to) override;
+    void RefreshPieces() override;
+    void TB_retClick();
+    void TB_suivClick();
+    void UpdateNavigation() override;
+    void Proposeruncoup1Click();
+
+    // The turn loop.
+    void Timer1Timer();
+    void FinishMove();
+    // Starts a new game at the next tick (the set-up comes with its dialog).
+    void FileNew();
+    // The record of the game in the print preview (main_form_print.cpp).
+    void FilePrint();
+
+    // Files (main_form_files.cpp).
+    void FileOpen();
+    // FileSaveItem (save_as false) saves silently over the game's own existing file;
+    // FileSaveAsItem, or a game without a file yet, asks for a name first. True only when
+    // the game was written; a cancelled dialog, a refused overwrite or a failed write
+    // (which the user is told about) return false.
+    bool FileSave(bool save_as);
+    // Opens this game once the first tick has set up the window; a name that cannot be
+    // read is reported and the program goes on with a new game.
+    void OpenAtStart(const QString& name);
+    // The dialogs and questions of the file commands; tests supply their own answers.
+    void SetFileDialogs(FileDialogs dialogs) { file_dialogs_ = std::move(dialogs); }
+    // Moves were played since the game was last saved, opened or started (the "*" in the
+    // caption); New, Open and Exit ask before such a game is dropped.
+    bool HasUnsavedMoves() const { return unsaved_moves_; }
+
+    // Input.
+    void ViewerMouseDown(QPoint at);
+    void ViewerMouseMove(QPoint at);
+    void ShowPossibleMoves(int cell) override;
+    void HighlightPiece(scene::TSceneObject* object);
+    void CoupspossClick();
+
+    // Views.
+    void TB_vue1Click();
+    void TB_vue2Click();
+    void TB_vue3Click();
+    void Tr_retourneClick();
+    void Inverser1Click();
+    void TB_zoomInClick();
+    void TB_zoomOutClick();
+    void FormMouseWheel(int delta);
+    void FormKeyDown(int key);
+    void FitZoom();
+    void PlateauProgress(double dt);
+
+    // Options.
+    void TextureItemClick();
+    void Son1Click();
+
+    // Help.
+    void HelpSearch();
+    void HelpAbout();
+
+    // Comforts (main_form_comfort.cpp).
+    // Goes to the position after move `index` (0 the start) by the record's own back and
+    // forward steps, or to the nearest position they reach.
+    void GoToRecordedMove(int index);
+    // Runs every move, capture and quarter turn under way to its end at once; false when
+    // nothing was moving.
+    bool FinishAnimationsNow();
+    AnimationSpeed Speed() const { return animation_speed_; }
+    void SetAnimationSpeed(AnimationSpeed speed);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery();
+    void FormClose();
+    void FormDestroy();
+    void FormResize() override;
+    void BuildViewport();
+    void ConnectCommands();
+    void ChooseLanguage(char code);
+    void ApplyTextures(bool on);
+    void ShowView(bool top);
+    void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
+    void ReopenAfterStep();
+    void DropSelection();
+    bool OpenChosenFile(const QString& chosen);
+    bool OpenGameFile(const std::filesystem::path& path);
+    void OpenStartFile();
+    void ShowFileCaption();
+    // The caption, with the mark of unsaved moves when there are some.
+    void SetCaption(const QString& caption);
+    void MarkUnsavedMoves(bool unsaved);
+    // Asks "Save the game?" when the game has unsaved moves; true when it may be dropped
+    // (saved, discarded, or nothing to lose), false when the user cancelled or the save did
+    // not happen.
+    bool MayDropGame();
+    // Comforts (main_form_comfort.cpp).
+    void BuildMoveList();
+    void PlaceWindow();
+    void FitOuterSize();
+    void FitMinimumSize();
+    void ReadComfortSettings();
+    void WriteComfortSettings();
+    bool ComfortKey(int key);
+    // The quarter turn's time step at the chosen animation speed.
+    double TurnTimeStep(double dt) const;
+    std::uint32_t Now() const { return ticks_(); }
+
+    // What the turn loop asks of the window (main_form_turns.cpp).
+    void StopAllMovements() override;
+    void ForgetMovePieces() override;
+    void ShowStartView() override;
+    void SetStatusText(const std::string& text) override;
+    void SetPanelText(int panel, const std::string& text) override;
+    void EnableTimer(bool on) override;
+    void RunPlayerSetup() override;
+    void StorePlayerNames() override;
+    void SetBusyCursor(bool on) override;
+    Move ComputerMove() override;
+    std::string SelectionNote() override;
+
+    // Input helpers (main_form_input.cpp).
+    scene::TSceneObject* FindCandidate(
+        QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies);
+    bool IsDestination(int cell) const;
+
+    TickCounter ticks_;
+    Tjeu game_;
+    TurnState turn_;
+    scene::TBoardScene board_;
+    scene::TFrameClock FrameClock_;
+    BoardPieces pieces_;
+    MoveAnimation animation_;
+    TurnLoop loop_;
+    MainMenu menu_;
+    StatusLine* StatusLine_ = nullptr;
+    scene::TSceneViewer* Viewer_ = nullptr;
+    std::unique_ptr<scene::TFrameTimer> frame_timer_;
+    scene::TSoundLibrary* Sounds_ = nullptr;
+    QTimer Timer1_;
+    std::unique_ptr<SettingsStore> settings_;
+    QString settings_text_;
+    QString player_names_;
+    QString version_text_;
+    Tlcoup possible_moves_;
+    QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
+    double base_focal_length_ = 100;
+    bool shown_once_ = false;
+    FileDialogs file_dialogs_;
+    std::optional<QString> start_file_;  // opened after the first tick
+    MoveListDock* move_list_ = nullptr;
+    AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
+    // The designed size is the window's outer size: fitted once the window manager's frame
+    // is known, unless a remembered size was restored.
+    bool outer_size_settled_ = false;
+    bool unsaved_moves_ = false;
+    QString caption_;
+};
+
+}  // namespace circumvia::control

@@ -1,0 +1,106 @@
+#include "control/window/status_line.h"
+
+#include <QIcon>
+#include <QPainter>
+
+#include "control/window/image_list.h"
+#include "control/window/main_menu.h"
+
+namespace circumvia::control {
+
+namespace {
+
+const QColor kBlackText(0, 0, 0);
+const QColor kGreyText(128, 128, 128);
+const QColor kWhiteDisc(255, 255, 255);
+const QColor kRedDisc(255, 0, 0);
+
+}  // namespace
+
+void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,
+                         const QString& panel_text, const QColor& face) {
+    const Side side = SideOfPanel(panel);
+    const bool to_move = game.SideToMove == side;
+    const int left = rect.left();
+    const int top = rect.top();
+    const int d = rect.height() - 2;
+
+    painter.save();
+    painter.fillRect(rect, face);
+
+    const QPixmap icon = ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? ImageIndex::Computer
+                                                                            : ImageIndex::Human);
+    painter.drawPixmap(left + 1, top,
+                       QIcon(icon).pixmap(icon.size(), to_move ? QIcon::Normal : QIcon::Disabled));
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black));
+    painter.setBrush(side == kWhite ? kWhiteDisc : kRedDisc);
+    painter.drawEllipse(QRect(left + 40, top + 1, d, d));
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(to_move ? kBlackText : kGreyText);
+    const QRect count_rect(QPoint(left + 23, top + 1), QPoint(left + 40, top + 1 + d));
+    painter.drawText(count_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     QString::number(game.PlayerOf(side).Pieces));
+    const QRect text_rect(QPoint(left + 70, top + 1), QPoint(rect.right(), top + 1 + d));
+    painter.setClipRect(text_rect);
+    painter.drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, panel_text);
+    painter.restore();
+}
+
+class StatusLine::PlayerPanel : public QWidget {
+public:
+    PlayerPanel(const StatusLine& line, const Tjeu& game, int panel, QWidget* parent)
+        : QWidget(parent), line_(line), game_(game), panel_(panel) {
+        setFixedSize(kPlayerPanelWidth, kStatusLineHeight - 2);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setFont(font());
+        StatusLineDrawPanel(painter, panel_, rect(), game_, line_.PanelText(panel_),
+                            palette().color(QPalette::Window));
+    }
+
+private:
+    const StatusLine& line_;
+    const Tjeu& game_;
+    int panel_;
+};
+
+StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
+    : QStatusBar(parent), message_(new QLabel(this)) {
+    setObjectName(QStringLiteral("StatusLine"));
+    setSizeGripEnabled(false);
+    setFixedHeight(kStatusLineHeight);
+    // The message panel takes the width left beside the player panels but never forces
+    // the window to be wider than that.
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    message_->setMaximumWidth(400);
+    addWidget(message_, 1);
+    for (int panel : {1, 2}) {
+        panels_[panel] = new PlayerPanel(*this, game, panel, this);
+        addPermanentWidget(panels_[panel]);
+    }
+}
+
+void StatusLine::SetStatusText(const QString& text) {
+    message_->setText(text);
+}
+
+void StatusLine::SetPanelText(int panel, const QString& text) {
+    panel_texts_[panel] = text;
+    panels_[panel]->update();
+}
+
+void StatusLine::RepaintPanels() {
+    for (int panel : {1, 2}) panels_[panel]->update();
+}
+
+void StatusLine::FitMessagePanel(int window_width) {
+    message_->setMaximumWidth(MessagePanelWidth(window_width));
+}
+
+}  // namespace circumvia::control

@@ -46,7 +46,7 @@ TEST(PrintPdf, SixtyMoveGameGivesThreeA4PagesWithDiagramsWhereTheLayoutPutsThem)
     const QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("game.pdf"));
     const Tjeu game = GameOfMoves(60);
-    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), game), path));
+    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), game), LocalPath(path)));
     ASSERT_EQ(PdfPageCount(path), 3);
 
     // At 96 dots per inch a PNG pixel is a page unit.
@@ -72,8 +72,8 @@ TEST(PrintPdf, APathThatCannotBeWrittenFailsAndLeavesNothingBehind) {
     const QDir dir(folder.path());
     ASSERT_TRUE(dir.mkdir(QStringLiteral("taken.pdf")));
     const PrintDocument document = ComposePrintDocument(QImage(), GameOfMoves(3));
-    EXPECT_FALSE(WritePdf(document, dir.filePath(QStringLiteral("missing/out.pdf"))));
-    EXPECT_FALSE(WritePdf(document, dir.filePath(QStringLiteral("taken.pdf"))));
+    EXPECT_FALSE(WritePdf(document, LocalPath(dir.filePath(QStringLiteral("missing/out.pdf")))));
+    EXPECT_FALSE(WritePdf(document, LocalPath(dir.filePath(QStringLiteral("taken.pdf")))));
     EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("taken.pdf")});
 }
@@ -86,7 +86,7 @@ TEST(PrintPdf, WritingOverAnOlderFileReplacesItWholeAndReadably) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("not a pdf");
     }
-    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), GameOfMoves(25)), path));
+    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), GameOfMoves(25)), LocalPath(path)));
     EXPECT_EQ(PdfPageCount(path), 2);
     EXPECT_TRUE(QFile::permissions(path) & QFileDevice::ReadOther);
     // No temporary file is left beside it.

@@ -10,6 +10,7 @@
 #include "dialogs/print/print_layout.h"
 #include "dialogs/print/print_output.h"
 #include "tests/dialogs/print_fixtures.h"
+#include "tests/support/hostile_targets.h"
 
 namespace circumvia::dialogs {
 namespace {
@@ -91,6 +92,27 @@ TEST(PrintPdf, WritingOverAnOlderFileReplacesItWholeAndReadably) {
     EXPECT_TRUE(QFile::permissions(path) & QFileDevice::ReadOther);
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// The export replaces files exactly as the game save does, and stops on request.
+TEST(PrintPdf, HandlesEveryHostileTargetLikeTheGameSave) {
+    const QTemporaryDir folder;
+    const PrintDocument document = ComposePrintDocument(QImage(), GameOfMoves(60));
+    const circumvia::testing::hostile::Writer export_pdf = [&](const std::filesystem::path& to) {
+        return WritePdf(document, to).error;
+    };
+    const std::filesystem::path scratch = LocalPath(folder.path());
+    circumvia::testing::hostile::ExpectEveryTargetHandled(export_pdf, scratch);
+    circumvia::testing::hostile::ExpectFullDiskHandled(export_pdf, scratch);
+
+    // Cancelled on its second page: the old file stays, nothing else is left.
+    circumvia::testing::hostile::Put(scratch / "old.pdf", "old");
+    const auto second_page = [](int done, int) { return done < 1; };
+    EXPECT_EQ(WritePdf(document, scratch / "old.pdf", second_page).error,
+              std::errc::operation_canceled);
+    const auto left = circumvia::testing::hostile::Take(scratch);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left.at("old.pdf").content, "old");
 }
 
 }  // namespace

@@ -2,52 +2,53 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace circumvia::dialogs {
 
 namespace {
 
-// UTF-8 takes at most four bytes a character: enough bytes for `chars` characters.
-constexpr std::size_t kMaxBytesPerChar = 4;
+constexpr std::string_view kEllipsis = "\u2026";
 
-bool IsContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
-// The first `bytes` bytes, cut back to a character boundary.
-std::string_view HeadOf(std::string_view text, std::size_t bytes) {
-    while (bytes > 0 && bytes < text.size() && IsContinuationByte(text[bytes])) --bytes;
-    return text.substr(0, bytes);
-}
-
-// The last `bytes` bytes, starting on a character boundary.
-std::string_view TailOf(std::string_view text, std::size_t bytes) {
-    std::size_t start = text.size() - bytes;
-    while (start < text.size() && IsContinuationByte(text[start])) ++start;
-    return text.substr(start);
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// Every byte but a UTF-8 continuation byte starts a character.
+bool StartsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
 
 }  // namespace
 
-QString ShortenedText(std::string_view utf8, int max_chars) {
+std::string ShortenedUtf8(std::string_view utf8, int max_chars) {
     const auto limit = static_cast<std::size_t>(max_chars);
-    if (utf8.size() <= limit) return FromUtf8(utf8);
-    if (utf8.size() <= limit * kMaxBytesPerChar) {
-        const QString whole = FromUtf8(utf8);
-        if (whole.size() <= max_chars) return whole;
+    if (utf8.size() <= limit || static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(),
+                                                                       StartsCharacter)) <= limit) {
+        return std::string(utf8);
     }
     const std::size_t kept = (limit - 1) / 2;
-    const QString head = FromUtf8(HeadOf(utf8, kept * kMaxBytesPerChar)).left(kept);
-    const QString tail = FromUtf8(TailOf(utf8, kept * kMaxBytesPerChar)).right(kept);
-    return head + QChar(0x2026) + tail;
+    std::size_t head_end = 0;
+    for (std::size_t seen = 0; head_end < utf8.size(); ++head_end) {
+        if (StartsCharacter(utf8[head_end]) && seen++ == kept) break;
+    }
+    std::size_t tail_start = utf8.size();
+    for (std::size_t seen = 0; tail_start > head_end && seen < kept;) {
+        if (StartsCharacter(utf8[--tail_start])) ++seen;
+    }
+    std::string shortened(utf8.substr(0, head_end));
+    shortened += kEllipsis;
+    shortened += utf8.substr(tail_start);
+    return shortened;
+}
+
+QString ShortenedText(std::string_view utf8, int max_chars) {
+    const std::string shown = ShortenedUtf8(utf8, max_chars);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 QString ShownName(std::string_view utf8) {
     return ShortenedText(utf8, kLongestShownName);
+}
+
+std::string ShownNameUtf8(std::string_view utf8) {
+    return ShortenedUtf8(utf8, kLongestShownName);
 }
 
 void ShowAsPlainText(QLabel& label) {
@@ -56,6 +57,8 @@ void ShowAsPlainText(QLabel& label) {
 
 void ShowAsPlainText(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
+    // The informative text has a label of its own, which still guesses.
+    for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 }
 
 }  // namespace circumvia::dialogs

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include "dialogs/display_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -71,9 +72,27 @@ void MoveListDock::Relabel(int base) {
 }
 
 void MoveListDock::ShowGame(const Tjeu& game) {
+    game_ = &game;
+    stale_ = true;
+    if (!isHidden()) Refresh();
+}
+
+void MoveListDock::setVisible(bool visible) {
+    QDockWidget::setVisible(visible);
+    if (visible && stale_ && game_ != nullptr) Refresh();
+}
+
+void MoveListDock::Refresh() {
+    stale_ = false;
+    const Tjeu& game = *game_;
     std::vector<MoveRow> rows = RecordedMoves(game);
-    if (!built_ || !SameRows(rows, rows_)) {
+    for (MoveRow& row : rows) row.name = {};
+    std::array<QString, 3> names;
+    for (const Side side : {kRed, kWhite})
+        names[side] = dialogs::ShownName(game.PlayerOf(side).Name);
+    if (!built_ || names != names_ || !SameRows(rows, rows_)) {
         rows_ = std::move(rows);
+        names_ = std::move(names);
         Rebuild(rows_);
         built_ = true;
         Highlight(game.Current);
@@ -89,36 +108,53 @@ void MoveListDock::Rebuild(const std::vector<MoveRow>& rows) {
     start->setText(kNumberColumn, start_text_);
     start->setFirstColumnSpanned(true);
     const QIcon discs[] = {QIcon(), SideDisc(kRed), SideDisc(kWhite)};
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
     for (const MoveRow& row : rows) {
-        auto* item = new QTreeWidgetItem(list_);
+        auto* item = new QTreeWidgetItem;
         item->setText(kNumberColumn, QString::number(row.number));
         item->setTextAlignment(kNumberColumn, Qt::AlignRight | Qt::AlignVCenter);
-        if (row.mover == kRed || row.mover == kWhite) item->setIcon(kMoverColumn, discs[row.mover]);
-        item->setText(kMoverColumn, QString::fromStdString(row.name));
+        if (row.mover == kRed || row.mover == kWhite) {
+            item->setIcon(kMoverColumn, discs[row.mover]);
+            item->setText(kMoverColumn, names_[row.mover]);  // shared, not copied
+        }
         item->setText(kMoveColumn, QString::fromStdString(row.notation));
+        items.append(item);
     }
+    list_->addTopLevelItems(items);
     highlighted_ = -1;
+    styled_for_ = -1;
+}
+
+// The look of one row with the record at `current`: the row of the position on the board
+// highlighted, the replayable moves after it greyed, the others plain.
+void MoveListDock::StyleRow(int row, int current) {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    const QPalette colours = list_->palette();
+    const bool here = row == current;
+    QFont font = list_->font();
+    font.setBold(here);
+    for (int column = 0; column < kColumns; ++column) {
+        item->setFont(column, font);
+        item->setBackground(column, here ? colours.highlight() : QBrush());
+        item->setForeground(column, here ? colours.highlightedText()
+                                    : row > current
+                                        ? colours.brush(QPalette::Disabled, QPalette::Text)
+                                        : colours.text());
+    }
 }
 
 void MoveListDock::Highlight(int current) {
     const QSignalBlocker quiet(list_);
-    const QPalette colours = list_->palette();
-    for (int row = 0; row < RowCount(); ++row) {
-        QTreeWidgetItem* item = list_->topLevelItem(row);
-        const bool here = row == current;
-        QFont font = list_->font();
-        font.setBold(here);
-        for (int column = 0; column < kColumns; ++column) {
-            item->setFont(column, font);
-            item->setBackground(column, here ? colours.highlight() : QBrush());
-            // Moves after the position on the board are only replayable: greyed.
-            item->setForeground(column, here ? colours.highlightedText()
-                                        : row > current
-                                            ? colours.brush(QPalette::Disabled, QPalette::Text)
-                                            : colours.text());
-        }
-    }
-    highlighted_ = current >= 0 && current < RowCount() ? current : -1;
+    // Only the rows whose look changes are touched: a step through a long record restyles
+    // two rows, not all of them. Freshly built rows are all plain.
+    const int rows = RowCount();
+    const int first = styled_for_ < 0 ? std::max(current, 0) : std::min(styled_for_, current);
+    const int last = styled_for_ < 0 ? rows - 1 : std::max(styled_for_, current);
+    for (int row = std::max(first, 0); row <= std::min(last, rows - 1); ++row)
+        StyleRow(row, current);
+    styled_for_ = current;
+    highlighted_ = current >= 0 && current < rows ? current : -1;
     if (highlighted_ >= 0) {
         QTreeWidgetItem* item = list_->topLevelItem(highlighted_);
         list_->setCurrentItem(item);

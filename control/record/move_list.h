@@ -6,6 +6,7 @@
 // where the record really is.
 
 #include <QDockWidget>
+#include <array>
 #include <vector>
 
 #include "control/record/record_jump.h"
@@ -21,8 +22,11 @@ class MoveListDock : public QDockWidget {
 public:
     explicit MoveListDock(QWidget* parent);
 
-    // Rows from the game's record; rebuilt only when the record's moves or names changed.
+    // Rows from the game's record; rebuilt only when the record's moves or names changed,
+    // and not while the list is hidden: it catches up when shown. `game` must outlive the
+    // list.
     void ShowGame(const Tjeu& game);
+    void setVisible(bool visible) override;
     // Title, menu item, hint and the start row from the captions numbered base + k.
     void Relabel(int base);
 
@@ -36,15 +40,21 @@ Q_SIGNALS:
     void MoveChosen(int index);
 
 private:
+    void Refresh();
     void Rebuild(const std::vector<MoveRow>& rows);
     void Highlight(int current);
+    void StyleRow(int row, int current);
     void RowChosen(QTreeWidgetItem* item);
 
     QTreeWidget* list_;
-    std::vector<MoveRow> rows_;
+    const Tjeu* game_ = nullptr;
+    std::vector<MoveRow> rows_;     // without their names, which are kept once below
+    std::array<QString, 3> names_;  // by side, shortened as shown; every row shares them
     QString start_text_;
     int highlighted_ = -1;
+    int styled_for_ = -1;  // the position the rows' looks show; -1: none styled yet
     bool built_ = false;
+    bool stale_ = false;  // the game changed while the list was hidden
 };
 
 }  // namespace circumvia::control

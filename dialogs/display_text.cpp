@@ -23,13 +23,14 @@ std::string ShortenedUtf8(std::string_view utf8, int max_chars) {
                                                                        StartsCharacter)) <= limit) {
         return std::string(utf8);
     }
-    const std::size_t kept = (limit - 1) / 2;
+    const std::size_t tail_kept = (limit - 1) / 2;
+    const std::size_t head_kept = limit - 1 - tail_kept;
     std::size_t head_end = 0;
     for (std::size_t seen = 0; head_end < utf8.size(); ++head_end) {
-        if (StartsCharacter(utf8[head_end]) && seen++ == kept) break;
+        if (StartsCharacter(utf8[head_end]) && seen++ == head_kept) break;
     }
     std::size_t tail_start = utf8.size();
-    for (std::size_t seen = 0; tail_start > head_end && seen < kept;) {
+    for (std::size_t seen = 0; tail_start > head_end && seen < tail_kept;) {
         if (StartsCharacter(utf8[--tail_start])) ++seen;
     }
     std::string shortened(utf8.substr(0, head_end));

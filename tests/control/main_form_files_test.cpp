@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
 #include <filesystem>
@@ -560,7 +559,7 @@ TEST_F(MainFormFilesTest, NamesAndPathsWithMarkupAreShownAsTheyAre) {
         const QString shown = dialogs::ShownName(c.player);
         EXPECT_TRUE(window.Status().StatusText().contains(shown));
         ASSERT_EQ(window.MoveList().RowCount(), 4);
-        EXPECT_EQ(window.MoveList().List().topLevelItem(1)->text(1), shown);
+        EXPECT_EQ(window.MoveList().Text(1, 1), shown);
         // As the window system shows it, a "[*]" of the name included.
         EXPECT_EQ(window.windowHandle()->title(), "Circumvia - " + Name(c.file));
         EXPECT_EQ(window.Game().Players[kRed].Name, c.player);  // kept whole

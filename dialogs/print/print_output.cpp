@@ -88,7 +88,11 @@ WriteResult WritePdf(const PrintDocument& document, const std::filesystem::path&
         QPainter painter;
         if (!painter.begin(&writer)) return {std::make_error_code(std::errc::io_error)};
         const double scale = static_cast<double>(kPdfDotsPerInch) / document.units_per_inch;
-        finished = PaintPages(document, writer, painter, scale, progress);
+        // A failed write (a full disk) stops the drawing at the next page.
+        const PageProgress going_on = [&](int done, int total) {
+            return !device.Error() && (!progress || progress(done, total));
+        };
+        finished = PaintPages(document, writer, painter, scale, going_on);
         painter.end();  // writes the rest of the file
     }
     if (device.Error()) return {device.Error()};

@@ -20,6 +20,7 @@
 #include <map>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace circumvia::testing {
 
@@ -63,100 +64,67 @@ inline Snapshot Take(const fs::path& folder) {
     return all;
 }
 
+// What a case puts in the folder before the write.
+struct Step {
+    enum Kind { kFile, kPrivateFile, kProtectedFile, kLink, kPipe, kFolder } kind;
+    const char* name;
+    const char* link_to = "";
+};
+
 struct Target {
     const char* what;
-    // Prepares the folder and names the path handed to the writer.
-    fs::path (*make)(const fs::path& folder);
+    std::vector<Step> steps;
+    std::string path;     // written to, inside the folder
     std::errc expected;   // std::errc() for a write that must succeed
-    std::string written;  // the file a successful write lands in; empty for none
+    std::string written;  // the file a successful write lands in
     rlim_t size_limit = RLIM_INFINITY;
 };
 
-// Owned by someone else where the test may give files away (as the superuser).
-inline void GiveAway(const fs::path& path) {
-    if (::geteuid() == 0) {
-        [[maybe_unused]] const int ignored = ::chown(path.c_str(), 65534, 65534);
+inline void Make(const fs::path& folder, const Step& step) {
+    const fs::path at = folder / step.name;
+    switch (step.kind) {
+        case Step::kFile:
+            return Put(at, "old");
+        case Step::kPrivateFile:  // given to another owner where the test may do that
+            Put(at, "old");
+            fs::permissions(at, fs::perms::owner_read | fs::perms::owner_write);
+            if (::geteuid() == 0 && ::chown(at.c_str(), 65534, 65534) != 0) ADD_FAILURE();
+            return;
+        case Step::kProtectedFile:
+            Put(at, "old");
+            return fs::permissions(at, fs::perms::owner_read | fs::perms::group_read);
+        case Step::kLink:
+            return fs::create_symlink(step.link_to, at);
+        case Step::kPipe:
+            ASSERT_EQ(::mkfifo(at.c_str(), 0644), 0);
+            return;
+        case Step::kFolder:
+            fs::create_directory(at);
+            return;
     }
 }
 
+using enum std::errc;
+// clang-format off
 inline const Target kTargets[] = {
-    {"a new file", [](const fs::path& f) { return f / "out"; }, {}, "out"},
-    {"a private file of another owner",
-     [](const fs::path& f) {
-         Put(f / "out", "old");
-         fs::permissions(f / "out", fs::perms::owner_read | fs::perms::owner_write);
-         GiveAway(f / "out");
-         return f / "out";
-     },
-     {},
-     "out"},
-    {"a link to a file",
-     [](const fs::path& f) {
-         Put(f / "real", "old");
-         fs::create_symlink("real", f / "link");
-         return f / "link";
-     },
-     {},
-     "real"},
-    {"a dangling link",
-     [](const fs::path& f) {
-         fs::create_symlink("made", f / "link");
-         return f / "link";
-     },
-     {},
-     "made"},
-    {"a name of 255 bytes",
-     [](const fs::path& f) { return f / std::string(255, 'n'); },
-     {},
-     std::string(255, 'n')},
-    {"a name that is not UTF-8", [](const fs::path& f) { return f / "caf\xe9"; }, {}, "caf\xe9"},
-    {"a pipe",
-     [](const fs::path& f) {
-         ::mkfifo((f / "out").c_str(), 0644);
-         return f / "out";
-     },
-     std::errc::invalid_argument, ""},
-    {"a link to a device",
-     [](const fs::path& f) {
-         fs::create_symlink("/dev/null", f / "out");
-         return f / "out";
-     },
-     std::errc::invalid_argument, ""},
-    {"a folder",
-     [](const fs::path& f) {
-         fs::create_directory(f / "out");
-         return f / "out";
-     },
-     std::errc::is_a_directory, ""},
-    {"a write-protected file",
-     [](const fs::path& f) {
-         Put(f / "out", "old");
-         fs::permissions(f / "out", fs::perms::owner_read | fs::perms::group_read);
-         return f / "out";
-     },
-     std::errc::permission_denied, ""},
-    {"a missing folder", [](const fs::path& f) { return f / "missing" / "out"; },
-     std::errc::no_such_file_or_directory, ""},
-    {"a link loop",
-     [](const fs::path& f) {
-         fs::create_symlink("two", f / "one");
-         fs::create_symlink("one", f / "two");
-         return f / "one";
-     },
-     std::errc::too_many_symbolic_link_levels, ""},
-    {"a link into a missing folder",
-     [](const fs::path& f) {
-         fs::create_symlink("missing/out", f / "out");
-         return f / "out";
-     },
-     std::errc::no_such_file_or_directory, ""},
-    {"an old file under a file-size limit",
-     [](const fs::path& f) {
-         Put(f / "out", "old");
-         return f / "out";
-     },
-     std::errc::file_too_large, "", 4096},
+    {"a new file", {}, "out", {}, "out"},
+    {"a private file of another owner", {{Step::kPrivateFile, "out"}}, "out", {}, "out"},
+    {"a link to a file", {{Step::kFile, "real"}, {Step::kLink, "link", "real"}}, "link", {}, "real"},
+    {"a dangling link", {{Step::kLink, "link", "made"}}, "link", {}, "made"},
+    {"a name of 255 bytes", {}, std::string(255, 'n'), {}, std::string(255, 'n')},
+    {"a name that is not UTF-8", {}, "caf\xe9", {}, "caf\xe9"},
+    {"a pipe", {{Step::kPipe, "out"}}, "out", invalid_argument, ""},
+    {"a link to a device", {{Step::kLink, "out", "/dev/null"}}, "out", invalid_argument, ""},
+    {"a folder", {{Step::kFolder, "out"}}, "out", is_a_directory, ""},
+    {"a write-protected file", {{Step::kProtectedFile, "out"}}, "out", permission_denied, ""},
+    {"a missing folder", {}, "missing/out", no_such_file_or_directory, ""},
+    {"a link loop", {{Step::kLink, "one", "two"}, {Step::kLink, "two", "one"}}, "one",
+     too_many_symbolic_link_levels, ""},
+    {"a link into a missing folder", {{Step::kLink, "out", "missing/out"}}, "out",
+     no_such_file_or_directory, ""},
+    {"an old file under a file-size limit", {{Step::kFile, "out"}}, "out", file_too_large, "", 4096},
 };
+// clang-format on
 
 // A lowered file-size limit, the signal it raises ignored as the shell's `ulimit -f`
 // user would not have it; both restored on destruction.
@@ -184,7 +152,8 @@ inline void ExpectEveryTargetHandled(const Writer& write, const fs::path& scratc
         const fs::path folder = scratch / "hostile";
         fs::remove_all(folder);
         fs::create_directories(folder);
-        const fs::path path = target.make(folder);
+        for (const Step& step : target.steps) Make(folder, step);
+        const fs::path path = folder / target.path;
         const Snapshot before = Take(folder);
         std::error_code error;
         {

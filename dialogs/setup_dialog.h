@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <array>
 
 #include "dialogs/names_list.h"
 #include "dialogs/relabelled_dialog.h"
@@ -67,10 +68,13 @@ private:
     void FormCreate();
     void FormShow();
     void ShowFirstMover();
+    // Whether the name box of white (0) or red (1) no longer shows a shortened name.
+    bool Edited(std::size_t side) const;
 
     QString& player_names_;
     Tjeu* game_ = nullptr;
     NamesList names_;
+    std::array<QString, 2> shortened_names_;  // white's and red's, when loaded shortened
     QString white_first_;
     QString red_first_;
 };

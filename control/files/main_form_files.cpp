@@ -135,9 +135,13 @@ void TMainForm::ShowFileCaption() {
 
 void TMainForm::SetCaption(const QString& caption) {
     caption_ = caption;
-    // The placeholder only while there is something to mark, so the caption reads the same
-    // as before whenever the game is saved.
-    setWindowTitle(unsaved_moves_ ? caption + QStringLiteral("[*]") : caption);
+    // A "[*]" of the file's own name is doubled, which the title shows as it is; the
+    // placeholder is added only while there is something to mark, so the caption reads
+    // the same as before whenever the game is saved.
+    const QString placeholder = QStringLiteral("[*]");
+    QString title = caption;
+    title.replace(placeholder, placeholder + placeholder);
+    setWindowTitle(unsaved_moves_ ? title + placeholder : title);
     setWindowModified(unsaved_moves_);
 }
 

@@ -3,8 +3,9 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 
+#include "dialogs/display_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -12,7 +13,6 @@ namespace circumvia::control {
 
 namespace {
 
-enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kColumns };
 constexpr int kDiscSize = 12;
 constexpr int kInitialWidth = 190;
 
@@ -29,21 +29,105 @@ QIcon SideDisc(int side) {
 }
 
 bool SameRows(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const MoveRow& x, const MoveRow& y) {
-                          return x.number == y.number && x.mover == y.mover && x.name == y.name &&
-                                 x.notation == y.notation;
-                      });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [](const MoveRow& x, const MoveRow& y) {
+            return x.number == y.number && x.mover == y.mover && x.notation == y.notation;
+        });
+}
+
+bool IsSide(int mover) {
+    return mover == kRed || mover == kWhite;
 }
 
 }  // namespace
 
-MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(parent), list_(new QTreeWidget(this)) {
+MoveListModel::MoveListModel(QObject* parent)
+    : QAbstractTableModel(parent), discs_{QIcon(), SideDisc(kRed), SideDisc(kWhite)} {}
+
+bool MoveListModel::SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names) {
+    for (MoveRow& row : rows) row.name = {};  // a view into the game: not kept
+    if (names == names_ && SameRows(rows, rows_)) return false;
+    beginResetModel();
+    rows_ = std::move(rows);
+    names_ = std::move(names);
+    current_ = -1;
+    endResetModel();
+    return true;
+}
+
+void MoveListModel::SetStartText(const QString& text) {
+    start_text_ = text;
+    Q_EMIT dataChanged(index(0, kNumberColumn), index(0, kNumberColumn));
+}
+
+void MoveListModel::SetCurrent(int current, const QPalette& colours) {
+    const int before = current_;
+    current_ = current;
+    colours_ = colours;
+    // Only the rows between the old and the new position change their look.
+    const int last_row = rowCount() - 1;
+    const int first = std::clamp(before < 0 ? current : std::min(before, current), 0, last_row);
+    const int last = before < 0 ? last_row : std::clamp(std::max(before, current), 0, last_row);
+    if (last_row >= 0 && first <= last)
+        Q_EMIT dataChanged(index(first, 0), index(last, kColumns - 1));
+}
+
+int MoveListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size()) + 1;
+}
+
+int MoveListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant MoveListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = index.row();
+    const int column = index.column();
+    const bool here = row == current_;
+    switch (role) {
+        case Qt::DisplayRole: {
+            if (row == 0) return column == kNumberColumn ? QVariant(start_text_) : QVariant();
+            const MoveRow& move = rows_[static_cast<std::size_t>(row - 1)];
+            if (column == kNumberColumn) return QString::number(move.number);
+            if (column == kMoverColumn) return IsSide(move.mover) ? names_[move.mover] : QString();
+            return QString::fromStdString(move.notation);
+        }
+        case Qt::DecorationRole: {
+            if (row == 0 || column != kMoverColumn) return {};
+            const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
+            return IsSide(mover) ? QVariant(discs_[mover]) : QVariant();
+        }
+        case Qt::TextAlignmentRole:
+            return row > 0 && column == kNumberColumn
+                       ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
+                       : QVariant();
+        case Qt::FontRole: {
+            if (!here) return {};
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        case Qt::BackgroundRole:
+            return here ? QVariant(colours_.highlight()) : QVariant();
+        case Qt::ForegroundRole:
+            // Moves after the position on the board are only replayable: greyed.
+            if (here) return colours_.highlightedText();
+            if (current_ >= 0 && row > current_)
+                return colours_.brush(QPalette::Disabled, QPalette::Text);
+            return {};
+        default:
+            return {};
+    }
+}
+
+MoveListDock::MoveListDock(QWidget* parent)
+    : QDockWidget(parent), list_(new QTreeView(this)), model_(new MoveListModel(this)) {
     setObjectName(QStringLiteral("MoveList"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     list_->setObjectName(QStringLiteral("MoveListRows"));
-    list_->setColumnCount(kColumns);
+    list_->setModel(model_);
     list_->setHeaderHidden(true);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -51,84 +135,73 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(parent), list_(new QTr
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setStretchLastSection(true);
+    // Measured on the rows in view, not on every row of a long record.
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setResizeContentsPrecision(100);
     list_->setMinimumWidth(kInitialWidth);
     setWidget(list_);
-    connect(list_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { RowChosen(item); });
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { list_->setFirstColumnSpanned(0, {}, true); });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) Q_EMIT MoveChosen(current.row());
+            });
 }
 
 int MoveListDock::RowCount() const {
-    return list_->topLevelItemCount();
+    return model_->rowCount();
+}
+
+QString MoveListDock::Text(int row, int column) const {
+    return model_->index(row, column).data().toString();
+}
+
+QRect MoveListDock::RowRect(int row) const {
+    return list_->visualRect(model_->index(row, MoveListModel::kNumberColumn));
 }
 
 void MoveListDock::Relabel(int base) {
     setWindowTitle(QString::fromStdString(lang::Caption(base + lang::caption::kMoveList)));
     toggleViewAction()->setStatusTip(
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListHint)));
-    start_text_ = QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart));
-    if (QTreeWidgetItem* start = list_->topLevelItem(0)) start->setText(kNumberColumn, start_text_);
+    model_->SetStartText(
+        QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart)));
 }
 
 void MoveListDock::ShowGame(const Tjeu& game) {
-    std::vector<MoveRow> rows = RecordedMoves(game);
-    if (!built_ || !SameRows(rows, rows_)) {
-        rows_ = std::move(rows);
-        Rebuild(rows_);
-        built_ = true;
+    game_ = &game;
+    stale_ = true;
+    if (!isHidden()) Refresh();
+}
+
+void MoveListDock::setVisible(bool visible) {
+    QDockWidget::setVisible(visible);
+    if (visible && stale_ && game_ != nullptr) Refresh();
+}
+
+void MoveListDock::Refresh() {
+    stale_ = false;
+    const Tjeu& game = *game_;
+    std::array<QString, 3> names;
+    for (const Side side : {kRed, kWhite})
+        names[side] = dialogs::ShownName(game.PlayerOf(side).Name);
+    if (model_->SetRows(RecordedMoves(game), std::move(names))) {
+        highlighted_ = -1;
         Highlight(game.Current);
     } else if (game.Current != highlighted_) {
         Highlight(game.Current);
     }
 }
 
-void MoveListDock::Rebuild(const std::vector<MoveRow>& rows) {
-    const QSignalBlocker quiet(list_);
-    list_->clear();
-    auto* start = new QTreeWidgetItem(list_);
-    start->setText(kNumberColumn, start_text_);
-    start->setFirstColumnSpanned(true);
-    const QIcon discs[] = {QIcon(), SideDisc(kRed), SideDisc(kWhite)};
-    for (const MoveRow& row : rows) {
-        auto* item = new QTreeWidgetItem(list_);
-        item->setText(kNumberColumn, QString::number(row.number));
-        item->setTextAlignment(kNumberColumn, Qt::AlignRight | Qt::AlignVCenter);
-        if (row.mover == kRed || row.mover == kWhite) item->setIcon(kMoverColumn, discs[row.mover]);
-        item->setText(kMoverColumn, QString::fromStdString(row.name));
-        item->setText(kMoveColumn, QString::fromStdString(row.notation));
-    }
-    highlighted_ = -1;
-}
-
 void MoveListDock::Highlight(int current) {
-    const QSignalBlocker quiet(list_);
-    const QPalette colours = list_->palette();
-    for (int row = 0; row < RowCount(); ++row) {
-        QTreeWidgetItem* item = list_->topLevelItem(row);
-        const bool here = row == current;
-        QFont font = list_->font();
-        font.setBold(here);
-        for (int column = 0; column < kColumns; ++column) {
-            item->setFont(column, font);
-            item->setBackground(column, here ? colours.highlight() : QBrush());
-            // Moves after the position on the board are only replayable: greyed.
-            item->setForeground(column, here ? colours.highlightedText()
-                                        : row > current
-                                            ? colours.brush(QPalette::Disabled, QPalette::Text)
-                                            : colours.text());
-        }
-    }
+    const QSignalBlocker quiet(list_->selectionModel());
+    model_->SetCurrent(current, list_->palette());
     highlighted_ = current >= 0 && current < RowCount() ? current : -1;
     if (highlighted_ >= 0) {
-        QTreeWidgetItem* item = list_->topLevelItem(highlighted_);
-        list_->setCurrentItem(item);
-        list_->scrollToItem(item);
+        const QModelIndex row = model_->index(highlighted_, MoveListModel::kNumberColumn);
+        list_->setCurrentIndex(row);
+        list_->scrollTo(row);
     }
-}
-
-void MoveListDock::RowChosen(QTreeWidgetItem* item) {
-    if (item == nullptr) return;
-    Q_EMIT MoveChosen(list_->indexOfTopLevelItem(item));
 }
 
 }  // namespace circumvia::control

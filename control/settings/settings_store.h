@@ -7,6 +7,7 @@
 // written, so a damaged or huge file costs neither memory nor time and its junk is not kept.
 
 #include <QString>
+#include <functional>
 
 #include "control/settings/settings_file.h"
 
@@ -26,6 +27,9 @@ public:
     void Write(const QString& name, const QString& value);
     // Writes the file if a change has not been written yet.
     void Sync();
+    // Called at the first failed write, and again only after a write has succeeded, so the
+    // player hears once that changes are not being kept, not at every change.
+    void SetFailureNotice(std::function<void()> notice) { failure_notice_ = std::move(notice); }
     // Binary values (the window's geometry and the layout of its panels), kept as base64
     // text; empty when absent.
     QByteArray ReadBytes(const QString& name) const;
@@ -44,6 +48,8 @@ private:
     QString path_;
     SettingsValues values_;
     bool changed_ = false;
+    bool failure_told_ = false;
+    std::function<void()> failure_notice_;
 };
 
 }  // namespace circumvia::control

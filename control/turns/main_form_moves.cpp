@@ -6,6 +6,7 @@
 #include "control/view/view_math.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
+#include "dialogs/display_text.h"
 #include "dialogs/suggestion_dialog.h"
 #include "lang/format.h"
 #include "lang/language.h"
@@ -38,9 +39,9 @@ void TMainForm::PlayMove(int from, int to) {
         }
     }
     FrameClock_.Step();
-    SetStatusText(QString::fromStdString(
-        lang::FormatText(lang::LoadText(lang::message::kMovePlayed),
-                         {game_.PlayerOf(game_.SideToMove).Name, MoveText(from, to)})));
+    SetStatusText(QString::fromStdString(lang::FormatText(
+        lang::LoadText(lang::message::kMovePlayed),
+        {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name), MoveText(from, to)})));
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);
     if (game_.Current != recorded) MarkUnsavedMoves(true);

@@ -3,6 +3,7 @@
 
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
+#include "dialogs/display_text.h"
 #include "dialogs/setup_dialog.h"
 
 namespace circumvia::control {
@@ -43,9 +44,13 @@ void TMainForm::RunPlayerSetup() {
 }
 
 void TMainForm::StorePlayerNames() {
-    settings_->Write(SettingsStore::kWhiteName,
-                     QString::fromStdString(game_.PlayerOf(kWhite).Name));
-    settings_->Write(SettingsStore::kRedName, QString::fromStdString(game_.PlayerOf(kRed).Name));
+    // A name too long to be shown whole (one from a file) is used for this game only.
+    const std::pair<const QString&, Side> players[] = {{SettingsStore::kWhiteName, kWhite},
+                                                       {SettingsStore::kRedName, kRed}};
+    for (const auto& [key, side] : players) {
+        const QString name = QString::fromStdString(game_.PlayerOf(side).Name);
+        if (name.toUcs4().size() <= dialogs::kLongestShownName) settings_->Write(key, name);
+    }
 }
 
 void TMainForm::SetBusyCursor(bool on) {

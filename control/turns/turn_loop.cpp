@@ -1,4 +1,5 @@
 #include "control/turns/turn_loop.h"
+#include "dialogs/display_text.h"
 
 #include "lang/format.h"
 #include "lang/language.h"
@@ -26,7 +27,7 @@ std::string Message(int number) {
 
 std::string Won(const Tjeu& game, Side winner) {
     const Side loser = Opponent(winner);
-    return lang::FormatText(Message(kGameWon), {game.PlayerOf(winner).Name,
+    return lang::FormatText(Message(kGameWon), {dialogs::ShownNameUtf8(game.PlayerOf(winner).Name),
                                                 std::to_string(game.PlayerOf(winner).Pieces),
                                                 std::to_string(game.PlayerOf(loser).Pieces)});
 }
@@ -50,9 +51,11 @@ std::string ResultText(const Tjeu& game) {
         case kWhiteWon:
             return Won(game, kWhite);
         case kWhiteResigned:
-            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kWhite).Name});
+            return lang::FormatText(Message(kGaveUp),
+                                    {dialogs::ShownNameUtf8(game.PlayerOf(kWhite).Name)});
         case kRedResigned:
-            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kRed).Name});
+            return lang::FormatText(Message(kGaveUp),
+                                    {dialogs::ShownNameUtf8(game.PlayerOf(kRed).Name)});
         case kDrawn:
             return Message(kGameDrawn);
         default:
@@ -123,8 +126,8 @@ void TurnLoop::ChoosePlayers() {
     host_.RunPlayerSetup();
     host_.StorePlayerNames();
     host_.SetStatusText(Message(kInitialising));
-    host_.SetPanelText(kWhitePanel, game_.PlayerOf(kWhite).Name);
-    host_.SetPanelText(kRedPanel, game_.PlayerOf(kRed).Name);
+    host_.SetPanelText(kWhitePanel, dialogs::ShownNameUtf8(game_.PlayerOf(kWhite).Name));
+    host_.SetPanelText(kRedPanel, dialogs::ShownNameUtf8(game_.PlayerOf(kRed).Name));
     host_.UpdateNavigation();
     host_.RefreshPieces();
 }
@@ -142,8 +145,8 @@ void TurnLoop::ShowLastMoves() {
 }
 
 void TurnLoop::HumanTick() {
-    std::string text =
-        lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name});
+    std::string text = lang::FormatText(
+        Message(kYourTurn), {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name)});
     if (const std::string note = host_.SelectionNote(); !note.empty()) text += "  " + note;
     host_.SetStatusText(text);
     if (turn_.Phase() == kMoveUnderWay) WaitForMove();

@@ -9,6 +9,7 @@
 #include "control/window/status_line.h"
 #include "control/window/version_text.h"
 #include "lang/language.h"
+#include "lang/text_ids.h"
 #include "scene/board/board_resources.h"
 #include "scene/gl/frame_timer.h"
 #include "scene/gl/scene_viewer.h"
@@ -18,6 +19,7 @@ namespace circumvia::control {
 
 namespace {
 constexpr int kTickIntervalMs = 100;
+constexpr int kSettingsNoticeMilliseconds = 10000;
 }  // namespace
 
 TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
@@ -36,6 +38,7 @@ TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    settings_->SetFailureNotice({});  // the last write comes after the window is gone
     FormDestroy();
 }
 
@@ -55,6 +58,11 @@ void TMainForm::FormCreate() {
     addToolBar(menu_.ToolBar1);
     StatusLine_ = new StatusLine(game_, this);
     setStatusBar(StatusLine_);
+    settings_->SetFailureNotice([this] {
+        StatusLine_->showMessage(QString::fromStdString(lang::Caption(
+                                     lang::CaptionBase() + lang::caption::kSettingsNotSaved)),
+                                 kSettingsNoticeMilliseconds);
+    });
     Sounds_ = new scene::TSoundLibrary(this);
     scene::AddBoardSounds(*Sounds_);
 

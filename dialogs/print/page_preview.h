@@ -17,7 +17,7 @@ public:
 
     void SetDocument(PrintDocument document);
     const PrintDocument& Document() const { return document_; }
-    int PageCount() const { return static_cast<int>(document_.pages.size()); }
+    int PageCount() const { return document_.page_count; }
     int CurrentPage() const { return current_page_; }
     void SetCurrentPage(int page);
 

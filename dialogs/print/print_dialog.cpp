@@ -15,9 +15,12 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_placement.h"
+#include "dialogs/display_text.h"
 #include "dialogs/print/page_preview.h"
 #include "dialogs/print/page_thumbnails.h"
+#include "dialogs/print/print_job.h"
 #include "dialogs/print/print_output.h"
+#include "lang/failure_reason.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -54,7 +57,10 @@ QString AskPdfName(QWidget* parent, const QString& suggested) {
 }
 
 void ShowFailure(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("Circumvia"), text);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Circumvia"), text, QMessageBox::Ok,
+                    parent);
+    ShowAsPlainText(box);
+    box.exec();
 }
 
 }  // namespace
@@ -193,16 +199,25 @@ void TFprint::Btn_printClick() {
     QPrinter printer(PrintPreview1->PrinterMode());
     PreparePrinter(printer);
     if (!ChoosePrinter(printer, this)) return;
-    PrintPreview1->Print(printer);
+    const PrintDocument& document = PrintPreview1->Document();
+    RunPageOutput(this, document.page_count, [&](const PageProgress& progress) {
+        PrintPages(document, printer, progress);
+        return std::error_code();
+    });
 }
 
 void TFprint::Btn_pdfClick() {
     const QString path = ChoosePdfName(this, pdf_suggestion_);
     if (path.isEmpty()) return;
-    if (WritePdf(PrintPreview1->Document(), path)) return;
-    const std::string text =
-        lang::FormatText(lang::LoadText(lang::message::kCannotWriteFile), {path.toStdString()});
-    ReportFailure(this, QString::fromStdString(text));
+    const PrintDocument& document = PrintPreview1->Document();
+    const std::error_code error =
+        RunPageOutput(this, document.page_count, [&](const PageProgress& progress) {
+            return WritePdf(document, LocalPath(path), progress).error;
+        });
+    // A cancelled export is the user's own choice: the old file stays and nothing is said.
+    if (!error || error == std::errc::operation_canceled) return;
+    ReportFailure(this,
+                  QString::fromStdString(lang::CannotWriteMessage(path.toStdString(), error)));
 }
 
 void TFprint::showEvent(QShowEvent* event) {

@@ -4,17 +4,22 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 
 #include "control/files/game_file_names.h"
+#include "control/record/move_list.h"
+#include "dialogs/display_text.h"
 #include "lang/text_ids.h"
 #include "model/game_file.h"
 #include "tests/control/main_form_fixture.h"
@@ -515,6 +520,69 @@ TEST_F(MainFormFilesTest, APlayedGameComesBackWholeAfterNewAndOpen) {
     RunUntilHumanTurn();
     EXPECT_EQ(window.Game().Current, 8);
     EXPECT_TRUE(told.empty());
+}
+
+// Every label of every window that holds text which Qt could take for markup shows it as
+// it is. Rich text from a file's names is what lets a name read /dev/zero or nest tables
+// until the stack overflows.
+void ExpectNoLabelReadsMarkup() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (const QLabel* label : top->findChildren<QLabel*>()) {
+            if (Qt::mightBeRichText(label->text()))
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+        }
+    }
+}
+
+TEST_F(MainFormFilesTest, NamesAndPathsWithMarkupAreShownAsTheyAre) {
+    std::string nested_tables;
+    for (int k = 0; k < 3000; ++k) nested_tables += "<table><tr><td>";
+    const struct {
+        std::string player;
+        const char* file;
+    } cases[] = {
+        {"<b>Bob</b>", "<b>Bob [*].Cva"},
+        {"<img src=\"/dev/zero\">", "<img src=zero>.Cva"},
+        {nested_tables, "<table><tr><td><table><tr><td>.Cva"},
+    };
+    StartGame();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Tjeu game = ThreeMoveGame();
+        game.Players[kRed].Name = c.player;
+        game.Players[kWhite].Name = c.player;
+        ASSERT_TRUE(SaveGameFile(game, In(c.file)));
+        chosen = Name(c.file);
+        window.FileOpen();
+        window.MoveList().show();
+        Tick();
+        const QString shown = dialogs::ShownName(c.player);
+        EXPECT_TRUE(window.Status().StatusText().contains(shown));
+        ASSERT_EQ(window.MoveList().RowCount(), 4);
+        EXPECT_EQ(window.MoveList().Text(1, 1), shown);
+        // As the window system shows it, a "[*]" of the name included.
+        EXPECT_EQ(window.windowHandle()->title(), "Circumvia - " + Name(c.file));
+        EXPECT_EQ(window.Game().Players[kRed].Name, c.player);  // kept whole
+        ExpectNoLabelReadsMarkup();
+    }
+
+    // A damaged file with markup in its name, told in the platform's own message box.
+    const char* damaged = "<h1><font color=red>damaged.Cva";
+    std::ofstream(In(damaged)) << "not a game";
+    FileDialogs dialogs = PlatformFileDialogs();
+    dialogs.choose_open_name = [&](QWidget*, const QStringList&) { return Name(damaged); };
+    dialogs.ask_save = [](QWidget*, const QString&) { return SaveAnswer::kDiscard; };
+    window.SetFileDialogs(dialogs);
+    bool told_plainly = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        told_plainly = !box->findChildren<QLabel*>().isEmpty();
+        ExpectNoLabelReadsMarkup();
+        box->close();
+    });
+    window.FileOpen();
+    EXPECT_TRUE(told_plainly);
 }
 
 }  // namespace

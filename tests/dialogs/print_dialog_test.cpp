@@ -201,7 +201,8 @@ TEST_F(PrintDialogOutput, PdfButtonWritesTheNamedFileOrSaysItCouldNot) {
 
     dialog.ChoosePdfName = [&](QWidget*, const QString&) { return Path("missing/game.pdf"); };
     dialog.Btn_pdf->click();
-    EXPECT_EQ(reported, "Cannot write the file " + Path("missing/game.pdf"));
+    EXPECT_EQ(reported,
+              "Cannot write the file " + Path("missing/game.pdf") + "\nThe folder does not exist.");
 
     reported.clear();
     dialog.ChoosePdfName = [](QWidget*, const QString&) { return QString(); };  // cancelled

@@ -50,7 +50,7 @@ TEST_F(ComposedDocument, GameWithoutMovesHasTitlePictureAndFileNameOnly) {
     QImage picture(100, 50, QImage::Format_RGB32);
     picture.fill(Qt::green);
     const PrintDocument document = ComposePrintDocument(picture, game);
-    ASSERT_EQ(document.pages.size(), 1u);
+    ASSERT_EQ(document.page_count, 1);
     EXPECT_EQ(document.page_size, QSize(794, 1123));
 
     const QImage page = RenderPage(document, 0);
@@ -90,7 +90,7 @@ TEST_F(ComposedDocument, PictureFromAWideWindowStopsShortOfTheFileName) {
 TEST_F(ComposedDocument, SixtyMovesFillThreePagesWithADiagramWhereTheLayoutPutsEach) {
     const Tjeu game = GameOfMoves(60);
     const PrintDocument document = ComposePrintDocument(QImage(), game);
-    ASSERT_EQ(document.pages.size(), 3u);
+    ASSERT_EQ(document.page_count, 3);
     const PrintLayout layout = LayOutPrint(A4Portrait(96), 60);
     std::vector<QImage> pages;
     for (int p = 0; p < 3; ++p) pages.push_back(RenderPage(document, p));
@@ -132,7 +132,7 @@ TEST_F(ComposedDocument, GameSteppedBackStillPrintsEveryRecordedMove) {
     while (game.CanStepBack()) game.StepBack();
     ASSERT_EQ(game.Current, 0);
     const PrintDocument document = ComposePrintDocument(QImage(), game);
-    ASSERT_EQ(document.pages.size(), 2u);
+    ASSERT_EQ(document.page_count, 2);
     // Move 30 is the eighth diagram of page 2.
     EXPECT_GT(CountPixels(RenderPage(document, 1), QRect(38, 38 + 7 * 70, 60, 60), IsPureRed), 50);
 }

@@ -66,10 +66,6 @@ void TMainForm::TextureItemClick() {
     ApplyTextures(menu_.TextureItem->isChecked());
 }
 
-void TMainForm::Son1Click() {
-    // The tick is the whole state: the click is played while it is set.
-}
-
 void TMainForm::ChooseLanguage(char code) {
     lang::SetLanguageCode(code);
     Relabel(lang::CaptionBaseFor(code));

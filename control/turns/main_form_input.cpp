@@ -114,8 +114,4 @@ void TMainForm::HighlightPiece(scene::TSceneObject* object) {
     FrameClock_.Step();
 }
 
-void TMainForm::CoupspossClick() {
-    // The tick (flipped by the action) takes effect at the next selection.
-}
-
 }  // namespace circumvia::control

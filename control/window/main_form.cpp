@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include "control/view/view_math.h"
+#include "control/window/commands.h"
 #include "control/window/status_line.h"
 #include "control/window/version_text.h"
 #include "lang/language.h"
@@ -86,38 +87,20 @@ void TMainForm::BuildViewport() {
 }
 
 void TMainForm::ConnectCommands() {
-    const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    };
-    on(menu_.FileNewItem, &TMainForm::FileNew);
-    on(menu_.FileOpenItem, &TMainForm::FileOpen);
-    connect(menu_.FileSaveItem, &QAction::triggered, this, [this] { FileSave(false); });
-    connect(menu_.FileSaveAsItem, &QAction::triggered, this, [this] { FileSave(true); });
-    on(menu_.FilePrintItem, &TMainForm::FilePrint);
-    on(menu_.FileExitItem, &TMainForm::FileExit);
-    on(menu_.Zoomavant1, &TMainForm::TB_zoomInClick);
-    on(menu_.Zoomarrire1, &TMainForm::TB_zoomOutClick);
-    on(menu_.Rotation1, &TMainForm::Tr_retourneClick);
-    on(menu_.Inverser1, &TMainForm::Inverser1Click);
-    on(menu_.Vue3D, &TMainForm::TB_vue1Click);
-    on(menu_.Vue2D, &TMainForm::TB_vue2Click);
-    on(menu_.Rafraichir, &TMainForm::TB_vue3Click);
-    on(menu_.Coupprcdent1, &TMainForm::TB_retClick);
-    on(menu_.Coupsuivant1, &TMainForm::TB_suivClick);
-    on(menu_.Proposeruncoup1, &TMainForm::Proposeruncoup1Click);
-    on(menu_.Son1, &TMainForm::Son1Click);
-    on(menu_.TextureItem, &TMainForm::TextureItemClick);
-    on(menu_.Coupsposs, &TMainForm::CoupspossClick);
-    on(menu_.HelprulesItem, &TMainForm::HelpSearch);
-    on(menu_.HelpAboutItem, &TMainForm::HelpAbout);
-    connect(menu_.Franais1, &QAction::triggered, this, [this] { ChooseLanguage('F'); });
-    connect(menu_.Anglais1, &QAction::triggered, this, [this] { ChooseLanguage('A'); });
-    connect(menu_.Espagnol1, &QAction::triggered, this, [this] { ChooseLanguage('E'); });
-    connect(menu_.Allemand1, &QAction::triggered, this, [this] { ChooseLanguage('D'); });
+    for (const Command& command : Commands()) {
+        if (!command.handler) continue;
+        connect(menu_.*command.item, &QAction::triggered, this,
+                [this, &command] { RunCommand(command); });
+    }
     for (int i = 0; i < kAnimationSpeedCount; ++i) {
         connect(menu_.AnimationSpeedItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { SetAnimationSpeed(static_cast<AnimationSpeed>(i)); });
     }
+}
+
+void TMainForm::RunCommand(const Command& command) {
+    if (command.available == Availability::kWhenReady && turn_.IsStarting()) return;
+    command.handler(*this);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -43,6 +43,7 @@ namespace circumvia::control {
 
 class MoveListDock;
 class StatusLine;
+struct Command;
 
 class TMainForm : public QMainWindow, private TurnLoopHost {
     Q_OBJECT
@@ -115,7 +116,6 @@ public:
     void ViewerMouseMove(QPoint at);
     void ShowPossibleMoves(int cell) override;
     void HighlightPiece(scene::TSceneObject* object);
-    void CoupspossClick();
 
     // Views.
     void TB_vue1Click();
@@ -132,7 +132,8 @@ public:
 
     // Options.
     void TextureItemClick();
-    void Son1Click();
+    // 'F', 'A', 'E' or 'D': relabels the window and its open dialogs.
+    void ChooseLanguage(char code);
 
     // Help.
     void HelpSearch();
@@ -169,7 +170,7 @@ private:
     void FormResize() override;
     void BuildViewport();
     void ConnectCommands();
-    void ChooseLanguage(char code);
+    void RunCommand(const Command& command);
     void ApplyTextures(bool on);
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());

@@ -36,17 +36,14 @@ void TMainForm::ShowView(bool top) {
 }
 
 void TMainForm::TB_vue1Click() {
-    if (turn_.IsStarting()) return;
     ShowView(false);
 }
 
 void TMainForm::TB_vue2Click() {
-    if (turn_.IsStarting()) return;
     ShowView(true);
 }
 
 void TMainForm::TB_vue3Click() {
-    if (turn_.IsStarting()) return;
     const bool top = menu_.Vue2D->isChecked();
     ShowView(top);
     // Undo every tilt and turn of the group, and any drift of its orientation.
@@ -69,25 +66,21 @@ void TMainForm::FitZoom() {
 }
 
 void TMainForm::TB_zoomInClick() {
-    if (turn_.IsStarting()) return;
     board_.Camera->SetFocalLength(ZoomIn(board_.Camera->FocalLength()));
     UpdateNavigation();
 }
 
 void TMainForm::TB_zoomOutClick() {
-    if (turn_.IsStarting()) return;
     board_.Camera->SetFocalLength(ZoomOut(board_.Camera->FocalLength()));
     UpdateNavigation();
 }
 
 void TMainForm::FormMouseWheel(int delta) {
-    if (turn_.IsStarting()) return;
     board_.Camera->SetFocalLength(WheelZoom(board_.Camera->FocalLength(), delta));
     UpdateNavigation();
 }
 
 void TMainForm::FormKeyDown(int key) {
-    if (turn_.IsStarting()) return;
     scene::TDummyCube& group = *board_.DummyCube;
     switch (key) {
         case Qt::Key_Left:
@@ -108,14 +101,12 @@ void TMainForm::FormKeyDown(int key) {
 }
 
 void TMainForm::Tr_retourneClick() {
-    if (turn_.IsStarting()) return;
     scene::TCube& slab = *board_.Plateau;
     slab.SetTurnAngle(slab.TagFloat());  // a turn still under way completes at once
     slab.SetTagFloat(static_cast<float>(QuarterTurnTarget(slab.TurnAngle())));
 }
 
 void TMainForm::Inverser1Click() {
-    if (turn_.IsStarting()) return;
     scene::TCube& slab = *board_.Plateau;
     slab.SetTurnAngle(slab.TagFloat());
     const double target = HalfTurnTarget(slab.TurnAngle());

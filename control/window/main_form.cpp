@@ -41,7 +41,6 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::FormCreate() {
-    turn_.Close();
     lang::LanguageFromLocale();
     version_text_ = VersionText(BuildFileVersion());
     settings_ = std::make_unique<SettingsStore>();
@@ -99,7 +98,7 @@ void TMainForm::ConnectCommands() {
 }
 
 void TMainForm::RunCommand(const Command& command) {
-    if (command.available == Availability::kWhenReady && turn_.IsStarting()) return;
+    if (command.available == Availability::kWhenReady && !turn_.IsReady()) return;
     command.handler(*this);
 }
 
@@ -118,7 +117,7 @@ void TMainForm::FormShow() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // Closing is one key away (Ctrl+X): a game with unsaved moves is not lost by accident.
-    if (!turn_.IsStarting() && !MayDropGame()) {
+    if (turn_.IsReady() && !MayDropGame()) {
         event->ignore();
         return;
     }
@@ -128,7 +127,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormCloseQuery() {
-    if (turn_.IsStarting()) return;
+    if (!turn_.IsReady()) return;
     board_.Scene().StopAllMovements();
     RefreshPieces();
     Timer1_.stop();
@@ -147,7 +146,7 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::FileNew() {
-    if (turn_.IsStarting() || !MayDropGame()) return;
+    if (!MayDropGame()) return;
     turn_.RequestNewGame();
     // Reset now: a finished game's result would otherwise send the next tick straight back
     // to the result message instead of to the set-up.
@@ -184,41 +183,53 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    if (ComfortKey(event->key())) return;
-    FormKeyDown(event->key());
+    if (turn_.IsReady()) {
+        if (ComfortKey(event->key())) return;
+        FormKeyDown(event->key());
+    }
     QMainWindow::keyPressEvent(event);
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {
-    FormMouseWheel(event->angleDelta().y());
+    if (turn_.IsReady()) FormMouseWheel(event->angleDelta().y());
     event->accept();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Viewer_) {
-        // A quick second click arrives as a double click: it is the press it is.
-        if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick) {
+        const QEvent::Type type = event->type();
+        // A quick second click arrives as a double click: it is the press it is. The board's
+        // native window passes the wheel on to the viewer, and Qt hands a passed-on wheel
+        // event no further: taken here as the window's own.
+        const bool taken = type == QEvent::MouseButtonPress ||
+                           type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
+        if (turn_.IsReady()) ViewerEvent(event);
+        if (taken) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ViewerEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
             // A click during an animation only finishes it.
             if (!FinishAnimationsNow()) {
                 ViewerMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
             }
-            return true;
-        }
-        switch (event->type()) {
-            case QEvent::MouseMove:
-                ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-                break;
-            // The board's native window passes the wheel on to the viewer, and Qt hands
-            // a passed-on wheel event no further: taken here as the window's own.
-            case QEvent::Wheel:
-                wheelEvent(static_cast<QWheelEvent*>(event));
-                return true;
-            default:
-                break;
-        }
+            break;
+        case QEvent::MouseMove:
+            ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::Wheel:
+            FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            break;
+        default:
+            break;
     }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TMainForm::event(QEvent* event) {

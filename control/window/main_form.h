@@ -170,7 +170,9 @@ private:
     void FormResize() override;
     void BuildViewport();
     void ConnectCommands();
+    // Commands and events are handled only while the window is ready (see TurnState).
     void RunCommand(const Command& command);
+    void ViewerEvent(QEvent* event);
     void ApplyTextures(bool on);
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());

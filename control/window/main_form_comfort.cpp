@@ -29,7 +29,9 @@ void TMainForm::BuildMoveList() {
     move_list_->hide();  // the designed window has no side panel until one is asked for
     menu_.Edition->addSeparator();
     menu_.Edition->addAction(move_list_->toggleViewAction());
-    connect(move_list_, &MoveListDock::MoveChosen, this, &TMainForm::GoToRecordedMove);
+    connect(move_list_, &MoveListDock::MoveChosen, this, [this](int index) {
+        if (turn_.IsReady()) GoToRecordedMove(index);
+    });
 }
 
 void TMainForm::PlaceWindow() {
@@ -81,7 +83,6 @@ void TMainForm::SetAnimationSpeed(AnimationSpeed speed) {
 }
 
 void TMainForm::GoToRecordedMove(int index) {
-    if (turn_.IsStarting()) return;
     const int target = NearestStop(game_.StepStops(), game_.Current, index);
     if (target != game_.Current) {
         // The buttons' own steps, so the record lands exactly where they would have.
@@ -93,7 +94,7 @@ void TMainForm::GoToRecordedMove(int index) {
 }
 
 bool TMainForm::FinishAnimationsNow() {
-    if (turn_.IsStarting()) return false;
+    if (!turn_.IsReady()) return false;
     scene::TCube& slab = *board_.Plateau;
     const double landed = TurnStep(slab.TurnAngle(), slab.TagFloat(), kInstantSeconds);
     const bool turning = landed != slab.TurnAngle();
@@ -113,7 +114,6 @@ double TMainForm::TurnTimeStep(double dt) const {
 }
 
 bool TMainForm::ComfortKey(int key) {
-    if (turn_.IsStarting()) return false;
     switch (key) {
         case Qt::Key_Escape:
             if (FinishAnimationsNow()) return true;

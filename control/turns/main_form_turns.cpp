@@ -4,6 +4,8 @@
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
 #include "dialogs/setup_dialog.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::control {
 
@@ -58,6 +60,15 @@ void TMainForm::SetBusyCursor(bool on) {
 
 Move TMainForm::ComputerMove() {
     return game_.ComputerMove(game_.Pos, game_.SideToMove);
+}
+
+std::string TMainForm::SelectionNote() {
+    // A piece without a move may be selected; the turn message then says why nothing shows.
+    if (turn_.State() != LoopState::HumanTurn || turn_.Phase() != kPieceSelected ||
+        !IsCell(turn_.MoveFrom()) || !ListDestinations(turn_.MoveFrom(), game_.Pos).empty()) {
+        return {};
+    }
+    return lang::LoadText(lang::message::kPieceHasNoMove);
 }
 
 }  // namespace circumvia::control

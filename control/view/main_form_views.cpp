@@ -1,7 +1,4 @@
-// The camera's two views, zoom, the board's quarter and half turns, and tilting the
-// board group with the arrow keys.
-#include <QKeyEvent>
-
+// The camera's two views, zoom, and the board's quarter and half turns.
 #include "control/view/view_math.h"
 #include "control/window/main_form.h"
 #include "scene/board/board_geometry.h"
@@ -78,26 +75,6 @@ void TMainForm::TB_zoomOutClick() {
 void TMainForm::FormMouseWheel(int delta) {
     board_.Camera->SetFocalLength(WheelZoom(board_.Camera->FocalLength(), delta));
     UpdateNavigation();
-}
-
-void TMainForm::FormKeyDown(int key) {
-    scene::TDummyCube& group = *board_.DummyCube;
-    switch (key) {
-        case Qt::Key_Left:
-            group.SetTurnAngle(group.TurnAngle() - 1);
-            break;
-        case Qt::Key_Right:
-            group.SetTurnAngle(group.TurnAngle() + 1);
-            break;
-        case Qt::Key_Up:
-            group.SetPitchAngle(group.PitchAngle() - 1);
-            break;
-        case Qt::Key_Down:
-            group.SetPitchAngle(group.PitchAngle() + 1);
-            break;
-        default:
-            break;
-    }
 }
 
 void TMainForm::Tr_retourneClick() {

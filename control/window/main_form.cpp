@@ -183,10 +183,7 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    if (turn_.IsReady()) {
-        if (ComfortKey(event->key())) return;
-        FormKeyDown(event->key());
-    }
+    if (turn_.IsReady() && FormKeyDown(event->key())) return;
     QMainWindow::keyPressEvent(event);
 }
 

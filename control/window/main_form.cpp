@@ -162,10 +162,6 @@ void TMainForm::Timer1Timer() {
     if (first && !turn_.IsStarting()) OpenStartFile();
 }
 
-void TMainForm::FinishMove() {
-    loop_.FinishMove();
-}
-
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FitOuterSize();

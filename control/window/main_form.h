@@ -72,7 +72,6 @@ public:
     const QString& PlayerNames() const { return player_names_; }
     const QString& Version() const { return version_text_; }
     const Tlcoup& PossibleMoves() const { return possible_moves_; }
-    double BaseFocalLength() const { return base_focal_length_; }
 
     // Start-up and shutdown.
     void ReadSettings();
@@ -93,7 +92,6 @@ public:
 
     // The turn loop.
     void Timer1Timer();
-    void FinishMove();
     // Starts a new game at the next tick (the set-up comes with its dialog).
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).

@@ -58,8 +58,31 @@ namespace caption {
 // Main window: menu item i has its caption at 2i and its hint at 2i + 1.
 inline constexpr int kMainMenuFirst = 0;
 inline constexpr int kMainMenuItems = 24;
+inline constexpr int kFileMenu = 0;
+inline constexpr int kNewItem = 2;
+inline constexpr int kOpenItem = 4;
+inline constexpr int kSaveItem = 6;
+inline constexpr int kSaveAsItem = 8;
+inline constexpr int kPrintItem = 10;
+inline constexpr int kExitItem = 12;
+inline constexpr int kEditMenu = 14;
+inline constexpr int kZoomInItem = 16;
+inline constexpr int kZoomOutItem = 18;
+inline constexpr int kRotateItem = 20;
+inline constexpr int kInvertItem = 22;
+inline constexpr int kBackItem = 24;
+inline constexpr int kForwardItem = 26;
+inline constexpr int kSuggestItem = 28;
+inline constexpr int kView3DItem = 30;
+inline constexpr int kView2DItem = 32;
+inline constexpr int kRefreshItem = 34;
+inline constexpr int kOptionsMenu = 36;
+inline constexpr int kSoundItem = 38;
+inline constexpr int kTexturesItem = 40;
+inline constexpr int kPossibleMovesItem = 42;
+inline constexpr int kHelpMenu = 44;
 inline constexpr int kRulesItem = 46;  // also the caption of the rules window
-inline constexpr int kAboutItem = 48;
+inline constexpr int kAboutItem = 48;  // a caption without a hint
 
 // Move-suggestion dialog.
 inline constexpr int kSuggestDialog = 50;

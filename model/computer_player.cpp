@@ -21,14 +21,6 @@ constexpr int kComfortableLead = 3;
 
 }  // namespace
 
-int Tjeu::PieceValue(const Position& position, int cell) const {
-    return circumvia::PieceValue(position, cell);
-}
-
-int Tjeu::Evaluate(const Position& position, Side side) const {
-    return circumvia::Evaluate(position, side);
-}
-
 // The level table. Draws are taken only where the table takes them, in its order, so a
 // seeded game replays exactly.
 int Tjeu::ChooseDepth(Side side, int balance, int red, int white) {

@@ -73,8 +73,6 @@ public:
 
     // --- The computer player (computer_player.cpp) ---
 
-    int PieceValue(const Position& position, int cell) const;
-    int Evaluate(const Position& position, Side side) const;
     // The move of the computer player of `side` (its level is Players[side].Kind), with the
     // level's randomness; the null move when the side has no move.
     Move ComputerMove(const Position& position, Side side);

@@ -45,7 +45,7 @@ QString DroppedGameFile(const QMimeData* data) {
 }  // namespace
 
 void TMainForm::FileOpen() {
-    if (turn_.IsStarting() || !MayDropGame()) return;
+    if (!MayDropGame()) return;
     const BusyScope busy(turn_);
     const QString chosen = file_dialogs_.choose_open_name(
         this, DialogFilters(lang::LoadText(lang::message::kGameFileFilter)));
@@ -81,7 +81,6 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
 }
 
 bool TMainForm::FileSave(bool save_as) {
-    if (turn_.IsStarting()) return false;
     const BusyScope busy(turn_);
     fs::path target;
     if (const fs::path own = game_.FileName; !save_as && game_.FileName != kNoName && Exists(own)) {
@@ -170,14 +169,14 @@ bool TMainForm::MayDropGame() {
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (!turn_.IsStarting() && !turn_.Busy() && !DroppedGameFile(event->mimeData()).isEmpty()) {
+    if (turn_.IsReady() && !turn_.Busy() && !DroppedGameFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
     const QString name = DroppedGameFile(event->mimeData());
-    if (turn_.IsStarting() || turn_.Busy() || name.isEmpty()) return;
+    if (!turn_.IsReady() || turn_.Busy() || name.isEmpty()) return;
     event->acceptProposedAction();
     if (!MayDropGame()) return;
     // As the open command does with the name its dialog returned.

@@ -26,7 +26,6 @@ private:
 }  // namespace
 
 void TMainForm::FilePrint() {
-    if (turn_.IsStarting()) return;
     // The picture shows every piece where the model has it, with one frame's progress.
     FrameClock_.Step();
     RefreshPieces();

@@ -1,5 +1,5 @@
-// Settings read when the window is first shown and written when it closes, and the
-// language commands.
+// Settings read when the window is first shown and written when it closes (options, names,
+// animation speed, the window's place), and the language commands.
 #include "control/record/move_list.h"
 #include "control/settings/settings_text.h"
 #include "control/window/main_form.h"
@@ -37,7 +37,8 @@ void TMainForm::ReadSettings() {
     game_.PlayerOf(kRed).Name =
         settings_->Read(SettingsStore::kRedName, QString::fromUtf8(kDefaultRedName)).toStdString();
     SetCaption(QStringLiteral("Circumvia"));
-    ReadComfortSettings();
+    SetAnimationSpeed(
+        ParseAnimationSpeed(settings_->Read(SettingsStore::kAnimationSpeed, {}).toStdString()));
 }
 
 void TMainForm::FormClose() {
@@ -53,7 +54,10 @@ void TMainForm::FormClose() {
     options.top_view = menu_.Vue2D->isChecked();
     settings_->Write(SettingsStore::kDefault, QString::fromStdString(SettingsTextFor(options)));
     settings_->Write(SettingsStore::kPlayers, player_names_);
-    WriteComfortSettings();
+    settings_->Write(SettingsStore::kAnimationSpeed,
+                     QString::fromStdString(AnimationSpeedText(animation_speed_)));
+    settings_->WriteBytes(SettingsStore::kGeometry, saveGeometry());
+    settings_->WriteBytes(SettingsStore::kWindowState, saveState());
     settings_->Sync();
 }
 
@@ -64,10 +68,6 @@ void TMainForm::ApplyTextures(bool on) {
 void TMainForm::TextureItemClick() {
     // The action has already flipped its tick.
     ApplyTextures(menu_.TextureItem->isChecked());
-}
-
-void TMainForm::Son1Click() {
-    // The tick is the whole state: the click is played while it is set.
 }
 
 void TMainForm::ChooseLanguage(char code) {

@@ -86,7 +86,6 @@ void TMainForm::DropSelection() {
 }
 
 void TMainForm::ViewerMouseMove(QPoint at) {
-    if (turn_.IsStarting()) return;
     const scene::TSceneObject* object = Viewer_->GetPickedObject(at.x(), at.y());
     bool hand = false;
     if (object && object->Tag() > 0 && (IsProxy(*object) || IsCellDisk(*object)) &&
@@ -98,7 +97,7 @@ void TMainForm::ViewerMouseMove(QPoint at) {
 }
 
 void TMainForm::ShowPossibleMoves(int cell) {
-    if (turn_.IsStarting()) return;
+    if (!turn_.IsReady()) return;
     possible_moves_.clear();
     if (cell > 0) possible_moves_ = ListDestinations(cell, game_.Pos);
     pieces_.ShowMarkers(possible_moves_, cell > 0 && menu_.Coupsposs->isChecked());
@@ -112,10 +111,6 @@ void TMainForm::HighlightPiece(scene::TSceneObject* object) {
         pieces_.LightUp(nullptr);
     }
     FrameClock_.Step();
-}
-
-void TMainForm::CoupspossClick() {
-    // The tick (flipped by the action) takes effect at the next selection.
 }
 
 }  // namespace circumvia::control

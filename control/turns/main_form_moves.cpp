@@ -17,7 +17,7 @@
 namespace circumvia::control {
 
 void TMainForm::PlayMove(int from, int to) {
-    if (turn_.IsStarting() || game_.Result != kInProgress) return;
+    if (!turn_.IsReady() || game_.Result != kInProgress) return;
     if (IsCell(from) && IsCell(to)) {
         if (turn_.Phase() == kMoveUnderWay) return;
         turn_.BeginMove(from, to, Now());
@@ -54,7 +54,7 @@ void TMainForm::PlayMove(int from, int to) {
 }
 
 void TMainForm::RefreshPieces() {
-    if (turn_.IsStarting()) return;
+    if (!turn_.IsReady()) return;
     pieces_.RefreshPieces(game_.Pos);
 }
 
@@ -67,7 +67,6 @@ void TMainForm::TB_suivClick() {
 }
 
 void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)()) {
-    if (turn_.IsStarting()) return;
     if ((game_.*can)()) {
         (game_.*step)();
         ReopenAfterStep();
@@ -97,7 +96,7 @@ void TMainForm::UpdateNavigation() {
 
 void TMainForm::Proposeruncoup1Click() {
     // Only a human to move asks for a hint; the tick goes on behind the dialog.
-    if (turn_.IsStarting() || !menu_.Proposeruncoup1->isEnabled()) return;
+    if (!menu_.Proposeruncoup1->isEnabled()) return;
     dialogs::TFPropo dialog(game_, this);
     dialog.exec();
 }

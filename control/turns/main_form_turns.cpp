@@ -5,6 +5,8 @@
 #include "control/window/status_line.h"
 #include "dialogs/display_text.h"
 #include "dialogs/setup_dialog.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::control {
 
@@ -63,6 +65,15 @@ void TMainForm::SetBusyCursor(bool on) {
 
 Move TMainForm::ComputerMove() {
     return game_.ComputerMove(game_.Pos, game_.SideToMove);
+}
+
+std::string TMainForm::SelectionNote() {
+    // A piece without a move may be selected; the turn message then says why nothing shows.
+    if (turn_.State() != LoopState::HumanTurn || turn_.Phase() != kPieceSelected ||
+        !IsCell(turn_.MoveFrom()) || !ListDestinations(turn_.MoveFrom(), game_.Pos).empty()) {
+        return {};
+    }
+    return lang::LoadText(lang::message::kPieceHasNoMove);
 }
 
 }  // namespace circumvia::control

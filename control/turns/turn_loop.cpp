@@ -71,7 +71,7 @@ bool TurnLoop::BothComputers() const {
 }
 
 void TurnLoop::Timer1Timer() {
-    if (turn_.Busy()) return;
+    if (turn_.Busy() || turn_.State() == LoopState::Closing) return;
     if (game_.Result != kInProgress) {
         // The last move of the game never reaches a turn start: its panels are shown here.
         const bool ended_now = turn_.State() != LoopState::GameOver;
@@ -79,6 +79,8 @@ void TurnLoop::Timer1Timer() {
         if (ended_now) ShowLastMoves();
     }
     switch (turn_.State()) {
+        case LoopState::Closing:
+            break;
         case LoopState::Starting:
             FirstTick();
             break;

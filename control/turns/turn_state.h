@@ -9,8 +9,10 @@
 
 namespace circumvia::control {
 
+// The window's events are handled only in the states between Starting and Closing.
 enum class LoopState : std::int32_t {
-    Starting = -99,  // not ready (before the first tick and while closing): handlers ignore events
+    Closing = -100,        // the window is closing: no tick runs, no event is handled
+    Starting = -99,        // not ready: the first tick sets up the game
     ChoosingPlayers = -1,  // a new game was asked for; the next tick runs the set-up
     TurnStart = 0,         // the next tick decides who moves
     HumanTurn = 1,
@@ -18,20 +20,23 @@ enum class LoopState : std::int32_t {
     GameOver = 99,
 };
 
-// TurnPhase values. Every state starts at phase 0; both turns end at kMoveUnderWay while
-// the move's animation runs.
-inline constexpr std::uint8_t kFirstPhase = 0;
-inline constexpr std::uint8_t kMoveUnderWay = 99;
-// The human's turn.
-inline constexpr std::uint8_t kNoSelection = kFirstPhase;
-inline constexpr std::uint8_t kPieceSelected = 1;
-// The computer's turn: announce, idle ticks 1..9, search, idle ticks 11..19, play. The idle
-// ticks are used only between two computers, so that the watcher can follow the game.
-inline constexpr std::uint8_t kAnnounce = kFirstPhase;
-inline constexpr std::uint8_t kFirstPauseBeforeSearch = kAnnounce + 1;
-inline constexpr std::uint8_t kSearch = 10;
-inline constexpr std::uint8_t kFirstPauseAfterSearch = kSearch + 1;
-inline constexpr std::uint8_t kPlay = 20;
+// The phases of a state. Every state starts at kFirstPhase; both turns end at kMoveUnderWay
+// while the move's animation runs. The computer's turn goes: announce, idle ticks 1..9,
+// search, idle ticks 11..19, play; the idle ticks are used only between two computers, so
+// that the watcher can follow the game.
+enum TurnPhase : std::uint8_t {
+    kFirstPhase = 0,
+    // The human's turn.
+    kNoSelection = kFirstPhase,
+    kPieceSelected = 1,
+    // The computer's turn.
+    kAnnounce = kFirstPhase,
+    kFirstPauseBeforeSearch = kAnnounce + 1,
+    kSearch = 10,
+    kFirstPauseAfterSearch = kSearch + 1,
+    kPlay = 20,
+    kMoveUnderWay = 99,
+};
 
 // A move whose animation never reports its end is finished after this long.
 inline constexpr std::int64_t kMoveTimeoutMs = 24000;
@@ -48,9 +53,13 @@ public:
     std::int32_t RunningPaths() const { return running_paths_; }
     bool Busy() const { return busy_; }
     bool IsStarting() const { return loop_state_ == LoopState::Starting; }
+    // Set up and not closing: the window's commands and events are handled.
+    bool IsReady() const {
+        return loop_state_ != LoopState::Starting && loop_state_ != LoopState::Closing;
+    }
 
-    // The window is closing (or not shown yet): every handler ignores events from now on.
-    void Close() { loop_state_ = LoopState::Starting; }
+    // The window is closing: no tick runs and no event is handled from now on.
+    void Close() { loop_state_ = LoopState::Closing; }
     // New game: the next tick runs the set-up.
     void RequestNewGame();
     // A file or print dialog is open: no tick runs.

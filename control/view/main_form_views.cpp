@@ -1,7 +1,4 @@
-// The camera's two views, zoom, the board's quarter and half turns, and tilting the
-// board group with the arrow keys.
-#include <QKeyEvent>
-
+// The camera's two views, zoom, and the board's quarter and half turns.
 #include "control/view/view_math.h"
 #include "control/window/main_form.h"
 #include "scene/board/board_geometry.h"
@@ -36,17 +33,14 @@ void TMainForm::ShowView(bool top) {
 }
 
 void TMainForm::TB_vue1Click() {
-    if (turn_.IsStarting()) return;
     ShowView(false);
 }
 
 void TMainForm::TB_vue2Click() {
-    if (turn_.IsStarting()) return;
     ShowView(true);
 }
 
 void TMainForm::TB_vue3Click() {
-    if (turn_.IsStarting()) return;
     const bool top = menu_.Vue2D->isChecked();
     ShowView(top);
     // Undo every tilt and turn of the group, and any drift of its orientation.
@@ -69,53 +63,27 @@ void TMainForm::FitZoom() {
 }
 
 void TMainForm::TB_zoomInClick() {
-    if (turn_.IsStarting()) return;
     board_.Camera->SetFocalLength(ZoomIn(board_.Camera->FocalLength()));
     UpdateNavigation();
 }
 
 void TMainForm::TB_zoomOutClick() {
-    if (turn_.IsStarting()) return;
     board_.Camera->SetFocalLength(ZoomOut(board_.Camera->FocalLength()));
     UpdateNavigation();
 }
 
 void TMainForm::FormMouseWheel(int delta) {
-    if (turn_.IsStarting()) return;
     board_.Camera->SetFocalLength(WheelZoom(board_.Camera->FocalLength(), delta));
     UpdateNavigation();
 }
 
-void TMainForm::FormKeyDown(int key) {
-    if (turn_.IsStarting()) return;
-    scene::TDummyCube& group = *board_.DummyCube;
-    switch (key) {
-        case Qt::Key_Left:
-            group.SetTurnAngle(group.TurnAngle() - 1);
-            break;
-        case Qt::Key_Right:
-            group.SetTurnAngle(group.TurnAngle() + 1);
-            break;
-        case Qt::Key_Up:
-            group.SetPitchAngle(group.PitchAngle() - 1);
-            break;
-        case Qt::Key_Down:
-            group.SetPitchAngle(group.PitchAngle() + 1);
-            break;
-        default:
-            break;
-    }
-}
-
 void TMainForm::Tr_retourneClick() {
-    if (turn_.IsStarting()) return;
     scene::TCube& slab = *board_.Plateau;
     slab.SetTurnAngle(slab.TagFloat());  // a turn still under way completes at once
     slab.SetTagFloat(static_cast<float>(QuarterTurnTarget(slab.TurnAngle())));
 }
 
 void TMainForm::Inverser1Click() {
-    if (turn_.IsStarting()) return;
     scene::TCube& slab = *board_.Plateau;
     slab.SetTurnAngle(slab.TagFloat());
     const double target = HalfTurnTarget(slab.TurnAngle());

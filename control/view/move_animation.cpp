@@ -71,7 +71,7 @@ void MoveAnimation::PrepareCaptureFlight(scene::TSceneObject& victim, int to, in
 }
 
 void MoveAnimation::PathEnded(scene::TMovement&, scene::TMovementPath& path) {
-    if (turn_.IsStarting()) return;
+    if (!turn_.IsReady()) return;
     pieces_.LightUp(nullptr);
     turn_.PathEnded();
     const std::string& name = path.Name();

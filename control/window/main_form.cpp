@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include "control/view/view_math.h"
+#include "control/window/commands.h"
 #include "control/window/status_line.h"
 #include "control/window/version_text.h"
 #include "lang/language.h"
@@ -43,7 +44,6 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::FormCreate() {
-    turn_.Close();
     lang::LanguageFromLocale();
     version_text_ = VersionText(BuildFileVersion());
     settings_ = std::make_unique<SettingsStore>();
@@ -94,38 +94,20 @@ void TMainForm::BuildViewport() {
 }
 
 void TMainForm::ConnectCommands() {
-    const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    };
-    on(menu_.FileNewItem, &TMainForm::FileNew);
-    on(menu_.FileOpenItem, &TMainForm::FileOpen);
-    connect(menu_.FileSaveItem, &QAction::triggered, this, [this] { FileSave(false); });
-    connect(menu_.FileSaveAsItem, &QAction::triggered, this, [this] { FileSave(true); });
-    on(menu_.FilePrintItem, &TMainForm::FilePrint);
-    on(menu_.FileExitItem, &TMainForm::FileExit);
-    on(menu_.Zoomavant1, &TMainForm::TB_zoomInClick);
-    on(menu_.Zoomarrire1, &TMainForm::TB_zoomOutClick);
-    on(menu_.Rotation1, &TMainForm::Tr_retourneClick);
-    on(menu_.Inverser1, &TMainForm::Inverser1Click);
-    on(menu_.Vue3D, &TMainForm::TB_vue1Click);
-    on(menu_.Vue2D, &TMainForm::TB_vue2Click);
-    on(menu_.Rafraichir, &TMainForm::TB_vue3Click);
-    on(menu_.Coupprcdent1, &TMainForm::TB_retClick);
-    on(menu_.Coupsuivant1, &TMainForm::TB_suivClick);
-    on(menu_.Proposeruncoup1, &TMainForm::Proposeruncoup1Click);
-    on(menu_.Son1, &TMainForm::Son1Click);
-    on(menu_.TextureItem, &TMainForm::TextureItemClick);
-    on(menu_.Coupsposs, &TMainForm::CoupspossClick);
-    on(menu_.HelprulesItem, &TMainForm::HelpSearch);
-    on(menu_.HelpAboutItem, &TMainForm::HelpAbout);
-    connect(menu_.Franais1, &QAction::triggered, this, [this] { ChooseLanguage('F'); });
-    connect(menu_.Anglais1, &QAction::triggered, this, [this] { ChooseLanguage('A'); });
-    connect(menu_.Espagnol1, &QAction::triggered, this, [this] { ChooseLanguage('E'); });
-    connect(menu_.Allemand1, &QAction::triggered, this, [this] { ChooseLanguage('D'); });
+    for (const Command& command : Commands()) {
+        if (!command.handler) continue;
+        connect(menu_.*command.item, &QAction::triggered, this,
+                [this, &command] { RunCommand(command); });
+    }
     for (int i = 0; i < kAnimationSpeedCount; ++i) {
         connect(menu_.AnimationSpeedItems[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { SetAnimationSpeed(static_cast<AnimationSpeed>(i)); });
     }
+}
+
+void TMainForm::RunCommand(const Command& command) {
+    if (command.available == Availability::kWhenReady && !turn_.IsReady()) return;
+    command.handler(*this);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -143,7 +125,7 @@ void TMainForm::FormShow() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // Closing is one key away (Ctrl+X): a game with unsaved moves is not lost by accident.
-    if (!turn_.IsStarting() && !MayDropGame()) {
+    if (turn_.IsReady() && !MayDropGame()) {
         event->ignore();
         return;
     }
@@ -153,7 +135,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormCloseQuery() {
-    if (turn_.IsStarting()) return;
+    if (!turn_.IsReady()) return;
     board_.Scene().StopAllMovements();
     RefreshPieces();
     Timer1_.stop();
@@ -172,7 +154,7 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::FileNew() {
-    if (turn_.IsStarting() || !MayDropGame()) return;
+    if (!MayDropGame()) return;
     turn_.RequestNewGame();
     // Reset now: a finished game's result would otherwise send the next tick straight back
     // to the result message instead of to the set-up.
@@ -186,10 +168,6 @@ void TMainForm::Timer1Timer() {
     loop_.Timer1Timer();
     // The first tick resets the game, so a game to open waits until it has run.
     if (first && !turn_.IsStarting()) OpenStartFile();
-}
-
-void TMainForm::FinishMove() {
-    loop_.FinishMove();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -209,41 +187,50 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    if (ComfortKey(event->key())) return;
-    FormKeyDown(event->key());
+    if (turn_.IsReady() && FormKeyDown(event->key())) return;
     QMainWindow::keyPressEvent(event);
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {
-    FormMouseWheel(event->angleDelta().y());
+    if (turn_.IsReady()) FormMouseWheel(event->angleDelta().y());
     event->accept();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Viewer_) {
-        // A quick second click arrives as a double click: it is the press it is.
-        if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick) {
+        const QEvent::Type type = event->type();
+        // A quick second click arrives as a double click: it is the press it is. The board's
+        // native window passes the wheel on to the viewer, and Qt hands a passed-on wheel
+        // event no further: taken here as the window's own.
+        const bool taken = type == QEvent::MouseButtonPress ||
+                           type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
+        if (turn_.IsReady()) ViewerEvent(event);
+        if (taken) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ViewerEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
             // A click during an animation only finishes it.
             if (!FinishAnimationsNow()) {
                 ViewerMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
             }
-            return true;
-        }
-        switch (event->type()) {
-            case QEvent::MouseMove:
-                ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-                break;
-            // The board's native window passes the wheel on to the viewer, and Qt hands
-            // a passed-on wheel event no further: taken here as the window's own.
-            case QEvent::Wheel:
-                wheelEvent(static_cast<QWheelEvent*>(event));
-                return true;
-            default:
-                break;
-        }
+            break;
+        case QEvent::MouseMove:
+            ViewerMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::Wheel:
+            FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            break;
+        default:
+            break;
     }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TMainForm::event(QEvent* event) {

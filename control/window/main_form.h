@@ -2,16 +2,20 @@
 // The main window. It owns the game model, the board scene and its viewport, the settings
 // store and the turn loop's state, and carries the handlers named after its controls.
 // Each concern lives in its own source file (main_form_*.cpp) or small class:
-//   main_form.cpp          creation, shutdown, window events
-//   main_form_settings.cpp settings, language, textures and sound
-//   main_form_moves.cpp    move execution, pieces, back and forward, navigation state
-//   main_form_turns.cpp    what the turn loop asks of the window
-//   main_form_input.cpp    clicks on the board, possible moves, the selection light
-//   main_form_views.cpp    camera views, zoom, turning and tilting the board
-//   main_form_help.cpp     the rules help window and the about box
-//   main_form_files.cpp    new, open and save; a game from the command line or dropped
-//   main_form_comfort.cpp  the move list, animation speed, finishing an animation at
-//                          once, and the window's remembered place
+//   window/main_form.cpp           creation, shutdown, window events, command dispatch
+//   window/commands.cpp            the table of menu and toolbar commands
+//   window/main_form_keys.cpp      Escape, Home, End and the arrow keys
+//   window/main_form_geometry.cpp  the window's place and size
+//   window/main_form_help.cpp      the rules help window and the about box
+//   settings/main_form_settings.cpp settings, language, textures
+//   turns/main_form_moves.cpp      move execution, pieces, back and forward, navigation
+//   turns/main_form_turns.cpp      what the turn loop asks of the window
+//   turns/main_form_input.cpp      clicks on the board, possible moves, the selection light
+//   record/main_form_record.cpp    the move list and going to one of its moves
+//   view/main_form_views.cpp       camera views, zoom, turning the board
+//   view/main_form_animation.cpp   animation speed, finishing animations at once
+//   files/main_form_files.cpp      new, open and save; a game from the command line or dropped
+//   files/main_form_print.cpp      the print preview
 
 #include <QMainWindow>
 #include <QPointer>
@@ -43,6 +47,7 @@ namespace circumvia::control {
 
 class MoveListDock;
 class StatusLine;
+struct Command;
 
 class TMainForm : public QMainWindow, private TurnLoopHost {
     Q_OBJECT
@@ -67,7 +72,6 @@ public:
     const QString& PlayerNames() const { return player_names_; }
     const QString& Version() const { return version_text_; }
     const Tlcoup& PossibleMoves() const { return possible_moves_; }
-    double BaseFocalLength() const { return base_focal_length_; }
 
     // Start-up and shutdown.
     void ReadSettings();
@@ -88,7 +92,6 @@ public:
 
     // The turn loop.
     void Timer1Timer();
-    void FinishMove();
     // Starts a new game at the next tick (the set-up comes with its dialog).
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).
@@ -115,7 +118,6 @@ public:
     void ViewerMouseMove(QPoint at);
     void ShowPossibleMoves(int cell) override;
     void HighlightPiece(scene::TSceneObject* object);
-    void CoupspossClick();
 
     // Views.
     void TB_vue1Click();
@@ -126,19 +128,21 @@ public:
     void TB_zoomInClick();
     void TB_zoomOutClick();
     void FormMouseWheel(int delta);
-    void FormKeyDown(int key);
+    // A key not taken by a menu shortcut (main_form_keys.cpp); true when it was used up,
+    // false when the window's own handling should see it too.
+    bool FormKeyDown(int key);
     void FitZoom();
     void PlateauProgress(double dt);
 
     // Options.
     void TextureItemClick();
-    void Son1Click();
+    // 'F', 'A', 'E' or 'D': relabels the window and its open dialogs.
+    void ChooseLanguage(char code);
 
     // Help.
     void HelpSearch();
     void HelpAbout();
 
-    // Comforts (main_form_comfort.cpp).
     // Goes to the position after move `index` (0 the start) by the record's own back and
     // forward steps, or to the nearest position they reach.
     void GoToRecordedMove(int index);
@@ -169,7 +173,9 @@ private:
     void FormResize() override;
     void BuildViewport();
     void ConnectCommands();
-    void ChooseLanguage(char code);
+    // Commands and events are handled only while the window is ready (see TurnState).
+    void RunCommand(const Command& command);
+    void ViewerEvent(QEvent* event);
     void ApplyTextures(bool on);
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
@@ -186,14 +192,10 @@ private:
     // (saved, discarded, or nothing to lose), false when the user cancelled or the save did
     // not happen.
     bool MayDropGame();
-    // Comforts (main_form_comfort.cpp).
     void BuildMoveList();
     void PlaceWindow();
     void FitOuterSize();
     void FitMinimumSize();
-    void ReadComfortSettings();
-    void WriteComfortSettings();
-    bool ComfortKey(int key);
     // The quarter turn's time step at the chosen animation speed.
     double TurnTimeStep(double dt) const;
     std::uint32_t Now() const { return ticks_(); }

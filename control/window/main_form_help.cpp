@@ -7,7 +7,6 @@
 namespace circumvia::control {
 
 void TMainForm::HelpSearch() {
-    if (turn_.IsStarting()) return;
     // One window at a time: asked again, it turns to the page of the language now chosen.
     if (help_window_.isNull()) help_window_ = new dialogs::THelpWindow(this);
     const QString title =
@@ -19,7 +18,6 @@ void TMainForm::HelpSearch() {
 }
 
 void TMainForm::HelpAbout() {
-    if (turn_.IsStarting()) return;
     dialogs::TFAbout box(version_text_, this);
     box.exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's menus and toolbar, built from one table. Each command is one QAction
-// shared by its menu item and toolbar button, so both always agree on caption, hint and
-// enabled state. Member names follow the window layout.
+// The main window's menus and toolbar, built from the table of commands (commands.h). Each
+// command is one QAction shared by its menu item and toolbar button, so both always agree on
+// caption, hint and enabled state. Member names follow the window layout.
 
 #include <QAction>
 #include <QActionGroup>
@@ -65,8 +65,7 @@ struct MainMenu {
 };
 
 // Creates menus in `menu_bar` and the toolbar (owned by `window`), with icons from the
-// image list resource ":/icons/icon_NN.png". In the menus only the quarter turn and the
-// two views show their icon.
+// image list resource ":/icons/icon_NN.png".
 MainMenu BuildMainMenu(QWidget* window, QMenuBar* menu_bar);
 
 // Sets every caption and hint from the texts numbered base + k; the toolbar buttons share

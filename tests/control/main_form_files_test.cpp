@@ -445,7 +445,7 @@ TEST_F(MainFormFilesTest, SaveDiscardOrCancelBeforeNewOpenAndExit) {
             case kExit:
                 form.Menu().FileExitItem->trigger();
                 EXPECT_EQ(form.isVisible(), !c.goes_on);
-                EXPECT_EQ(form.Turn().IsStarting(), c.goes_on);
+                EXPECT_EQ(form.Turn().State() == LoopState::Closing, c.goes_on);
                 break;
         }
         EXPECT_EQ(asked, 1);

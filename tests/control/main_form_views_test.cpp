@@ -1,6 +1,9 @@
 // Views, zoom and turning the board through the real main window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "scene/board/board_geometry.h"
 #include "tests/control/main_form_fixture.h"
 
@@ -115,9 +118,11 @@ TEST_F(MainFormTest, StoredTopViewIsShownAtTheFirstTick) {
 }
 
 TEST_F(MainFormTest, HandlersIgnoreEventsBeforeTheFirstTick) {
-    window.Tr_retourneClick();
-    window.TB_zoomInClick();
-    window.FormKeyDown(Qt::Key_Left);
+    // As the user would: the commands and keys are refused where they are dispatched.
+    window.Menu().Rotation1->trigger();
+    window.Menu().Zoomavant1->trigger();
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QApplication::sendEvent(&window, &left);
     EXPECT_FLOAT_EQ(window.Board().Plateau->TagFloat(), 0);
     EXPECT_DOUBLE_EQ(window.Board().DummyCube->TurnAngle(), 0);
 }

@@ -1,0 +1,30 @@
+// The record beside the board: the move list dock, and going to any of its moves.
+#include "control/record/move_list.h"
+#include "control/record/record_jump.h"
+#include "control/window/main_form.h"
+
+namespace circumvia::control {
+
+void TMainForm::BuildMoveList() {
+    move_list_ = new MoveListDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, move_list_);
+    move_list_->hide();  // the designed window has no side panel until one is asked for
+    menu_.Edition->addSeparator();
+    menu_.Edition->addAction(move_list_->toggleViewAction());
+    connect(move_list_, &MoveListDock::MoveChosen, this, [this](int index) {
+        if (turn_.IsReady()) GoToRecordedMove(index);
+    });
+}
+
+void TMainForm::GoToRecordedMove(int index) {
+    const int target = NearestStop(game_.StepStops(), game_.Current, index);
+    if (target != game_.Current) {
+        // The buttons' own steps, so the record lands exactly where they would have.
+        while (game_.Current > target && game_.CanStepBack()) game_.StepBack();
+        while (game_.Current < target && game_.CanStepForward()) game_.StepForward();
+        ReopenAfterStep();
+    }
+    UpdateNavigation();
+}
+
+}  // namespace circumvia::control

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <iomanip>
 #include <optional>
 #include <ostream>
@@ -46,6 +47,12 @@ std::vector<Option> CommonOptions(MatchOptions& chosen) {
         {"--threads", "N",
          [&](const std::string& v) { chosen.threads = ParseNumber(v, 1, kMaxThreads, "threads"); }},
     };
+}
+
+// "seeds S to S+N-1", the seeds of a match of N games.
+std::string Seeds(int seed, int games) {
+    return "seeds " + std::to_string(seed) + " to " +
+           std::to_string(std::int64_t{seed} + games - 1);
 }
 
 std::string Signed(double value) {
@@ -112,8 +119,8 @@ int Match(const Arguments& args, std::ostream& out, std::ostream& err) {
         rating::PlayMatch(Plan(first, second, chosen), ProgressLine(err, "match: "));
     const std::string first_name = "level " + std::to_string(first);
     const std::string second_name = "level " + std::to_string(second);
-    out << "games " << tally.Games() << ", colours alternating, seeds " << chosen.seed << " to "
-        << chosen.seed + tally.Games() - 1 << '\n'
+    out << "games " << tally.Games() << ", colours alternating, "
+        << Seeds(chosen.seed, tally.Games()) << '\n'
         << first_name << " (Red first): " << Tally(tally) << '\n'
         << second_name << " (White first): " << Tally(tally.Reversed()) << '\n'
         << "score of " << first_name << " (Red first): " << Percent(tally.Score()) << '\n'
@@ -145,8 +152,8 @@ int Ladder(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (chosen.games == 0) throw UsageError("ladder: --games is needed");
     const auto start = std::chrono::steady_clock::now();
     std::vector<rating::PairResult> results;
-    out << "games per pair " << chosen.games << ", colours alternating, seeds " << chosen.seed
-        << " to " << chosen.seed + chosen.games - 1 << '\n';
+    out << "games per pair " << chosen.games << ", colours alternating, "
+        << Seeds(chosen.seed, chosen.games) << '\n';
     for (const auto& [first, second] : kLadderPairs) {
         const std::string label =
             "level " + std::to_string(first) + " against level " + std::to_string(second);

@@ -42,9 +42,9 @@ std::vector<Option> CommonOptions(MatchOptions& chosen) {
     return {
         {"--games", "N",
          [&](const std::string& v) { chosen.games = ParseNumber(v, 1, kMaxGames, "games"); }},
-        {"--seed", "N",
+        {"--seed", "S",
          [&](const std::string& v) { chosen.seed = ParseNumber(v, 0, INT_MAX, "seed"); }},
-        {"--threads", "N",
+        {"--threads", "T",
          [&](const std::string& v) { chosen.threads = ParseNumber(v, 1, kMaxThreads, "threads"); }},
     };
 }
@@ -171,12 +171,12 @@ int Ladder(const Arguments& args, std::ostream& out, std::ostream& err) {
 }
 
 constexpr Command kCommands[] = {
-    {"match", "--red LEVEL --white LEVEL --games N [--seed N] [--threads N]",
-     "N games between two levels (1..5), colours alternating, game k with seed N+k (default "
-     "seed 1), on every core unless --threads says: each level's wins, draws and losses, the "
+    {"match", "--red LEVEL --white LEVEL --games N [--seed S] [--threads T]",
+     "N games between two levels (1..5), colours alternating, game k with seed S+k (default "
+     "1), on T threads (default: one per core): each level's wins, draws and losses, the "
      "score and the rating difference with its 95 % interval",
      Match},
-    {"ladder", "--games N [--seed N] [--threads N]",
+    {"ladder", "--games N [--seed S] [--threads T]",
      "N games for each pair of neighbouring levels and for level 5 against level 1, then one "
      "rating per level fitted to them all, level 1 held at 1000, as a Markdown table",
      Ladder},

@@ -30,13 +30,14 @@ inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's 
 // offsets 150..169, numbers the designed texts leave free.
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
+inline constexpr int kSaveFailed = 66;      // "%s" the system's reason
 
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,  kSaveFileFilter,     kWhitePlays,   kRedPlays,       kInitialising,
     kChoosingPlayers, kYourTurn,           kSearching,    kMovePlayed,     kRedBegins,
     kWhiteBegins,     kDefaultPlayerNames, kGameWon,      kGameDrawn,      kGaveUp,
-    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove,
+    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove, kSaveFailed,
 };
 }  // namespace message
 

@@ -139,6 +139,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    AbandonComputerSearch();
     FormCloseQuery();
     FormClose();
     event->accept();
@@ -154,6 +155,7 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+    AbandonComputerSearch();
     turn_.Close();
     possible_moves_.clear();
 }
@@ -164,13 +166,11 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::FileNew() {
-    if (turn_.IsStarting() || !MayDropGame()) return;
+    if (turn_.IsStarting()) return;
+    if (turn_.State() != LoopState::ChoosingPlayers) {
+        status_before_new_game_ = StatusLine_->StatusText();
+    }
     turn_.RequestNewGame();
-    // Reset now: a finished game's result would otherwise send the next tick straight back
-    // to the result message instead of to the set-up.
-    game_.ResetGame();
-    unsaved_moves_ = false;
-    SetCaption(QStringLiteral("Circumvia"));
 }
 
 void TMainForm::Timer1Timer() {

@@ -185,6 +185,11 @@ void TMainForm::FinishMove() {
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
+    // A window manager keeps the window at its minimum size or above; without one (or with
+    // one that ignores the hint) the window grows back to it, so the board stays playable.
+    if (const QSize fitted = size().expandedTo(minimumSize()); fitted != size()) {
+        resize(fitted);
+    }
     QMainWindow::resizeEvent(event);
     FitOuterSize();
     FormResize();

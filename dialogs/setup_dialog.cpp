@@ -60,7 +60,7 @@ QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& name_lab
 TFSetup::TFSetup(QString& player_names, QWidget* owner)
     : QDialog(owner), player_names_(player_names) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     setModal(true);
 
     GroupBox1 = PlayerGroup(lab_kind1, CB_1, Lab_nom1, CB_nom1, this);
@@ -84,17 +84,24 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
 
     BitBtn1 = new QPushButton(this);
     BitBtn1->setDefault(true);
+    CancelButton = new QPushButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(CancelButton);
+    buttons->addStretch(1);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(GroupBox1);
     column->addWidget(GroupBox2);
     column->addWidget(GroupBox3);
     column->addStretch(1);
-    column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    column->addLayout(buttons);
 
     connect(Des, &TDieControl::OnChange, this, &TFSetup::DesChange);
     connect(Des, &TDieControl::OnClick, this, &TFSetup::DesClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFSetup::BitBtn1Click);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(kClientWidth, kClientHeight);
     FormCreate();
@@ -140,6 +147,7 @@ void TFSetup::Relabel() {
     GroupBox1->setTitle(CaptionText(base, lang::caption::kSetupWhiteGroup));
     GroupBox2->setTitle(CaptionText(base, lang::caption::kSetupRedGroup));
     BitBtn1->setText(CaptionText(base, lang::caption::kSetupConfirm));
+    CancelButton->setText(CaptionText(base, lang::caption::kAnswerCancel));
 
     // The lists are refilled; the kinds chosen so far stay chosen.
     QStringList kinds;

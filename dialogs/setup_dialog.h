@@ -2,7 +2,8 @@
 // The player set-up dialog shown before a new game: for White and for Red the kind of
 // player (a human or the computer at one of five strengths) and a name, and a die that
 // decides who moves first (odd: White, even: Red). It writes straight into the game model
-// and keeps the owner's list of remembered names up to date.
+// it is given and keeps the owner's list of remembered names up to date. Cancel, Escape
+// and the close box end it with a negative result, which the owner takes as "no new game".
 
 #include <QDialog>
 #include <QString>
@@ -59,6 +60,7 @@ public:
     TDieControl* Des = nullptr;
     QLabel* Lab_main = nullptr;
     QPushButton* BitBtn1 = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

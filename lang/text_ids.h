@@ -42,6 +42,7 @@ inline constexpr int kPrintingPage = 39;  // "%s" the page, "%s" the page count
 // offsets 150..169, numbers the designed texts leave free.
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
+inline constexpr int kSaveFailed = 66;      // "%s" the system's reason
 
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
@@ -50,7 +51,7 @@ inline constexpr std::array kAll = {
     kWhiteBegins,          kDefaultPlayerNames, kGameWon,        kGameDrawn,      kGaveUp,
     kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,   kPieceHasNoMove, kReasonDiskFull,
     kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder, kReasonTooLarge, kReasonLinkLoop,
-    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,
+    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,   kSaveFailed,
 };
 }  // namespace message
 

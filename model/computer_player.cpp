@@ -13,7 +13,7 @@ constexpr int kBothComputersDraw = 21;
 constexpr int kBothComputersEvery = 7;
 
 // Level 5 searches this deep once both sides are down to kFewPieces - 1 pieces or fewer.
-constexpr int kEndgameDepth = 7;
+constexpr int kEndgameDepth = kDeepestSearch;
 constexpr int kFewPieces = 4;
 
 // A side more than this many pieces ahead plays a shallower search drawn at random.

@@ -28,6 +28,12 @@ inline constexpr int kMaxLevel = 5;
 constexpr bool IsComputer(int kind) {
     return kind > 0;
 }
+constexpr bool IsPlayerKind(int kind) {
+    return kind >= kHuman && kind <= kMaxLevel;
+}
+// The deepest search any level plays (level 5 in the endgame): a depth read from elsewhere
+// is kept within 0..kDeepestSearch, so no file can ask for a search that never ends.
+inline constexpr int kDeepestSearch = 7;
 
 inline constexpr char kNoName[] = "Noname";
 inline constexpr char kDefaultRedName[] = "GARNET";

@@ -2,9 +2,10 @@
 // The per-user settings store: the file of the application's default QSettings
 // (organisation "Vantor", application "Circumvia", set by SetApplicationIdentity), group
 // "Parameters", four named string values and, beside them, the player's comforts (window
-// place, move list, animation speed), kept out of the settings text so that its format
-// stays as it is. Only these values are read (from the start of the file only) and
-// written, so a damaged or huge file costs neither memory nor time and its junk is not kept.
+// place, move list, animation speed, the kinds of the last players set up), kept out of the
+// settings text so that its format stays as it is. Only these values are read (from the start of
+// the file only) and written, so a damaged or huge file costs neither memory nor time and its junk
+// is not kept.
 
 #include <QString>
 #include <functional>
@@ -40,6 +41,8 @@ public:
     static inline const QString kPlayers = QStringLiteral("Players");
     static inline const QString kWhiteName = QStringLiteral("P1");
     static inline const QString kRedName = QStringLiteral("P2");
+    static inline const QString kWhiteKind = QStringLiteral("WhiteKind");
+    static inline const QString kRedKind = QStringLiteral("RedKind");
     static inline const QString kAnimationSpeed = QStringLiteral("AnimationSpeed");
     static inline const QString kGeometry = QStringLiteral("Geometry");
     static inline const QString kWindowState = QStringLiteral("WindowState");

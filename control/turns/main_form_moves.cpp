@@ -75,8 +75,10 @@ void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)(
 }
 
 void TMainForm::ReopenAfterStep() {
+    AbandonComputerSearch();  // it was looking at a position no longer shown
     RefreshPieces();
     ShowPossibleMoves(0);
+    loop_.ShowLastMoves();  // the last moves of the position shown, not of the whole record
     // A game reopened by the step goes on with the human to move.
     if (game_.Result == kInProgress) turn_.ResumeHumanTurn();
 }

@@ -129,6 +129,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    AbandonComputerSearch();
     FormCloseQuery();
     FormClose();
     event->accept();
@@ -144,6 +145,7 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+    AbandonComputerSearch();
     turn_.Close();
     possible_moves_.clear();
 }
@@ -154,13 +156,10 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::FileNew() {
-    if (!MayDropGame()) return;
+    if (turn_.State() != LoopState::ChoosingPlayers) {
+        status_before_new_game_ = StatusLine_->StatusText();
+    }
     turn_.RequestNewGame();
-    // Reset now: a finished game's result would otherwise send the next tick straight back
-    // to the result message instead of to the set-up.
-    game_.ResetGame();
-    unsaved_moves_ = false;
-    SetCaption(QStringLiteral("Circumvia"));
 }
 
 void TMainForm::Timer1Timer() {
@@ -171,6 +170,11 @@ void TMainForm::Timer1Timer() {
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
+    // A window manager keeps the window at its minimum size or above; without one (or with
+    // one that ignores the hint) the window grows back to it, so the board stays playable.
+    if (const QSize fitted = size().expandedTo(minimumSize()); fitted != size()) {
+        resize(fitted);
+    }
     QMainWindow::resizeEvent(event);
     FitOuterSize();
     FormResize();

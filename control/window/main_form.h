@@ -26,6 +26,7 @@
 
 #include "control/files/file_dialogs.h"
 #include "control/settings/settings_store.h"
+#include "control/turns/computer_search.h"
 #include "control/turns/turn_loop.h"
 #include "control/turns/turn_state.h"
 #include "control/view/animation_speed.h"
@@ -92,7 +93,8 @@ public:
 
     // The turn loop.
     void Timer1Timer();
-    // Starts a new game at the next tick (the set-up comes with its dialog).
+    // Asks for a new game: the next tick shows the set-up dialog, and the game on the board
+    // stays as it is until the dialog is confirmed.
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).
     void FilePrint();
@@ -112,6 +114,10 @@ public:
     // Moves were played since the game was last saved, opened or started (the "*" in the
     // caption); New, Open and Exit ask before such a game is dropped.
     bool HasUnsavedMoves() const { return unsaved_moves_; }
+    // The computer's search runs off the user-interface thread; tests that deliver the ticks
+    // themselves wait for it before each tick, as the timer's pace would let it finish.
+    bool ComputerIsThinking() const { return computer_search_ != nullptr; }
+    void WaitForComputerSearch();
 
     // Input.
     void ViewerMouseDown(QPoint at);
@@ -207,10 +213,13 @@ private:
     void SetStatusText(const std::string& text) override;
     void SetPanelText(int panel, const std::string& text) override;
     void EnableTimer(bool on) override;
-    void RunPlayerSetup() override;
+    std::optional<NewGameSetup> RunPlayerSetup() override;
+    void ForgetOldGame() override;
     void StorePlayerNames() override;
     void SetBusyCursor(bool on) override;
-    Move ComputerMove() override;
+    std::optional<Move> ComputerMove() override;
+    // Stops the computer's search, if one runs: its game was replaced, stepped or closed.
+    void AbandonComputerSearch();
     std::string SelectionNote() override;
 
     // Input helpers (main_form_input.cpp).
@@ -249,6 +258,10 @@ private:
     bool outer_size_settled_ = false;
     bool unsaved_moves_ = false;
     QString caption_;
+    std::unique_ptr<ComputerSearch> computer_search_;
+    bool busy_cursor_ = false;
+    // Shown again when the set-up of a new game is cancelled.
+    QString status_before_new_game_;
 };
 
 }  // namespace circumvia::control

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWindow>
 
 #include "control/record/move_list.h"
 #include "control/turns/turn_loop.h"
@@ -258,6 +259,15 @@ TEST_F(MainFormComfortTest, MenuIconsAndViewButtonsAreAsDesigned) {
     EXPECT_TRUE(menu.Vue2D->isChecked());
     EXPECT_FALSE(top_button->isChecked());
     EXPECT_EQ(menu.TB_vue2->toolTip(), menu.Vue2D->toolTip());
+}
+
+// Without a window manager nothing held the window at its minimum: a board 3 pixels high.
+TEST_F(MainFormComfortTest, AWindowShrunkFromOutsideGrowsBackToItsMinimum) {
+    window.windowHandle()->resize(100, 80);
+    QTest::qWait(300);
+    EXPECT_GE(window.width(), window.minimumWidth());
+    EXPECT_GE(window.height(), window.minimumHeight());
+    EXPECT_GE(window.Viewer().height(), 100);
 }
 
 TEST_F(MainFormComfortTest, WindowPlaceListAndSpeedAreRememberedAndTheMenusStillFit) {

@@ -24,9 +24,10 @@ TEST(TextTable, IgnoresMalformedLinesAndCarriageReturns) {
 
 TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     // 404 listed texts, message 12 in four languages, the PDF export's two texts in four,
-    // 52 for the move list, the save question and the animation speed, and 44 for the
-    // reasons a file cannot be written, a long print job and the settings' failure.
-    EXPECT_EQ(BuiltInTexts().size(), 512u);
+    // 52 for the move list, the save question and the animation speed, 44 for the reasons a
+    // file cannot be written, a long print job and the settings' failure, and 4 for the
+    // failed save.
+    EXPECT_EQ(BuiltInTexts().size(), 516u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

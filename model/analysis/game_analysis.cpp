@@ -113,7 +113,7 @@ std::array<PlayerSummary, 3> Summarise(const GameAnalysis& analysis,
         const auto side = static_cast<std::size_t>(move.mover);
         PlayerSummary& summary = summaries[side];
         ++summary.moves;
-        losses[side] += std::min(move.loss, kDecisiveLoss);
+        losses[side] += move.loss;
         summary.missed_wins += move.missed_win;
         switch (LossClass(move.loss, thresholds)) {
             case MoveClass::kInaccuracy:

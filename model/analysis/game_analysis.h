@@ -62,12 +62,8 @@ struct PlayerSummary {
     int mistakes = 0;
     int blunders = 0;
     int missed_wins = 0;
-    double average_loss = 0;  // per move, each loss counted up to kDecisiveLoss
+    double average_loss = 0;  // per move
 };
-
-// A loss beyond this (the worth of a whole army) tells only that the game was thrown
-// away; the average counts it as this much, so one missed win cannot swamp it.
-inline constexpr std::int64_t kDecisiveLoss = 1000;
 
 // Indexed by side: [kRed], [kWhite]; [0] unused. Inaccuracies, mistakes and blunders
 // count the moves of that class by loss, forced and missed-win moves included.

@@ -1,5 +1,6 @@
 #include "model/analysis/move_class.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -23,7 +24,14 @@ ClassThresholds DefaultThresholds() {
     return {.inaccuracy = 20, .mistake = 50, .blunder = 100};
 }
 
-MoveClass LossClass(std::int64_t loss, const ClassThresholds& thresholds) {
+int MoveLoss(int best, int played) {
+    const auto decisive = [](int value) {
+        return std::clamp(value, -kDecisiveValue, kDecisiveValue);
+    };
+    return std::max(0, decisive(best) - decisive(played));
+}
+
+MoveClass LossClass(int loss, const ClassThresholds& thresholds) {
     if (loss <= 0) return MoveClass::kBest;
     if (loss >= thresholds.blunder) return MoveClass::kBlunder;
     if (loss >= thresholds.mistake) return MoveClass::kMistake;
@@ -31,8 +39,7 @@ MoveClass LossClass(std::int64_t loss, const ClassThresholds& thresholds) {
     return MoveClass::kGood;
 }
 
-MoveClass Classify(std::int64_t loss, bool forced, bool missed_win,
-                   const ClassThresholds& thresholds) {
+MoveClass Classify(int loss, bool forced, bool missed_win, const ClassThresholds& thresholds) {
     if (forced) return MoveClass::kForced;
     if (missed_win) return MoveClass::kMissedWin;
     return LossClass(loss, thresholds);

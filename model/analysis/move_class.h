@@ -1,9 +1,8 @@
 #pragma once
-// How a move is judged once its loss is known. The loss is what the move gave away against
-// the best move, in evaluation units (a piece is worth about 55); the thresholds were chosen
-// from how often the side making such a move went on to win (docs/analysis.md).
+// How a move is judged: by its loss, what it gave away against the best move in evaluation
+// units (a piece is worth about 55). The thresholds were chosen from how often the side
+// making such a move went on to win (docs/analysis.md).
 
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -21,20 +20,30 @@ enum class MoveClass {
 
 // A loss from this value up is an inaccuracy, a mistake, a blunder.
 struct ClassThresholds {
-    std::int64_t inaccuracy = 0;
-    std::int64_t mistake = 0;
-    std::int64_t blunder = 0;
+    int inaccuracy = 0;
+    int mistake = 0;
+    int blunder = 0;
 };
+
+// Values beyond this either way count as this much in a loss. A forced win or loss is
+// worth the whole score range, yet throwing away a forced win while staying far ahead
+// costs little, and walking into a forced loss from a balanced position costs everything
+// there is: so a win counts as being this far ahead (about six pieces), a loss as this
+// far behind.
+inline constexpr int kDecisiveValue = 300;
+
+// The loss of a move worth `played` where the best was worth `best`: never negative,
+// at most twice kDecisiveValue.
+int MoveLoss(int best, int played);
 
 // The thresholds measured for the default depth.
 ClassThresholds DefaultThresholds();
 
 // The class by loss alone: kBest for no loss, up to kBlunder.
-MoveClass LossClass(std::int64_t loss, const ClassThresholds& thresholds);
+MoveClass LossClass(int loss, const ClassThresholds& thresholds);
 
 // The class shown for a move: kForced before kMissedWin before the class by loss.
-MoveClass Classify(std::int64_t loss, bool forced, bool missed_win,
-                   const ClassThresholds& thresholds);
+MoveClass Classify(int loss, bool forced, bool missed_win, const ClassThresholds& thresholds);
 
 // "best", "good", "inaccuracy", "mistake", "blunder", "missed-win", "forced".
 std::string_view ClassWord(MoveClass move_class);

@@ -35,8 +35,7 @@ std::optional<MoveAnalysis> AnalysePosition(AnalysisSearch& search, const GameRe
     analysis.best = values.best;
     analysis.value_best = values.value_best;
     analysis.value_played = values.value_played;
-    analysis.loss = std::max<std::int64_t>(
-        0, std::int64_t{values.value_best} - std::int64_t{values.value_played});
+    analysis.loss = MoveLoss(values.value_best, values.value_played);
     analysis.forced = values.forced;
     analysis.missed_win = values.missed_win;
     analysis.move_class = Classify(analysis.loss, analysis.forced, analysis.missed_win, thresholds);

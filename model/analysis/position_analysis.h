@@ -31,7 +31,7 @@ struct MoveAnalysis {
     Move best;  // the played move when no move is worth more
     int value_best = 0;
     int value_played = 0;
-    std::int64_t loss = 0;  // value_best - value_played, never negative
+    int loss = 0;  // MoveLoss(value_best, value_played): never negative
     bool forced = false;
     bool missed_win = false;
     MoveClass move_class = MoveClass::kBest;  // Classify(loss, forced, missed_win, ...)

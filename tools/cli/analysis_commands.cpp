@@ -1,6 +1,7 @@
 // Commands of the game review: the analysis of a saved game, and the survey its class
 // thresholds come from.
 #include <climits>
+#include <fstream>
 #include <iomanip>
 #include <ostream>
 #include <sstream>
@@ -110,8 +111,9 @@ int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int Survey(const Arguments& args, std::ostream& out, std::ostream&) {
+int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
     SurveyPlan plan;
+    std::string moves_path;
     const Option options[] = {
         {"--games", "N",
          [&](const std::string& v) { plan.games = ParseNumber(v, 1, kMaxSurveyGames, "games"); }},
@@ -123,8 +125,18 @@ int Survey(const Arguments& args, std::ostream& out, std::ostream&) {
          }},
         {"--threads", "N",
          [&](const std::string& v) { plan.threads = ParseNumber(v, 1, 256, "threads"); }},
+        {"--moves", "FILE", [&](const std::string& v) { moves_path = v; }},
     };
     ExpectCount(ParseOptions(args, options, "analyse-survey"), 0, "analyse-survey");
+    std::ofstream moves_file;
+    if (!moves_path.empty()) {
+        moves_file.open(moves_path);
+        if (!moves_file) {
+            err << "circumvia-cli: cannot write '" << moves_path << "'\n";
+            return 1;
+        }
+        plan.moves_out = &moves_file;
+    }
     const ClassThresholds thresholds = DefaultThresholds();
     PrintSurvey(RunSurvey(plan, thresholds), plan, thresholds, out);
     return 0;
@@ -136,9 +148,10 @@ const Command kCommands[] = {
      "of both for the mover, the loss and the class, then each player's summary; DEPTH 1..7 "
      "(default 5); --json prints one JSON object",
      Analyse},
-    {"analyse-survey", "[--games N] [--depth N] [--seed N] [--threads N]",
+    {"analyse-survey", "[--games N] [--depth N] [--seed N] [--threads N] [--moves FILE]",
      "plays N computer games of mixed levels (default 1000, seeds from 1), analyses every "
-     "move and shows per class how often the side that made it won or lost",
+     "move and shows per class, and per band of loss, how often the side that made it won "
+     "or lost; --moves also writes every analysed move to FILE",
      Survey},
 };
 

@@ -36,7 +36,7 @@ void Count(Outcomes& outcomes, Side mover, Side winner) {
     outcomes.lost += winner == Opponent(mover) && winner != 0;
 }
 
-std::size_t BandOf(std::int64_t loss) {
+std::size_t BandOf(int loss) {
     std::size_t band = 0;
     while (band + 1 < kLossBands.size() && loss >= kLossBands[band + 1]) ++band;
     return band;
@@ -67,8 +67,16 @@ SurveyResult RunSurvey(const SurveyPlan& plan, const ClassThresholds& thresholds
         const Side winner = Winner(game.Result);
         const GameAnalysis analysis = AnalyseGame(game.History, run);
         for (const MoveAnalysis& move : analysis.moves) {
+            if (plan.moves_out) {
+                *plan.moves_out << plan.first_seed + g << '\t' << game.Players[kRed].Kind << '\t'
+                                << game.Players[kWhite].Kind << '\t' << game.Result << '\t'
+                                << move.number << '\t' << move.mover << '\t' << move.value_best
+                                << '\t' << move.value_played << '\t' << move.forced << '\t'
+                                << move.missed_win << '\n';
+            }
             Count(result.by_class[static_cast<std::size_t>(move.move_class)], move.mover, winner);
-            if (!move.forced) Count(result.by_loss[BandOf(move.loss)], move.mover, winner);
+            if (!move.forced && !move.missed_win)
+                Count(result.by_loss[BandOf(move.loss)], move.mover, winner);
         }
         result.moves += static_cast<std::int64_t>(analysis.moves.size());
         ++result.games;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <ostream>
 #include <vector>
 
 #include "model/analysis/move_class.h"
@@ -17,6 +18,10 @@ struct SurveyPlan {
     int depth = 5;
     int first_seed = 1;
     int threads = 0;  // 0: one per core
+    // When set, every analysed move also goes to this file as a line of tab-separated
+    // numbers: seed, Red's level, White's level, result, move number, mover, value_best,
+    // value_played, forced, missed_win. Other thresholds can be tried on it later.
+    std::ostream* moves_out = nullptr;
 };
 
 // How the games went on after moves of one kind.
@@ -35,8 +40,8 @@ struct SurveyResult {
 };
 
 // Lower ends of the loss bands the table shows; the last band is open above.
-inline constexpr std::array<std::int64_t, 12> kLossBands = {0,  1,   10,  20,  35,  50,
-                                                            75, 100, 150, 250, 500, 1000};
+inline constexpr std::array<int, 12> kLossBands = {0,  1,   10,  20,  35,  50,
+                                                   75, 100, 150, 200, 300, 450};
 
 // Game g (0-based) has Red at level 1 + g % 5 and White at 1 + (g / 5) % 5, seeded with
 // first_seed + g, played as selfplay plays it.

@@ -24,13 +24,20 @@ int LeafScore(int evaluation, Penalty penalty) {
     return static_cast<int>(std::max<Penalty>(Penalty{evaluation} - penalty, kLossScore));
 }
 
+// The most the leaf `child`, reached by a move of `side` with this penalty, can be worth
+// to `side`: its score for the side to move there is its evaluation less the penalty.
+Penalty LeafValueBound(const PackedBoard& child, Side side, Penalty penalty) {
+    if (child.pieces[Opponent(side)] == 0) return kWinScore;
+    const int sign = side == kWhite ? -1 : 1;
+    return penalty + sign * RedMinusWhiteWithoutThreats(child) + ThreatValueRange(child);
+}
+
 }  // namespace
 
 AnalysisSearch::AnalysisSearch() = default;
 
 void AnalysisSearch::SetRecord(const GameRecord& record, int count) {
     repetitions_.Fill(record, count);
-    memory_.NewGeneration();
 }
 
 bool AnalysisSearch::Cancelled() {
@@ -40,10 +47,11 @@ bool AnalysisSearch::Cancelled() {
     return stopped_;
 }
 
-int AnalysisSearch::Generate(const PackedBoard& board, Side side, Penalty penalty,
+int AnalysisSearch::Generate(const PackedBoard& board, Side side, Penalty penalty, bool leaves,
                              Level& level) const {
     int count = 0;
     board.ForEachMove(side, [&](Move move, PositionKey key) {
+        if (leaves) evaluations_.Prefetch(key);
         penalty += repetitions_.Count(key);
         level.moves[static_cast<std::size_t>(count)] = move;
         level.penalties[static_cast<std::size_t>(count)] = penalty;
@@ -86,18 +94,19 @@ int AnalysisSearch::Value(const PackedBoard& board, Side side, int level, Penalt
     ++Nodes;
     if (Cancelled()) return 0;
     if (level > depth_) return LeafScore(evaluations_.Evaluate(board, side), penalty);
+    memory_.Prefetch(board.key, side);  // on its way while the moves are made
     Level& here = levels_[static_cast<std::size_t>(level)];
-    const int count = Generate(board, side, penalty, here);
+    const int count = Generate(board, side, penalty, level == depth_, here);
     if (count == 0) return evaluations_.Evaluate(board, side);
 
     // Step 1. What is remembered of this node: a value that answers the window, or at
     // least the move to try first.
     const int remaining = depth_ - level;
     Move remembered;
-    if (const NodeMemory* memory = memory_.Find(board.key, side)) {
+    const NodeMemory* memory = memory_.Find(board.key, side);
+    if (memory && memory->generation == memory_.Generation()) {
         remembered = memory->best;
-        if (memory->generation == memory_.Generation() && memory->remaining == remaining &&
-            memory->penalty == penalty) {
+        if (memory->remaining == remaining && memory->penalty == penalty) {
             const int v = memory->value;
             if (memory->bound == Bound::kExact) return v;
             if (memory->bound == Bound::kLower && v >= beta) return v;
@@ -121,7 +130,23 @@ int AnalysisSearch::Value(const PackedBoard& board, Side side, int level, Penalt
         const Move move = here.moves[tried];
         PackedBoard child = board;
         child.Apply(move, side);
-        const int value = -Value(child, opponent, level + 1, here.penalties[tried], -beta, -alpha);
+        const Penalty child_penalty = here.penalties[tried];
+        // A leaf that cannot beat the best so far, whatever its threats, needs no evaluation.
+        if (level == depth_ && !best_move.IsNull() &&
+            LeafValueBound(child, side, child_penalty) <= best_value) {
+            continue;
+        }
+        // After the first move, a null window only asks whether a move beats the best; the
+        // few that do are searched again for their value.
+        int value = 0;
+        if (best_move.IsNull() || level == depth_) {
+            value = -Value(child, opponent, level + 1, child_penalty, -beta, -alpha);
+        } else {
+            value = -Value(child, opponent, level + 1, child_penalty, -alpha - 1, -alpha);
+            if (value > alpha && value < beta && !stopped_) {
+                value = -Value(child, opponent, level + 1, child_penalty, -beta, -alpha);
+            }
+        }
         if (stopped_) return 0;
         if (best_move.IsNull() || value > best_value) {
             best_value = value;
@@ -163,6 +188,9 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
     // (deeper levels reorder their own), so their penalties stay where they belong.
     out = RootValues{};
     Nodes = 0;
+    // Nothing of earlier positions is used, not even as a hint: the same position always
+    // gets the same answer (the same best move among equals), on whichever thread.
+    memory_.NewGeneration();
     cancel_ = cancel;
     stopped_ = false;
     history_ = {};
@@ -170,7 +198,7 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
     depth = std::clamp(depth, 0, kMaxDepth);
     const PackedBoard board = PackedBoard::From(position);
     Level& root = levels_[0];
-    const int count = Generate(board, side, 0, root);
+    const int count = Generate(board, side, 0, false, root);
     if (count == 0) {
         out.value_best = out.value_played = evaluations_.Evaluate(board, side);
         return true;
@@ -228,7 +256,11 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
     for (const int i : order) {
         const Move move = moves[static_cast<std::size_t>(i)];
         if (move == played) continue;
-        const int value = RootMoveValue(board, side, i, out.value_best, kWinScore);
+        if (best_known && out.value_best == kWinScore) break;  // nothing is worth more
+        int value = RootMoveValue(board, side, i, out.value_best, out.value_best + 1);
+        if (value > out.value_best || !best_known) {
+            value = RootMoveValue(board, side, i, out.value_best, kWinScore);
+        }
         if (stopped_) return false;
         if (value > out.value_best || !best_known) {
             out.value_best = value;

@@ -59,8 +59,10 @@ private:
         std::array<Move, 2> killers;
     };
 
-    // The moves in the rules' order with their running penalties from `penalty`.
-    int Generate(const PackedBoard& board, Side side, Penalty penalty, Level& level) const;
+    // The moves in the rules' order with their running penalties from `penalty`; when the
+    // moves lead to leaves, their evaluations are fetched meanwhile.
+    int Generate(const PackedBoard& board, Side side, Penalty penalty, bool leaves,
+                 Level& level) const;
     int Value(const PackedBoard& board, Side side, int level, Penalty penalty, int alpha, int beta);
     void RankMoves(const PackedBoard& board, Side side, int count, Move remembered, Level& level);
     void RememberCut(Move move, int level, int remaining);

@@ -1,10 +1,9 @@
 #pragma once
-// What the review's search remembers of the nodes it has searched: per position and side,
-// the best move found last (tried first when the position comes back, at any depth, in
-// any later search), and the value with its bound for the depth left, the repetition
-// penalty it was found with and the record's repetition counts of the time (a generation
-// per record set). A node's value depends on exactly those, so a value is only ever reused
-// for them. One slot per hash index, the newest search winning; allocated once.
+// What the review's search remembers of the nodes it has searched for one position (a
+// generation): per node, the best move found last (tried first when the node comes back,
+// at any depth), and the value with its bound for the depth left and the repetition
+// penalty it was found with. A node's value depends on exactly those, so a value is only
+// ever reused for them. One slot per hash index, the newest search winning; allocated once.
 
 #include <cstdint>
 #include <vector>
@@ -37,6 +36,10 @@ public:
     const NodeMemory* Find(PositionKey key, Side side) const {
         const NodeMemory& slot = slots_[Index(key, side)];
         return slot.key == key && slot.side == side ? &slot : nullptr;
+    }
+    // Starts reading the slot of this node, for a Find that follows soon.
+    void Prefetch(PositionKey key, Side side) const {
+        __builtin_prefetch(&slots_[Index(key, side)]);
     }
     // Stamps the memory with the current generation.
     void Store(NodeMemory memory) {

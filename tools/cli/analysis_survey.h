@@ -47,6 +47,11 @@ inline constexpr std::array<int, 12> kLossBands = {0,  1,   10,  20,  35,  50,
 // first_seed + g, played as selfplay plays it.
 SurveyResult RunSurvey(const SurveyPlan& plan, const ClassThresholds& thresholds);
 
+// Adds the moves written by a survey's `moves_out` (one file or several in turn) to
+// `result`, classed with `thresholds`. False at a line that is not such a move.
+bool TallySurvey(std::istream& in, const ClassThresholds& thresholds, SurveyResult& result);
+
+// `plan.games` 0 stands for a tally.
 void PrintSurvey(const SurveyResult& result, const SurveyPlan& plan,
                  const ClassThresholds& thresholds, std::ostream& out);
 

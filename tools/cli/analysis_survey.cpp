@@ -54,9 +54,15 @@ void PrintRow(std::ostream& out, const std::string& label, const Outcomes& o) {
         << percent(o.lost) << " |\n";
 }
 
+std::size_t StandingOf(int value) {
+    return value < -kLevelBand ? 0 : value > kLevelBand ? 2 : 1;
+}
+
 void AddMove(SurveyResult& result, const MoveAnalysis& move, Side winner) {
     ++result.moves;
-    Count(result.by_class[static_cast<std::size_t>(move.move_class)], move.mover, winner);
+    const auto move_class = static_cast<std::size_t>(move.move_class);
+    Count(result.by_class[move_class], move.mover, winner);
+    Count(result.by_standing[StandingOf(move.value_best)][move_class], move.mover, winner);
     if (!move.forced && !move.missed_win) {
         Count(result.by_loss[BandOf(move.loss)], move.mover, winner);
     }
@@ -135,6 +141,20 @@ void PrintSurvey(const SurveyResult& result, const SurveyPlan& plan,
            "|----------------|---------|-------|--------|\n";
     for (std::size_t c = 0; c < result.by_class.size(); ++c) {
         PrintRow(out, std::string(ClassWord(static_cast<MoveClass>(c))), result.by_class[c]);
+    }
+    out << "\n| class          |  behind | lost % |   level | lost % |   ahead | lost % |\n"
+           "|----------------|---------|--------|---------|--------|---------|--------|\n";
+    for (std::size_t c = 0; c < result.by_class.size(); ++c) {
+        out << "| " << std::left << std::setw(14) << ClassWord(static_cast<MoveClass>(c))
+            << std::right;
+        for (const auto& standing : result.by_standing) {
+            const Outcomes& o = standing[c];
+            const double lost =
+                o.moves == 0 ? 0.0
+                             : 100.0 * static_cast<double>(o.lost) / static_cast<double>(o.moves);
+            out << " | " << std::setw(7) << o.moves << " | " << std::setw(6) << lost;
+        }
+        out << " |\n";
     }
     out << "\n| loss from      |   moves | won % | lost % |\n"
            "|----------------|---------|-------|--------|\n";

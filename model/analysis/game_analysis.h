@@ -47,8 +47,9 @@ struct AnalysisRun {
 };
 
 // Brings `analysis` up to the record: analyses the recorded moves after those it holds
-// (all of them when its depth differs from the run's, or when it holds moves past the
-// record's end, which it then drops). Returns false when cancelled.
+// (all of them when its depth differs from the run's); moves it holds past the record's
+// end are dropped. The moves it holds are taken as still those of the record: when the
+// record changes at move n, TruncateFrom(n) first. Returns false when cancelled.
 bool ExtendAnalysis(const GameRecord& record, GameAnalysis& analysis, const AnalysisRun& run);
 
 // A fresh analysis of every recorded move.

@@ -26,5 +26,6 @@ std::span<const Command> SearchCommands();
 std::span<const Command> GameCommands();
 std::span<const Command> PrintCommands();
 std::span<const Command> RatingCommands();
+std::span<const Command> AnalysisCommands();
 
 }  // namespace circumvia::cli

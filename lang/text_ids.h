@@ -30,13 +30,16 @@ inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's 
 // offsets 150..169, numbers the designed texts leave free.
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
+// Messages 62..65 and caption offsets 170..179: the hint played from its window and the
+// end of a game.
+inline constexpr int kGameOverTitle = 62;  // the title of the message that names the winner
 
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,  kSaveFileFilter,     kWhitePlays,   kRedPlays,       kInitialising,
     kChoosingPlayers, kYourTurn,           kSearching,    kMovePlayed,     kRedBegins,
     kWhiteBegins,     kDefaultPlayerNames, kGameWon,      kGameDrawn,      kGaveUp,
-    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove,
+    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove, kGameOverTitle,
 };
 }  // namespace message
 
@@ -94,10 +97,15 @@ inline constexpr int kAnimationSpeeds = 3;
 inline constexpr int kComfortFirst = kMoveList;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
 
+// The hint window's button that plays the proposed move (offsets 170..179).
+inline constexpr int kSuggestPlay = 170;
+inline constexpr int kSuggestPlayHint = 171;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
-    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1)>
+    std::array<int,
+               2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) + 2>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -109,6 +117,8 @@ inline constexpr auto kAll = [] {
     all[n++] = kPrintPdfHint;
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
+    all[n++] = kSuggestPlay;
+    all[n++] = kSuggestPlayHint;
     return all;
 }();
 }  // namespace caption

@@ -98,7 +98,7 @@ void TMainForm::Proposeruncoup1Click() {
     // Only a human to move asks for a hint; the tick goes on behind the dialog.
     if (turn_.IsStarting() || !menu_.Proposeruncoup1->isEnabled()) return;
     dialogs::TFPropo dialog(game_, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) PlayAsClicked(dialog.ProposedMove());
 }
 
 }  // namespace circumvia::control

@@ -116,6 +116,8 @@ public:
     void ShowPossibleMoves(int cell) override;
     void HighlightPiece(scene::TSceneObject* object);
     void CoupspossClick();
+    // Plays a move of the human to move as its two clicks would (the hint's Play).
+    void PlayAsClicked(Move move);
 
     // Views.
     void TB_vue1Click();

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include "control/turns/turn_loop.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -72,8 +73,10 @@ void MoveListDock::Relabel(int base) {
 
 void MoveListDock::ShowGame(const Tjeu& game) {
     std::vector<MoveRow> rows = RecordedMoves(game);
-    if (!built_ || !SameRows(rows, rows_)) {
+    QString result = QString::fromStdString(ResultText(game));
+    if (!built_ || !SameRows(rows, rows_) || result != result_text_) {
         rows_ = std::move(rows);
+        result_text_ = std::move(result);
         Rebuild(rows_);
         built_ = true;
         Highlight(game.Current);
@@ -97,12 +100,18 @@ void MoveListDock::Rebuild(const std::vector<MoveRow>& rows) {
         item->setText(kMoverColumn, QString::fromStdString(row.name));
         item->setText(kMoveColumn, QString::fromStdString(row.notation));
     }
+    if (!result_text_.isEmpty()) {
+        auto* result = new QTreeWidgetItem(list_);
+        result->setText(kNumberColumn, result_text_);
+        result->setFirstColumnSpanned(true);
+    }
     highlighted_ = -1;
 }
 
 void MoveListDock::Highlight(int current) {
     const QSignalBlocker quiet(list_);
     const QPalette colours = list_->palette();
+    const int last_move = static_cast<int>(rows_.size());  // the result row is never greyed
     for (int row = 0; row < RowCount(); ++row) {
         QTreeWidgetItem* item = list_->topLevelItem(row);
         const bool here = row == current;
@@ -113,7 +122,7 @@ void MoveListDock::Highlight(int current) {
             item->setBackground(column, here ? colours.highlight() : QBrush());
             // Moves after the position on the board are only replayable: greyed.
             item->setForeground(column, here ? colours.highlightedText()
-                                        : row > current
+                                        : row > current && row <= last_move
                                             ? colours.brush(QPalette::Disabled, QPalette::Text)
                                             : colours.text());
         }

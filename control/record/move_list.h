@@ -1,9 +1,9 @@
 #pragma once
 // The move list: a side panel listing the recorded moves (number, mover, notation) under a
-// row for the starting position, the position on the board highlighted and the replayable
-// moves after it greyed. Choosing a row (click, arrow keys, Home, End) asks the window to
-// go there; the window answers by showing the game again, so the highlight always shows
-// where the record really is.
+// row for the starting position and, once the game is over, above a row with its result;
+// the position on the board highlighted and the replayable moves after it greyed. Choosing a row
+// (click, arrow keys, Home, End) asks the window to go there; the window answers by showing the
+// game again, so the highlight always shows where the record really is.
 
 #include <QDockWidget>
 #include <vector>
@@ -21,7 +21,8 @@ class MoveListDock : public QDockWidget {
 public:
     explicit MoveListDock(QWidget* parent);
 
-    // Rows from the game's record; rebuilt only when the record's moves or names changed.
+    // Rows from the game's record; rebuilt only when the record's moves, names or result
+    // changed.
     void ShowGame(const Tjeu& game);
     // Title, menu item, hint and the start row from the captions numbered base + k.
     void Relabel(int base);
@@ -42,6 +43,7 @@ private:
 
     QTreeWidget* list_;
     std::vector<MoveRow> rows_;
+    QString result_text_;  // empty while the game goes on
     QString start_text_;
     int highlighted_ = -1;
     bool built_ = false;

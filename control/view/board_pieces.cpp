@@ -1,5 +1,7 @@
 #include "control/view/board_pieces.h"
 
+#include <utility>
+
 #include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
@@ -87,6 +89,18 @@ void BoardPieces::PlaceMarkers() {
         const double share = (scene::kArrowMarkerHeight - cell.y) / rise;
         marker.SetPosition({cell.x + (eye.x - cell.x) * share, scene::kArrowMarkerHeight,
                             cell.z + (eye.z - cell.z) * share});
+    }
+}
+
+void BoardPieces::MarkLastMove(int from, int to) {
+    const bool shown = IsCell(from) && IsCell(to);
+    const std::pair<scene::TDisk*, int> rings[] = {{board_.LastMoveFrom, from},
+                                                   {board_.LastMoveTo, to}};
+    for (auto [ring, cell] : rings) {
+        ring->SetVisible(shown);
+        if (!shown) continue;
+        const scene::Vec3 at = CellPosition(cell);
+        ring->SetPosition({at.x, scene::kLastMoveRingHeight, at.z});
     }
 }
 

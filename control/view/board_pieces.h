@@ -32,6 +32,10 @@ public:
     // Called again whenever the camera or the board's tilt or turn changes.
     void PlaceMarkers();
 
+    // Rings round the from and to cells of the last move played; hidden when either is
+    // not a cell (no move yet, or a pass).
+    void MarkLastMove(int from, int to);
+
     // Hides every piece object that has left the board (tag -1).
     void HideCapturedPieces();
 

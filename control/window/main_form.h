@@ -60,6 +60,8 @@ public:
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
     scene::TSoundLibrary& Sounds() { return *Sounds_; }
+    // The message naming the winner while it is open, else null.
+    QWidget* ResultMessage() const { return result_message_; }
     // The rules window while it is open, else null.
     dialogs::THelpWindow* HelpWindow() const { return help_window_; }
     QTimer& Timer1() { return Timer1_; }
@@ -89,6 +91,10 @@ public:
     // The turn loop.
     void Timer1Timer();
     void FinishMove();
+    // The end of a game (main_form_result.cpp): a message over the board that names the
+    // winner and the score and does not block the window; closed when play goes on.
+    void AnnounceResult();
+    void CloseResultMessage();
     // Starts a new game at the next tick (the set-up comes with its dialog).
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).
@@ -238,6 +244,9 @@ private:
     QString version_text_;
     Tlcoup possible_moves_;
     QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
+    QPointer<QWidget> result_message_;            // deletes itself when closed
+    // A move just ended the game: its result is announced when the loop reaches the end.
+    bool result_to_announce_ = false;
     double base_focal_length_ = 100;
     bool shown_once_ = false;
     FileDialogs file_dialogs_;

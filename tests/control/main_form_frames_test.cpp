@@ -69,33 +69,25 @@ TEST_F(MainFormFramesTest, TheLastMovesCellsAreRingedInBothViewsWithAndWithoutTe
     StartGame();
     window.PlayMove(26, 20);
     FinishAnimations();
-    const auto ring_colour = [](const QColor& c) {
-        return c.blue() > 200 && c.green() > 150 && c.red() < 100;
-    };
+    const double ring = (scene::kLastMoveRingInner + scene::kLastMoveRingOuter) / 2;
     for (const bool top : {false, true}) {
         top ? window.TB_vue2Click() : window.TB_vue1Click();
-        for (int textures = 0; textures < 2; ++textures) {
+        for (const char* name : {"last-move-plain", "last-move-textured"}) {
             window.Menu().TextureItem->trigger();
             window.FrameClock().Step();
-            const QImage frame =
-                Frame(top ? (textures ? "last-move-top" : "last-move-top-plain")
-                          : (textures ? "last-move-perspective" : "last-move-perspective-plain"));
-            for (const int cell : {26, 20}) {
-                for (const double side : {-1.0, 1.0}) {
-                    SCOPED_TRACE(::testing::Message() << "top " << top << " textures "
-                                                      << window.Menu().TextureItem->isChecked()
-                                                      << " cell " << cell << " side " << side);
-                    const scene::Vec3 on_ring{
-                        scene::CellX(cell) +
-                            side * (scene::kLastMoveRingInner + scene::kLastMoveRingOuter) / 2,
-                        scene::kLastMoveRingHeight, scene::CellZ(cell)};
-                    const scene::ScreenPoint p = window.Viewer().View().Project(
-                        window.Board().Plateau->AbsoluteMatrix().TransformPoint(on_ring));
-                    const QPoint pixel = QPoint(static_cast<int>(p.x), static_cast<int>(p.y)) *
-                                         frame.devicePixelRatio();
-                    EXPECT_TRUE(ring_colour(frame.pixelColor(pixel)))
-                        << frame.pixelColor(pixel).name().toStdString();
-                }
+            const QImage frame = Frame(name);
+            // Left and right of each cell: clear of the piece in either view.
+            for (const scene::Vec3 on_ring :
+                 {scene::Vec3{scene::CellX(26) - ring, scene::kLastMoveRingHeight,
+                              scene::CellZ(26)},
+                  scene::Vec3{scene::CellX(20) + ring, scene::kLastMoveRingHeight,
+                              scene::CellZ(20)}}) {
+                const scene::ScreenPoint p = window.Viewer().View().Project(
+                    window.Board().Plateau->AbsoluteMatrix().TransformPoint(on_ring));
+                const QColor c =
+                    frame.pixelColor(QPoint(int(p.x), int(p.y)) * frame.devicePixelRatio());
+                EXPECT_TRUE(c.blue() > 200 && c.green() > 150 && c.red() < 100)
+                    << name << (top ? " top " : " perspective ") << c.name().toStdString();
             }
         }
     }

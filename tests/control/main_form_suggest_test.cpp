@@ -26,10 +26,13 @@ struct SeenDialog {
     QString written;
 };
 
-enum class Closing { kClose, kPlay, kDoubleClick };
+using Closing = void (*)(dialogs::TFPropo&);
+void CloseButton(dialogs::TFPropo& dialog) {
+    dialog.BitBtn1->click();
+}
 
 // Opens the hint from the menu and closes it as soon as it is up.
-SeenDialog AskForHint(TMainForm& window, Closing closing = Closing::kClose) {
+SeenDialog AskForHint(TMainForm& window, Closing closing = CloseButton) {
     SeenDialog seen;
     QTimer closer;
     closer.setSingleShot(true);
@@ -38,17 +41,7 @@ SeenDialog AskForHint(TMainForm& window, Closing closing = Closing::kClose) {
         if (dialog == nullptr) return;
         seen = {dialog->isVisible(), dialog->ProposedMove(), dialog->Proposal(),
                 dialog->geometry().center(), dialog->MoveLabel->text()};
-        switch (closing) {
-            case Closing::kClose:
-                dialog->BitBtn1->click();
-                break;
-            case Closing::kPlay:
-                dialog->PlayButton->click();
-                break;
-            case Closing::kDoubleClick:
-                QTest::mouseDClick(dialog->PB_propo, Qt::LeftButton);
-                break;
-        }
+        closing(*dialog);
     });
     closer.start(0);
     window.Menu().Proposeruncoup1->trigger();
@@ -83,7 +76,11 @@ TEST_F(MainFormTest, HintFromTheMenuProposesAMoveThatCanThenBePlayed) {
 // on the proposal, as the player's two clicks would.
 TEST_F(MainFormTest, TheHintIsWrittenInTheNotationAndPlayedFromItsWindow) {
     StartGame();
-    for (const Closing closing : {Closing::kPlay, Closing::kDoubleClick}) {
+    const Closing play_button = [](dialogs::TFPropo& d) { d.PlayButton->click(); };
+    const Closing double_click = [](dialogs::TFPropo& d) {
+        QTest::mouseDClick(d.PB_propo, Qt::LeftButton);
+    };
+    for (const Closing closing : {play_button, double_click}) {
         const int current = window.Game().Current;
         const SeenDialog seen = AskForHint(window, closing);
         ASSERT_TRUE(seen.shown);

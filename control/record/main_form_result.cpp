@@ -12,17 +12,22 @@ namespace circumvia::control {
 
 void TMainForm::AnnounceResult() {
     CloseResultMessage();
-    auto* message =
-        new QMessageBox(QMessageBox::Information,
-                        QString::fromStdString(lang::LoadText(lang::message::kGameOverTitle)),
-                        QString::fromStdString(ResultText(game_)), QMessageBox::Ok, this);
+    auto* message = new QMessageBox(QMessageBox::Information, {}, {}, QMessageBox::Ok, this);
+    result_message_ = message;
+    RelabelResultMessage();
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->setWindowModality(Qt::NonModal);
     message->adjustSize();
     const QPoint board_centre = Viewer_->mapToGlobal(Viewer_->rect().center());
     message->move(board_centre - QPoint(message->width() / 2, message->height() / 2));
     message->show();
-    result_message_ = message;
+}
+
+void TMainForm::RelabelResultMessage() {
+    auto* message = qobject_cast<QMessageBox*>(result_message_.data());
+    if (message == nullptr) return;
+    message->setWindowTitle(QString::fromStdString(lang::LoadText(lang::message::kGameOverTitle)));
+    message->setText(QString::fromStdString(ResultText(game_)));
 }
 
 void TMainForm::CloseResultMessage() {

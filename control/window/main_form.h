@@ -95,6 +95,7 @@ public:
     // winner and the score and does not block the window; closed when play goes on.
     void AnnounceResult();
     void CloseResultMessage();
+    void RelabelResultMessage();  // it follows a change of language while open
     // Starts a new game at the next tick (the set-up comes with its dialog).
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).

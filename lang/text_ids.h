@@ -44,6 +44,10 @@ inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved 
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
 inline constexpr int kSaveFailed = 66;      // "%s" the system's reason
 
+// Messages 62..65 and caption offsets 170..179: the hint played from its window and the
+// end of a game.
+inline constexpr int kGameOverTitle = 62;  // the title of the message that names the winner
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,       kSaveFileFilter,     kWhitePlays,     kRedPlays,       kInitialising,
@@ -51,7 +55,7 @@ inline constexpr std::array kAll = {
     kWhiteBegins,          kDefaultPlayerNames, kGameWon,        kGameDrawn,      kGaveUp,
     kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,   kPieceHasNoMove, kReasonDiskFull,
     kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder, kReasonTooLarge, kReasonLinkLoop,
-    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,   kSaveFailed,
+    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,   kSaveFailed,     kGameOverTitle,
 };
 }  // namespace message
 
@@ -138,11 +142,15 @@ inline constexpr int kHardeningFirst = kCancelJob;
 inline constexpr int kHardeningLast = kSettingsNotSaved;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
 
+// The hint window's button that plays the proposed move (offsets 170..179).
+inline constexpr int kSuggestPlay = 170;
+inline constexpr int kSuggestPlayHint = 171;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
-                        (kHardeningLast - kHardeningFirst + 1)>
+                        (kHardeningLast - kHardeningFirst + 1) + 2>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -155,6 +163,8 @@ inline constexpr auto kAll = [] {
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
     for (int k = kHardeningFirst; k <= kHardeningLast; ++k) all[n++] = k;
+    all[n++] = kSuggestPlay;
+    all[n++] = kSuggestPlayHint;
     return all;
 }();
 }  // namespace caption

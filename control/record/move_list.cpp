@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QTreeView>
 
+#include "control/turns/turn_loop.h"
 #include "dialogs/display_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -44,12 +45,14 @@ bool IsSide(int mover) {
 MoveListModel::MoveListModel(QObject* parent)
     : QAbstractTableModel(parent), discs_{QIcon(), SideDisc(kRed), SideDisc(kWhite)} {}
 
-bool MoveListModel::SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names) {
+bool MoveListModel::SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names,
+                            QString result) {
     for (MoveRow& row : rows) row.name = {};  // a view into the game: not kept
-    if (names == names_ && SameRows(rows, rows_)) return false;
+    if (names == names_ && result == result_text_ && SameRows(rows, rows_)) return false;
     beginResetModel();
     rows_ = std::move(rows);
     names_ = std::move(names);
+    result_text_ = std::move(result);
     current_ = -1;
     endResetModel();
     return true;
@@ -73,7 +76,12 @@ void MoveListModel::SetCurrent(int current, const QPalette& colours) {
 }
 
 int MoveListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size()) + 1;
+    if (parent.isValid()) return 0;
+    return static_cast<int>(rows_.size()) + (result_text_.isEmpty() ? 1 : 2);
+}
+
+int MoveListModel::ResultRow() const {
+    return result_text_.isEmpty() ? -1 : static_cast<int>(rows_.size()) + 1;
 }
 
 int MoveListModel::columnCount(const QModelIndex& parent) const {
@@ -85,21 +93,23 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
     const int row = index.row();
     const int column = index.column();
     const bool here = row == current_;
+    const bool result = row == ResultRow();
     switch (role) {
         case Qt::DisplayRole: {
             if (row == 0) return column == kNumberColumn ? QVariant(start_text_) : QVariant();
+            if (result) return column == kNumberColumn ? QVariant(result_text_) : QVariant();
             const MoveRow& move = rows_[static_cast<std::size_t>(row - 1)];
             if (column == kNumberColumn) return QString::number(move.number);
             if (column == kMoverColumn) return IsSide(move.mover) ? names_[move.mover] : QString();
             return QString::fromStdString(move.notation);
         }
         case Qt::DecorationRole: {
-            if (row == 0 || column != kMoverColumn) return {};
+            if (row == 0 || result || column != kMoverColumn) return {};
             const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
             return IsSide(mover) ? QVariant(discs_[mover]) : QVariant();
         }
         case Qt::TextAlignmentRole:
-            return row > 0 && column == kNumberColumn
+            return row > 0 && !result && column == kNumberColumn
                        ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
                        : QVariant();
         case Qt::FontRole: {
@@ -113,7 +123,8 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             // Moves after the position on the board are only replayable: greyed.
             if (here) return colours_.highlightedText();
-            if (current_ >= 0 && row > current_)
+            // The result row is never greyed.
+            if (current_ >= 0 && row > current_ && !result)
                 return colours_.brush(QPalette::Disabled, QPalette::Text);
             return {};
         default:
@@ -140,8 +151,11 @@ MoveListDock::MoveListDock(QWidget* parent)
     list_->header()->setResizeContentsPrecision(100);
     list_->setMinimumWidth(kInitialWidth);
     setWidget(list_);
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { list_->setFirstColumnSpanned(0, {}, true); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        list_->setFirstColumnSpanned(0, {}, true);
+        if (const int result = model_->ResultRow(); result >= 0)
+            list_->setFirstColumnSpanned(result, {}, true);
+    });
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) Q_EMIT MoveChosen(current.row());
@@ -185,7 +199,8 @@ void MoveListDock::Refresh() {
     std::array<QString, 3> names;
     for (const Side side : {kRed, kWhite})
         names[side] = dialogs::ShownName(game.PlayerOf(side).Name);
-    if (model_->SetRows(RecordedMoves(game), std::move(names))) {
+    QString result = QString::fromStdString(ResultText(game));
+    if (model_->SetRows(RecordedMoves(game), std::move(names), std::move(result))) {
         highlighted_ = -1;
         Highlight(game.Current);
     } else if (game.Current != highlighted_) {

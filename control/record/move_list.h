@@ -1,10 +1,11 @@
 #pragma once
 // The move list: a side panel listing the recorded moves (number, mover, notation) under a
-// row for the starting position, the position on the board highlighted and the replayable
-// moves after it greyed. Choosing a row (click, arrow keys, Home, End) asks the window to
-// go there; the window answers by showing the game again, so the highlight always shows
-// where the record really is. The rows are drawn from a compact copy of the record as they
-// come into view, each player's name kept once, so a record of any length costs little.
+// row for the starting position and, once the game is over, above a row with its result;
+// the position on the board highlighted and the replayable moves after it greyed. Choosing a
+// row (click, arrow keys, Home, End) asks the window to go there; the window answers by
+// showing the game again, so the highlight always shows where the record really is. The rows
+// are drawn from a compact copy of the record as they come into view, each player's name kept
+// once, so a record of any length costs little.
 
 #include <QAbstractTableModel>
 #include <QDockWidget>
@@ -28,8 +29,9 @@ public:
 
     explicit MoveListModel(QObject* parent);
 
-    // True when the rows or names differ from those shown (the rows are then replaced).
-    bool SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names);
+    // True when the rows, names or result differ from those shown (the rows are then
+    // replaced). An empty result while the game goes on; else the last row shows it.
+    bool SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names, QString result);
     void SetStartText(const QString& text);
     // The row of the position on the board; the rows whose look changes are redrawn.
     void SetCurrent(int current, const QPalette& colours);
@@ -37,12 +39,14 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    int ResultRow() const;  // -1 while the game goes on
 
 private:
     std::vector<MoveRow> rows_;     // without their names, which are kept once below
     std::array<QString, 3> names_;  // by side, shortened as shown
     std::array<QIcon, 3> discs_;
     QString start_text_;
+    QString result_text_;  // empty while the game goes on
     QPalette colours_;
     int current_ = -1;
 };
@@ -52,9 +56,9 @@ class MoveListDock : public QDockWidget {
 public:
     explicit MoveListDock(QWidget* parent);
 
-    // Rows from the game's record; rebuilt only when the record's moves or names changed,
-    // and not while the list is hidden: it catches up when shown. `game` must outlive the
-    // list.
+    // Rows from the game's record; rebuilt only when the record's moves, names or result
+    // changed, and not while the list is hidden: it catches up when shown. `game` must
+    // outlive the list.
     void ShowGame(const Tjeu& game);
     void setVisible(bool visible) override;
     // Title, menu item, hint and the start row from the captions numbered base + k.

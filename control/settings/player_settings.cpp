@@ -1,5 +1,7 @@
 #include "control/settings/player_settings.h"
 
+#include <QList>
+
 #include "dialogs/display_text.h"
 
 namespace circumvia::control {

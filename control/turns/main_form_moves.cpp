@@ -45,6 +45,7 @@ void TMainForm::PlayMove(int from, int to) {
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);
     if (game_.Current != recorded) MarkUnsavedMoves(true);
+    result_to_announce_ = game_.Result != kInProgress;
     HighlightPiece(nullptr);
     ShowPossibleMoves(0);
     UpdateNavigation();
@@ -94,13 +95,20 @@ void TMainForm::UpdateNavigation() {
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
     if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();
+    // The move that led to the position shown; none at the start of the record.
+    const HistoryEntry& last = game_.History[static_cast<std::size_t>(game_.Current)];
+    if (game_.Current >= 1 && last.IsRecorded()) {
+        pieces_.MarkLastMove(last.From, last.To);
+    } else {
+        pieces_.MarkLastMove(0, 0);
+    }
 }
 
 void TMainForm::Proposeruncoup1Click() {
     // Only a human to move asks for a hint; the tick goes on behind the dialog.
     if (!menu_.Proposeruncoup1->isEnabled()) return;
     dialogs::TFPropo dialog(game_, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) PlayAsClicked(dialog.ProposedMove());
 }
 
 }  // namespace circumvia::control

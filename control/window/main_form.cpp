@@ -164,7 +164,13 @@ void TMainForm::FileNew() {
 
 void TMainForm::Timer1Timer() {
     const bool first = turn_.IsStarting();
+    const bool was_over = turn_.State() == LoopState::GameOver;
+    if (!was_over) CloseResultMessage();
     loop_.Timer1Timer();
+    if (!was_over && turn_.State() == LoopState::GameOver && result_to_announce_) {
+        result_to_announce_ = false;
+        AnnounceResult();
+    }
     // The first tick resets the game, so a game to open waits until it has run.
     if (first && !turn_.IsStarting()) OpenStartFile();
 }

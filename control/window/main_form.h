@@ -66,6 +66,8 @@ public:
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
     scene::TSoundLibrary& Sounds() { return *Sounds_; }
+    // The message naming the winner while it is open, else null.
+    QWidget* ResultMessage() const { return result_message_; }
     // The rules window while it is open, else null.
     dialogs::THelpWindow* HelpWindow() const { return help_window_; }
     QTimer& Timer1() { return Timer1_; }
@@ -95,6 +97,11 @@ public:
     void Timer1Timer();
     // Asks for a new game: the next tick shows the set-up dialog, and the game on the board
     // stays as it is until the dialog is confirmed.
+    // The end of a game (main_form_result.cpp): a message over the board that names the
+    // winner and the score and does not block the window; closed when play goes on.
+    void AnnounceResult();
+    void CloseResultMessage();
+    void RelabelResultMessage();  // it follows a change of language while open
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).
     void FilePrint();
@@ -124,6 +131,8 @@ public:
     void ViewerMouseMove(QPoint at);
     void ShowPossibleMoves(int cell) override;
     void HighlightPiece(scene::TSceneObject* object);
+    // Plays a move of the human to move as its two clicks would (the hint's Play).
+    void PlayAsClicked(Move move);
 
     // Views.
     void TB_vue1Click();
@@ -247,6 +256,9 @@ private:
     QString version_text_;
     Tlcoup possible_moves_;
     QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
+    QPointer<QWidget> result_message_;            // deletes itself when closed
+    // A move just ended the game: its result is announced when the loop reaches the end.
+    bool result_to_announce_ = false;
     double base_focal_length_ = 100;
     bool shown_once_ = false;
     FileDialogs file_dialogs_;

@@ -25,6 +25,8 @@ public:
     void SetZoom(int percent);
     void SetZoomState(ZoomState state);
     ZoomState State() const { return state_; }
+    // The percentage in force in kPercent.
+    int Percent() const { return percent_; }
     // Screen pixels per page unit as the page is shown now.
     double Scale() const;
 
@@ -45,6 +47,8 @@ public:
 
 Q_SIGNALS:
     void CurrentPageChanged(int page);
+    // The zoom or its state was set (from the zoom list, the keys or the wheel).
+    void ZoomChanged();
     void DocumentChanged();
 
 protected:

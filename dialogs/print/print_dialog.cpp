@@ -1,5 +1,8 @@
 #include "dialogs/print/print_dialog.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -128,9 +131,11 @@ void TFprint::BuildControls() {
     buttons->addWidget(Btn_print);
     column->addWidget(Panel1);
 
-    // An entry chosen from the list or text typed in: both go through the one handler,
-    // which acts only on the list's own entries.
-    connect(ZoomComboBox, &QComboBox::currentTextChanged, this, &TFprint::ZoomComboBoxChange);
+    // An entry chosen (activated even when it is the one shown) or set; typed text changes
+    // neither the index nor the zoom.
+    connect(ZoomComboBox, &QComboBox::activated, this, &TFprint::ZoomComboBoxChange);
+    connect(ZoomComboBox, &QComboBox::currentIndexChanged, this, &TFprint::ZoomComboBoxChange);
+    connect(PrintPreview1, &PagePreview::ZoomChanged, this, &TFprint::ShowZoomInForce);
     connect(CheckBox1, &QCheckBox::clicked, this, &TFprint::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TFprint::CheckBox2Click);
     connect(Btn_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,15 +156,36 @@ void TFprint::Relabel() {
     Btn_print->setToolTip(CaptionText(caption::kPrintPrintHint));
     Btn_pdf->setToolTip(CaptionText(caption::kPrintPdfHint));
     ZoomComboBox->setToolTip(CaptionText(caption::kPrintZoomHint));
-    // The entry shown matches the preview's zoom already: selecting it changes nothing.
-    const int entry = ZoomComboBox->count() == 0 || ZoomComboBox->currentIndex() < 0
-                          ? kWholePageEntry
-                          : ZoomComboBox->currentIndex();
+    {
+        const QSignalBlocker quiet(ZoomComboBox);
+        ZoomComboBox->clear();
+        for (int k = 0; k < caption::kPrintZoomEntries; ++k)
+            ZoomComboBox->addItem(CaptionText(caption::kPrintZoomFirst + k));
+    }
+    ShowZoomInForce();
+}
+
+void TFprint::ShowZoomInForce() {
+    constexpr int kPercentEntries = static_cast<int>(std::size(kZoomPercents));
+    const PagePreview& preview = *PrintPreview1;
+    int entry = -1;
+    if (preview.State() == ZoomState::kPercent) {
+        const auto* found =
+            std::find(std::begin(kZoomPercents), std::end(kZoomPercents), preview.Percent());
+        if (found != std::end(kZoomPercents))
+            entry = static_cast<int>(found - std::begin(kZoomPercents));
+    } else {
+        const auto* found = std::find(std::begin(kZoomFits), std::end(kZoomFits), preview.State());
+        entry = kPercentEntries + static_cast<int>(found - std::begin(kZoomFits));
+    }
     const QSignalBlocker quiet(ZoomComboBox);
-    ZoomComboBox->clear();
-    for (int k = 0; k < caption::kPrintZoomEntries; ++k)
-        ZoomComboBox->addItem(CaptionText(caption::kPrintZoomFirst + k));
     ZoomComboBox->setCurrentIndex(entry);
+    if (entry < 0) {
+        // Written as the entries write a percentage ("10 %" or "%10").
+        ZoomComboBox->setEditText(
+            CaptionText(caption::kPrintZoomFirst)
+                .replace(QStringLiteral("10"), QString::number(preview.Percent())));
+    }
 }
 
 // The game's own file with ".pdf" in place of its suffix, or "Circumvia.pdf" in the
@@ -176,11 +202,9 @@ void TFprint::ComposePrint(const QImage& picture, const Tjeu& game) {
     PrintPreview1->SetDocument(ComposePrintDocument(picture, game));
 }
 
-void TFprint::ZoomComboBoxChange() {
-    // Typed text selects nothing unless it is one of the entries word for word.
-    const int entry = ZoomComboBox->findText(ZoomComboBox->currentText(), Qt::MatchExactly);
+void TFprint::ZoomComboBoxChange(int entry) {
     constexpr int kPercentEntries = static_cast<int>(std::size(kZoomPercents));
-    if (entry < 0) return;
+    if (entry < 0 || entry >= ZoomComboBox->count()) return;
     if (entry < kPercentEntries)
         PrintPreview1->SetZoom(kZoomPercents[entry]);
     else

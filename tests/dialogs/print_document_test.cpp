@@ -106,7 +106,7 @@ TEST_F(ComposedDocument, OnlyTheFirstDiagramHasLettersAndDigits) {
     const PrintDocument document = ComposePrintDocument(QImage(), GameOfMoves(30));
     const QImage first = RenderPage(document, 0);
     const QImage second = RenderPage(document, 1);
-    // Left of the grid only the row digits are dark: the loops are red and blue.
+    // Left of the grid only the row letters are dark: the loops are red and blue.
     auto digits_beside = [](const QImage& page, int top) {
         return CountPixels(page, QRect(28, top + 4, 18, 52), IsDark);
     };

@@ -585,8 +585,9 @@ TEST_F(MainFormFilesTest, APlayedGameComesBackWholeAfterNewAndOpen) {
 void ExpectNoLabelReadsMarkup() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         for (const QLabel* label : top->findChildren<QLabel*>()) {
-            if (Qt::mightBeRichText(label->text()))
+            if (Qt::mightBeRichText(label->text())) {
                 EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+            }
         }
     }
 }

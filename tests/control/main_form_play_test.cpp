@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QTreeWidget>
 
 #include "control/record/move_list.h"
 #include "model/game_file.h"
@@ -137,9 +136,9 @@ TEST_F(MainFormTest, TheEndNamesTheWinnerAndScoreOverTheBoardAndEndsTheMoveList)
     const QRect board(window.Viewer().mapToGlobal(QPoint(0, 0)), window.Viewer().size());
     EXPECT_TRUE(board.contains(message->geometry().center()));
 
-    QTreeWidget& list = window.MoveList().List();
+    window.MoveList().show();
     ASSERT_EQ(window.MoveList().RowCount(), 3);  // the start, the capture, the result
-    EXPECT_EQ(list.topLevelItem(2)->text(0), message->text());
+    EXPECT_EQ(window.MoveList().Text(2, 0), message->text());
 }
 
 TEST_F(MainFormTest, RefreshPiecesFollowsALoadedRecord) {

@@ -31,12 +31,27 @@ inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's 
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
 
+// Playing by keys and reading the board aloud: messages 40..59.
+inline constexpr int kMoveNotUnderstood = 40;  // "%s" the typed text
+inline constexpr int kMoveNotPossible = 41;    // "%s" the move in notation
+inline constexpr int kNotYourTurn = 42;
+inline constexpr int kCellEmpty = 43;  // a cell's content and state, as read aloud
+inline constexpr int kCellRedPiece = 44;
+inline constexpr int kCellWhitePiece = 45;
+inline constexpr int kCellSelected = 46;
+inline constexpr int kCellDestination = 47;
+inline constexpr int kPanelSummary = 48;  // "%s: %s pieces, %s": side, count, player's kind
+inline constexpr int kPanelToMove = 49;
+inline constexpr int kCursorKeys = 50;  // said when the keyboard cursor comes on
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,  kSaveFileFilter,     kWhitePlays,   kRedPlays,       kInitialising,
     kChoosingPlayers, kYourTurn,           kSearching,    kMovePlayed,     kRedBegins,
     kWhiteBegins,     kDefaultPlayerNames, kGameWon,      kGameDrawn,      kGaveUp,
-    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove,
+    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove, kMoveNotUnderstood,
+    kMoveNotPossible, kNotYourTurn,        kCellEmpty,    kCellRedPiece,   kCellWhitePiece,
+    kCellSelected,    kCellDestination,    kPanelSummary, kPanelToMove,    kCursorKeys,
 };
 }  // namespace message
 
@@ -94,10 +109,26 @@ inline constexpr int kAnimationSpeeds = 3;
 inline constexpr int kComfortFirst = kMoveList;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
 
+// Playing by keys and reading the board aloud (offsets 300..349).
+inline constexpr int kMoveEntry = 300;  // the move entry's accessible name
+inline constexpr int kMoveEntryHint = 301;
+inline constexpr int kBoardName = 302;
+inline constexpr int kMoveListNumber = 303;  // the move list's three column headers
+inline constexpr int kMoveListPlayer = 304;
+inline constexpr int kMoveListMove = 305;
+inline constexpr int kCoordinates = 306;  // Parameters menu item and its hint
+inline constexpr int kCoordinatesHint = 307;
+inline constexpr int kKeyboardCursor = 308;  // Edit menu item and its hint
+inline constexpr int kKeyboardCursorHint = 309;
+inline constexpr int kStatusMessages = 310;  // the status bar's message panel
+inline constexpr int kAccessFirst = kMoveEntry;
+inline constexpr int kAccessLast = kStatusMessages;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
-    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1)>
+    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
+                        (kAccessLast - kAccessFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -109,6 +140,7 @@ inline constexpr auto kAll = [] {
     all[n++] = kPrintPdfHint;
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
+    for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

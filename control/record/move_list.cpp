@@ -44,7 +44,6 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(parent), list_(new QTr
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     list_->setObjectName(QStringLiteral("MoveListRows"));
     list_->setColumnCount(kColumns);
-    list_->setHeaderHidden(true);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     // The highlight is the record's position, drawn by Highlight(); a click only asks.
@@ -67,6 +66,12 @@ void MoveListDock::Relabel(int base) {
     toggleViewAction()->setStatusTip(
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListHint)));
     start_text_ = QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart));
+    QStringList headers;
+    for (int k : {lang::caption::kMoveListNumber, lang::caption::kMoveListPlayer,
+                  lang::caption::kMoveListMove}) {
+        headers << QString::fromStdString(lang::Caption(base + k));
+    }
+    list_->setHeaderLabels(headers);
     if (QTreeWidgetItem* start = list_->topLevelItem(0)) start->setText(kNumberColumn, start_text_);
 }
 

@@ -1,5 +1,6 @@
 // Settings read when the window is first shown and written when it closes, and the
 // language commands.
+#include "control/access/board_marks.h"
 #include "control/record/move_list.h"
 #include "control/settings/settings_text.h"
 #include "control/window/main_form.h"
@@ -59,6 +60,7 @@ void TMainForm::FormClose() {
 
 void TMainForm::ApplyTextures(bool on) {
     board_.Scene().Materials().SetTexturesEnabled(on);
+    marks_->KeepLabelsReadable();
 }
 
 void TMainForm::TextureItemClick() {
@@ -80,6 +82,7 @@ void TMainForm::ChooseLanguage(char code) {
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
+    RelabelAccessAids(base);
     FitMinimumSize();      // the menus' width follows the language
     SetCaption(caption_);  // the program's name, and the game's file when it has one
 }

@@ -92,6 +92,7 @@ void TMainForm::UpdateNavigation() {
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
     if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();
+    UpdateAccessAids();
 }
 
 void TMainForm::Proposeruncoup1Click() {

@@ -5,6 +5,7 @@
 #include <QStatusTipEvent>
 #include <QWheelEvent>
 
+#include "control/access/board_marks.h"
 #include "control/view/view_math.h"
 #include "control/window/status_line.h"
 #include "control/window/version_text.h"
@@ -63,6 +64,7 @@ void TMainForm::FormCreate() {
     board_.Plateau->SetProgressHandler([this](double dt) { PlateauProgress(dt); });
     BuildViewport();
     BuildMoveList();
+    BuildAccessAids();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();
@@ -201,7 +203,7 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    if (ComfortKey(event->key())) return;
+    if (ComfortKey(event->key()) || CursorKey(*event)) return;
     FormKeyDown(event->key());
     QMainWindow::keyPressEvent(event);
 }

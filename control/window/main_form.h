@@ -12,6 +12,8 @@
 //   main_form_files.cpp    new, open and save; a game from the command line or dropped
 //   main_form_comfort.cpp  the move list, animation speed, finishing an animation at
 //                          once, and the window's remembered place
+//   main_form_access.cpp   playing by keys (the keyboard cursor, the move entry), the
+//                          coordinates, and the board as assistive technologies read it
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,6 +22,8 @@
 #include <memory>
 #include <optional>
 
+#include "control/access/board_accessible.h"
+#include "control/access/keyboard_cursor.h"
 #include "control/files/file_dialogs.h"
 #include "control/settings/settings_store.h"
 #include "control/turns/turn_loop.h"
@@ -41,10 +45,12 @@ class TSoundLibrary;
 
 namespace circumvia::control {
 
+class BoardMarks;
+class MoveEntry;
 class MoveListDock;
 class StatusLine;
 
-class TMainForm : public QMainWindow, private TurnLoopHost {
+class TMainForm : public QMainWindow, public BoardReader, private TurnLoopHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -148,6 +154,28 @@ public:
     AnimationSpeed Speed() const { return animation_speed_; }
     void SetAnimationSpeed(AnimationSpeed speed);
 
+    // Playing by keys (main_form_access.cpp).
+    // The keyboard cursor's cell, 0 while it is off.
+    int CursorCell() const { return cursor_cell_; }
+    void SetKeyboardCursor(bool on);
+    void MoveCursor(CursorStep step);
+    // Return on the cursor's cell: what a click there would do.
+    void ChooseCursorCell();
+    // Plays a move typed in the notation exactly as two clicks would, or says in the
+    // status bar why not and changes nothing.
+    void PlayTypedMove(const QString& text);
+    MoveEntry& Entry() { return *move_entry_; }
+    // The coordinates beside the board: the option's tick; they also show while the
+    // keyboard cursor is on.
+    void SetCoordinatesWanted(bool wanted);
+    bool CoordinatesShown() const;
+    // BoardReader.
+    std::string BoardCellName(int cell) const override;
+    QString BoardName() const override;
+    bool BoardCellSelected(int cell) const override;
+    int BoardFocusCell() const override { return cursor_cell_; }
+    QRect BoardCellRect(int cell) const override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -211,6 +239,15 @@ private:
     Move ComputerMove() override;
     std::string SelectionNote() override;
 
+    // Playing by keys (main_form_access.cpp).
+    void BuildAccessAids();
+    void RelabelAccessAids(int base);
+    void UpdateAccessAids();
+    bool CursorKey(const QKeyEvent& event);
+    void ChooseCell(int cell);
+    void RefuseTypedMove(int message, const std::string& detail);
+    bool HumanMayPlay() const;
+
     // Input helpers (main_form_input.cpp).
     scene::TSceneObject* FindCandidate(
         QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies);
@@ -247,6 +284,14 @@ private:
     bool outer_size_settled_ = false;
     bool unsaved_moves_ = false;
     QString caption_;
+    // Playing by keys.
+    std::unique_ptr<BoardMarks> marks_;
+    MoveEntry* move_entry_ = nullptr;
+    int cursor_cell_ = 0;
+    bool coordinates_wanted_ = false;
+    // Why a typed move was refused, or how the keyboard cursor is used; said after the
+    // turn message until the next change.
+    std::string entry_note_;
 };
 
 }  // namespace circumvia::control

@@ -134,6 +134,7 @@ bool TMainForm::ComfortKey(int key) {
 }
 
 std::string TMainForm::SelectionNote() {
+    if (!entry_note_.empty()) return entry_note_;  // why a typed move was refused
     // A piece without a move may be selected; the turn message then says why nothing shows.
     if (turn_.State() != LoopState::HumanTurn || turn_.Phase() != kPieceSelected ||
         !IsCell(turn_.MoveFrom()) || !ListDestinations(turn_.MoveFrom(), game_.Pos).empty()) {

@@ -53,7 +53,9 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
     const QPixmap icon = ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? ImageIndex::Computer
                                                                             : ImageIndex::Human);
     painter.drawPixmap(left + 1, top,
-                       QIcon(icon).pixmap(icon.size(), to_move ? QIcon::Normal : QIcon::Disabled));
+                       QIcon(icon).pixmap(icon.deviceIndependentSize().toSize(),
+                                          painter.device()->devicePixelRatioF(),
+                                          to_move ? QIcon::Normal : QIcon::Disabled));
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black));

@@ -121,8 +121,11 @@ inline constexpr int kCoordinatesHint = 307;
 inline constexpr int kKeyboardCursor = 308;  // Edit menu item and its hint
 inline constexpr int kKeyboardCursorHint = 309;
 inline constexpr int kStatusMessages = 310;  // the status bar's message panel
+inline constexpr int kSetupDie = 311;        // the set-up's die, as read aloud
+inline constexpr int kPrintPages = 312;      // the print preview's page list and page
+inline constexpr int kPrintPage = 313;
 inline constexpr int kAccessFirst = kMoveEntry;
-inline constexpr int kAccessLast = kStatusMessages;
+inline constexpr int kAccessLast = kPrintPage;
 
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.

@@ -63,6 +63,7 @@ int MoveListDock::RowCount() const {
 
 void MoveListDock::Relabel(int base) {
     setWindowTitle(QString::fromStdString(lang::Caption(base + lang::caption::kMoveList)));
+    list_->setAccessibleName(windowTitle());
     toggleViewAction()->setStatusTip(
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListHint)));
     start_text_ = QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart));

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -145,6 +146,10 @@ void TFprint::Relabel() {
     Btn_print->setToolTip(CaptionText(caption::kPrintPrintHint));
     Btn_pdf->setToolTip(CaptionText(caption::kPrintPdfHint));
     ZoomComboBox->setToolTip(CaptionText(caption::kPrintZoomHint));
+    ZoomComboBox->setAccessibleName(Label1->text());
+    ZoomComboBox->lineEdit()->setAccessibleName(Label1->text());
+    ThumbnailPreview1->setAccessibleName(CaptionText(caption::kPrintPages));
+    PrintPreview1->setAccessibleName(CaptionText(caption::kPrintPage));
     // The entry shown matches the preview's zoom already: selecting it changes nothing.
     const int entry = ZoomComboBox->count() == 0 || ZoomComboBox->currentIndex() < 0
                           ? kWholePageEntry

@@ -24,9 +24,9 @@ TEST(TextTable, IgnoresMalformedLinesAndCarriageReturns) {
 
 TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     // 404 listed texts, message 12 in four languages, the PDF export's two texts in four,
-    // 52 for the move list, the save question and the animation speed, and 88 for playing by
+    // 52 for the move list, the save question and the animation speed, and 100 for playing by
     // keys and reading the board aloud.
-    EXPECT_EQ(BuiltInTexts().size(), 556u);
+    EXPECT_EQ(BuiltInTexts().size(), 568u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

@@ -11,7 +11,7 @@ namespace {
 
 constexpr char kRingMaterial[] = "CursorRing";
 constexpr char kRingEdgeMaterial[] = "CursorEdge";
-constexpr char kLabelMaterialPrefix[] = "Coordinate ";
+const scene::Color kLabelTile{0.96f, 0.91f, 0.78f, 1};
 // Just above the cell markers, so that the ring is never inside the board's top.
 constexpr double kRingHeight = 0.13;
 constexpr double kLabelHeight = 0.107;  // on the top plate, under the lines
@@ -54,10 +54,6 @@ std::shared_ptr<const scene::TPicture> GlyphPicture(QChar character) {
     return picture;
 }
 
-std::string LabelMaterial(int index) {
-    return kLabelMaterialPrefix + std::to_string(index);
-}
-
 void LayFlat(scene::TSceneObject& object, scene::Vec3 at) {
     object.SetDirection(kFacingUpDirection);
     object.SetUp(kFacingUpUp);
@@ -88,19 +84,18 @@ BoardMarks::BoardMarks(scene::TBoardScene& board) : board_(board) {
     for (int i = 0; i < 2 * kBoardSide; ++i) {
         const bool row_letter = i < kBoardSide;
         const int n = i % kBoardSide + 1;  // row or column, 1..6
-        scene::TMaterial material = Glowing("", {0.96f, 0.91f, 0.78f, 1});
-        material.name = LabelMaterial(i);
-        material.texture.picture =
-            GlyphPicture(row_letter ? QChar(u'A' + (n - 1)) : QChar(u'0' + n));
-        material.texture.enabled = true;
-        materials.Add(std::move(material));
-        auto& label = board_.Plateau->Add<scene::TPlane>(LabelMaterial(i));
+        auto& label = board_.Plateau->Add<scene::TPlane>("Coordinate " + std::to_string(i));
         const double along = (n - 3.5) * scene::kCellPitch;
         LayFlat(label, row_letter ? scene::Vec3{-kLabelOffset, kLabelHeight, along}
                                   : scene::Vec3{along, kLabelHeight, -kLabelOffset});
         label.SetWidth(kLabelSize);
         label.SetHeight(kLabelSize);
-        label.SetMaterialName(LabelMaterial(i));
+        // The label's own material: the letters are no wood, and stay when textures go off.
+        scene::TMaterial material = Glowing("", kLabelTile);
+        material.texture.picture =
+            GlyphPicture(row_letter ? QChar(u'A' + (n - 1)) : QChar(u'0' + n));
+        material.texture.enabled = true;
+        label.SetOwnMaterial(std::move(material));
         labels_[static_cast<std::size_t>(i)] = &label;
     }
 }
@@ -119,13 +114,6 @@ void BoardMarks::ShowCursor(int cell) {
 void BoardMarks::ShowCoordinates(bool show) {
     coordinates_shown_ = show;
     for (scene::TPlane* label : labels_) label->SetVisible(show);
-}
-
-void BoardMarks::KeepLabelsReadable() {
-    for (int i = 0; i < 2 * kBoardSide; ++i) {
-        board_.Scene().Materials().Update(LabelMaterial(i),
-                                          [](scene::TMaterial& m) { m.texture.enabled = true; });
-    }
 }
 
 }  // namespace circumvia::control

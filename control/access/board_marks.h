@@ -21,8 +21,6 @@ public:
     int CursorCell() const { return cursor_cell_; }
     void ShowCoordinates(bool show);
     bool CoordinatesShown() const { return coordinates_shown_; }
-    // The labels' letters are pictures: they stay on when the board's textures go off.
-    void KeepLabelsReadable();
 
 private:
     scene::TBoardScene& board_;

@@ -5,12 +5,15 @@
 // board (which Shift with an arrow always does). F2, or a row letter typed on the board,
 // goes to the move entry.
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <algorithm>
 
 #include "control/access/board_marks.h"
 #include "control/access/cell_description.h"
+#include "control/access/mnemonics.h"
 #include "control/access/move_entry.h"
 #include "control/settings/settings_store.h"
 #include "control/window/main_form.h"
@@ -71,6 +74,13 @@ void TMainForm::BuildAccessAids() {
     });
     coordinates_wanted_ = settings_->Read(SettingsStore::kCoordinates, {}) == QLatin1String("1");
     marks_->ShowCoordinates(coordinates_wanted_);
+
+    access_commands_ = AddAccessCommands(menu_);
+    access_commands_.Coordinates->setChecked(coordinates_wanted_);
+    connect(access_commands_.KeyboardCursor, &QAction::triggered, this,
+            [this](bool on) { SetKeyboardCursor(on); });
+    connect(access_commands_.Coordinates, &QAction::triggered, this,
+            [this](bool on) { SetCoordinatesWanted(on); });
 }
 
 void TMainForm::RelabelAccessAids(int base) {
@@ -78,6 +88,8 @@ void TMainForm::RelabelAccessAids(int base) {
     StatusLine_->Relabel(base);
     Viewer_->setAccessibleName(
         QString::fromStdString(lang::Caption(base + lang::caption::kBoardName)));
+    RelabelAccessCommands(access_commands_, base);
+    AssignMenuMnemonics(*menuBar());  // last: every caption of the menus is in place
 }
 
 void TMainForm::UpdateAccessAids() {
@@ -127,6 +139,8 @@ bool TMainForm::CursorKey(const QKeyEvent& event) {
 void TMainForm::SetKeyboardCursor(bool on) {
     if (on == (cursor_cell_ != 0)) return;
     cursor_cell_ = on ? FirstCursorCell(game_.Pos, game_.SideToMove) : 0;
+    const QSignalBlocker quiet(access_commands_.KeyboardCursor);
+    access_commands_.KeyboardCursor->setChecked(on);
     marks_->ShowCursor(cursor_cell_);
     marks_->ShowCoordinates(coordinates_wanted_ || on);
     if (on) {

@@ -1,6 +1,5 @@
 // Settings read when the window is first shown and written when it closes, and the
 // language commands.
-#include "control/access/board_marks.h"
 #include "control/record/move_list.h"
 #include "control/settings/settings_text.h"
 #include "control/window/main_form.h"
@@ -60,7 +59,6 @@ void TMainForm::FormClose() {
 
 void TMainForm::ApplyTextures(bool on) {
     board_.Scene().Materials().SetTexturesEnabled(on);
-    marks_->KeepLabelsReadable();
 }
 
 void TMainForm::TextureItemClick() {

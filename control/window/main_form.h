@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 
+#include "control/access/access_commands.h"
 #include "control/access/board_accessible.h"
 #include "control/access/keyboard_cursor.h"
 #include "control/files/file_dialogs.h"
@@ -165,6 +166,7 @@ public:
     // status bar why not and changes nothing.
     void PlayTypedMove(const QString& text);
     MoveEntry& Entry() { return *move_entry_; }
+    const AccessCommands& KeyCommands() const { return access_commands_; }
     // The coordinates beside the board: the option's tick; they also show while the
     // keyboard cursor is on.
     void SetCoordinatesWanted(bool wanted);
@@ -286,6 +288,7 @@ private:
     QString caption_;
     // Playing by keys.
     std::unique_ptr<BoardMarks> marks_;
+    AccessCommands access_commands_;
     MoveEntry* move_entry_ = nullptr;
     int cursor_cell_ = 0;
     bool coordinates_wanted_ = false;

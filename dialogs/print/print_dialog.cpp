@@ -150,6 +150,7 @@ void TFprint::Relabel() {
     ZoomComboBox->lineEdit()->setAccessibleName(Label1->text());
     ThumbnailPreview1->setAccessibleName(CaptionText(caption::kPrintPages));
     PrintPreview1->setAccessibleName(CaptionText(caption::kPrintPage));
+    PrintPreview1->viewport()->setAccessibleName(PrintPreview1->accessibleName());  // the page
     // The entry shown matches the preview's zoom already: selecting it changes nothing.
     const int entry = ZoomComboBox->count() == 0 || ZoomComboBox->currentIndex() < 0
                           ? kWholePageEntry

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWindow>
+#include <set>
 
 #include "control/access/move_entry.h"
 #include "lang/text_ids.h"
@@ -165,6 +168,55 @@ TEST_F(MainFormKeysTest, CellsSayContentAndStateInTheCurrentLanguage) {
     const QString white_panel = PanelSummary(1, window.Game());
     EXPECT_TRUE(white_panel.startsWith(QStringLiteral("White: 1 pieces")))
         << white_panel.toStdString();
+}
+
+// The letter after a single '&', or none.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == u'&') {
+            if (text[i + 1] != u'&') return text[i + 1].toLower();
+            ++i;
+        }
+    }
+    return {};
+}
+
+// Every title and item of `actions` (a menu or the bar) and of their submenus has a
+// mnemonic of its own in its menu.
+void ExpectOwnMnemonics(const QList<QAction*>& actions, char language) {
+    std::set<QChar> seen;
+    for (QAction* action : actions) {
+        if (action->isSeparator()) continue;
+        const QChar letter = Mnemonic(action->text());
+        EXPECT_FALSE(letter.isNull()) << language << ": " << action->text().toStdString();
+        EXPECT_TRUE(seen.insert(letter).second) << language << ": " << action->text().toStdString();
+        if (action->menu() != nullptr) ExpectOwnMnemonics(action->menu()->actions(), language);
+    }
+}
+
+TEST_F(MainFormKeysTest, MenusHaveMnemonicsInEachLanguageAndTheConventionalKeys) {
+    for (char language : {'F', 'A', 'E', 'D'}) {
+        window.Menu().LanguageItem(language)->trigger();
+        ExpectOwnMnemonics(window.menuBar()->actions(), language);
+    }
+    const MainMenu& menu = window.Menu();
+    EXPECT_TRUE(menu.FileExitItem->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    EXPECT_TRUE(menu.FileExitItem->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_X)));
+    EXPECT_TRUE(menu.Coupprcdent1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    EXPECT_TRUE(
+        menu.Coupsuivant1->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+}
+
+TEST_F(MainFormKeysTest, TheCoordinatesOptionIsKeptForTheNextStart) {
+    StartGame();
+    EXPECT_FALSE(window.CoordinatesShown());
+    window.KeyCommands().Coordinates->trigger();
+    EXPECT_TRUE(window.CoordinatesShown());
+    Keys({Qt::Key_Return, Qt::Key_Escape});  // the cursor's coming and going leaves them on
+    EXPECT_TRUE(window.CoordinatesShown());
+    TMainForm next([] { return 0u; });
+    EXPECT_TRUE(next.CoordinatesShown());
+    EXPECT_TRUE(next.KeyCommands().Coordinates->isChecked());
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ void TMainForm::ShowStartView() {
 
 void TMainForm::SetStatusText(const std::string& text) {
     SetStatusText(QString::fromStdString(text));
+    if (turn_.State() == LoopState::GameOver) StatusLine_->Announce(StatusLine_->StatusText());
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {

@@ -117,6 +117,10 @@ void StatusLine::SetStatusText(const QString& text) {
     message_->setText(text);
 }
 
+void StatusLine::Announce(const QString& text) {
+    if (text != accessibleName()) setAccessibleName(text);
+}
+
 void StatusLine::Relabel(int base) {
     message_->setAccessibleDescription(
         QString::fromStdString(lang::Caption(base + lang::caption::kStatusMessages)));

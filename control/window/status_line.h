@@ -40,6 +40,10 @@ public:
     StatusLine(const Tjeu& game, QWidget* parent);
 
     void SetStatusText(const QString& text);
+    // Tells assistive technologies of a move played or the end of the game: the bar's own
+    // accessible name, which stays until the next announcement (the message panel changes
+    // at every turn).
+    void Announce(const QString& text);
     QString StatusText() const { return message_->text(); }
 
     void SetPanelText(int panel, const QString& text);

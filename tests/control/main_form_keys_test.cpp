@@ -80,15 +80,6 @@ TEST_F(MainFormKeysTest, TheCursorWalksSelectsAndPlaysInBothViewsAndGivesTheArro
     EXPECT_EQ(BoardTurn(), before + 1);
 }
 
-TEST_F(MainFormKeysTest, TheCursorFollowsTheScreenOnATurnedBoard) {
-    StartGame();
-    window.Tr_retourneClick();  // a quarter turn
-    Keys({Qt::Key_Return, Qt::Key_Up});
-    EXPECT_NE(window.CursorCell(), 25) << "up on the screen is no longer up the rows";
-    Keys({Qt::Key_Down});
-    EXPECT_EQ(window.CursorCell(), 31);
-}
-
 TEST_F(MainFormKeysTest, TypedMovesPlayAsTwoClicksOrAreRefusedWithNothingChanged) {
     StartGame();
     const Position start = window.Game().Pos;

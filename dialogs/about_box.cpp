@@ -25,6 +25,7 @@ TFAbout::TFAbout(const QString& version, QWidget* owner)
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setAccessibleName(QStringLiteral("Circumvia"));  // the title drawn in the picture
     // Decoded by Qt's JPEG reader.
     const QPixmap picture(QString::fromLatin1(assets::kAboutTitlePicture));
     Image2->setPixmap(picture);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +24,22 @@ constexpr int kFirstMoverPixels = 19;
 
 QString CaptionText(int base, int k) {
     return QString::fromStdString(lang::Caption(base + k));
+}
+
+// A label's words without its colon ("Name :" gives "Name").
+QString Bare(QString label) {
+    while (!label.isEmpty() && (label.back() == u':' || label.back().isSpace())) label.chop(1);
+    return label;
+}
+
+// Screen readers name each list by its side and its label ("White, Kind"): the two groups
+// have the same labels.
+void NamePlayerGroup(const QGroupBox& group, const QLabel& kind_label, QComboBox& kinds,
+                     const QLabel& name_label, QComboBox& names) {
+    const QString side = group.title() + QStringLiteral(", ");
+    kinds.setAccessibleName(side + Bare(kind_label.text()));
+    names.setAccessibleName(side + Bare(name_label.text()));
+    if (QLineEdit* line = names.lineEdit()) line->setAccessibleName(names.accessibleName());
 }
 
 QString MessageText(int number) {
@@ -148,6 +165,9 @@ void TFSetup::Relabel() {
     GroupBox2->setTitle(CaptionText(base, lang::caption::kSetupRedGroup));
     BitBtn1->setText(CaptionText(base, lang::caption::kSetupConfirm));
     CancelButton->setText(CaptionText(base, lang::caption::kAnswerCancel));
+    NamePlayerGroup(*GroupBox1, *lab_kind1, *CB_1, *Lab_nom1, *CB_nom1);
+    NamePlayerGroup(*GroupBox2, *Lab_kind2, *CB_2, *Lab_nom2, *CB_nom2);
+    Des->setAccessibleName(CaptionText(base, lang::caption::kSetupDie));
 
     // The lists are refilled; the kinds chosen so far stay chosen.
     QStringList kinds;
@@ -200,6 +220,9 @@ void TFSetup::DesChange() {
 void TFSetup::ShowFirstMover() {
     if (game_ == nullptr) return;
     Lab_main->setText(game_->SideToMove == kWhite ? white_first_ : red_first_);
+    // The die decides who begins: that is what it says.
+    Des->setAccessibleDescription(Lab_main->text());
+    GroupBox3->setAccessibleName(Lab_main->text());
 }
 
 bool TFSetup::Edited(std::size_t side) const {

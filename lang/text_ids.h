@@ -48,14 +48,30 @@ inline constexpr int kSaveFailed = 66;      // "%s" the system's reason
 // end of a game.
 inline constexpr int kGameOverTitle = 62;  // the title of the message that names the winner
 
+// Playing by keys and reading the board aloud: messages 40..59.
+inline constexpr int kMoveNotUnderstood = 40;  // "%s" the typed text
+inline constexpr int kMoveNotPossible = 41;    // "%s" the move in notation
+inline constexpr int kNotYourTurn = 42;
+inline constexpr int kCellEmpty = 43;  // a cell's content and state, as read aloud
+inline constexpr int kCellRedPiece = 44;
+inline constexpr int kCellWhitePiece = 45;
+inline constexpr int kCellSelected = 46;
+inline constexpr int kCellDestination = 47;
+inline constexpr int kPanelSummary = 48;  // "%s: %s pieces, %s": side, count, player's kind
+inline constexpr int kPanelToMove = 49;
+inline constexpr int kCursorKeys = 50;  // said when the keyboard cursor comes on
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
-    kGameFileFilter,       kSaveFileFilter,     kWhitePlays,     kRedPlays,       kInitialising,
-    kChoosingPlayers,      kYourTurn,           kSearching,      kMovePlayed,     kRedBegins,
-    kWhiteBegins,          kDefaultPlayerNames, kGameWon,        kGameDrawn,      kGaveUp,
-    kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,   kPieceHasNoMove, kReasonDiskFull,
-    kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder, kReasonTooLarge, kReasonLinkLoop,
-    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,   kSaveFailed,     kGameOverTitle,
+    kGameFileFilter,       kSaveFileFilter,     kWhitePlays,      kRedPlays,       kInitialising,
+    kChoosingPlayers,      kYourTurn,           kSearching,       kMovePlayed,     kRedBegins,
+    kWhiteBegins,          kDefaultPlayerNames, kGameWon,         kGameDrawn,      kGaveUp,
+    kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,    kPieceHasNoMove, kReasonDiskFull,
+    kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder,  kReasonTooLarge, kReasonLinkLoop,
+    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,    kSaveFailed,     kGameOverTitle,
+    kMoveNotUnderstood,    kMoveNotPossible,    kNotYourTurn,     kCellEmpty,      kCellRedPiece,
+    kCellWhitePiece,       kCellSelected,       kCellDestination, kPanelSummary,   kPanelToMove,
+    kCursorKeys,
 };
 }  // namespace message
 
@@ -146,11 +162,30 @@ inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
 inline constexpr int kSuggestPlay = 170;
 inline constexpr int kSuggestPlayHint = 171;
 
+// Playing by keys and reading the board aloud (offsets 300..349).
+inline constexpr int kMoveEntry = 300;  // the move entry's accessible name
+inline constexpr int kMoveEntryHint = 301;
+inline constexpr int kBoardName = 302;
+inline constexpr int kMoveListNumber = 303;  // the move list's three column headers
+inline constexpr int kMoveListPlayer = 304;
+inline constexpr int kMoveListMove = 305;
+inline constexpr int kCoordinates = 306;  // Parameters menu item and its hint
+inline constexpr int kCoordinatesHint = 307;
+inline constexpr int kKeyboardCursor = 308;  // Edit menu item and its hint
+inline constexpr int kKeyboardCursorHint = 309;
+inline constexpr int kStatusMessages = 310;  // the status bar's message panel
+inline constexpr int kSetupDie = 311;        // the set-up's die, as read aloud
+inline constexpr int kPrintPages = 312;      // the print preview's page list and page
+inline constexpr int kPrintPage = 313;
+inline constexpr int kAccessFirst = kMoveEntry;
+inline constexpr int kAccessLast = kPrintPage;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
-                        (kHardeningLast - kHardeningFirst + 1) + 2>
+                        (kHardeningLast - kHardeningFirst + 1) + 2 +
+                        (kAccessLast - kAccessFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -165,6 +200,7 @@ inline constexpr auto kAll = [] {
     for (int k = kHardeningFirst; k <= kHardeningLast; ++k) all[n++] = k;
     all[n++] = kSuggestPlay;
     all[n++] = kSuggestPlayHint;
+    for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

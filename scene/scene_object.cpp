@@ -85,6 +85,11 @@ void TSceneObject::SetFrontDiffuse(Color color) {
     Assign(own_material_.front.diffuse, color);
 }
 
+void TSceneObject::SetOwnMaterial(TMaterial material) {
+    own_material_ = std::move(material);
+    MarkChanged();
+}
+
 TMovement& TSceneObject::GetOrCreateMovement() {
     if (!movement_) movement_ = std::make_unique<TMovement>(*this);
     return *movement_;

@@ -95,6 +95,9 @@ public:
     void SetMaterialName(std::string name);
     const TMaterial& OwnMaterial() const { return own_material_; }
     void SetFrontDiffuse(Color color);
+    // A whole material of the object's own, out of the library's reach (its texture stays
+    // whatever the library's textures do).
+    void SetOwnMaterial(TMaterial material);
 
     TMovement* Movement() const { return movement_.get(); }
     TMovement& GetOrCreateMovement();

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the toolbar and status-bar icons of Circumvia as 20 x 20 PNG files.
+"""Draws the toolbar and status-bar icons of Circumvia as 20 x 20 PNG files, and each again
+at 40 x 40 for screens of double density.
 
-Shapes are rasterised at 8x and averaged down, which gives smooth edges without any
-imaging library. The PNGs are written next to this script (or into --out DIR), named by
-their index in the main window's image list (icon_00.png ...).
+Shapes are given in units of the 20-pixel icon, rasterised at 8 samples a pixel and
+averaged down, which gives smooth edges without any imaging library. The PNGs are written
+next to this script (or into --out DIR), named by their index in the main window's image
+list (icon_00.png ...; the double-size ones icon_00@2x.png ..., as Qt names them).
 """
 import argparse
 import math
@@ -16,12 +18,15 @@ from png_encoder import RGBA, encode_png  # noqa: E402
 
 SIZE = 20
 SCALE = 8
-N = SIZE * SCALE
+# File name suffix of each size drawn.
+SIZES = {SIZE: "", 2 * SIZE: "@2x"}
 
 
 class Canvas:
-    def __init__(self):
-        self.px = [[(0, 0, 0, 0)] * N for _ in range(N)]
+    def __init__(self, pixels=SIZE):
+        self.pixels = pixels
+        self.n = pixels * SCALE
+        self.px = [[(0, 0, 0, 0)] * self.n for _ in range(self.n)]
 
     def _blend(self, x, y, rgba):
         r, g, b, a = rgba
@@ -34,10 +39,11 @@ class Canvas:
 
     def fill(self, inside, rgba):
         """Fills every sample whose centre (in icon units) satisfies inside(x, y)."""
-        for j in range(N):
-            y = (j + 0.5) / SCALE
-            for i in range(N):
-                if inside((i + 0.5) / SCALE, y):
+        unit = SIZE / self.n
+        for j in range(self.n):
+            y = (j + 0.5) * unit
+            for i in range(self.n):
+                if inside((i + 0.5) * unit, y):
                     self._blend(i, j, rgba)
 
     def polygon(self, points, rgba):
@@ -73,9 +79,9 @@ class Canvas:
 
     def png(self):
         rows = []
-        for y in range(SIZE):
+        for y in range(self.pixels):
             row = bytearray([0])
-            for x in range(SIZE):
+            for x in range(self.pixels):
                 acc = [0.0] * 4
                 for j in range(SCALE):
                     for i in range(SCALE):
@@ -92,7 +98,7 @@ class Canvas:
                     row += bytes(3)
                 row.append(round(alpha * 255))
             rows.append(bytes(row))
-        return encode_png(SIZE, SIZE, rows, RGBA)
+        return encode_png(self.pixels, self.pixels, rows, RGBA)
 
 
 OUTLINE = (40, 40, 48, 1.0)
@@ -190,10 +196,11 @@ def main():
     here = parser.parse_args().out
     os.makedirs(here, exist_ok=True)
     for index, draw in ICONS.items():
-        canvas = Canvas()
-        draw(canvas)
-        with open(os.path.join(here, "icon_%02d.png" % index), "wb") as out:
-            out.write(canvas.png())
+        for pixels, suffix in SIZES.items():
+            canvas = Canvas(pixels)
+            draw(canvas)
+            with open(os.path.join(here, "icon_%02d%s.png" % (index, suffix)), "wb") as out:
+                out.write(canvas.png())
 
 
 if __name__ == "__main__":

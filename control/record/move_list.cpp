@@ -84,6 +84,17 @@ int MoveListModel::ResultRow() const {
     return result_text_.isEmpty() ? -1 : static_cast<int>(rows_.size()) + 1;
 }
 
+void MoveListModel::SetHeaders(QStringList headers) {
+    headers_ = std::move(headers);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+}
+
+QVariant MoveListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= headers_.size())
+        return {};
+    return headers_[section];
+}
+
 int MoveListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumns;
 }
@@ -139,7 +150,6 @@ MoveListDock::MoveListDock(QWidget* parent)
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     list_->setObjectName(QStringLiteral("MoveListRows"));
     list_->setModel(model_);
-    list_->setHeaderHidden(true);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     // The highlight is the record's position, drawn by Highlight(); a click only asks.
@@ -176,10 +186,17 @@ QRect MoveListDock::RowRect(int row) const {
 
 void MoveListDock::Relabel(int base) {
     setWindowTitle(QString::fromStdString(lang::Caption(base + lang::caption::kMoveList)));
+    list_->setAccessibleName(windowTitle());
     toggleViewAction()->setStatusTip(
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListHint)));
     model_->SetStartText(
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart)));
+    QStringList headers;
+    for (int k : {lang::caption::kMoveListNumber, lang::caption::kMoveListPlayer,
+                  lang::caption::kMoveListMove}) {
+        headers << QString::fromStdString(lang::Caption(base + k));
+    }
+    model_->SetHeaders(std::move(headers));
 }
 
 void MoveListDock::ShowGame(const Tjeu& game) {

@@ -33,11 +33,14 @@ public:
     // replaced). An empty result while the game goes on; else the last row shows it.
     bool SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names, QString result);
     void SetStartText(const QString& text);
+    // The column headers, read by screen readers and shown above the rows.
+    void SetHeaders(QStringList headers);
     // The row of the position on the board; the rows whose look changes are redrawn.
     void SetCurrent(int current, const QPalette& colours);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     int ResultRow() const;  // -1 while the game goes on
 
@@ -46,6 +49,7 @@ private:
     std::array<QString, 3> names_;  // by side, shortened as shown
     std::array<QIcon, 3> discs_;
     QString start_text_;
+    QStringList headers_;
     QString result_text_;  // empty while the game goes on
     QPalette colours_;
     int current_ = -1;

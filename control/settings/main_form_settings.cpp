@@ -82,6 +82,7 @@ void TMainForm::ChooseLanguage(char code) {
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
+    RelabelAccessAids(base);
     FitMinimumSize();      // the menus' width follows the language
     SetCaption(caption_);  // the program's name, and the game's file when it has one
 }

@@ -27,8 +27,8 @@ QString SettingsPath() {
 }  // namespace
 
 SettingsStore::SettingsStore() : path_(SettingsPath()) {
-    const QString names[] = {kDefault, kPlayers,        kWhiteName, kRedName,    kWhiteKind,
-                             kRedKind, kAnimationSpeed, kGeometry,  kWindowState};
+    const QString names[] = {kDefault, kPlayers,        kWhiteName, kRedName,     kWhiteKind,
+                             kRedKind, kAnimationSpeed, kGeometry,  kWindowState, kCoordinates};
     values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
 }
 

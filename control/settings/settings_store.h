@@ -46,6 +46,7 @@ public:
     static inline const QString kAnimationSpeed = QStringLiteral("AnimationSpeed");
     static inline const QString kGeometry = QStringLiteral("Geometry");
     static inline const QString kWindowState = QStringLiteral("WindowState");
+    static inline const QString kCoordinates = QStringLiteral("Coordinates");  // "1" shown
 
 private:
     QString path_;

@@ -42,6 +42,7 @@ void TMainForm::PlayMove(int from, int to) {
     SetStatusText(QString::fromStdString(lang::FormatText(
         lang::LoadText(lang::message::kMovePlayed),
         {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name), MoveText(from, to)})));
+    StatusLine_->Announce(StatusLine_->StatusText());
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);
     if (game_.Current != recorded) MarkUnsavedMoves(true);
@@ -102,6 +103,7 @@ void TMainForm::UpdateNavigation() {
     } else {
         pieces_.MarkLastMove(0, 0);
     }
+    UpdateAccessAids();
 }
 
 void TMainForm::Proposeruncoup1Click() {

@@ -25,6 +25,7 @@ void TMainForm::ShowStartView() {
 
 void TMainForm::SetStatusText(const std::string& text) {
     SetStatusText(QString::fromStdString(text));
+    if (turn_.State() == LoopState::GameOver) StatusLine_->Announce(StatusLine_->StatusText());
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {
@@ -106,6 +107,7 @@ void TMainForm::WaitForComputerSearch() {
 }
 
 std::string TMainForm::SelectionNote() {
+    if (!entry_note_.empty()) return entry_note_;  // why a typed move was refused
     // A piece without a move may be selected; the turn message then says why nothing shows.
     if (turn_.State() != LoopState::HumanTurn || turn_.Phase() != kPieceSelected ||
         !IsCell(turn_.MoveFrom()) || !ListDestinations(turn_.MoveFrom(), game_.Pos).empty()) {

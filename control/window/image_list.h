@@ -1,6 +1,7 @@
 #pragma once
 // The main window's image list: the player kinds shown in the status bar and the icons of
-// the toolbar, each drawn by assets/icons/make_icons.py as ":/icons/icon_NN.png".
+// the toolbar, each drawn by assets/icons/make_icons.py as ":/icons/icon_NN.png" and, for
+// screens of double density, ":/icons/icon_NN@2x.png".
 
 #include <QPixmap>
 

@@ -5,6 +5,7 @@
 #include <QStatusTipEvent>
 #include <QWheelEvent>
 
+#include "control/access/board_marks.h"
 #include "control/view/view_math.h"
 #include "control/window/commands.h"
 #include "control/window/status_line.h"
@@ -71,6 +72,7 @@ void TMainForm::FormCreate() {
     board_.Plateau->SetProgressHandler([this](double dt) { PlateauProgress(dt); });
     BuildViewport();
     BuildMoveList();
+    BuildAccessAids();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();
@@ -197,7 +199,14 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    if (turn_.IsReady() && FormKeyDown(event->key())) return;
+    if (turn_.IsReady()) {
+        // Escape first finishes an animation or drops a selection, and only then puts the
+        // keyboard cursor away; while the cursor is in use the arrows walk it.
+        const bool used = event->key() == Qt::Key_Escape
+                              ? FormKeyDown(event->key()) || CursorKey(*event)
+                              : CursorKey(*event) || FormKeyDown(event->key());
+        if (used) return;
+    }
     QMainWindow::keyPressEvent(event);
 }
 

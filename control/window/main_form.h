@@ -16,6 +16,8 @@
 //   view/main_form_animation.cpp   animation speed, finishing animations at once
 //   files/main_form_files.cpp      new, open and save; a game from the command line or dropped
 //   files/main_form_print.cpp      the print preview
+//   access/main_form_access.cpp    playing by keys (the keyboard cursor, the move entry), the
+//                                  coordinates, and the board as assistive technologies read it
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,6 +26,8 @@
 #include <memory>
 #include <optional>
 
+#include "control/access/board_accessible.h"
+#include "control/access/keyboard_cursor.h"
 #include "control/files/file_dialogs.h"
 #include "control/settings/settings_store.h"
 #include "control/turns/computer_search.h"
@@ -46,11 +50,13 @@ class TSoundLibrary;
 
 namespace circumvia::control {
 
+class BoardMarks;
+class MoveEntry;
 class MoveListDock;
 class StatusLine;
 struct Command;
 
-class TMainForm : public QMainWindow, private TurnLoopHost {
+class TMainForm : public QMainWindow, public BoardReader, private TurnLoopHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -167,6 +173,31 @@ public:
     AnimationSpeed Speed() const { return animation_speed_; }
     void SetAnimationSpeed(AnimationSpeed speed);
 
+    // Playing by keys (main_form_access.cpp).
+    // The keyboard cursor's cell, 0 while it is off.
+    int CursorCell() const { return cursor_cell_; }
+    void SetKeyboardCursor(bool on);
+    // The menu items' ticks turn the cursor and the coordinates on and off.
+    void KeyboardCursorClick();
+    void CoordinatesClick();
+    void MoveCursor(CursorStep step);
+    // Return on the cursor's cell: what a click there would do.
+    void ChooseCursorCell();
+    // Plays a move typed in the notation exactly as two clicks would, or says in the
+    // status bar why not and changes nothing.
+    void PlayTypedMove(const QString& text);
+    MoveEntry& Entry() { return *move_entry_; }
+    // The coordinates beside the board: the option's tick; they also show while the
+    // keyboard cursor is on.
+    void SetCoordinatesWanted(bool wanted);
+    bool CoordinatesShown() const;
+    // BoardReader.
+    std::string BoardCellName(int cell) const override;
+    QString BoardName() const override;
+    bool BoardCellSelected(int cell) const override;
+    int BoardFocusCell() const override { return cursor_cell_; }
+    QRect BoardCellRect(int cell) const override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -231,6 +262,15 @@ private:
     void AbandonComputerSearch();
     std::string SelectionNote() override;
 
+    // Playing by keys (main_form_access.cpp).
+    void BuildAccessAids();
+    void RelabelAccessAids(int base);
+    void UpdateAccessAids();
+    bool CursorKey(const QKeyEvent& event);
+    void ChooseCell(int cell);
+    void RefuseTypedMove(int message, const std::string& detail);
+    bool HumanMayPlay() const;
+
     // Input helpers (main_form_input.cpp).
     scene::TSceneObject* FindCandidate(
         QPoint at, const std::function<bool(const scene::TSceneObject&)>& qualifies);
@@ -274,6 +314,14 @@ private:
     bool busy_cursor_ = false;
     // Shown again when the set-up of a new game is cancelled.
     QString status_before_new_game_;
+    // Playing by keys.
+    std::unique_ptr<BoardMarks> marks_;
+    MoveEntry* move_entry_ = nullptr;
+    int cursor_cell_ = 0;
+    bool coordinates_wanted_ = false;
+    // Why a typed move was refused, or how the keyboard cursor is used; said after the
+    // turn message until the next change.
+    std::string entry_note_;
 };
 
 }  // namespace circumvia::control

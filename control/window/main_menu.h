@@ -32,16 +32,18 @@ struct MainMenu {
     QAction* Zoomarrire1 = nullptr;  // toolbar TB_zoomOut
     QAction* Rotation1 = nullptr;    // toolbar Tr_retourne
     QAction* Inverser1 = nullptr;
-    QAction* Vue3D = nullptr;         // toolbar TB_vue1
-    QAction* Vue2D = nullptr;         // toolbar TB_vue2
-    QAction* Rafraichir = nullptr;    // toolbar TB_vue3
-    QAction* Coupprcdent1 = nullptr;  // toolbar TB_ret
-    QAction* Coupsuivant1 = nullptr;  // toolbar TB_suiv
+    QAction* Vue3D = nullptr;           // toolbar TB_vue1
+    QAction* Vue2D = nullptr;           // toolbar TB_vue2
+    QAction* Rafraichir = nullptr;      // toolbar TB_vue3
+    QAction* Coupprcdent1 = nullptr;    // toolbar TB_ret
+    QAction* Coupsuivant1 = nullptr;    // toolbar TB_suiv
+    QAction* KeyboardCursor = nullptr;  // walking the board with keys
     QAction* Proposeruncoup1 = nullptr;
 
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;
     QAction* Coupsposs = nullptr;
+    QAction* Coordinates = nullptr;  // row letters and column digits beside the board
     // Animation speed: as designed, fast, instant (one ticked).
     QMenu* AnimationSpeedMenu = nullptr;
     std::array<QAction*, 3> AnimationSpeedItems{};

@@ -2,9 +2,14 @@
 
 #include <QIcon>
 #include <QPainter>
+#include <algorithm>
+#include <string>
 
 #include "control/window/image_list.h"
 #include "control/window/main_menu.h"
+#include "lang/format.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::control {
 
@@ -16,6 +21,23 @@ const QColor kWhiteDisc(255, 255, 255);
 const QColor kRedDisc(255, 0, 0);
 
 }  // namespace
+
+QString PanelSummary(int panel, const Tjeu& game) {
+    const Side side = SideOfPanel(panel);
+    const Player& player = game.PlayerOf(side);
+    const int base = lang::CaptionBase();
+    std::string text = lang::FormatText(
+        lang::LoadText(lang::message::kPanelSummary),
+        {lang::Caption(base + (side == kWhite ? lang::caption::kSetupWhiteGroup
+                                              : lang::caption::kSetupRedGroup)),
+         std::to_string(player.Pieces),
+         lang::Caption(base + lang::caption::kSetupKindFirst +
+                       std::clamp(player.Kind, 0, lang::caption::kSetupKinds - 1))});
+    if (game.SideToMove == side && game.Result == kInProgress) {
+        text += ", " + lang::LoadText(lang::message::kPanelToMove);
+    }
+    return QString::fromStdString(text);
+}
 
 void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,
                          const QString& panel_text, const QColor& face) {
@@ -31,7 +53,9 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
     const QPixmap icon = ImageListIcon(IsComputer(game.PlayerOf(side).Kind) ? ImageIndex::Computer
                                                                             : ImageIndex::Human);
     painter.drawPixmap(left + 1, top,
-                       QIcon(icon).pixmap(icon.size(), to_move ? QIcon::Normal : QIcon::Disabled));
+                       QIcon(icon).pixmap(icon.deviceIndependentSize().toSize(),
+                                          painter.device()->devicePixelRatioF(),
+                                          to_move ? QIcon::Normal : QIcon::Disabled));
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black));
@@ -71,7 +95,7 @@ private:
 };
 
 StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
-    : QStatusBar(parent), message_(new QLabel(this)) {
+    : QStatusBar(parent), game_(game), message_(new QLabel(this)) {
     setObjectName(QStringLiteral("StatusLine"));
     setSizeGripEnabled(false);
     setFixedHeight(kStatusLineHeight);
@@ -89,7 +113,20 @@ StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
 }
 
 void StatusLine::SetStatusText(const QString& text) {
+    // The turn loop says the same again at every tick; only a change is news, which the
+    // label tells assistive technologies as its new name.
+    if (text == message_->text()) return;
     message_->setText(text);
+}
+
+void StatusLine::Announce(const QString& text) {
+    if (text != accessibleName()) setAccessibleName(text);
+}
+
+void StatusLine::Relabel(int base) {
+    message_->setAccessibleDescription(
+        QString::fromStdString(lang::Caption(base + lang::caption::kStatusMessages)));
+    RepaintPanels();
 }
 
 void StatusLine::SetPanelText(int panel, const QString& text) {
@@ -98,7 +135,10 @@ void StatusLine::SetPanelText(int panel, const QString& text) {
 }
 
 void StatusLine::RepaintPanels() {
-    for (int panel : {1, 2}) panels_[panel]->update();
+    for (int panel : {1, 2}) {
+        panels_[panel]->setAccessibleName(PanelSummary(panel, game_));
+        panels_[panel]->update();
+    }
 }
 
 void StatusLine::FitMessagePanel(int window_width) {

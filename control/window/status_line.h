@@ -25,6 +25,10 @@ constexpr Side SideOfPanel(int panel) {
 void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const Tjeu& game,
                          const QString& panel_text, const QColor& face);
 
+// What panel 1 or 2 says to assistive technologies, in the current language: side, piece
+// count, player's kind, and whether the side is to move.
+QString PanelSummary(int panel, const Tjeu& game);
+
 // Width of panel 0 for a window width: the rest beside the two player panels, at least 10.
 constexpr int MessagePanelWidth(int window_width) {
     return window_width <= 2 * kPlayerPanelWidth ? 10 : window_width - 2 * kPlayerPanelWidth;
@@ -36,9 +40,16 @@ public:
     StatusLine(const Tjeu& game, QWidget* parent);
 
     void SetStatusText(const QString& text);
+    // Tells assistive technologies of a move played or the end of the game: the bar's own
+    // accessible name, which stays until the next announcement (the message panel changes
+    // at every turn).
+    void Announce(const QString& text);
     QString StatusText() const { return message_->text(); }
 
     void SetPanelText(int panel, const QString& text);
+    // The panels' accessible names and the message panel's description in the language of
+    // the captions numbered base + k.
+    void Relabel(int base);
     // Redraws the player panels: counts, kinds and the side to move are read afresh.
     void RepaintPanels();
     QString PanelText(int panel) const { return panel_texts_[panel]; }
@@ -54,6 +65,7 @@ public:
 private:
     class PlayerPanel;
 
+    const Tjeu& game_;
     QLabel* message_;
     std::array<PlayerPanel*, 3> panels_{};  // [1] White, [2] Red
     std::array<QString, 3> panel_texts_;

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -156,6 +157,11 @@ void TFprint::Relabel() {
     Btn_print->setToolTip(CaptionText(caption::kPrintPrintHint));
     Btn_pdf->setToolTip(CaptionText(caption::kPrintPdfHint));
     ZoomComboBox->setToolTip(CaptionText(caption::kPrintZoomHint));
+    ZoomComboBox->setAccessibleName(Label1->text());
+    ZoomComboBox->lineEdit()->setAccessibleName(Label1->text());
+    ThumbnailPreview1->setAccessibleName(CaptionText(caption::kPrintPages));
+    PrintPreview1->setAccessibleName(CaptionText(caption::kPrintPage));
+    PrintPreview1->viewport()->setAccessibleName(PrintPreview1->accessibleName());  // the page
     {
         const QSignalBlocker quiet(ZoomComboBox);
         ZoomComboBox->clear();

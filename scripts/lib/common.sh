@@ -12,6 +12,7 @@ PACKAGES=(
     xvfb xauth xdotool imagemagick poppler-utils
     fonts-dejavu-core python3 clang-format
     desktop-file-utils appstream shared-mime-info
+    at-spi2-core dbus-x11 python3-pyatspi
 )
 
 ensure_packages() {

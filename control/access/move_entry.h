@@ -1,0 +1,38 @@
+#pragma once
+// The move entry: a short line in the toolbar where a move is typed in the game's
+// notation, with the legal moves of the side to move offered as completion. Return hands
+// the text to the window, which plays it or says why not.
+
+#include <QLineEdit>
+
+#include "model/move.h"
+
+class QCompleter;
+class QStringListModel;
+
+namespace circumvia::control {
+
+class MoveEntry : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit MoveEntry(QWidget* parent);
+
+    // The moves offered as completion; none while no human is to move.
+    void OfferMoves(const Tlcoup& moves);
+    // Accessible name, hint and placeholder from the captions numbered base + k.
+    void Relabel(int base);
+
+Q_SIGNALS:
+    void MoveTyped(const QString& text);
+    // Escape: the player goes back to the board.
+    void LeaveRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QStringListModel* offered_;
+    QCompleter* completer_;
+};
+
+}  // namespace circumvia::control

@@ -43,6 +43,12 @@ inline constexpr int kPrintingPage = 39;  // "%s" the page, "%s" the page count
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
 
+// Level ratings and rated games (messages 80..89).
+inline constexpr int kLevelRating = 80;       // "%s" the level, "%s" its rating
+inline constexpr int kRatingAfterGame = 81;   // "%s" the player, "%s" the rating, "%s" the change
+inline constexpr int kNoRatedGames = 82;      // the ratings window without players
+inline constexpr int kRatedGameStarted = 83;  // "%s" the player, "%s" the rating, "%s" the level
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,       kSaveFileFilter,     kWhitePlays,     kRedPlays,       kInitialising,
@@ -50,7 +56,8 @@ inline constexpr std::array kAll = {
     kWhiteBegins,          kDefaultPlayerNames, kGameWon,        kGameDrawn,      kGaveUp,
     kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,   kPieceHasNoMove, kReasonDiskFull,
     kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder, kReasonTooLarge, kReasonLinkLoop,
-    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,
+    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,   kLevelRating,    kRatingAfterGame,
+    kNoRatedGames,         kRatedGameStarted,
 };
 }  // namespace message
 
@@ -136,12 +143,23 @@ inline constexpr int kSettingsNotSaved = 351;
 inline constexpr int kHardeningFirst = kCancelJob;
 inline constexpr int kHardeningLast = kSettingsNotSaved;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
+// Rated games and the ratings window (offsets 250..289).
+inline constexpr int kRatedGame = 250;  // the set-up dialog's choice; its hint follows
+inline constexpr int kRatedGameHint = 251;
+inline constexpr int kRatingsItem = 252;  // the Help menu item and the window's title
+inline constexpr int kRatingsColumnPlayer = 254;
+inline constexpr int kRatingsColumnRating = 255;
+inline constexpr int kRatingsColumnGames = 256;
+inline constexpr int kRatingsGraph = 257;
+inline constexpr int kRatingsClose = 258;
+inline constexpr int kRatingFirst = kRatedGame;
+inline constexpr int kRatingLast = kRatingsClose;
 
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
-                        (kHardeningLast - kHardeningFirst + 1)>
+                        (kHardeningLast - kHardeningFirst + 1) + (kRatingLast - kRatingFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -154,6 +172,7 @@ inline constexpr auto kAll = [] {
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
     for (int k = kHardeningFirst; k <= kHardeningLast; ++k) all[n++] = k;
+    for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

@@ -67,6 +67,8 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
         DropSelection();
     }
     HighlightPiece(nullptr);
+    AbandonRatedGame();
+    rated_note_.clear();  // the note belongs to the game it ended, not to the file's
     const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
     if (game_.Result == kInProgress) turn_.ContinueOpenedGame();
     unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)

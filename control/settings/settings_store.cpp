@@ -27,8 +27,8 @@ QString SettingsPath() {
 }  // namespace
 
 SettingsStore::SettingsStore() : path_(SettingsPath()) {
-    const QString names[] = {kDefault,        kPlayers,  kWhiteName,  kRedName,
-                             kAnimationSpeed, kGeometry, kWindowState};
+    const QString names[] = {kDefault,        kPlayers,  kWhiteName,   kRedName,
+                             kAnimationSpeed, kGeometry, kWindowState, kRatings};
     values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
 }
 

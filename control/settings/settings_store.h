@@ -43,6 +43,8 @@ public:
     static inline const QString kAnimationSpeed = QStringLiteral("AnimationSpeed");
     static inline const QString kGeometry = QStringLiteral("Geometry");
     static inline const QString kWindowState = QStringLiteral("WindowState");
+    // The players' ratings from rated games (see RatedPlayers).
+    static inline const QString kRatings = QStringLiteral("Ratings");
 
 private:
     QString path_;

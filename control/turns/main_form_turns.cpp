@@ -42,7 +42,9 @@ void TMainForm::RunPlayerSetup() {
     // Freed on every way out; the loop turns the tick back on.
     dialogs::TFSetup setup(player_names_, this);
     setup.LoadFromGame(game_);
+    rated_note_.clear();
     setup.exec();  // the way it was closed does not matter: the dialog wrote the model
+    if (setup.RatedGame()) StartRatedGame();
 }
 
 void TMainForm::StorePlayerNames() {

@@ -129,6 +129,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (turn_.IsReady()) AbandonRatedGame();
     FormCloseQuery();
     FormClose();
     event->accept();
@@ -155,6 +156,7 @@ void TMainForm::FileExit() {
 
 void TMainForm::FileNew() {
     if (!MayDropGame()) return;
+    AbandonRatedGame();
     turn_.RequestNewGame();
     // Reset now: a finished game's result would otherwise send the next tick straight back
     // to the result message instead of to the set-up.

@@ -16,6 +16,7 @@
 //   view/main_form_animation.cpp   animation speed, finishing animations at once
 //   files/main_form_files.cpp      new, open and save; a game from the command line or dropped
 //   files/main_form_print.cpp      the print preview
+//   rated/main_form_rated.cpp      rated games and the Ratings window
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,6 +26,7 @@
 #include <optional>
 
 #include "control/files/file_dialogs.h"
+#include "control/rated/rated_players.h"
 #include "control/settings/settings_store.h"
 #include "control/turns/turn_loop.h"
 #include "control/turns/turn_state.h"
@@ -36,6 +38,10 @@
 #include "model/tjeu.h"
 #include "scene/board/board_scene.h"
 #include "scene/frame_clock.h"
+
+namespace circumvia::dialogs {
+class TRatingsWindow;
+}  // namespace circumvia::dialogs
 
 namespace circumvia::scene {
 class TFrameTimer;
@@ -143,6 +149,14 @@ public:
     void HelpSearch();
     void HelpAbout();
 
+    // Rated games (main_form_rated.cpp). From the set-up of a rated game until it ends, the
+    // record cannot be stepped through and no hint is given.
+    bool RatedGameUnderWay() const { return rated_game_.has_value(); }
+    const RatedPlayers& Ratings() const { return rated_players_; }
+    void ShowRatings();
+    // The Ratings window while it is open, else null.
+    dialogs::TRatingsWindow* RatingsWindow() const;
+
     // Goes to the position after move `index` (0 the start) by the record's own back and
     // forward steps, or to the nearest position they reach.
     void GoToRecordedMove(int index);
@@ -212,6 +226,18 @@ private:
     void SetBusyCursor(bool on) override;
     Move ComputerMove() override;
     std::string SelectionNote() override;
+    std::string TurnNote() override;
+    void GameEnded() override;
+    std::string ResultNote() override;
+
+    // Rated games (main_form_rated.cpp).
+    // The human of the set-up plays the level nearest their rating, in the colour due.
+    void StartRatedGame();
+    // A rated game left before its end (another game started or opened, the program
+    // closed) counts as lost.
+    void AbandonRatedGame();
+    void CountRatedGame(double points);
+    void ShowRatingsInWindow();
 
     // Input helpers (main_form_input.cpp).
     scene::TSceneObject* FindCandidate(
@@ -238,6 +264,10 @@ private:
     QString version_text_;
     Tlcoup possible_moves_;
     QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
+    RatedPlayers rated_players_;
+    std::optional<RatedGame> rated_game_;  // the rated game under way
+    std::string rated_note_;               // the rating after the last rated game ended
+    QPointer<dialogs::TRatingsWindow> ratings_window_;  // deletes itself when closed
     double base_focal_length_ = 100;
     bool shown_once_ = false;
     FileDialogs file_dialogs_;

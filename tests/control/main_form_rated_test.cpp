@@ -43,7 +43,7 @@ protected:
         ASSERT_TRUE(window.RatedGameUnderWay());
     }
 
-    Side AnnasSide() const {
+    Side AnnasSide() {
         return window.Game().PlayerOf(kWhite).Name == kAnna.toStdString() ? kWhite : kRed;
     }
     RatedRecord Anna() const { return window.Ratings().Of(kAnna); }
@@ -69,6 +69,7 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
     window.TB_retClick();
     window.GoToRecordedMove(0);
     EXPECT_EQ(game.Current, current);
+    Tick();  // the turn message, which says the game is rated
     EXPECT_TRUE(window.Status().StatusText().contains(kAnna));
 
     // Anna loses: the rating drops, is stored, shown after the result, and the record opens.

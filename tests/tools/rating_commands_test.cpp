@@ -47,7 +47,8 @@ TEST(CliMatch, ReportsBothSidesOfTheSameGamesAndTheDifference) {
     EXPECT_EQ(tally[3], tally[4]);
     EXPECT_EQ(std::stoi(tally[1]) + std::stoi(tally[2]) + std::stoi(tally[3]), 6);
     EXPECT_TRUE(run.out.starts_with("games 6, colours alternating, seeds 3 to 8\n")) << run.out;
-    EXPECT_NE(run.out.find("level 2 minus level 1: "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("level 2 (Red first) minus level 1 (White first): "), std::string::npos)
+        << run.out;
     EXPECT_TRUE(run.err.ends_with("6/6 games\n")) << run.err;
 }
 

@@ -117,13 +117,14 @@ int Match(const Arguments& args, std::ostream& out, std::ostream& err) {
     const int second = *levels[kWhite];
     const MatchTally tally =
         rating::PlayMatch(Plan(first, second, chosen), ProgressLine(err, "match: "));
-    const std::string first_name = "level " + std::to_string(first);
-    const std::string second_name = "level " + std::to_string(second);
+    // Named by colour too, so a level against itself is still two players.
+    const std::string first_name = "level " + std::to_string(first) + " (Red first)";
+    const std::string second_name = "level " + std::to_string(second) + " (White first)";
     out << "games " << tally.Games() << ", colours alternating, "
         << Seeds(chosen.seed, tally.Games()) << '\n'
-        << first_name << " (Red first): " << Tally(tally) << '\n'
-        << second_name << " (White first): " << Tally(tally.Reversed()) << '\n'
-        << "score of " << first_name << " (Red first): " << Percent(tally.Score()) << '\n'
+        << first_name << ": " << Tally(tally) << '\n'
+        << second_name << ": " << Tally(tally.Reversed()) << '\n'
+        << "score of " << first_name << ": " << Percent(tally.Score()) << '\n'
         << first_name << " minus " << second_name << ": "
         << Difference(rating::RatingDifference(tally)) << '\n';
     return 0;

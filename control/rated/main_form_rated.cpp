@@ -32,12 +32,12 @@ double PointsOf(int result, Side side) {
 
 }  // namespace
 
-void TMainForm::StartRatedGame() {
-    const Side chosen = game_.PlayerOf(kWhite).Kind == kHuman ? kWhite : kRed;
-    const QString name = QString::fromStdString(game_.PlayerOf(chosen).Name);
+void TMainForm::StartRatedGame(std::array<Player, 3>& players) {
+    const Side chosen = players[kWhite].Kind == kHuman ? kWhite : kRed;
+    const QString name = QString::fromStdString(players[chosen].Name);
     const RatedGame planned = rated_players_.Plan(name, chosen);
-    if (planned.side != chosen) std::swap(game_.PlayerOf(kWhite), game_.PlayerOf(kRed));
-    game_.PlayerOf(Opponent(planned.side)).Kind = planned.level;
+    if (planned.side != chosen) std::swap(players[kWhite], players[kRed]);
+    players[Opponent(planned.side)].Kind = planned.level;
     rated_game_ = planned;
 }
 

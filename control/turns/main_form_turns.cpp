@@ -44,7 +44,7 @@ void TMainForm::RunPlayerSetup() {
     setup.LoadFromGame(game_);
     rated_note_.clear();
     setup.exec();  // the way it was closed does not matter: the dialog wrote the model
-    if (setup.RatedGame()) StartRatedGame();
+    if (setup.RatedGame()) StartRatedGame(game_.Players);
 }
 
 void TMainForm::StorePlayerNames() {

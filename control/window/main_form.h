@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -231,8 +232,9 @@ private:
     std::string ResultNote() override;
 
     // Rated games (main_form_rated.cpp).
-    // The human of the set-up plays the level nearest their rating, in the colour due.
-    void StartRatedGame();
+    // The human among the set-up's players plays the level nearest their rating, in the
+    // colour due: `players` (indexed by side) are changed to match.
+    void StartRatedGame(std::array<Player, 3>& players);
     // A rated game left before its end (another game started or opened, the program
     // closed) counts as lost.
     void AbandonRatedGame();

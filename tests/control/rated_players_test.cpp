@@ -11,23 +11,6 @@ namespace {
 
 const QString kAnna = QStringLiteral("Anna; \"la\" = 1,2");  // separators the store escapes
 
-// A rated game that forgot its colour would give the same colour every time; one that
-// looked up the wrong player, or the rating before the update, would pick the wrong level.
-TEST(RatedPlayers, PlansTheNearestLevelAndAlternatesColours) {
-    RatedPlayers players;
-    RatedGame game = players.Plan(kAnna, kWhite);
-    EXPECT_EQ(game.side, kWhite);  // a first game keeps the colour chosen
-    EXPECT_EQ(game.level, rating::NearestLevel(rating::kNewPlayerRating));
-    for (Side expected : {kRed, kWhite, kRed}) {
-        players.Record(game, rating::kWinPoints);
-        game = players.Plan(kAnna, kWhite);
-        EXPECT_EQ(game.side, expected);
-        EXPECT_EQ(game.level, rating::NearestLevel(players.Of(kAnna).rating));
-    }
-    EXPECT_GT(players.Of(kAnna).rating, rating::kNewPlayerRating);
-    EXPECT_EQ(players.Of(QStringLiteral("Bruno")).games, 0);
-}
-
 // The graph keeps the start and every rating after it up to its length, dropping the
 // oldest; the text kept in the settings gives back every record as it was.
 TEST(RatedPlayers, KeepsTheLatestRatingsAndSurvivesItsText) {

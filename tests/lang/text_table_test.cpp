@@ -25,8 +25,9 @@ TEST(TextTable, IgnoresMalformedLinesAndCarriageReturns) {
 TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     // 404 listed texts, message 12 in four languages, the PDF export's two texts in four,
     // 52 for the move list, the save question and the animation speed, and 44 for the
-    // reasons a file cannot be written, a long print job and the settings' failure.
-    EXPECT_EQ(BuiltInTexts().size(), 512u);
+    // reasons a file cannot be written, a long print job and the settings' failure, and 52
+    // for the levels' ratings, rated games and the Ratings window.
+    EXPECT_EQ(BuiltInTexts().size(), 564u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

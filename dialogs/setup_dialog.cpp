@@ -1,5 +1,6 @@
 #include "dialogs/setup_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include "dialogs/dialog_placement.h"
 #include "dialogs/die_control.h"
 #include "dialogs/display_text.h"
+#include "dialogs/rating_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -51,13 +53,14 @@ int KindIndex(int kind) {
     return std::clamp(kind, kHuman, kMaxLevel);
 }
 
-QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& name_label,
-                       QComboBox*& names, QWidget* parent) {
+QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& level_label,
+                       QLabel*& name_label, QComboBox*& names, QWidget* parent) {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);
     kind_label = new QLabel(group);
     kinds = new QComboBox(group);
     name_label = new QLabel(group);
+    level_label = new QLabel(group);
     names = new QComboBox(group);
     names->setEditable(true);
     // Typed names join the list only through the remembering rule, on confirmation.
@@ -66,8 +69,10 @@ QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& name_lab
     name_label->setBuddy(names);
     grid->addWidget(kind_label, 0, 0);
     grid->addWidget(kinds, 0, 1);
-    grid->addWidget(name_label, 1, 0);
-    grid->addWidget(names, 1, 1);
+    grid->addWidget(level_label, 1, 1);
+    grid->addWidget(name_label, 2, 0);
+    grid->addWidget(names, 2, 1);
+    grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -80,8 +85,8 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
                    Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     setModal(true);
 
-    GroupBox1 = PlayerGroup(lab_kind1, CB_1, Lab_nom1, CB_nom1, this);
-    GroupBox2 = PlayerGroup(Lab_kind2, CB_2, Lab_nom2, CB_nom2, this);
+    GroupBox1 = PlayerGroup(lab_kind1, CB_1, Lab_level1, Lab_nom1, CB_nom1, this);
+    GroupBox2 = PlayerGroup(Lab_kind2, CB_2, Lab_level2, Lab_nom2, CB_nom2, this);
 
     GroupBox3 = new QGroupBox(this);
     auto* die_row = new QHBoxLayout(GroupBox3);
@@ -99,6 +104,7 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     die_row->addWidget(Lab_main);
     die_row->addStretch(1);
 
+    CB_rated = new QCheckBox(this);
     BitBtn1 = new QPushButton(this);
     BitBtn1->setDefault(true);
     CancelButton = new QPushButton(this);
@@ -112,6 +118,7 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     column->addWidget(GroupBox1);
     column->addWidget(GroupBox2);
     column->addWidget(GroupBox3);
+    column->addWidget(CB_rated);
     column->addStretch(1);
     column->addLayout(buttons);
 
@@ -119,6 +126,13 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     connect(Des, &TDieControl::OnClick, this, &TFSetup::DesClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFSetup::BitBtn1Click);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    for (QComboBox* kinds : {CB_1, CB_2}) {
+        connect(kinds, &QComboBox::currentIndexChanged, this, [this] {
+            ShowLevelRatings();
+            UpdateRatedChoice();
+        });
+    }
+    connect(CB_rated, &QCheckBox::toggled, this, &TFSetup::UpdateRatedChoice);
 
     setFixedSize(kClientWidth, kClientHeight);
     FormCreate();
@@ -181,9 +195,43 @@ void TFSetup::Relabel() {
         if (chosen >= 0) box->setCurrentIndex(chosen);
     }
 
+    for (QComboBox* box : {CB_1, CB_2}) {
+        for (int level = 1; level <= kMaxLevel; ++level) {
+            box->setItemData(level, LevelRatingText(level), Qt::ToolTipRole);
+        }
+    }
+    CB_rated->setText(CaptionText(base, lang::caption::kRatedGame));
+    CB_rated->setToolTip(CaptionText(base, lang::caption::kRatedGameHint));
+    ShowLevelRatings();
+
     white_first_ = MessageText(lang::message::kWhiteBegins);
     red_first_ = MessageText(lang::message::kRedBegins);
     ShowFirstMover();
+}
+
+void TFSetup::ShowLevelRatings() {
+    const std::pair<QComboBox*, QLabel*> sides[] = {{CB_1, Lab_level1}, {CB_2, Lab_level2}};
+    for (const auto& [kinds, label] : sides) {
+        const int kind = kinds->currentIndex();
+        // A level the rated game picks is not known until the dialog is confirmed.
+        const bool shown = IsComputer(kind) && kinds->isEnabled();
+        label->setText(shown ? LevelRatingText(kind) : QString());
+        kinds->setToolTip(label->text());
+    }
+}
+
+void TFSetup::UpdateRatedChoice() {
+    const bool white_human = CB_1->currentIndex() == kHuman;
+    const bool red_human = CB_2->currentIndex() == kHuman;
+    CB_rated->setEnabled(white_human != red_human);
+    const bool rated = RatedGame();
+    CB_1->setEnabled(!rated || white_human);
+    CB_2->setEnabled(!rated || red_human);
+    ShowLevelRatings();
+}
+
+bool TFSetup::RatedGame() const {
+    return CB_rated->isEnabled() && CB_rated->isChecked();
 }
 
 QStringList TFSetup::KindEntries() const {

@@ -4,6 +4,8 @@
 // decides who moves first (odd: White, even: Red). It writes straight into the game model
 // it is given and keeps the owner's list of remembered names up to date. Cancel, Escape
 // and the close box end it with a negative result, which the owner takes as "no new game".
+// Each computer level shows its measured rating; a rated game may be chosen when one human
+// plays the computer, and the owner then picks the computer's level and the colours.
 
 #include <QDialog>
 #include <QString>
@@ -13,6 +15,7 @@
 #include "dialogs/relabelled_dialog.h"
 #include "model/tjeu.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -44,6 +47,8 @@ public:
 
     // The player kinds offered in the current language (CB_1's entries).
     QStringList KindEntries() const;
+    // A rated game was chosen, and one human plays the computer.
+    bool RatedGame() const;
 
     // Controls, named as in the window layout.
     QGroupBox* GroupBox1 = nullptr;  // White
@@ -51,14 +56,17 @@ public:
     QComboBox* CB_1 = nullptr;
     QLabel* Lab_nom1 = nullptr;
     QComboBox* CB_nom1 = nullptr;
+    QLabel* Lab_level1 = nullptr;    // the chosen level's rating
     QGroupBox* GroupBox2 = nullptr;  // Red
     QLabel* Lab_kind2 = nullptr;
     QComboBox* CB_2 = nullptr;
     QLabel* Lab_nom2 = nullptr;
     QComboBox* CB_nom2 = nullptr;
+    QLabel* Lab_level2 = nullptr;
     QGroupBox* GroupBox3 = nullptr;
     TDieControl* Des = nullptr;
     QLabel* Lab_main = nullptr;
+    QCheckBox* CB_rated = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -70,6 +78,10 @@ private:
     void FormCreate();
     void FormShow();
     void ShowFirstMover();
+    void ShowLevelRatings();
+    // The rated choice is open to one human against the computer; while it is ticked the
+    // owner picks the computer's level, so its list is closed.
+    void UpdateRatedChoice();
     // Whether the name box of white (0) or red (1) no longer shows a shortened name.
     bool Edited(std::size_t side) const;
 

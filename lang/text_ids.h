@@ -61,17 +61,29 @@ inline constexpr int kPanelSummary = 48;  // "%s: %s pieces, %s": side, count, p
 inline constexpr int kPanelToMove = 49;
 inline constexpr int kCursorKeys = 50;  // said when the keyboard cursor comes on
 
+// Level ratings and rated games (messages 80..89).
+inline constexpr int kLevelRating = 80;       // "%s" the level, "%s" its rating
+inline constexpr int kRatingAfterGame = 81;   // "%s" the player, "%s" the rating, "%s" the change
+inline constexpr int kNoRatedGames = 82;      // the ratings window without players
+inline constexpr int kRatedGameStarted = 83;  // "%s" the player, "%s" the rating, "%s" the level
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
-    kGameFileFilter,       kSaveFileFilter,     kWhitePlays,      kRedPlays,       kInitialising,
-    kChoosingPlayers,      kYourTurn,           kSearching,       kMovePlayed,     kRedBegins,
-    kWhiteBegins,          kDefaultPlayerNames, kGameWon,         kGameDrawn,      kGaveUp,
-    kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,    kPieceHasNoMove, kReasonDiskFull,
-    kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder,  kReasonTooLarge, kReasonLinkLoop,
-    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,    kSaveFailed,     kGameOverTitle,
-    kMoveNotUnderstood,    kMoveNotPossible,    kNotYourTurn,     kCellEmpty,      kCellRedPiece,
-    kCellWhitePiece,       kCellSelected,       kCellDestination, kPanelSummary,   kPanelToMove,
-    kCursorKeys,
+    kGameFileFilter,    kSaveFileFilter,    kWhitePlays,
+    kRedPlays,          kInitialising,      kChoosingPlayers,
+    kYourTurn,          kSearching,         kMovePlayed,
+    kRedBegins,         kWhiteBegins,       kDefaultPlayerNames,
+    kGameWon,           kGameDrawn,         kGaveUp,
+    kUnreadableFile,    kCannotWriteFile,   kSaveQuestion,
+    kPieceHasNoMove,    kReasonDiskFull,    kReasonWriteProtected,
+    kReasonNotAFile,    kReasonNoFolder,    kReasonTooLarge,
+    kReasonLinkLoop,    kReasonNameTooLong, kReasonSystem,
+    kPrintingPage,      kSaveFailed,        kGameOverTitle,
+    kMoveNotUnderstood, kMoveNotPossible,   kNotYourTurn,
+    kCellEmpty,         kCellRedPiece,      kCellWhitePiece,
+    kCellSelected,      kCellDestination,   kPanelSummary,
+    kPanelToMove,       kCursorKeys,        kLevelRating,
+    kRatingAfterGame,   kNoRatedGames,      kRatedGameStarted,
 };
 }  // namespace message
 
@@ -157,6 +169,17 @@ inline constexpr int kSettingsNotSaved = 351;
 inline constexpr int kHardeningFirst = kCancelJob;
 inline constexpr int kHardeningLast = kSettingsNotSaved;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
+// Rated games and the ratings window (offsets 250..289).
+inline constexpr int kRatedGame = 250;  // the set-up dialog's choice; its hint follows
+inline constexpr int kRatedGameHint = 251;
+inline constexpr int kRatingsItem = 252;  // the Help menu item and the window's title
+inline constexpr int kRatingsColumnPlayer = 254;
+inline constexpr int kRatingsColumnRating = 255;
+inline constexpr int kRatingsColumnGames = 256;
+inline constexpr int kRatingsGraph = 257;
+inline constexpr int kRatingsClose = 258;
+inline constexpr int kRatingFirst = kRatedGame;
+inline constexpr int kRatingLast = kRatingsClose;
 
 // The hint window's button that plays the proposed move (offsets 170..179).
 inline constexpr int kSuggestPlay = 170;
@@ -185,7 +208,7 @@ inline constexpr int kAccessLast = kPrintPage;
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
-                        (kAccessLast - kAccessFirst + 1)>
+                        (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -201,6 +224,7 @@ inline constexpr auto kAll = [] {
     all[n++] = kSuggestPlay;
     all[n++] = kSuggestPlayHint;
     for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
+    for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

@@ -18,7 +18,7 @@ void TMainForm::BuildMoveList() {
 
 void TMainForm::GoToRecordedMove(int index) {
     const int target = NearestStop(game_.StepStops(), game_.Current, index);
-    if (target != game_.Current) {
+    if (target != game_.Current && !RatedGameUnderWay()) {
         // The buttons' own steps, so the record lands exactly where they would have.
         while (game_.Current > target && game_.CanStepBack()) game_.StepBack();
         while (game_.Current < target && game_.CanStepForward()) game_.StepForward();

@@ -27,8 +27,9 @@ QString SettingsPath() {
 }  // namespace
 
 SettingsStore::SettingsStore() : path_(SettingsPath()) {
-    const QString names[] = {kDefault, kPlayers,        kWhiteName, kRedName,     kWhiteKind,
-                             kRedKind, kAnimationSpeed, kGeometry,  kWindowState, kCoordinates};
+    const QString names[] = {kDefault,     kPlayers,     kWhiteName,      kRedName,
+                             kWhiteKind,   kRedKind,     kAnimationSpeed, kGeometry,
+                             kWindowState, kCoordinates, kRatings};
     values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
 }
 

@@ -47,6 +47,8 @@ public:
     static inline const QString kGeometry = QStringLiteral("Geometry");
     static inline const QString kWindowState = QStringLiteral("WindowState");
     static inline const QString kCoordinates = QStringLiteral("Coordinates");  // "1" shown
+    // The players' ratings from rated games (see RatedPlayers).
+    static inline const QString kRatings = QStringLiteral("Ratings");
 
 private:
     QString path_;

@@ -69,7 +69,7 @@ void TMainForm::TB_suivClick() {
 }
 
 void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)()) {
-    if ((game_.*can)()) {
+    if (!RatedGameUnderWay() && (game_.*can)()) {
         (game_.*step)();
         ReopenAfterStep();
     }
@@ -86,13 +86,14 @@ void TMainForm::ReopenAfterStep() {
 }
 
 void TMainForm::UpdateNavigation() {
-    menu_.Coupprcdent1->setEnabled(game_.CanStepBack());
-    menu_.Coupsuivant1->setEnabled(game_.CanStepForward());
+    const bool record_open = !RatedGameUnderWay();
+    menu_.Coupprcdent1->setEnabled(record_open && game_.CanStepBack());
+    menu_.Coupsuivant1->setEnabled(record_open && game_.CanStepForward());
     menu_.P_num->setText(QString::fromStdString(MoveCounterCaption(game_)));
     const double focal = board_.Camera->FocalLength();
     menu_.Zoomarrire1->setEnabled(focal > kMinFocalLength);
     menu_.Zoomavant1->setEnabled(focal < kMaxFocalLength);
-    menu_.Proposeruncoup1->setEnabled(game_.Result == kInProgress &&
+    menu_.Proposeruncoup1->setEnabled(record_open && game_.Result == kInProgress &&
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
     if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();

@@ -53,6 +53,9 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
     setup.LoadFromGame(next);
     // Only a confirmed set-up is about to replace the game: the save question comes then.
     if (setup.exec() == QDialog::Accepted && MayDropGame()) {
+        AbandonRatedGame();  // the game it replaces, if rated, counts as lost
+        rated_note_.clear();
+        if (setup.RatedGame()) StartRatedGame(next.Players);
         return NewGameSetup{next.Players, next.SideToMove};
     }
     SetStatusText(status_before_new_game_);

@@ -32,6 +32,11 @@ std::string Won(const Tjeu& game, Side winner) {
                                                 std::to_string(game.PlayerOf(loser).Pieces)});
 }
 
+// A message and the note said after it, if any.
+std::string Joined(const std::string& message, const std::string& note) {
+    return note.empty() ? message : message + "  " + note;
+}
+
 }  // namespace
 
 std::string LastMoveText(const Tjeu& game, Side side) {
@@ -77,7 +82,10 @@ void TurnLoop::Timer1Timer() {
         // The last move of the game never reaches a turn start: its panels are shown here.
         const bool ended_now = turn_.State() != LoopState::GameOver;
         turn_.EnterGameOver();
-        if (ended_now) ShowLastMoves();
+        if (ended_now) {
+            ShowLastMoves();
+            host_.GameEnded();
+        }
     }
     switch (turn_.State()) {
         case LoopState::Closing:
@@ -98,7 +106,9 @@ void TurnLoop::Timer1Timer() {
             ComputerTick();
             break;
         case LoopState::GameOver:
-            if (turn_.Phase() == kFirstPhase) host_.SetStatusText(ResultText(game_));
+            if (turn_.Phase() == kFirstPhase) {
+                host_.SetStatusText(Joined(ResultText(game_), host_.ResultNote()));
+            }
             break;
     }
 }
@@ -175,7 +185,8 @@ std::string TurnLoop::TurnText() const {
 
 void TurnLoop::HumanTick() {
     std::string text = TurnText();
-    if (const std::string note = host_.SelectionNote(); !note.empty()) text += "  " + note;
+    text = Joined(text, host_.SelectionNote());
+    text = Joined(text, host_.TurnNote());
     host_.SetStatusText(text);
     if (turn_.Phase() == kMoveUnderWay) WaitForMove();
 }

@@ -55,6 +55,12 @@ public:
     // Said after the turn message while the human's selection calls for it (a piece
     // without a move); empty otherwise.
     virtual std::string SelectionNote() { return {}; }
+    // Said after the turn message for the whole game (a rated game says so); empty otherwise.
+    virtual std::string TurnNote() { return {}; }
+    // The game has just ended (its result is set); told once per game.
+    virtual void GameEnded() {}
+    // Said after the result message; empty otherwise.
+    virtual std::string ResultNote() { return {}; }
 };
 
 // Panel text of a side: its last move in the record up to the current entry, as

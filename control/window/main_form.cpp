@@ -132,6 +132,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     AbandonComputerSearch();
+    if (turn_.IsReady()) AbandonRatedGame();
     FormCloseQuery();
     FormClose();
     event->accept();

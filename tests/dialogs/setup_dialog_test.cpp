@@ -1,9 +1,11 @@
 // The player set-up dialog on a game model of its own, its die rolled by hand.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <array>
 #include <deque>
@@ -13,6 +15,7 @@
 
 #include "dialogs/display_text.h"
 #include "lang/language.h"
+#include "model/rating/level_ratings.h"
 
 namespace circumvia::dialogs {
 namespace {
@@ -206,6 +209,34 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LanguageCase>& info) {
         return std::string(1, info.param.code);
     });
+
+// Each level shows its measured rating in the language's own words and digits; a rated game
+// is offered only to one human against the computer, whose level it then picks itself.
+TEST_F(SetupDialogTest, ShowsLevelRatingsAndOffersRatedGamesToOneHumanOnly) {
+    Open();
+    lang::SetLanguageCode('A');
+    dialog.Relabel();
+    dialog.CB_1->setCurrentIndex(3);
+    dialog.CB_2->setCurrentIndex(kHuman);
+    const QString level_3 = QStringLiteral("Level 3 — about %1")
+                                .arg(QLocale(QLocale::English).toString(rating::LevelRating(3)));
+    EXPECT_EQ(dialog.Lab_level1->text(), level_3);
+    EXPECT_EQ(dialog.CB_1->itemData(3, Qt::ToolTipRole).toString(), level_3);
+    EXPECT_TRUE(dialog.Lab_level2->text().isEmpty());
+
+    ASSERT_TRUE(dialog.CB_rated->isEnabled());
+    dialog.CB_rated->setChecked(true);
+    EXPECT_TRUE(dialog.RatedGame());
+    EXPECT_FALSE(dialog.CB_1->isEnabled());
+    EXPECT_TRUE(dialog.Lab_level1->text().isEmpty());
+    EXPECT_TRUE(dialog.CB_2->isEnabled());
+    dialog.CB_2->setCurrentIndex(2);  // two computers: no rated game
+    EXPECT_FALSE(dialog.RatedGame());
+    EXPECT_TRUE(dialog.CB_1->isEnabled());
+    dialog.CB_1->setCurrentIndex(kHuman);
+    dialog.CB_2->setCurrentIndex(kHuman);  // two humans: none either
+    EXPECT_FALSE(dialog.RatedGame());
+}
 
 }  // namespace
 }  // namespace circumvia::dialogs

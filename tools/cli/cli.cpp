@@ -10,7 +10,7 @@ namespace circumvia::cli {
 namespace {
 
 constexpr std::span<const Command> (*kCommandGroups[])() = {
-    RulesCommands, FileCommands, SearchCommands, GameCommands, PrintCommands};
+    RulesCommands, FileCommands, SearchCommands, GameCommands, PrintCommands, AnalysisCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

@@ -25,5 +25,6 @@ std::span<const Command> FileCommands();
 std::span<const Command> SearchCommands();
 std::span<const Command> GameCommands();
 std::span<const Command> PrintCommands();
+std::span<const Command> AnalysisCommands();
 
 }  // namespace circumvia::cli

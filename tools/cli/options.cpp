@@ -20,6 +20,10 @@ Arguments ParseOptions(const Arguments& args, std::span<const Option> options,
         if (option == options.end()) {
             throw UsageError(std::string(command) + ": unknown option '" + word + "'");
         }
+        if (option->value.empty()) {
+            option->apply(std::string());
+            continue;
+        }
         if (i + 1 == args.size()) {
             throw UsageError(std::string(command) + ": " + word + " needs a " +
                              std::string(option->value));

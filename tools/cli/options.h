@@ -1,6 +1,6 @@
 #pragma once
-// Options of the form `--name VALUE`, anywhere among a command's words. Each command
-// lists its options in a table; adding one is one more row.
+// Options of the form `--name VALUE`, or flags `--name`, anywhere among a command's words. Each
+// command lists its options in a table; adding one is one more row.
 
 #include <functional>
 #include <span>
@@ -12,8 +12,8 @@
 namespace circumvia::cli {
 
 struct Option {
-    std::string_view name;                                // with the dashes: "--first"
-    std::string_view value;                               // the value's name in messages: "SIDE"
+    std::string_view name;   // with the dashes: "--first"
+    std::string_view value;  // the value's name in messages: "SIDE"; empty for a flag
     std::function<void(const std::string& value)> apply;  // may throw UsageError
 };
 

@@ -1,0 +1,60 @@
+#pragma once
+// The review of one recorded move: what the position before it was worth to the side that
+// moved, the best move there, what the move played was worth, and its class. A pure
+// function of the record, the move's number and the depth, so positions can be analysed
+// in any order and on any thread.
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+#include "model/analysis/move_class.h"
+#include "model/history.h"
+#include "model/move.h"
+
+namespace circumvia {
+
+class AnalysisSearch;
+
+// One more move than level 5 looks ahead in the middlegame (its depth 4), in well under a
+// second per position.
+inline constexpr int kDefaultAnalysisDepth = 5;
+
+// Values are from the mover's side, in evaluation units (evaluation.h): kWinScore when the
+// mover can force the opponent out of pieces within the depth, kLossScore the other way,
+// and in between the computer player's score of what the search sees, repetitions of the
+// record's positions already taken off.
+struct MoveAnalysis {
+    int number = 0;  // the record entry the move made: 1 for the first move
+    Side mover = 0;
+    Move played;
+    Move best;  // the played move when no move is worth more
+    int value_best = 0;
+    int value_played = 0;
+    int loss = 0;  // MoveLoss(value_best, value_played): never negative
+    bool forced = false;
+    bool missed_win = false;
+    MoveClass move_class = MoveClass::kBest;  // Classify(loss, forced, missed_win, ...)
+
+    bool operator==(const MoveAnalysis&) const = default;
+};
+
+// The number of recorded moves: entries from 1 up to the first that is not a move.
+int RecordedMoveCount(const GameRecord& record);
+
+// Move `number` (1..RecordedMoveCount) of `record` searched `depth` levels deep, with the
+// repetitions counted as the computer player counts them when it makes that move. Uses
+// `search`'s tables; std::nullopt when `cancel` was set meanwhile or `number` names no
+// recorded move.
+std::optional<MoveAnalysis> AnalysePosition(AnalysisSearch& search, const GameRecord& record,
+                                            int number, int depth,
+                                            const ClassThresholds& thresholds,
+                                            const std::atomic<bool>* cancel = nullptr);
+
+// The same with a search engine kept per thread (about 10 MB each, for the thread's life):
+// what a thread pool maps over the move numbers.
+std::optional<MoveAnalysis> AnalysePosition(const GameRecord& record, int number, int depth,
+                                            const ClassThresholds& thresholds,
+                                            const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace circumvia

@@ -1,0 +1,127 @@
+// circumvia-cli analyse: the review of a saved game as lines and as JSON read back by a
+// JSON reader, and its errors.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+
+#include "model/analysis/move_class.h"
+#include "model/evaluation.h"
+#include "model/game_file.h"
+#include "model/position_text.h"
+#include "tests/tools/cli_run.h"
+#include "tests/tools/usage_errors.h"
+
+namespace circumvia::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+using testing::Cli;
+using testing::CliRun;
+
+class AnalyseCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("circumvia-analyse-test-" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Red steps its last piece where White can take it (a blunder); White lets it live
+    // (a missed win).
+    std::string SavedBlunderGame() {
+        Tjeu game;
+        const Position start = *ParsePositionText("_____B____R_______B_________________");
+        game.Pos = start;
+        game.History.Set(0, HistoryEntry{start, 0, 0, 0});
+        game.ApplyMove(game.Pos, 11, 4);
+        game.ApplyMove(game.Pos, 6, 5);
+        const fs::path path = folder_ / "blunder.Cva";
+        EXPECT_TRUE(SaveGameFile(game, path));
+        return path.string();
+    }
+
+    fs::path folder_;
+};
+
+QJsonObject ParsedJson(const CliRun& run) {
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    return document.object();
+}
+
+TEST_F(AnalyseCommand, JsonHoldsEveryMoveOfTheRecordAndBothSummaries) {
+    const std::string path = (folder_ / "game.Cva").string();
+    ASSERT_EQ(Cli({"selfplay", "--red", "2", "--white", "3", "--seed", "4", "--max-moves", "30",
+                   "--save", path})
+                  .status,
+              0);
+    Tjeu game;
+    ASSERT_EQ(LoadGameFile(game, path), LoadOutcome::kLoaded);
+    const CliRun run = Cli({"analyse", path, "--json", "--depth", "3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject root = ParsedJson(run);
+    EXPECT_EQ(root["depth"].toInt(), 3);
+    const QJsonArray moves = root["moves"].toArray();
+    ASSERT_EQ(moves.size(), 30);
+    int red_moves = 0;
+    for (int i = 0; i < moves.size(); ++i) {
+        const QJsonObject move = moves[i].toObject();
+        const HistoryEntry& entry = game.History[static_cast<std::size_t>(i + 1)];
+        EXPECT_EQ(move["number"].toInt(), i + 1);
+        EXPECT_EQ(move["mover"].toInt(), entry.Mover);
+        EXPECT_EQ(move["from"].toInt(), entry.From);
+        EXPECT_EQ(move["to"].toInt(), entry.To);
+        EXPECT_GE(move["value_best"].toDouble(), move["value_played"].toDouble());
+        EXPECT_TRUE(ClassFromWord(move["class"].toString().toStdString())) << i;
+        red_moves += entry.Mover == kRed;
+    }
+    const QJsonObject summary = root["summary"].toObject();
+    EXPECT_EQ(summary["red"].toObject()["moves"].toInt(), red_moves);
+    EXPECT_EQ(summary["white"].toObject()["moves"].toInt(), 30 - red_moves);
+}
+
+TEST_F(AnalyseCommand, TheKnownBlunderAndMissedWinShowInBothForms) {
+    const std::string path = SavedBlunderGame();
+    const QJsonObject root = ParsedJson(Cli({"analyse", "--json", path}));
+    EXPECT_EQ(root["depth"].toInt(), 5);
+    const QJsonArray moves = root["moves"].toArray();
+    ASSERT_EQ(moves.size(), 2);
+    EXPECT_EQ(moves[0].toObject()["class"].toString(), "blunder");
+    EXPECT_EQ(moves[0].toObject()["value_played"].toDouble(), kLossScore);
+    EXPECT_EQ(moves[1].toObject()["class"].toString(), "missed-win");
+    EXPECT_EQ(moves[1].toObject()["best_to"].toInt(), 4);
+    EXPECT_EQ(root["summary"].toObject()["red"].toObject()["blunders"].toInt(), 1);
+
+    const CliRun text = Cli({"analyse", path});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("  1. Red   B 5->A 4 "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("played loss loss "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\nRed: 0 inaccuracies, 0 mistakes, 1 blunders"), std::string::npos);
+    EXPECT_NE(text.out.find("\nWhite: "), std::string::npos);
+}
+
+TEST_F(AnalyseCommand, AnUnreadableGameIsStatusOneAndAMalformedCallStatusTwo) {
+    const CliRun missing = Cli({"analyse", (folder_ / "none.Cva").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    const std::string path = SavedBlunderGame();
+    testing::ExpectUsageErrors({{"analyse"},
+                                {"analyse", path, path},
+                                {"analyse", path, "--depth", "0"},
+                                {"analyse", path, "--depth", "8"},
+                                {"analyse", path, "--depth"},
+                                {"analyse", path, "--jsn"}});
+}
+
+}  // namespace
+}  // namespace circumvia::cli

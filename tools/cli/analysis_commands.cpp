@@ -1,0 +1,164 @@
+// Commands of the game review: the analysis of a saved game, and the survey its class
+// thresholds come from.
+#include <climits>
+#include <fstream>
+#include <iomanip>
+#include <ostream>
+#include <sstream>
+
+#include "model/analysis/game_analysis.h"
+#include "model/evaluation.h"
+#include "model/game_file.h"
+#include "model/notation.h"
+#include "tools/cli/analysis_survey.h"
+#include "tools/cli/arguments.h"
+#include "tools/cli/options.h"
+
+namespace circumvia::cli {
+
+namespace {
+
+// Depth 7 takes about a minute for a long game on two cores; 8 would take ten times that.
+constexpr int kMaxAnalysisDepth = 7;
+constexpr int kMaxSurveyGames = 100000;
+
+std::string_view SideName(Side side) {
+    return side == kWhite ? "White" : "Red";
+}
+
+// Wins and losses by name; other values as numbers.
+std::string ValueText(int value) {
+    if (value == kWinScore) return "win";
+    if (value == kLossScore) return "loss";
+    return std::to_string(value);
+}
+
+void PrintMoveLine(const MoveAnalysis& move, std::ostream& out) {
+    out << std::setw(3) << move.number << ". " << std::left << std::setw(5) << SideName(move.mover)
+        << ' ' << std::setw(12) << MoveText(move.played.From, move.played.To) << " best "
+        << std::setw(12) << MoveText(move.best.From, move.best.To) << std::right << " value "
+        << ValueText(move.value_best) << " played " << ValueText(move.value_played) << " loss "
+        << move.loss << ' ' << ClassWord(move.move_class) << '\n';
+}
+
+void PrintSummaryLine(Side side, const PlayerSummary& summary, std::ostream& out) {
+    out << SideName(side) << ": " << summary.inaccuracies << " inaccuracies, " << summary.mistakes
+        << " mistakes, " << summary.blunders << " blunders, " << summary.missed_wins
+        << " missed wins, average loss " << std::fixed << std::setprecision(1)
+        << summary.average_loss << " over " << summary.moves << " moves\n";
+}
+
+void PrintJsonMove(const MoveAnalysis& move, std::ostream& out) {
+    out << "{\"number\": " << move.number << ", \"mover\": " << move.mover
+        << ", \"from\": " << int{move.played.From} << ", \"to\": " << int{move.played.To}
+        << ", \"best_from\": " << int{move.best.From} << ", \"best_to\": " << int{move.best.To}
+        << ", \"value_best\": " << move.value_best << ", \"value_played\": " << move.value_played
+        << ", \"loss\": " << move.loss << ", \"class\": \"" << ClassWord(move.move_class) << "\"}";
+}
+
+void PrintJsonSummary(const PlayerSummary& summary, std::ostream& out) {
+    out << "{\"moves\": " << summary.moves << ", \"inaccuracies\": " << summary.inaccuracies
+        << ", \"mistakes\": " << summary.mistakes << ", \"blunders\": " << summary.blunders
+        << ", \"missed_wins\": " << summary.missed_wins << ", \"average_loss\": " << std::fixed
+        << std::setprecision(2) << summary.average_loss << '}';
+}
+
+void PrintJson(const GameAnalysis& analysis, const std::array<PlayerSummary, 3>& summaries,
+               std::ostream& out) {
+    out << "{\"depth\": " << analysis.depth << ", \"moves\": [";
+    for (std::size_t i = 0; i < analysis.moves.size(); ++i) {
+        out << (i == 0 ? "\n  " : ",\n  ");
+        PrintJsonMove(analysis.moves[i], out);
+    }
+    out << "\n], \"summary\": {\"red\": ";
+    PrintJsonSummary(summaries[kRed], out);
+    out << ", \"white\": ";
+    PrintJsonSummary(summaries[kWhite], out);
+    out << "}}\n";
+}
+
+int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
+    AnalysisRun run;
+    bool json = false;
+    const Option options[] = {
+        {"--depth", "N",
+         [&](const std::string& v) { run.depth = ParseNumber(v, 1, kMaxAnalysisDepth, "depth"); }},
+        {"--json", "", [&](const std::string&) { json = true; }},
+    };
+    const Arguments words = ParseOptions(args, options, "analyse");
+    ExpectCount(words, 1, "analyse");
+    Tjeu game;
+    switch (LoadGameFile(game, words[0])) {
+        case LoadOutcome::kLoaded:
+            break;
+        case LoadOutcome::kFormatError:
+            err << "circumvia-cli: '" << words[0] << "' is not a readable game file\n";
+            return 1;
+        case LoadOutcome::kCannotRead:
+            err << "circumvia-cli: cannot read '" << words[0] << "'\n";
+            return 1;
+    }
+    const GameAnalysis analysis = AnalyseGame(game.History, run);
+    const std::array<PlayerSummary, 3> summaries = Summarise(analysis, run.thresholds);
+    if (json) {
+        PrintJson(analysis, summaries, out);
+        return 0;
+    }
+    out << "depth " << analysis.depth << '\n';
+    for (const MoveAnalysis& move : analysis.moves) PrintMoveLine(move, out);
+    PrintSummaryLine(kRed, summaries[kRed], out);
+    PrintSummaryLine(kWhite, summaries[kWhite], out);
+    return 0;
+}
+
+int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
+    SurveyPlan plan;
+    std::string moves_path;
+    const Option options[] = {
+        {"--games", "N",
+         [&](const std::string& v) { plan.games = ParseNumber(v, 1, kMaxSurveyGames, "games"); }},
+        {"--depth", "N",
+         [&](const std::string& v) { plan.depth = ParseNumber(v, 1, kMaxAnalysisDepth, "depth"); }},
+        {"--seed", "N",
+         [&](const std::string& v) {
+             plan.first_seed = ParseNumber(v, 0, INT_MAX - kMaxSurveyGames, "seed");
+         }},
+        {"--threads", "N",
+         [&](const std::string& v) { plan.threads = ParseNumber(v, 1, 256, "threads"); }},
+        {"--moves", "FILE", [&](const std::string& v) { moves_path = v; }},
+    };
+    ExpectCount(ParseOptions(args, options, "analyse-survey"), 0, "analyse-survey");
+    std::ofstream moves_file;
+    if (!moves_path.empty()) {
+        moves_file.open(moves_path);
+        if (!moves_file) {
+            err << "circumvia-cli: cannot write '" << moves_path << "'\n";
+            return 1;
+        }
+        plan.moves_out = &moves_file;
+    }
+    const ClassThresholds thresholds = DefaultThresholds();
+    PrintSurvey(RunSurvey(plan, thresholds), plan, thresholds, out);
+    return 0;
+}
+
+const Command kCommands[] = {
+    {"analyse", "GAME [--depth N] [--json]",
+     "the review of a saved game: per move its number, mover, move, best move, the values "
+     "of both for the mover, the loss and the class, then each player's summary; DEPTH 1..7 "
+     "(default 5); --json prints one JSON object",
+     Analyse},
+    {"analyse-survey", "[--games N] [--depth N] [--seed N] [--threads N] [--moves FILE]",
+     "plays N computer games of mixed levels (default 1000, seeds from 1), analyses every "
+     "move and shows per class, and per band of loss, how often the side that made it won "
+     "or lost; --moves also writes every analysed move to FILE",
+     Survey},
+};
+
+}  // namespace
+
+std::span<const Command> AnalysisCommands() {
+    return kCommands;
+}
+
+}  // namespace circumvia::cli

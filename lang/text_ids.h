@@ -31,12 +31,25 @@ inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's 
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
 
+// The review of a game (messages 70..79).
+inline constexpr int kReviewSummary = 70;     // a player's errors and average loss
+inline constexpr int kReviewMoveDetail = 71;  // the move on the board against the best one
+inline constexpr int kReviewProgress = 72;    // "%d of %d moves"
+inline constexpr int kReviewStopped = 73;
+inline constexpr int kSheetPlayers = 74;  // the game sheet's header: names and kinds
+inline constexpr int kSheetResult = 75;   // its result and date
+inline constexpr int kSheetInProgress = 76;
+inline constexpr int kSheetBetterMove = 77;  // after a mistake's caption
+inline constexpr int kReviewComplete = 78;
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
-    kGameFileFilter,  kSaveFileFilter,     kWhitePlays,   kRedPlays,       kInitialising,
-    kChoosingPlayers, kYourTurn,           kSearching,    kMovePlayed,     kRedBegins,
-    kWhiteBegins,     kDefaultPlayerNames, kGameWon,      kGameDrawn,      kGaveUp,
-    kUnreadableFile,  kCannotWriteFile,    kSaveQuestion, kPieceHasNoMove,
+    kGameFileFilter,   kSaveFileFilter,     kWhitePlays,     kRedPlays,       kInitialising,
+    kChoosingPlayers,  kYourTurn,           kSearching,      kMovePlayed,     kRedBegins,
+    kWhiteBegins,      kDefaultPlayerNames, kGameWon,        kGameDrawn,      kGaveUp,
+    kUnreadableFile,   kCannotWriteFile,    kSaveQuestion,   kPieceHasNoMove, kReviewSummary,
+    kReviewMoveDetail, kReviewProgress,     kReviewStopped,  kSheetPlayers,   kSheetResult,
+    kSheetInProgress,  kSheetBetterMove,    kReviewComplete,
 };
 }  // namespace message
 
@@ -117,10 +130,22 @@ inline constexpr int kAnimationSpeeds = 3;
 inline constexpr int kComfortFirst = kMoveList;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
 
+// The review of a game and the game sheet (offsets 200..249).
+inline constexpr int kAnalyseItem = 200;
+inline constexpr int kNextMistakeItem = 202;
+inline constexpr int kPreviousMistakeItem = 204;
+inline constexpr int kEvaluation = 206;  // the graph's title and its Edit menu item
+inline constexpr int kEvaluationHint = 207;
+inline constexpr int kGameSheet = 208;  // the print preview's option
+inline constexpr int kGameSheetHint = 209;
+inline constexpr int kReviewFirst = kAnalyseItem;
+inline constexpr int kReviewLast = kGameSheetHint;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
-    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1)>
+    std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
+                        (kReviewLast - kReviewFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -132,6 +157,7 @@ inline constexpr auto kAll = [] {
     all[n++] = kPrintPdfHint;
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
+    for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

@@ -1,18 +1,24 @@
 #include "control/record/move_list.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <QVBoxLayout>
+#include <cstdio>
 
+#include "dialogs/class_marks.h"
+#include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/notation.h"
 
 namespace circumvia::control {
 
 namespace {
 
-enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kColumns };
+enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kClassColumn, kColumns };
 constexpr int kDiscSize = 12;
 constexpr int kInitialWidth = 190;
 
@@ -36,9 +42,17 @@ bool SameRows(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
                       });
 }
 
+// A value as the mover sees it, signed.
+std::string SignedValue(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%+d", value);
+    return text;
+}
+
 }  // namespace
 
-MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(parent), list_(new QTreeWidget(this)) {
+MoveListDock::MoveListDock(QWidget* parent)
+    : QDockWidget(parent), list_(new QTreeWidget(this)), detail_(new QLabel(this)) {
     setObjectName(QStringLiteral("MoveList"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -53,7 +67,15 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(parent), list_(new QTr
     list_->header()->setStretchLastSection(true);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->setMinimumWidth(kInitialWidth);
-    setWidget(list_);
+    detail_->setObjectName(QStringLiteral("MoveListDetail"));
+    detail_->setWordWrap(true);
+    detail_->hide();
+    auto* panel = new QWidget(this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    layout->addWidget(detail_);
+    setWidget(panel);
     connect(list_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { RowChosen(item); });
 }
@@ -68,6 +90,7 @@ void MoveListDock::Relabel(int base) {
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListHint)));
     start_text_ = QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart));
     if (QTreeWidgetItem* start = list_->topLevelItem(0)) start->setText(kNumberColumn, start_text_);
+    ShowDetail();
 }
 
 void MoveListDock::ShowGame(const Tjeu& game) {
@@ -77,9 +100,56 @@ void MoveListDock::ShowGame(const Tjeu& game) {
         Rebuild(rows_);
         built_ = true;
         Highlight(game.Current);
+        ShowMarks();
     } else if (game.Current != highlighted_) {
         Highlight(game.Current);
     }
+    ShowDetail();
+}
+
+void MoveListDock::ShowAnalysis(const GameAnalysis& analysis) {
+    analysis_ = analysis;
+    ShowMarks();
+    ShowDetail();
+}
+
+void MoveListDock::ShowMarks() {
+    const QSignalBlocker quiet(list_);
+    for (int row = 1; row < RowCount(); ++row) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        const auto at = static_cast<std::size_t>(row - 1);
+        const bool analysed = at < analysis_.moves.size();
+        const MoveClass move_class = analysed ? analysis_.moves[at].move_class : MoveClass::kBest;
+        item->setText(kClassColumn, dialogs::ClassSymbol(move_class));
+        item->setForeground(kClassColumn, dialogs::ClassColour(move_class));
+        QFont font = item->font(kMoveColumn);
+        font.setBold(true);
+        item->setFont(kClassColumn, font);
+    }
+}
+
+QString MoveListDock::MarkOf(int row) const {
+    const QTreeWidgetItem* item = list_->topLevelItem(row);
+    return item ? item->text(kClassColumn) : QString();
+}
+
+QString MoveListDock::Detail() const {
+    return detail_->isHidden() ? QString() : detail_->text();
+}
+
+void MoveListDock::ShowDetail() {
+    const auto at = static_cast<std::size_t>(highlighted_ - 1);
+    if (highlighted_ < 1 || at >= analysis_.moves.size()) {
+        detail_->hide();
+        return;
+    }
+    const MoveAnalysis& move = analysis_.moves[at];
+    detail_->setText(QString::fromStdString(
+        lang::FormatText(lang::LoadText(lang::message::kReviewMoveDetail),
+                         {std::to_string(move.number), MoveText(move.played.From, move.played.To),
+                          SignedValue(move.value_played), MoveText(move.best.From, move.best.To),
+                          SignedValue(move.value_best)})));
+    detail_->show();
 }
 
 void MoveListDock::Rebuild(const std::vector<MoveRow>& rows) {
@@ -109,8 +179,10 @@ void MoveListDock::Highlight(int current) {
         QFont font = list_->font();
         font.setBold(here);
         for (int column = 0; column < kColumns; ++column) {
-            item->setFont(column, font);
             item->setBackground(column, here ? colours.highlight() : QBrush());
+            // The class mark keeps its bold colour; the rest follows the position.
+            if (column == kClassColumn) continue;
+            item->setFont(column, font);
             // Moves after the position on the board are only replayable: greyed.
             item->setForeground(column, here ? colours.highlightedText()
                                         : row > current

@@ -5,6 +5,7 @@
 #include <QStatusTipEvent>
 #include <QWheelEvent>
 
+#include "control/review/analysis_job.h"
 #include "control/view/view_math.h"
 #include "control/window/commands.h"
 #include "control/window/status_line.h"
@@ -63,6 +64,7 @@ void TMainForm::FormCreate() {
     board_.Plateau->SetProgressHandler([this](double dt) { PlateauProgress(dt); });
     BuildViewport();
     BuildMoveList();
+    BuildReview();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();
@@ -128,6 +130,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormCloseQuery() {
     if (!turn_.IsReady()) return;
+    analysis_job_->Cancel();
     board_.Scene().StopAllMovements();
     RefreshPieces();
     Timer1_.stop();

@@ -38,6 +38,10 @@ struct MainMenu {
     QAction* Coupprcdent1 = nullptr;  // toolbar TB_ret
     QAction* Coupsuivant1 = nullptr;  // toolbar TB_suiv
     QAction* Proposeruncoup1 = nullptr;
+    // The review of a game.
+    QAction* AnalyseItem = nullptr;
+    QAction* NextMistakeItem = nullptr;
+    QAction* PreviousMistakeItem = nullptr;
 
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;

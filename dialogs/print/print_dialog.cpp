@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_placement.h"
+#include "dialogs/print/game_sheet.h"
 #include "dialogs/print/page_preview.h"
 #include "dialogs/print/page_thumbnails.h"
 #include "dialogs/print/print_output.h"
@@ -116,6 +117,10 @@ void TFprint::BuildControls() {
     Btn_print = new QPushButton(Panel1);
     // Return confirms a value typed into the zoom list; it must not print.
     for (QPushButton* button : {Btn_close, Btn_pdf, Btn_print}) button->setAutoDefault(false);
+    // The game sheet's option sits left of the buttons, where the designed panel is empty.
+    GameSheetBox = new QCheckBox(Panel1);
+    GameSheetBox->setObjectName(QStringLiteral("GameSheetBox"));
+    buttons->addWidget(GameSheetBox);
     buttons->addStretch();
     buttons->addWidget(Btn_close);
     buttons->addWidget(Btn_pdf);
@@ -127,6 +132,7 @@ void TFprint::BuildControls() {
     connect(ZoomComboBox, &QComboBox::currentTextChanged, this, &TFprint::ZoomComboBoxChange);
     connect(CheckBox1, &QCheckBox::clicked, this, &TFprint::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TFprint::CheckBox2Click);
+    connect(GameSheetBox, &QCheckBox::clicked, this, &TFprint::GameSheetBoxClick);
     connect(Btn_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(Btn_print, &QPushButton::clicked, this, &TFprint::Btn_printClick);
     connect(Btn_pdf, &QPushButton::clicked, this, &TFprint::Btn_pdfClick);
@@ -145,6 +151,8 @@ void TFprint::Relabel() {
     Btn_print->setToolTip(CaptionText(caption::kPrintPrintHint));
     Btn_pdf->setToolTip(CaptionText(caption::kPrintPdfHint));
     ZoomComboBox->setToolTip(CaptionText(caption::kPrintZoomHint));
+    GameSheetBox->setText(CaptionText(caption::kGameSheet));
+    GameSheetBox->setToolTip(CaptionText(caption::kGameSheetHint));
     // The entry shown matches the preview's zoom already: selecting it changes nothing.
     const int entry = ZoomComboBox->count() == 0 || ZoomComboBox->currentIndex() < 0
                           ? kWholePageEntry
@@ -164,10 +172,18 @@ QString SuggestedPdfName(const std::string& game_file) {
     return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-void TFprint::ComposePrint(const QImage& picture, const Tjeu& game) {
+void TFprint::ComposePrint(const QImage& picture, const Tjeu& game, const GameAnalysis& analysis) {
     Relabel();
     pdf_suggestion_ = SuggestedPdfName(game.FileName);
-    PrintPreview1->SetDocument(ComposePrintDocument(picture, game));
+    compose_ = [picture, game, analysis](bool sheet) {
+        return sheet ? ComposeGameSheet(game, analysis, GameDate(game.FileName))
+                     : ComposePrintDocument(picture, game);
+    };
+    PrintPreview1->SetDocument(compose_(GameSheetBox->isChecked()));
+}
+
+void TFprint::GameSheetBoxClick() {
+    if (compose_) PrintPreview1->SetDocument(compose_(GameSheetBox->isChecked()));
 }
 
 void TFprint::ZoomComboBoxChange() {

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "dialogs/draw_position.h"
+#include "dialogs/print/game_sheet.h"
 #include "dialogs/print/print_document.h"
 #include "dialogs/print/print_output.h"
 #include "lang/language.h"
@@ -59,8 +60,10 @@ private:
 
 int Print(const Arguments& args, std::ostream&, std::ostream& err) {
     std::optional<char> language;
+    bool sheet = false;
     const Option options[] = {
         {"--language", "LANGUAGE", [&](const std::string& v) { language = ParseLanguage(v); }},
+        {"--sheet", "", [&](const std::string&) { sheet = true; }},
     };
     const Arguments words = ParseOptions(args, options, "print");
     ExpectCount(words, 2, "print");
@@ -81,7 +84,11 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
             return 1;
     }
     const PaintingContext painting;
-    const dialogs::PrintDocument document = dialogs::ComposePrintDocument(TopView(game.Pos), game);
+    // The sheet carries the review's marks: the game is analysed first.
+    const dialogs::PrintDocument document =
+        sheet ? dialogs::ComposeGameSheet(game, AnalyseGame(game.History, AnalysisRun{}),
+                                          dialogs::GameDate(words[0]))
+              : dialogs::ComposePrintDocument(TopView(game.Pos), game);
     if (!dialogs::WritePdf(document, QString::fromStdString(words[1]))) {
         err << "circumvia-cli: cannot write '" << words[1] << "'\n";
         return 1;
@@ -90,9 +97,10 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
 }
 
 constexpr Command kCommands[] = {
-    {"print", "FILE OUT.pdf [--language F|A|E|D]",
+    {"print", "FILE OUT.pdf [--language F|A|E|D] [--sheet]",
      "the printed record of a game (title, board seen from above, one diagram per move) as "
-     "an A4 PDF",
+     "an A4 PDF; --sheet prints the game sheet instead (players, result, date, the analysed "
+     "moves with their marks and better moves)",
      Print},
 };
 

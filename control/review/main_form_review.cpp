@@ -74,6 +74,8 @@ void TMainForm::KeepAnalysisInStep() {
 }
 
 bool TMainForm::Reviewing() const {
+    // A move still under way belongs to the game being played.
+    if (turn_.Phase() == kMoveUnderWay) return false;
     return !analysis_.moves.empty() || RecordFinished(game_);
 }
 

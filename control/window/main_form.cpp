@@ -160,7 +160,10 @@ void TMainForm::FileNew() {
 
 void TMainForm::Timer1Timer() {
     const bool first = turn_.IsStarting();
+    const bool was_over = turn_.State() == LoopState::GameOver;
     loop_.Timer1Timer();
+    // The end of the game opens every recorded move to review.
+    if (!was_over && turn_.State() == LoopState::GameOver) UpdateNavigation();
     // The first tick resets the game, so a game to open waits until it has run.
     if (first && !turn_.IsStarting()) OpenStartFile();
 }

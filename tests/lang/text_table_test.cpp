@@ -24,8 +24,9 @@ TEST(TextTable, IgnoresMalformedLinesAndCarriageReturns) {
 
 TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     // 404 listed texts, message 12 in four languages, the PDF export's two texts in four,
-    // and 52 for the move list, the save question and the animation speed.
-    EXPECT_EQ(BuiltInTexts().size(), 468u);
+    // 52 for the move list, the save question and the animation speed, and 76 for the
+    // review of a game and the game sheet.
+    EXPECT_EQ(BuiltInTexts().size(), 544u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

@@ -12,6 +12,7 @@
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/evaluation.h"
 #include "model/notation.h"
 
 namespace circumvia::control {
@@ -42,8 +43,10 @@ bool SameRows(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
                       });
 }
 
-// A value as the mover sees it, signed.
+// A value as the mover sees it, signed; a forced win or loss as an infinity.
 std::string SignedValue(int value) {
+    if (value >= kWinScore) return "+\u221e";
+    if (value <= kLossScore) return "\u2212\u221e";
     char text[16];
     std::snprintf(text, sizeof text, "%+d", value);
     return text;

@@ -1,6 +1,5 @@
 #include "control/review/analysis_dock.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -45,10 +44,11 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     cancel_->setObjectName(QStringLiteral("AnalysisCancel"));
     summary_->setObjectName(QStringLiteral("AnalysisSummary"));
     summary_->setWordWrap(true);
-    auto* row = new QHBoxLayout(progress_row_);
+    // The bar takes the panel's width, so that its text fits; Cancel goes below it.
+    auto* row = new QVBoxLayout(progress_row_);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(progress_, 1);
-    row->addWidget(cancel_);
+    row->addWidget(progress_);
+    row->addWidget(cancel_, 0, Qt::AlignRight);
     progress_row_->hide();
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);

@@ -92,8 +92,10 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
     const QRect plot = Plot();
     painter.fillRect(rect(), palette().base());
     // Red's half above the middle line, White's below.
-    painter.fillRect(QRect(plot.left(), plot.top(), plot.width(), plot.height() / 2),
-                     QColor(255, 0, 0, 24));
+    const int half = plot.height() / 2;
+    painter.fillRect(QRect(plot.left(), plot.top(), plot.width(), half), QColor(255, 0, 0, 24));
+    painter.fillRect(QRect(plot.left(), plot.top() + half, plot.width(), plot.height() - half),
+                     QColor(0, 0, 0, 10));
     painter.setPen(QPen(palette().mid().color(), 1, Qt::DashLine));
     painter.drawLine(plot.left(), plot.center().y(), plot.right(), plot.center().y());
     if (PointCount() == 0) return;

@@ -89,7 +89,9 @@ SheetLayout LayOutSheet(const PageGeometry& page, int header_height, int caption
     SheetLayout layout;
     layout.page = page;
     layout.column_width = (page.width - 2 * page.margin_x) / kColumns;
-    layout.row_height = kSheetDiagram + kCaptionGap + caption_height + kCellBottomGap;
+    // A line above the diagram for its column digits.
+    layout.row_height =
+        caption_height / 2 + kSheetDiagram + kCaptionGap + caption_height + kCellBottomGap;
     layout.first_row_top = page.margin_y + header_height + kHeaderGap;
     const int room = page.height - 2 * page.margin_y;
     layout.rows_first_page = std::max(1, (room - header_height - kHeaderGap) / layout.row_height);
@@ -230,7 +232,8 @@ PrintDocument ComposeGameSheet(const Tjeu& game, const GameAnalysis& analysis, c
     }
 
     for (int number = 1; number <= moves; ++number) {
-        const CellPlace place = PlaceOf(layout, number - 1);
+        CellPlace place = PlaceOf(layout, number - 1);
+        place.top += line;  // the digits' line
         turn_to(place.page);
         const int left = place.left + (layout.column_width - kSheetDiagram) / 2;
         const HistoryEntry& before = game.History[static_cast<std::size_t>(number - 1)];

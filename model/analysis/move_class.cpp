@@ -21,7 +21,7 @@ constexpr std::array<std::pair<MoveClass, std::string_view>, 7> kWords = {{
 }  // namespace
 
 ClassThresholds DefaultThresholds() {
-    return {.inaccuracy = 20, .mistake = 50, .blunder = 100};
+    return {.inaccuracy = 20, .mistake = 50, .blunder = 300};
 }
 
 int MoveLoss(int best, int played) {

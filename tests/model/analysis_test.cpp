@@ -155,11 +155,11 @@ TEST(AnalysisValues, ASideWithoutMovesIsScoredAsItStands) {
 // Red steps its last piece where White can take it; White then lets it live.
 Tjeu GameWithABlunderAndAMissedWin() {
     Tjeu game;
-    const Position start = *ParsePositionText("_____B____R_______B_________________");
+    const Position start = *ParsePositionText("__B____R____________________________");
     game.Pos = start;
     game.History.Set(0, HistoryEntry{start, 0, 0, 0});
-    game.ApplyMove(game.Pos, 11, 4);
-    game.ApplyMove(game.Pos, 6, 5);
+    game.ApplyMove(game.Pos, 8, 13);
+    game.ApplyMove(game.Pos, 3, 2);
     return game;
 }
 
@@ -174,7 +174,7 @@ TEST(AnalysisClasses, AKnownBlunderAndAKnownMissedWin) {
     const MoveAnalysis& missed = analysis.moves[1];
     EXPECT_EQ(missed.move_class, MoveClass::kMissedWin);
     EXPECT_EQ(missed.value_best, kWinScore);
-    EXPECT_EQ(missed.best.To, 4);  // takes the piece
+    EXPECT_EQ(missed.best.To, 13);  // takes the piece
     const std::array<PlayerSummary, 3> summary = Summarise(analysis);
     EXPECT_EQ(summary[kRed].blunders, 1);
     EXPECT_EQ(summary[kRed].average_loss, blunder.loss);

@@ -38,11 +38,11 @@ protected:
     // (a missed win).
     std::string SavedBlunderGame() {
         Tjeu game;
-        const Position start = *ParsePositionText("_____B____R_______B_________________");
+        const Position start = *ParsePositionText("__B____R____________________________");
         game.Pos = start;
         game.History.Set(0, HistoryEntry{start, 0, 0, 0});
-        game.ApplyMove(game.Pos, 11, 4);
-        game.ApplyMove(game.Pos, 6, 5);
+        game.ApplyMove(game.Pos, 8, 13);
+        game.ApplyMove(game.Pos, 3, 2);
         const fs::path path = folder_ / "blunder.Cva";
         EXPECT_TRUE(SaveGameFile(game, path));
         return path.string();
@@ -99,12 +99,12 @@ TEST_F(AnalyseCommand, TheKnownBlunderAndMissedWinShowInBothForms) {
     EXPECT_EQ(moves[0].toObject()["class"].toString(), "blunder");
     EXPECT_EQ(moves[0].toObject()["value_played"].toDouble(), kLossScore);
     EXPECT_EQ(moves[1].toObject()["class"].toString(), "missed-win");
-    EXPECT_EQ(moves[1].toObject()["best_to"].toInt(), 4);
+    EXPECT_EQ(moves[1].toObject()["best_to"].toInt(), 13);
     EXPECT_EQ(root["summary"].toObject()["red"].toObject()["blunders"].toInt(), 1);
 
     const CliRun text = Cli({"analyse", path});
     EXPECT_EQ(text.status, 0);
-    EXPECT_NE(text.out.find("  1. Red   B 5->A 4 "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  1. Red   B 2->C 1 "), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("played loss loss "), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("\nRed: 0 inaccuracies, 0 mistakes, 1 blunders"), std::string::npos);
     EXPECT_NE(text.out.find("\nWhite: "), std::string::npos);

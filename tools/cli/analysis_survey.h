@@ -36,8 +36,14 @@ struct SurveyResult {
     std::int64_t moves = 0;
     std::array<Outcomes, 7> by_class{};  // indexed by MoveClass
     std::vector<Outcomes> by_loss;       // one per band of kLossBands
+    // By the mover's standing before the move (behind, level, ahead: kLevelBand), then by
+    // class: whether the game was already going one way shows apart from the move.
+    std::array<std::array<Outcomes, 7>, 3> by_standing{};
     double seconds = 0;
 };
+
+// A mover whose best value lies within this of 0 stands level; beyond it, ahead or behind.
+inline constexpr int kLevelBand = 50;
 
 // Lower ends of the loss bands the table shows; the last band is open above.
 inline constexpr std::array<int, 12> kLossBands = {0,  1,   10,  20,  35,  50,
@@ -47,6 +53,11 @@ inline constexpr std::array<int, 12> kLossBands = {0,  1,   10,  20,  35,  50,
 // first_seed + g, played as selfplay plays it.
 SurveyResult RunSurvey(const SurveyPlan& plan, const ClassThresholds& thresholds);
 
+// Adds the moves written by a survey's `moves_out` (one file or several in turn) to
+// `result`, classed with `thresholds`. False at a line that is not such a move.
+bool TallySurvey(std::istream& in, const ClassThresholds& thresholds, SurveyResult& result);
+
+// `plan.games` 0 stands for a tally.
 void PrintSurvey(const SurveyResult& result, const SurveyPlan& plan,
                  const ClassThresholds& thresholds, std::ostream& out);
 

@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 #include "control/review/evaluation_graph.h"
@@ -15,10 +16,13 @@ namespace circumvia::control {
 
 namespace {
 
+// With the decimal comma in French, Spanish and German.
 std::string OneDecimal(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
+    std::string written = text;
+    if (lang::LanguageCode() != 'A') std::replace(written.begin(), written.end(), '.', ',');
+    return written;
 }
 
 std::string SummaryLine(const std::string& name, const PlayerSummary& summary) {

@@ -66,19 +66,5 @@ TEST_F(GameSheetTest, HeaderNamesThePlayersTheirKindsTheResultAndTheDate) {
     EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Draw.   Date: 2026-12-07");
 }
 
-TEST_F(GameSheetTest, EveryMoveHasItsPlaceOnTheSheetsPages) {
-    Tjeu game;
-    for (int k = 0; k < 40; ++k) {
-        const Move move = game.SuggestMove(game.Pos, game.SideToMove, 1);
-        if (game.Result != kInProgress) break;
-        game.ApplyMove(game.Pos, move.From, move.To);
-    }
-    const PrintDocument few = ComposeGameSheet(Tjeu(), {}, QDate(2026, 1, 1));
-    const PrintDocument many = ComposeGameSheet(game, {}, QDate(2026, 1, 1));
-    EXPECT_EQ(few.pages.size(), 1u);
-    EXPECT_GT(many.pages.size(), 1u);
-    for (const QPicture& page : many.pages) EXPECT_FALSE(page.boundingRect().isEmpty());
-}
-
 }  // namespace
 }  // namespace circumvia::dialogs

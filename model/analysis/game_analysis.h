@@ -2,15 +2,15 @@
 // The review of a whole game: every recorded move analysed (position_analysis.h), the
 // positions spread over worker threads, with progress and cancel.
 //
-// Contract of AnalyseGame:
+// Contract of ExtendAnalysis and AnalyseGame:
 // - It blocks its caller until the work is done or cancelled, and every worker thread it
 //   started has ended before it returns: no thread outlives the call.
 // - `progress(done, total)` runs on the calling thread, never on a worker: at least every
 //   kProgressInterval while the work goes on, and once more at the end when the work was
 //   completed. `done` counts the moves analysed by this call, `total` those it was asked for.
 // - `cancel` may be set from any thread; the workers stop within a few milliseconds, and
-//   the call returns false. The analysis then holds the moves it already had and the
-//   longest unbroken run of moves analysed after them.
+//   the call says so (false, or *completed false). The analysis then holds the moves it
+//   already had and the longest unbroken run of moves analysed after them.
 // - The record is only read; pass a copy when the game may change meanwhile.
 // - Memory stays flat: one search engine per worker, whatever the game's length.
 
@@ -47,8 +47,9 @@ struct AnalysisRun {
 };
 
 // Brings `analysis` up to the record: analyses the recorded moves after those it holds
-// (all of them when its depth differs from the run's, or when it holds moves past the
-// record's end, which it then drops). Returns false when cancelled.
+// (all of them when its depth differs from the run's); moves it holds past the record's
+// end are dropped. The moves it holds are taken as still those of the record: when the
+// record changes at move n, TruncateFrom(n) first. Returns false when cancelled.
 bool ExtendAnalysis(const GameRecord& record, GameAnalysis& analysis, const AnalysisRun& run);
 
 // A fresh analysis of every recorded move.

@@ -46,8 +46,8 @@ struct SurveyResult {
 inline constexpr int kLevelBand = 50;
 
 // Lower ends of the loss bands the table shows; the last band is open above.
-inline constexpr std::array<int, 12> kLossBands = {0,  1,   10,  20,  35,  50,
-                                                   75, 100, 150, 200, 300, 450};
+inline constexpr std::array<int, 14> kLossBands = {0,  1,   10,  20,  35,  45,  60,
+                                                   75, 100, 150, 200, 250, 300, 450};
 
 // Game g (0-based) has Red at level 1 + g % 5 and White at 1 + (g / 5) % 5, seeded with
 // first_seed + g, played as selfplay plays it.

@@ -31,6 +31,8 @@ bool AnswerInfoOption(int argc, char* argv[], int& status) {
     return true;
 }
 
+constexpr char kUsage[] = "usage: circumvia [FILE]\n";
+
 QIcon ApplicationIcon() {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -39,10 +41,23 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+// A wrong command line is told before the application object exists, so it is told
+// also where there is no display to open.
+bool RefuseCommandLine(int argc, char* argv[]) {
+    QStringList words;
+    for (int k = 0; k < argc; ++k) words << QString::fromLocal8Bit(argv[k]);
+    const circumvia::control::CommandLine command_line =
+        circumvia::control::ParseCommandLine(circumvia::control::WithoutQtOptions(words));
+    if (command_line.error.isEmpty()) return false;
+    std::cerr << "circumvia: " << command_line.error.toStdString() << '\n' << kUsage;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (int status = 0; AnswerInfoOption(argc, argv, status)) return status;
+    if (RefuseCommandLine(argc, argv)) return 2;
 
     // The surface format must be set before the application object exists.
     QSurfaceFormat::setDefaultFormat(circumvia::scene::ViewerSurfaceFormat());
@@ -58,8 +73,7 @@ int main(int argc, char* argv[]) {
     const circumvia::control::CommandLine command_line =
         circumvia::control::ParseCommandLine(QApplication::arguments());
     if (!command_line.error.isEmpty()) {
-        std::cerr << "circumvia: " << command_line.error.toStdString()
-                  << "\nusage: circumvia [FILE]\n";
+        std::cerr << "circumvia: " << command_line.error.toStdString() << '\n' << kUsage;
         return 2;
     }
 

@@ -36,6 +36,7 @@ TFAbout::TFAbout(const QString& version, QWidget* owner)
     Label_version->setObjectName(QStringLiteral("Label_version"));
     Label_version->setAttribute(Qt::WA_TranslucentBackground);
     Label_version->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label_version->setTextFormat(Qt::PlainText);
     QFont font = Label_version->font();
     font.setBold(true);
     font.setPixelSize(kVersionPixels);

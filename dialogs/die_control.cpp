@@ -42,7 +42,8 @@ void TDieControl::SetValue(int face) {
 }
 
 void TDieControl::Roll() {
-    if (IsRolling()) return;
+    // A click just before the die stops would otherwise be lost on a die about to rest.
+    if (IsRolling() && !last_tick_) return;
     start_ = ticks_();
     last_tick_ = false;
     timer_.start();

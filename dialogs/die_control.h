@@ -32,7 +32,8 @@ public:
     // Shows a face (1..6; others are ignored); raises OnChange when it differs.
     void SetValue(int face);
 
-    // Starts a roll; does nothing while one is under way (its start time stays).
+    // Starts a roll; does nothing while one is under way (its start time stays), unless its
+    // time is up and only its last tick is to come: then a new roll starts from now.
     void Roll();
     // True from the start of a roll until its last tick has stopped the timer.
     bool IsRolling() const { return timer_.isActive(); }

@@ -131,11 +131,13 @@ void DrawPosition(QPainter& surface, int left, int top, int size, const Position
         bold.setBold(true);
         surface.setFont(bold);
         surface.setBrush(Qt::NoBrush);
-        const QString letters = QStringLiteral("ABCDEF");
+        // As the notation reads a cell ("E 2": row E, column 2): digits under the columns,
+        // letters beside the rows.
+        const QString row_letters = QStringLiteral("ABCDEF");
         for (int j = 1; j <= 6; ++j) {
-            TextOut(surface, g.X(j) - letter_width / 2, g.Y(6) + letter_height, letters.at(j - 1));
+            TextOut(surface, g.X(j) - letter_width / 2, g.Y(6) + letter_height, QString::number(j));
             TextOut(surface, g.X(1) - 2 * letter_width, g.Y(j) - letter_height / 2,
-                    QString::number(j));
+                    row_letters.at(j - 1));
         }
     }
 }

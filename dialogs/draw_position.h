@@ -1,6 +1,6 @@
 #pragma once
 // The flat diagram of a position: grid, the two circuits with their corner loops, the
-// diagonals, the pieces and, on request, the column letters and row digits. Draws on any
+// diagonals, the pieces and, on request, the row letters and column digits. Draws on any
 // painter (a widget, an image, a recorded picture, a printer) in the painter's own units.
 
 #include "model/board.h"

@@ -1,5 +1,7 @@
 #include "dialogs/names_list.h"
 
+#include "dialogs/display_text.h"
+
 #include <algorithm>
 
 namespace circumvia::dialogs {
@@ -39,8 +41,10 @@ QString JoinPlayerNames(const NamesList& names) {
 }
 
 bool IsRememberableName(const QString& name) {
-    // Counted in characters, so that a letter outside the basic plane counts once.
-    if (name.toUcs4().size() < 2) return false;
+    // Counted in characters, so that a letter outside the basic plane counts once. A name
+    // too long to be shown whole is not offered again either.
+    const qsizetype characters = name.toUcs4().size();
+    if (characters < 2 || characters > kLongestShownName) return false;
     // Compared on UTF-16 codes: for the ASCII "0A" that orders exactly as the code points.
     const QString lowest = QStringLiteral("0A");
     if (std::lexicographical_compare(name.begin(), name.end(), lowest.begin(), lowest.end(),

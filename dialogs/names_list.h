@@ -27,7 +27,7 @@ NamesList ParsePlayerNames(const QString& player_names);
 // The stored form of a list: each name trimmed and followed by ";".
 QString JoinPlayerNames(const NamesList& names);
 
-// Whether a trimmed name may be remembered at all: two characters or more, ordering from
+// Whether a trimmed name may be remembered at all: two to 64 characters, ordering from
 // "0A" on (by character codes), no ";". Names such as "-x" or "(ab)" are used for one game
 // only.
 bool IsRememberableName(const QString& name);

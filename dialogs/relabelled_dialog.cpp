@@ -1,12 +1,13 @@
 #include "dialogs/relabelled_dialog.h"
 
-#include <QDialog>
+#include <QWidget>
 
 namespace circumvia::dialogs {
 
 void RelabelOpenDialogs(QWidget& owner) {
-    for (QDialog* dialog : owner.findChildren<QDialog*>()) {
-        if (auto* relabelled = dynamic_cast<RelabelledDialog*>(dialog)) relabelled->Relabel();
+    // Windows that are not dialogs (the rules) follow the language as well.
+    for (QWidget* window : owner.findChildren<QWidget*>()) {
+        if (auto* relabelled = dynamic_cast<RelabelledDialog*>(window)) relabelled->Relabel();
     }
 }
 

@@ -20,7 +20,8 @@ protected:
     ~RelabelledDialog() = default;
 };
 
-// Relabels every RelabelledDialog among the children (at any depth) of `owner`.
+// Relabels every RelabelledDialog among the children (at any depth) of `owner`, dialog or
+// other window.
 void RelabelOpenDialogs(QWidget& owner);
 
 }  // namespace circumvia::dialogs

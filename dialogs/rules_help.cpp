@@ -4,6 +4,8 @@
 
 #include "assets/asset_paths.h"
 #include "dialogs/dialog_placement.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
 
 namespace circumvia::dialogs {
 
@@ -55,6 +57,12 @@ void THelpWindow::ShowTopic(const QString& topic, const QString& title) {
     topic_ = topic;
     setWindowTitle(title);
     setSource(HelpPageUrl(topic), QTextDocument::HtmlResource);
+}
+
+void THelpWindow::Relabel() {
+    ShowTopic(
+        HelpTopic(lang::LanguageCode()),
+        QString::fromStdString(lang::Caption(lang::CaptionBase() + lang::caption::kRulesItem)));
 }
 
 }  // namespace circumvia::dialogs

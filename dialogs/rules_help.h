@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "dialogs/relabelled_dialog.h"
+
 namespace circumvia::dialogs {
 
 // The topic for a language letter: 'D' German, 'E' Spanish, 'F' French, anything else
@@ -18,8 +20,9 @@ QString HelpTopic(char languageCode);
 QUrl HelpPageUrl(const QString& topic);
 
 // The help window: a resizable, non-modal browser of the rules pages. It remembers nothing
-// between openings: size, place and page come afresh each time it is made.
-class THelpWindow : public QTextBrowser {
+// between openings: size, place and page come afresh each time it is made. Like the
+// dialogs, it follows a change of language while open: page and title.
+class THelpWindow : public QTextBrowser, public RelabelledDialog {
     Q_OBJECT
 public:
     // `owner` keeps the window above it and closes it with itself.
@@ -28,6 +31,8 @@ public:
     // Shows the page of `topic` from its top, with `title` as the window's caption.
     void ShowTopic(const QString& topic, const QString& title);
     const QString& Topic() const { return topic_; }
+    // The page and title of the current language.
+    void Relabel() override;
 
 private:
     QString topic_;

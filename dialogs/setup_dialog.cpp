@@ -10,6 +10,7 @@
 
 #include "dialogs/dialog_placement.h"
 #include "dialogs/die_control.h"
+#include "dialogs/display_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -59,7 +60,7 @@ QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& name_lab
 TFSetup::TFSetup(QString& player_names, QWidget* owner)
     : QDialog(owner), player_names_(player_names) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     setModal(true);
 
     GroupBox1 = PlayerGroup(lab_kind1, CB_1, Lab_nom1, CB_nom1, this);
@@ -83,17 +84,24 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
 
     BitBtn1 = new QPushButton(this);
     BitBtn1->setDefault(true);
+    CancelButton = new QPushButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(CancelButton);
+    buttons->addStretch(1);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(GroupBox1);
     column->addWidget(GroupBox2);
     column->addWidget(GroupBox3);
     column->addStretch(1);
-    column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    column->addLayout(buttons);
 
     connect(Des, &TDieControl::OnChange, this, &TFSetup::DesChange);
     connect(Des, &TDieControl::OnClick, this, &TFSetup::DesClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFSetup::BitBtn1Click);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(kClientWidth, kClientHeight);
     FormCreate();
@@ -118,8 +126,14 @@ void TFSetup::LoadFromGame(Tjeu& game) {
     }
     CB_1->setCurrentIndex(KindIndex(game.PlayerOf(kWhite).Kind));
     CB_2->setCurrentIndex(KindIndex(game.PlayerOf(kRed).Kind));
-    CB_nom1->setEditText(QString::fromStdString(game.PlayerOf(kWhite).Name));
-    CB_nom2->setEditText(QString::fromStdString(game.PlayerOf(kRed).Name));
+    // A long name is shown shortened; left as shown, the game keeps it whole.
+    const std::string* names[] = {&game.PlayerOf(kWhite).Name, &game.PlayerOf(kRed).Name};
+    QComboBox* boxes[] = {CB_nom1, CB_nom2};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const QString shown = ShownName(*names[k]);
+        shortened_names_[k] = shown.toUtf8().toStdString() == *names[k] ? QString() : shown;
+        boxes[k]->setEditText(shown);
+    }
     ShowFirstMover();
 }
 
@@ -133,6 +147,7 @@ void TFSetup::Relabel() {
     GroupBox1->setTitle(CaptionText(base, lang::caption::kSetupWhiteGroup));
     GroupBox2->setTitle(CaptionText(base, lang::caption::kSetupRedGroup));
     BitBtn1->setText(CaptionText(base, lang::caption::kSetupConfirm));
+    CancelButton->setText(CaptionText(base, lang::caption::kAnswerCancel));
 
     // The lists are refilled; the kinds chosen so far stay chosen.
     QStringList kinds;
@@ -187,16 +202,21 @@ void TFSetup::ShowFirstMover() {
     Lab_main->setText(game_->SideToMove == kWhite ? white_first_ : red_first_);
 }
 
+bool TFSetup::Edited(std::size_t side) const {
+    const QComboBox* box = side == 0 ? CB_nom1 : CB_nom2;
+    return shortened_names_[side].isEmpty() || box->currentText() != shortened_names_[side];
+}
+
 void TFSetup::BitBtn1Click() {
     if (game_ != nullptr) {
         game_->PlayerOf(kWhite).Kind = CB_1->currentIndex();
-        game_->PlayerOf(kWhite).Name = CB_nom1->currentText().toStdString();
+        if (Edited(0)) game_->PlayerOf(kWhite).Name = CB_nom1->currentText().toStdString();
         game_->PlayerOf(kRed).Kind = CB_2->currentIndex();
-        game_->PlayerOf(kRed).Name = CB_nom2->currentText().toStdString();
+        if (Edited(1)) game_->PlayerOf(kRed).Name = CB_nom2->currentText().toStdString();
     }
     const QStringList kinds = KindEntries();
-    RememberName(CB_nom1->currentText(), kinds, names_, player_names_);
-    RememberName(CB_nom2->currentText(), kinds, names_, player_names_);
+    if (Edited(0)) RememberName(CB_nom1->currentText(), kinds, names_, player_names_);
+    if (Edited(1)) RememberName(CB_nom2->currentText(), kinds, names_, player_names_);
     accept();
 }
 

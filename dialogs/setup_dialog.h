@@ -2,10 +2,12 @@
 // The player set-up dialog shown before a new game: for White and for Red the kind of
 // player (a human or the computer at one of five strengths) and a name, and a die that
 // decides who moves first (odd: White, even: Red). It writes straight into the game model
-// and keeps the owner's list of remembered names up to date.
+// it is given and keeps the owner's list of remembered names up to date. Cancel, Escape
+// and the close box end it with a negative result, which the owner takes as "no new game".
 
 #include <QDialog>
 #include <QString>
+#include <array>
 
 #include "dialogs/names_list.h"
 #include "dialogs/relabelled_dialog.h"
@@ -58,6 +60,7 @@ public:
     TDieControl* Des = nullptr;
     QLabel* Lab_main = nullptr;
     QPushButton* BitBtn1 = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -67,10 +70,13 @@ private:
     void FormCreate();
     void FormShow();
     void ShowFirstMover();
+    // Whether the name box of white (0) or red (1) no longer shows a shortened name.
+    bool Edited(std::size_t side) const;
 
     QString& player_names_;
     Tjeu* game_ = nullptr;
     NamesList names_;
+    std::array<QString, 2> shortened_names_;  // white's and red's, when loaded shortened
     QString white_first_;
     QString red_first_;
 };

@@ -1,6 +1,8 @@
 #include "dialogs/suggestion_dialog.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -10,6 +12,7 @@
 #include "dialogs/paint_box.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/notation.h"
 #include "model/tjeu.h"
 
 namespace circumvia::dialogs {
@@ -24,6 +27,10 @@ constexpr int kBoxSide = 160;
 constexpr int kDiagramLeft = 10;
 constexpr int kDiagramTop = 10;
 constexpr int kDiagramSize = 140;
+// The bottom row: Close under the current position; the move and Play under the proposal.
+constexpr QRect kCloseButton(8 + (kGroupSize.width() - 100) / 2, 214, 100, 30);
+constexpr QRect kMoveLabel(202, 214, 80, 30);
+constexpr QRect kPlayButton(287, 214, 100, 30);
 
 // A group box holding one paint box, centred across it below the group's title.
 TPaintBox* AddPaintBox(QGroupBox& group) {
@@ -76,8 +83,21 @@ TFPropo::TFPropo(Tjeu& game, QWidget* parent)
 
     BitBtn1 = new QPushButton(this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    BitBtn1->setGeometry(8 + (kGroupSize.width() - 100) / 2, 214, 100, 30);
+    BitBtn1->setGeometry(kCloseButton);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+
+    MoveLabel = new QLabel(this);
+    MoveLabel->setGeometry(kMoveLabel);
+    MoveLabel->setAlignment(Qt::AlignCenter);
+    QFont bold = MoveLabel->font();
+    bold.setBold(true);
+    MoveLabel->setFont(bold);
+
+    PlayButton = new QPushButton(this);
+    PlayButton->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    PlayButton->setGeometry(kPlayButton);
+    connect(PlayButton, &QPushButton::clicked, this, &QDialog::accept);
+    PB_propo->installEventFilter(this);
 
     FormCreate();
     CentreOnOwner(*this);
@@ -88,7 +108,20 @@ void TFPropo::FormCreate() {
     proposal_ = game_.Pos;
     proposed_ = game_.SuggestMove(proposal_, game_.SideToMove, kSearchDepth);
     proposal_ = ProposedPosition(proposal_, proposed_);
+    const bool playable = !proposed_.IsNull() && IsCell(proposed_.From) && IsCell(proposed_.To);
+    MoveLabel->setText(playable ? QString::fromStdString(MoveText(proposed_.From, proposed_.To))
+                                : QString());
+    PlayButton->setEnabled(playable);
     PB_propo->update();
+}
+
+bool TFPropo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PB_propo && event->type() == QEvent::MouseButtonDblClick &&
+        PlayButton->isEnabled()) {
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFPropo::Relabel() {
@@ -96,6 +129,8 @@ void TFPropo::Relabel() {
     setWindowTitle(CaptionText(caption::kSuggestDialog));
     BitBtn1->setText(CaptionText(caption::kSuggestClose));
     BitBtn1->setToolTip(CaptionText(caption::kSuggestCloseHint));
+    PlayButton->setText(CaptionText(caption::kSuggestPlay));
+    PlayButton->setToolTip(CaptionText(caption::kSuggestPlayHint));
     GroupBox1->setTitle(CaptionText(caption::kSuggestCurrent));
     GroupBox2->setTitle(CaptionText(caption::kSuggestProposal));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The move hint: the current position (with coordinates) beside the position after the
-// move the computer proposes for the side to move. The game itself is not changed.
+// move the computer proposes for the side to move, the move written in the notation under
+// it. The game itself is not changed: "Play" (or a double-click on the proposal) closes
+// the dialog as accepted, and the owner plays ProposedMove().
 
 #include <QDialog>
 
@@ -9,6 +11,7 @@
 #include "model/move.h"
 
 class QGroupBox;
+class QLabel;
 class QPainter;
 class QPushButton;
 
@@ -40,9 +43,14 @@ public:
     TPaintBox* Pb_actu = nullptr;
     TPaintBox* PB_propo = nullptr;
     QPushButton* BitBtn1 = nullptr;
+    QLabel* MoveLabel = nullptr;  // the proposed move in the notation
+    QPushButton* PlayButton = nullptr;
 
     // How deep the proposal looks, whatever the players' levels.
     static constexpr int kSearchDepth = 3;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();

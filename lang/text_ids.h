@@ -26,10 +26,27 @@ inline constexpr int kGaveUp = 19;
 inline constexpr int kUnreadableFile = 20;
 inline constexpr int kCannotWriteFile = 30;  // the PDF export; "%s" the file's name
 
+// Why a file could not be written (messages 31..38), told under kCannotWriteFile, and the
+// page a long print job is drawing (39).
+inline constexpr int kReasonDiskFull = 31;
+inline constexpr int kReasonWriteProtected = 32;
+inline constexpr int kReasonNotAFile = 33;
+inline constexpr int kReasonNoFolder = 34;
+inline constexpr int kReasonTooLarge = 35;
+inline constexpr int kReasonLinkLoop = 36;
+inline constexpr int kReasonNameTooLong = 37;
+inline constexpr int kReasonSystem = 38;  // "%s" the system's own words
+inline constexpr int kPrintingPage = 39;  // "%s" the page, "%s" the page count
+
 // Texts beyond the designed ones, for the player's comforts: messages 60..69 and caption
 // offsets 150..169, numbers the designed texts leave free.
 inline constexpr int kSaveQuestion = 60;    // asked before a game with unsaved moves is dropped
 inline constexpr int kPieceHasNoMove = 61;  // after the turn message, for a piece with no move
+inline constexpr int kSaveFailed = 66;      // "%s" the system's reason
+
+// Messages 62..65 and caption offsets 170..179: the hint played from its window and the
+// end of a game.
+inline constexpr int kGameOverTitle = 62;  // the title of the message that names the winner
 
 // The review of a game (messages 70..79).
 inline constexpr int kReviewSummary = 70;     // a player's errors and average loss
@@ -44,12 +61,14 @@ inline constexpr int kReviewComplete = 78;
 
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
-    kGameFileFilter,   kSaveFileFilter,     kWhitePlays,     kRedPlays,       kInitialising,
-    kChoosingPlayers,  kYourTurn,           kSearching,      kMovePlayed,     kRedBegins,
-    kWhiteBegins,      kDefaultPlayerNames, kGameWon,        kGameDrawn,      kGaveUp,
-    kUnreadableFile,   kCannotWriteFile,    kSaveQuestion,   kPieceHasNoMove, kReviewSummary,
-    kReviewMoveDetail, kReviewProgress,     kReviewStopped,  kSheetPlayers,   kSheetResult,
-    kSheetInProgress,  kSheetBetterMove,    kReviewComplete,
+    kGameFileFilter,       kSaveFileFilter,     kWhitePlays,      kRedPlays,       kInitialising,
+    kChoosingPlayers,      kYourTurn,           kSearching,       kMovePlayed,     kRedBegins,
+    kWhiteBegins,          kDefaultPlayerNames, kGameWon,         kGameDrawn,      kGaveUp,
+    kUnreadableFile,       kCannotWriteFile,    kSaveQuestion,    kPieceHasNoMove, kReasonDiskFull,
+    kReasonWriteProtected, kReasonNotAFile,     kReasonNoFolder,  kReasonTooLarge, kReasonLinkLoop,
+    kReasonNameTooLong,    kReasonSystem,       kPrintingPage,    kSaveFailed,     kGameOverTitle,
+    kReviewSummary,        kReviewMoveDetail,   kReviewProgress,  kReviewStopped,  kSheetPlayers,
+    kSheetResult,          kSheetInProgress,    kSheetBetterMove, kReviewComplete,
 };
 }  // namespace message
 
@@ -128,7 +147,17 @@ inline constexpr int kAnimationSpeedHint = 157;
 inline constexpr int kAnimationSpeedFirst = 158;  // 158..160: as designed, fast, instant
 inline constexpr int kAnimationSpeeds = 3;
 inline constexpr int kComfortFirst = kMoveList;
+// A long print job's Cancel button, and the status bar's word when the settings could not
+// be written (offsets 350..369).
+inline constexpr int kCancelJob = 350;
+inline constexpr int kSettingsNotSaved = 351;
+inline constexpr int kHardeningFirst = kCancelJob;
+inline constexpr int kHardeningLast = kSettingsNotSaved;
 inline constexpr int kComfortLast = kAnimationSpeedFirst + kAnimationSpeeds - 1;
+
+// The hint window's button that plays the proposed move (offsets 170..179).
+inline constexpr int kSuggestPlay = 170;
+inline constexpr int kSuggestPlayHint = 171;
 
 // The review of a game and the game sheet (offsets 200..249).
 inline constexpr int kAnalyseItem = 200;
@@ -145,6 +174,7 @@ inline constexpr int kReviewLast = kGameSheetHint;
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
+                        (kHardeningLast - kHardeningFirst + 1) + 2 +
                         (kReviewLast - kReviewFirst + 1)>
         all{};
     std::size_t n = 0;
@@ -157,6 +187,9 @@ inline constexpr auto kAll = [] {
     all[n++] = kPrintPdfHint;
     for (int k = kSetupDialog; k < kSetupKindFirst + kSetupKinds; ++k) all[n++] = k;
     for (int k = kComfortFirst; k <= kComfortLast; ++k) all[n++] = k;
+    for (int k = kHardeningFirst; k <= kHardeningLast; ++k) all[n++] = k;
+    all[n++] = kSuggestPlay;
+    all[n++] = kSuggestPlayHint;
     for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
     return all;
 }();

@@ -13,21 +13,13 @@ constexpr int kBothComputersDraw = 21;
 constexpr int kBothComputersEvery = 7;
 
 // Level 5 searches this deep once both sides are down to kFewPieces - 1 pieces or fewer.
-constexpr int kEndgameDepth = 7;
+constexpr int kEndgameDepth = kDeepestSearch;
 constexpr int kFewPieces = 4;
 
 // A side more than this many pieces ahead plays a shallower search drawn at random.
 constexpr int kComfortableLead = 3;
 
 }  // namespace
-
-int Tjeu::PieceValue(const Position& position, int cell) const {
-    return circumvia::PieceValue(position, cell);
-}
-
-int Tjeu::Evaluate(const Position& position, Side side) const {
-    return circumvia::Evaluate(position, side);
-}
 
 // The level table. Draws are taken only where the table takes them, in its order, so a
 // seeded game replays exactly.

@@ -1,6 +1,7 @@
 #include "file_io.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,47 +44,74 @@ private:
     int fd_;
 };
 
-// A file being written beside its destination. Until Commit() succeeds, destroying it
-// closes and deletes it, so no failure leaves a stray file behind.
-class PendingFile {
+// Short enough for any folder that can hold the destination's own name.
+std::string ShortTemporaryName(std::minstd_rand& generator) {
+    return ".cv" + std::to_string(100000 + generator() % 900000) + ".tmp";
+}
+
+// Holds off the interrupting signals for the few calls that give a finished file a
+// temporary name and rename it into place, so that no interrupt falls between the two.
+class InterruptsHeld {
 public:
-    explicit PendingFile(const fs::path& destination) : destination_(destination) {}
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    ~PendingFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!committed_ && !path_.empty()) ::unlink(path_.c_str());
+    InterruptsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&held, signal);
+        ::pthread_sigmask(SIG_BLOCK, &held, &saved_);
+    }
+    ~InterruptsHeld() { ::pthread_sigmask(SIG_SETMASK, &saved_, nullptr); }
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+private:
+    sigset_t saved_{};
+};
+
+}  // namespace
+
+// The file being written beside its destination: unnamed where the file system allows it,
+// else under a short hidden name. Until Commit() succeeds, destroying it closes and
+// deletes it, so no failure leaves a stray file behind.
+struct FileReplacement::Pending {
+    explicit Pending(const fs::path& destination)
+        : destination(destination), generator(std::random_device()()) {}
+    Pending(const Pending&) = delete;
+    Pending& operator=(const Pending&) = delete;
+    ~Pending() {
+        if (fd >= 0) ::close(fd);
+        if (!committed && !path.empty()) ::unlink(path.c_str());
     }
 
     std::error_code Create();
+    std::error_code CreateNamed();
     std::error_code Write(std::span<const std::uint8_t> bytes);
-    void KeepPermissionsOf(const struct stat& existing) { ::fchmod(fd_, existing.st_mode & 07777); }
+    void KeepOwnerAndPermissionsOf(const struct stat& existing);
+    std::error_code NameUnnamed();
     std::error_code Commit();
 
-private:
-    fs::path destination_;
-    fs::path path_;
-    int fd_ = -1;
-    bool committed_ = false;
+    fs::path destination;
+    fs::path path;  // empty while the file has no name
+    int fd = -1;
+    bool committed = false;
+    std::minstd_rand generator;
 };
 
-std::error_code PendingFile::Create() {
-    std::random_device entropy;
-    std::minstd_rand generator(entropy());
-    const fs::path folder = destination_.parent_path();
+std::error_code FileReplacement::Pending::Create() {
+    // 0666 lets the umask decide, as for any newly created file.
+    fd = ::open(destination.parent_path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0) return {};
+    // A file system or kernel without unnamed files says so in one of these ways.
+    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return CreateNamed();
+    return LastError();
+}
+
+std::error_code FileReplacement::Pending::CreateNamed() {
+    const fs::path folder = destination.parent_path();
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-        // Hidden and unique: ".<name>.<number>.tmp" beside the destination.
-        std::string name(1, '.');
-        name += destination_.filename().string();
-        name += '.';
-        name += std::to_string(generator() % 1000000);
-        name += ".tmp";
-        const fs::path candidate = folder / name;
-        // 0666 lets the umask decide, as for any newly created file.
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const fs::path candidate = folder / ShortTemporaryName(generator);
+        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            fd_ = fd;
-            path_ = candidate;
+            path = candidate;
             return {};
         }
         if (errno != EEXIST) return LastError();
@@ -91,9 +119,9 @@ std::error_code PendingFile::Create() {
     return ErrorOf(std::errc::file_exists);
 }
 
-std::error_code PendingFile::Write(std::span<const std::uint8_t> bytes) {
+std::error_code FileReplacement::Pending::Write(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
         if (written < 0) return LastError();
         if (written == 0) return ErrorOf(std::errc::io_error);
@@ -102,15 +130,52 @@ std::error_code PendingFile::Write(std::span<const std::uint8_t> bytes) {
     return {};
 }
 
-std::error_code PendingFile::Commit() {
-    if (::fsync(fd_) != 0) return LastError();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) return LastError();
-    if (::rename(path_.c_str(), destination_.c_str()) != 0) return LastError();
-    committed_ = true;
+// The owner first: changing it may clear the set-id bits the mode then restores. Only the
+// superuser may give a file away, so the owner stays the writer's elsewhere.
+void FileReplacement::Pending::KeepOwnerAndPermissionsOf(const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // Not permitted: the user's own file keeps at least its group where the user may.
+        [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+    }
+    ::fchmod(fd, existing.st_mode & 07777);
+}
+
+// An unnamed file gets a short temporary name in the destination's folder, from which the
+// rename moves it into place.
+std::error_code FileReplacement::Pending::NameUnnamed() {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    const fs::path folder = destination.parent_path();
+    for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+        const fs::path candidate = folder / ShortTemporaryName(generator);
+        int linked =
+            ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
+        // Without /proc, the descriptor itself (which needs a privilege).
+        if (linked != 0 && errno == ENOENT)
+            linked = ::linkat(fd, "", AT_FDCWD, candidate.c_str(), AT_EMPTY_PATH);
+        if (linked == 0) {
+            path = candidate;
+            return {};
+        }
+        if (errno != EEXIST) return LastError();
+    }
+    return ErrorOf(std::errc::file_exists);
+}
+
+std::error_code FileReplacement::Pending::Commit() {
+    if (::fsync(fd) != 0) return LastError();
+    const InterruptsHeld held;
+    if (path.empty()) {
+        if (const std::error_code error = NameUnnamed()) return error;
+    }
+    const int closing = fd;
+    fd = -1;
+    if (::close(closing) != 0) return LastError();
+    if (::rename(path.c_str(), destination.c_str()) != 0) return LastError();
+    committed = true;
     return {};
 }
+
+namespace {
 
 // Makes the rename itself durable; a failure here loses nothing, so it is not reported.
 void SyncFolder(const fs::path& folder) {
@@ -182,22 +247,41 @@ FileContents ReadWholeFile(const fs::path& path, std::size_t max_bytes) {
     }
 }
 
-WriteResult ReplaceFileContents(const fs::path& target, std::span<const std::uint8_t> bytes) {
+FileReplacement::FileReplacement(const fs::path& target) : target_(target) {}
+
+FileReplacement::~FileReplacement() = default;
+
+std::error_code FileReplacement::Begin() {
     fs::path destination;
-    if (const std::error_code error = FollowLinks(target, destination)) return {error};
+    if ((error_ = FollowLinks(target_, destination))) return error_;
     struct stat existing {};
     const bool exists = ::stat(destination.c_str(), &existing) == 0;
-    if (exists) {
-        if (const std::error_code error = CheckReplaceable(existing, destination)) return {error};
-    }
+    if (exists && (error_ = CheckReplaceable(existing, destination))) return error_;
     IgnoreFileSizeSignal();
-    PendingFile pending(destination);
-    if (const std::error_code error = pending.Create()) return {error};
-    if (exists) pending.KeepPermissionsOf(existing);
-    if (const std::error_code error = pending.Write(bytes)) return {error};
-    if (const std::error_code error = pending.Commit()) return {error};
-    SyncFolder(destination.parent_path());
+    pending_ = std::make_unique<Pending>(destination);
+    if ((error_ = pending_->Create())) return error_;
+    if (exists) pending_->KeepOwnerAndPermissionsOf(existing);
     return {};
+}
+
+std::error_code FileReplacement::Write(std::span<const std::uint8_t> bytes) {
+    if (!error_ && !pending_) error_ = ErrorOf(std::errc::bad_file_descriptor);
+    if (!error_) error_ = pending_->Write(bytes);
+    return error_;
+}
+
+std::error_code FileReplacement::Commit() {
+    if (!error_ && !pending_) error_ = ErrorOf(std::errc::bad_file_descriptor);
+    if (error_ || (error_ = pending_->Commit())) return error_;
+    SyncFolder(pending_->destination.parent_path());
+    return {};
+}
+
+WriteResult ReplaceFileContents(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    FileReplacement replacement(target);
+    if (const std::error_code error = replacement.Begin()) return {error};
+    if (const std::error_code error = replacement.Write(bytes)) return {error};
+    return {replacement.Commit()};
 }
 
 }  // namespace circumvia

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <system_error>
 #include <vector>
@@ -36,16 +37,39 @@ struct WriteResult {
     explicit operator bool() const { return !error; }
 };
 
-// Writes `bytes` to a new file in the same folder as `target`, forces it to disk and
-// renames it over `target` in one step. On failure the temporary file is removed and
-// `target`, if it existed, is untouched. Refused, before anything is written:
-// - a target that is not a regular file (a folder, a device);
+// A file's new contents, written piece by piece to an unnamed file in the target's folder
+// and put in the target's place in one step by Commit(). Until then the target is as it
+// was; a replacement dropped uncommitted (a failure, a cancel) leaves nothing behind, and
+// so does an interrupted process, as no name exists until the last moment. Refused in
+// Begin(), before anything is written:
+// - a target that is not a regular file (a folder, a pipe, a device);
 // - a write-protected target: one the user may not write, or one with no write
 //   permission bit at all (so even the superuser keeps a protected file);
 // - a target whose folder does not exist.
-// A replaced file keeps its permission bits. Symbolic links are followed, also dangling
-// ones, so the file a link names is written and the link stays a link. A file-size limit
-// makes the write fail instead of killing the process.
+// A replaced file keeps its permission bits (and its owner, where allowed). Symbolic
+// links are followed, also dangling ones, so the file a link names is written and the
+// link stays a link. A file-size limit makes a write fail instead of killing the process.
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::filesystem::path& target);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    std::error_code Begin();
+    // Every byte or an error; after an error, further writes fail with it too.
+    std::error_code Write(std::span<const std::uint8_t> bytes);
+    // Forces the contents to disk, checks the close and renames over the target.
+    std::error_code Commit();
+
+private:
+    struct Pending;
+    std::filesystem::path target_;
+    std::unique_ptr<Pending> pending_;
+    std::error_code error_;
+};
+
+// The whole replacement in one call: Begin, Write, Commit.
 WriteResult ReplaceFileContents(const std::filesystem::path& target,
                                 std::span<const std::uint8_t> bytes);
 

@@ -93,7 +93,7 @@ private:
         game_.SideToMove = LowByte(*side);
         const auto depth = Integer("depth");
         if (!depth) return false;
-        game_.Depth = *depth;
+        game_.Depth = std::clamp(*depth, 0, kDeepestSearch);
         const auto text = Text("position");
         const auto position = text ? CellsFromText(*text) : std::nullopt;
         if (!position) return false;
@@ -115,8 +115,9 @@ private:
         const auto pieces = Integer(fields.pieces);
         if (!pieces) return false;
         player.Pieces = *pieces;
+        // No save holds another kind, and the search would take one for a depth of its own.
         const auto kind = Integer(fields.kind);
-        if (!kind) return false;
+        if (!kind || !IsPlayerKind(*kind)) return false;
         player.Kind = *kind;
         return true;
     }
@@ -156,6 +157,16 @@ private:
     GameFileListener* listener_;
     int last_entry_read_ = 0;  // entry 0 is there from the reset even before it is read
 };
+
+// After a format error the game goes on from the last entry read: board, side to move,
+// piece counts and result are those of that entry, as the counter and the record show it.
+void SettleOnLastEntryRead(Tjeu& game) {
+    const HistoryEntry& last = game.History[static_cast<std::size_t>(game.Current)];
+    game.Pos = last.Cells;
+    if (IsSideByte(last.Mover)) game.SideToMove = Opponent(last.Mover);
+    game.EndTest();
+    if (game.Current > 0 && last.Mover == 0) game.Result = kDrawn;  // the null move ends it
+}
 
 }  // namespace
 
@@ -200,7 +211,10 @@ LoadOutcome LoadGameFile(Tjeu& game, const fs::path& path, GameFileListener* lis
     }
     if (contents.status != ReadStatus::kOk) return LoadOutcome::kCannotRead;
     ValueReader reader(contents.bytes);
-    if (!LoadGame(game, reader, listener)) return LoadOutcome::kFormatError;
+    if (!LoadGame(game, reader, listener)) {
+        SettleOnLastEntryRead(game);
+        return LoadOutcome::kFormatError;
+    }
     game.FileName = FullPath(path);
     return LoadOutcome::kLoaded;
 }

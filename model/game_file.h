@@ -38,14 +38,17 @@ std::vector<std::uint8_t> GameFileBytes(const Tjeu& game);
 
 // Reads a game into `game`, which the caller has reset. Returns false at a format error;
 // the values read before it stay, except that Current is lowered to the last entry read
-// completely, so that it always names an entry of the record.
+// completely, so that it always names an entry of the record. A player kind outside 0..5
+// is a format error, and the depth is kept within 0..kDeepestSearch.
 bool LoadGame(Tjeu& game, ValueReader& reader, GameFileListener* listener = nullptr);
 
 enum class LoadOutcome { kLoaded, kCannotRead, kFormatError };
 
 // The whole load as the open command does it: ResetGame, read the file, LoadGame, and
-// on success FileName := the file's full path. A file above kMaxGameFileBytes, or
-// anything that is not a regular file (a folder, a pipe, a device), is a format error.
+// on success FileName := the file's full path. After a format error the game stands at the
+// last record entry read (board, side to move, pieces and result of that entry). A file above
+// kMaxGameFileBytes, or anything that is not a regular file (a folder, a pipe, a device), is a
+// format error.
 LoadOutcome LoadGameFile(Tjeu& game, const std::filesystem::path& path,
                          GameFileListener* listener = nullptr);
 

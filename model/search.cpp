@@ -177,6 +177,7 @@ void SearchEngine::Expand(int level, Penalty penalty, Move& best, int& score, in
     const bool frontier_children = level + 1 == depth_;
     bool any_move = false;
     const auto search_child = [&](Move move, PositionKey key) {
+        if (StopRequested()) return false;
         any_move = true;
         child.move = move;
         penalty += repetitions_.Count(key);

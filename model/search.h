@@ -9,6 +9,7 @@
 // All working storage lives in the engine: a search allocates nothing.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 
 #include "board.h"
@@ -68,6 +69,10 @@ public:
     // Every move of the level-0 side in the level-0 position, in the rules' order.
     int RootMoves(std::array<Move, kMaxMoves>& out) const;
 
+    // A search run on another thread ends soon after `stop` becomes true; its move then
+    // means nothing, and neither does what the engine keeps of that search. Null: never.
+    void StopWhen(const std::atomic<bool>* stop) { stop_ = stop; }
+
 private:
     // Search's own work: the node's moves, each searched in turn.
     void Expand(int level, Penalty penalty, Move& best, int& score, int alpha, int beta);
@@ -89,7 +94,12 @@ private:
     [[gnu::noinline]] FrontierAnswer VisitFrontier(int level, Move move, PositionKey key,
                                                    Penalty penalty, int alpha, int beta);
 
+    bool StopRequested() const {
+        return stop_ != nullptr && stop_->load(std::memory_order_relaxed);
+    }
+
     int depth_ = 0;
+    const std::atomic<bool>* stop_ = nullptr;
     RepetitionTable repetitions_;
     EvaluationCache evaluations_;
     FrontierTable frontier_;

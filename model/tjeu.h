@@ -28,6 +28,12 @@ inline constexpr int kMaxLevel = 5;
 constexpr bool IsComputer(int kind) {
     return kind > 0;
 }
+constexpr bool IsPlayerKind(int kind) {
+    return kind >= kHuman && kind <= kMaxLevel;
+}
+// The deepest search any level plays (level 5 in the endgame): a depth read from elsewhere
+// is kept within 0..kDeepestSearch, so no file can ask for a search that never ends.
+inline constexpr int kDeepestSearch = 7;
 
 inline constexpr char kNoName[] = "Noname";
 inline constexpr char kDefaultRedName[] = "GARNET";
@@ -73,8 +79,6 @@ public:
 
     // --- The computer player (computer_player.cpp) ---
 
-    int PieceValue(const Position& position, int cell) const;
-    int Evaluate(const Position& position, Side side) const;
     // The move of the computer player of `side` (its level is Players[side].Kind), with the
     // level's randomness; the null move when the side has no move.
     Move ComputerMove(const Position& position, Side side);

@@ -1,4 +1,5 @@
 #include "control/files/file_dialogs.h"
+#include "dialogs/display_text.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -33,6 +34,7 @@ QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const 
                                  const QString& detail, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, kTitle, text, buttons, parent);
     box.setInformativeText(detail);
+    dialogs::ShowAsPlainText(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -41,6 +43,7 @@ SaveAnswer AskSave(QWidget* parent, const QString& question) {
         return QString::fromStdString(lang::Caption(lang::CaptionBase() + k));
     };
     QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton, parent);
+    dialogs::ShowAsPlainText(box);
     QPushButton* save = box.addButton(caption(lang::caption::kAnswerSave), QMessageBox::AcceptRole);
     QPushButton* discard =
         box.addButton(caption(lang::caption::kAnswerDiscard), QMessageBox::DestructiveRole);

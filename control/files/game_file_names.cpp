@@ -1,5 +1,10 @@
 #include "control/files/game_file_names.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <string_view>
+
 #include <QFile>
 #include <system_error>
 
@@ -74,6 +79,49 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return {.game_file = {}, .error = QStringLiteral("unknown option '%1'").arg(word)};
     }
     return {.game_file = word, .error = {}};
+}
+
+namespace {
+
+// Qt's own options, taken with one or two leading hyphens; those that take a value take
+// the next word, or the text after "=".
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                                    "platformtheme",   "plugin",
+                                                    "qwindowgeometry", "geometry",
+                                                    "qwindowtitle",    "title",
+                                                    "qwindowicon",     "icon",
+                                                    "display",         "name",
+                                                    "session",         "style",
+                                                    "stylesheet",      "qmljsdebugger",
+                                                    "qwindowstyle"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                         "dograb",  "sync",        "testability"};
+
+}  // namespace
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        const QString& word = arguments[k];
+        if (k == 0 || !word.startsWith(u'-') || word == QStringLiteral("-")) {
+            kept << word;
+            continue;
+        }
+        const QString bare = word.mid(word.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const QString option = bare.section(u'=', 0, 0);
+        const std::string name = option.toStdString();
+        const bool takes_value =
+            std::find(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), name) !=
+            std::end(kQtOptionsWithValue);
+        const bool is_flag =
+            std::find(std::begin(kQtFlags), std::end(kQtFlags), name) != std::end(kQtFlags);
+        if (takes_value && !bare.contains(u'=')) {
+            ++k;  // its value
+        } else if (!takes_value && !is_flag) {
+            kept << word;  // not Qt's: the game's own check refuses it
+        }
+    }
+    return kept;
 }
 
 }  // namespace circumvia::control

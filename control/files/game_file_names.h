@@ -39,4 +39,9 @@ struct CommandLine {
 };
 CommandLine ParseCommandLine(const QStringList& arguments);
 
+// The arguments less the options Qt's application object takes for itself (-platform NAME,
+// -style=NAME, -reverse, ...), so that the command line can be checked before that object
+// exists: creating it without a display ends the program.
+QStringList WithoutQtOptions(const QStringList& arguments);
+
 }  // namespace circumvia::control

@@ -8,6 +8,7 @@
 
 #include "control/files/game_file_names.h"
 #include "control/window/main_form.h"
+#include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/game_file.h"
@@ -67,13 +68,13 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
         DropSelection();
     }
     HighlightPiece(nullptr);
+    AbandonComputerSearch();  // it searched the old game; the loop starts one on the new
     const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
-    if (game_.Result == kInProgress) turn_.ContinueOpenedGame();
     unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)
     // The old game is gone either way, so the caption no longer names its file.
     ShowFileCaption();
-    // The board behind the message already shows what was read.
-    loop_.ShowLastMoves();
+    // The board, panels and status line behind the message already show what was read.
+    loop_.ShowOpenedGame();
     RefreshPieces();
     UpdateNavigation();
     if (!loaded) file_dialogs_.tell(this, Message(lang::message::kUnreadableFile), ShownPath(path));
@@ -101,7 +102,10 @@ bool TMainForm::FileSave(bool save_as) {
         ShowFileCaption();
     } else {
         // The old file, the game's file name and the caption stay as they were.
-        file_dialogs_.tell(this, QString::fromStdString(written.error.message()),
+        const std::string reason = written.error.message();
+        file_dialogs_.tell(this,
+                           QString::fromStdString(lang::FormatText(
+                               lang::LoadText(lang::message::kSaveFailed), {reason})),
                            ShownPath(target));
     }
     RefreshPieces();
@@ -123,6 +127,7 @@ void TMainForm::OpenStartFile() {
     } else if (!OpenGameFile(path)) {
         game_.ResetGame();  // a damaged file gives way to a new game
         ShowFileCaption();
+        loop_.ShowOpenedGame();
     }
     RefreshPieces();
     UpdateNavigation();
@@ -134,9 +139,13 @@ void TMainForm::ShowFileCaption() {
 
 void TMainForm::SetCaption(const QString& caption) {
     caption_ = caption;
-    // The placeholder only while there is something to mark, so the caption reads the same
-    // as before whenever the game is saved.
-    setWindowTitle(unsaved_moves_ ? caption + QStringLiteral("[*]") : caption);
+    // A "[*]" of the file's own name is doubled, which the title shows as it is; the
+    // placeholder is added only while there is something to mark, so the caption reads
+    // the same as before whenever the game is saved.
+    const QString placeholder = QStringLiteral("[*]");
+    QString title = caption;
+    title.replace(placeholder, placeholder + placeholder);
+    setWindowTitle(unsaved_moves_ ? title + placeholder : title);
     setWindowModified(unsaved_moves_);
 }
 

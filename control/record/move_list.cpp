@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "control/turns/turn_loop.h"
 #include "dialogs/class_marks.h"
+#include "dialogs/display_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -19,7 +21,6 @@ namespace circumvia::control {
 
 namespace {
 
-enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kClassColumn, kColumns };
 constexpr int kDiscSize = 12;
 constexpr int kInitialWidth = 190;
 
@@ -36,11 +37,14 @@ QIcon SideDisc(int side) {
 }
 
 bool SameRows(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const MoveRow& x, const MoveRow& y) {
-                          return x.number == y.number && x.mover == y.mover && x.name == y.name &&
-                                 x.notation == y.notation;
-                      });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [](const MoveRow& x, const MoveRow& y) {
+            return x.number == y.number && x.mover == y.mover && x.notation == y.notation;
+        });
+}
+
+bool IsSide(int mover) {
+    return mover == kRed || mover == kWhite;
 }
 
 // A value as the mover sees it, signed; a forced win or loss as an infinity.
@@ -54,13 +58,134 @@ std::string SignedValue(int value) {
 
 }  // namespace
 
+MoveListModel::MoveListModel(QObject* parent)
+    : QAbstractTableModel(parent), discs_{QIcon(), SideDisc(kRed), SideDisc(kWhite)} {}
+
+bool MoveListModel::SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names,
+                            QString result) {
+    for (MoveRow& row : rows) row.name = {};  // a view into the game: not kept
+    if (names == names_ && result == result_text_ && SameRows(rows, rows_)) return false;
+    beginResetModel();
+    rows_ = std::move(rows);
+    names_ = std::move(names);
+    result_text_ = std::move(result);
+    current_ = -1;
+    endResetModel();
+    return true;
+}
+
+void MoveListModel::SetStartText(const QString& text) {
+    start_text_ = text;
+    Q_EMIT dataChanged(index(0, kNumberColumn), index(0, kNumberColumn));
+}
+
+void MoveListModel::SetClasses(std::vector<MoveClass> classes) {
+    classes_ = std::move(classes);
+    if (rowCount() > 1)
+        Q_EMIT dataChanged(index(1, kClassColumn), index(rowCount() - 1, kClassColumn));
+}
+
+void MoveListModel::SetCurrent(int current, const QPalette& colours) {
+    const int before = current_;
+    current_ = current;
+    colours_ = colours;
+    // Only the rows between the old and the new position change their look.
+    const int last_row = rowCount() - 1;
+    const int first = std::clamp(before < 0 ? current : std::min(before, current), 0, last_row);
+    const int last = before < 0 ? last_row : std::clamp(std::max(before, current), 0, last_row);
+    if (last_row >= 0 && first <= last)
+        Q_EMIT dataChanged(index(first, 0), index(last, kColumns - 1));
+}
+
+int MoveListModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(rows_.size()) + (result_text_.isEmpty() ? 1 : 2);
+}
+
+int MoveListModel::ResultRow() const {
+    return result_text_.isEmpty() ? -1 : static_cast<int>(rows_.size()) + 1;
+}
+
+int MoveListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant MoveListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = index.row();
+    const int column = index.column();
+    const bool here = row == current_;
+    const bool result = row == ResultRow();
+    if (column == kClassColumn) {
+        // The start and the result rows carry no class; a move without one shows nothing.
+        const auto at = static_cast<std::size_t>(row - 1);
+        const bool classed = row > 0 && !result && at < classes_.size();
+        const MoveClass move_class = classed ? classes_[at] : MoveClass::kBest;
+        switch (role) {
+            case Qt::DisplayRole:
+                return classed ? QVariant(dialogs::ClassSymbol(move_class)) : QVariant();
+            case Qt::FontRole: {
+                // The mark keeps its bold colour whatever the position on the board.
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            case Qt::ForegroundRole:
+                return classed ? QVariant(QBrush(dialogs::ClassColour(move_class))) : QVariant();
+            case Qt::BackgroundRole:
+                return here ? QVariant(colours_.highlight()) : QVariant();
+            default:
+                return {};
+        }
+    }
+    switch (role) {
+        case Qt::DisplayRole: {
+            if (row == 0) return column == kNumberColumn ? QVariant(start_text_) : QVariant();
+            if (result) return column == kNumberColumn ? QVariant(result_text_) : QVariant();
+            const MoveRow& move = rows_[static_cast<std::size_t>(row - 1)];
+            if (column == kNumberColumn) return QString::number(move.number);
+            if (column == kMoverColumn) return IsSide(move.mover) ? names_[move.mover] : QString();
+            return QString::fromStdString(move.notation);
+        }
+        case Qt::DecorationRole: {
+            if (row == 0 || result || column != kMoverColumn) return {};
+            const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
+            return IsSide(mover) ? QVariant(discs_[mover]) : QVariant();
+        }
+        case Qt::TextAlignmentRole:
+            return row > 0 && !result && column == kNumberColumn
+                       ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
+                       : QVariant();
+        case Qt::FontRole: {
+            if (!here) return {};
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        case Qt::BackgroundRole:
+            return here ? QVariant(colours_.highlight()) : QVariant();
+        case Qt::ForegroundRole:
+            // Moves after the position on the board are only replayable: greyed.
+            if (here) return colours_.highlightedText();
+            // The result row is never greyed.
+            if (current_ >= 0 && row > current_ && !result)
+                return colours_.brush(QPalette::Disabled, QPalette::Text);
+            return {};
+        default:
+            return {};
+    }
+}
+
 MoveListDock::MoveListDock(QWidget* parent)
-    : QDockWidget(parent), list_(new QTreeWidget(this)), detail_(new QLabel(this)) {
+    : QDockWidget(parent),
+      list_(new QTreeView(this)),
+      detail_(new QLabel(this)),
+      model_(new MoveListModel(this)) {
     setObjectName(QStringLiteral("MoveList"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     list_->setObjectName(QStringLiteral("MoveListRows"));
-    list_->setColumnCount(kColumns);
+    list_->setModel(model_);
     list_->setHeaderHidden(true);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -68,7 +193,9 @@ MoveListDock::MoveListDock(QWidget* parent)
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setStretchLastSection(true);
+    // Measured on the rows in view, not on every row of a long record.
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setResizeContentsPrecision(100);
     list_->setMinimumWidth(kInitialWidth);
     detail_->setObjectName(QStringLiteral("MoveListDetail"));
     detail_->setWordWrap(true);
@@ -79,65 +206,59 @@ MoveListDock::MoveListDock(QWidget* parent)
     layout->addWidget(list_);
     layout->addWidget(detail_);
     setWidget(panel);
-    connect(list_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { RowChosen(item); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        list_->setFirstColumnSpanned(0, {}, true);
+        if (const int result = model_->ResultRow(); result >= 0)
+            list_->setFirstColumnSpanned(result, {}, true);
+    });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) Q_EMIT MoveChosen(current.row());
+            });
 }
 
 int MoveListDock::RowCount() const {
-    return list_->topLevelItemCount();
+    return model_->rowCount();
+}
+
+QString MoveListDock::Text(int row, int column) const {
+    return model_->index(row, column).data().toString();
+}
+
+QString MoveListDock::MarkOf(int row) const {
+    return Text(row, MoveListModel::kClassColumn);
+}
+
+QString MoveListDock::Detail() const {
+    return detail_->isHidden() ? QString() : detail_->text();
+}
+
+QRect MoveListDock::RowRect(int row) const {
+    return list_->visualRect(model_->index(row, MoveListModel::kNumberColumn));
 }
 
 void MoveListDock::Relabel(int base) {
     setWindowTitle(QString::fromStdString(lang::Caption(base + lang::caption::kMoveList)));
     toggleViewAction()->setStatusTip(
         QString::fromStdString(lang::Caption(base + lang::caption::kMoveListHint)));
-    start_text_ = QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart));
-    if (QTreeWidgetItem* start = list_->topLevelItem(0)) start->setText(kNumberColumn, start_text_);
+    model_->SetStartText(
+        QString::fromStdString(lang::Caption(base + lang::caption::kMoveListStart)));
     ShowDetail();
 }
 
 void MoveListDock::ShowGame(const Tjeu& game) {
-    std::vector<MoveRow> rows = RecordedMoves(game);
-    if (!built_ || !SameRows(rows, rows_)) {
-        rows_ = std::move(rows);
-        Rebuild(rows_);
-        built_ = true;
-        Highlight(game.Current);
-        ShowMarks();
-    } else if (game.Current != highlighted_) {
-        Highlight(game.Current);
-    }
-    ShowDetail();
+    game_ = &game;
+    stale_ = true;
+    if (!isHidden()) Refresh();
 }
 
 void MoveListDock::ShowAnalysis(const GameAnalysis& analysis) {
     analysis_ = analysis;
-    ShowMarks();
+    std::vector<MoveClass> classes;
+    classes.reserve(analysis_.moves.size());
+    for (const MoveAnalysis& move : analysis_.moves) classes.push_back(move.move_class);
+    model_->SetClasses(std::move(classes));
     ShowDetail();
-}
-
-void MoveListDock::ShowMarks() {
-    const QSignalBlocker quiet(list_);
-    for (int row = 1; row < RowCount(); ++row) {
-        QTreeWidgetItem* item = list_->topLevelItem(row);
-        const auto at = static_cast<std::size_t>(row - 1);
-        const bool analysed = at < analysis_.moves.size();
-        const MoveClass move_class = analysed ? analysis_.moves[at].move_class : MoveClass::kBest;
-        item->setText(kClassColumn, dialogs::ClassSymbol(move_class));
-        item->setForeground(kClassColumn, dialogs::ClassColour(move_class));
-        QFont font = item->font(kMoveColumn);
-        font.setBold(true);
-        item->setFont(kClassColumn, font);
-    }
-}
-
-QString MoveListDock::MarkOf(int row) const {
-    const QTreeWidgetItem* item = list_->topLevelItem(row);
-    return item ? item->text(kClassColumn) : QString();
-}
-
-QString MoveListDock::Detail() const {
-    return detail_->isHidden() ? QString() : detail_->text();
 }
 
 void MoveListDock::ShowDetail() {
@@ -155,55 +276,36 @@ void MoveListDock::ShowDetail() {
     detail_->show();
 }
 
-void MoveListDock::Rebuild(const std::vector<MoveRow>& rows) {
-    const QSignalBlocker quiet(list_);
-    list_->clear();
-    auto* start = new QTreeWidgetItem(list_);
-    start->setText(kNumberColumn, start_text_);
-    start->setFirstColumnSpanned(true);
-    const QIcon discs[] = {QIcon(), SideDisc(kRed), SideDisc(kWhite)};
-    for (const MoveRow& row : rows) {
-        auto* item = new QTreeWidgetItem(list_);
-        item->setText(kNumberColumn, QString::number(row.number));
-        item->setTextAlignment(kNumberColumn, Qt::AlignRight | Qt::AlignVCenter);
-        if (row.mover == kRed || row.mover == kWhite) item->setIcon(kMoverColumn, discs[row.mover]);
-        item->setText(kMoverColumn, QString::fromStdString(row.name));
-        item->setText(kMoveColumn, QString::fromStdString(row.notation));
+void MoveListDock::setVisible(bool visible) {
+    QDockWidget::setVisible(visible);
+    if (visible && stale_ && game_ != nullptr) Refresh();
+}
+
+void MoveListDock::Refresh() {
+    stale_ = false;
+    const Tjeu& game = *game_;
+    std::array<QString, 3> names;
+    for (const Side side : {kRed, kWhite})
+        names[side] = dialogs::ShownName(game.PlayerOf(side).Name);
+    QString result = QString::fromStdString(ResultText(game));
+    if (model_->SetRows(RecordedMoves(game), std::move(names), std::move(result))) {
+        highlighted_ = -1;
+        Highlight(game.Current);
+    } else if (game.Current != highlighted_) {
+        Highlight(game.Current);
     }
-    highlighted_ = -1;
+    ShowDetail();
 }
 
 void MoveListDock::Highlight(int current) {
-    const QSignalBlocker quiet(list_);
-    const QPalette colours = list_->palette();
-    for (int row = 0; row < RowCount(); ++row) {
-        QTreeWidgetItem* item = list_->topLevelItem(row);
-        const bool here = row == current;
-        QFont font = list_->font();
-        font.setBold(here);
-        for (int column = 0; column < kColumns; ++column) {
-            item->setBackground(column, here ? colours.highlight() : QBrush());
-            // The class mark keeps its bold colour; the rest follows the position.
-            if (column == kClassColumn) continue;
-            item->setFont(column, font);
-            // Moves after the position on the board are only replayable: greyed.
-            item->setForeground(column, here ? colours.highlightedText()
-                                        : row > current
-                                            ? colours.brush(QPalette::Disabled, QPalette::Text)
-                                            : colours.text());
-        }
-    }
+    const QSignalBlocker quiet(list_->selectionModel());
+    model_->SetCurrent(current, list_->palette());
     highlighted_ = current >= 0 && current < RowCount() ? current : -1;
     if (highlighted_ >= 0) {
-        QTreeWidgetItem* item = list_->topLevelItem(highlighted_);
-        list_->setCurrentItem(item);
-        list_->scrollToItem(item);
+        const QModelIndex row = model_->index(highlighted_, MoveListModel::kNumberColumn);
+        list_->setCurrentIndex(row);
+        list_->scrollTo(row);
     }
-}
-
-void MoveListDock::RowChosen(QTreeWidgetItem* item) {
-    if (item == nullptr) return;
-    Q_EMIT MoveChosen(list_->indexOfTopLevelItem(item));
 }
 
 }  // namespace circumvia::control

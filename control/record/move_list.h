@@ -1,12 +1,18 @@
 #pragma once
 // The move list: a side panel listing the recorded moves (number, mover, notation) under a
-// row for the starting position, the position on the board highlighted and the replayable
-// moves after it greyed. Choosing a row (click, arrow keys, Home, End) asks the window to
-// go there; the window answers by showing the game again, so the highlight always shows
-// where the record really is. Once the game is analysed, each move carries its class mark
-// and a line under the list compares the move on the board with the best one.
+// row for the starting position and, once the game is over, above a row with its result;
+// the position on the board highlighted and the replayable moves after it greyed. Choosing a
+// row (click, arrow keys, Home, End) asks the window to go there; the window answers by
+// showing the game again, so the highlight always shows where the record really is. The rows
+// are drawn from a compact copy of the record as they come into view, each player's name kept
+// once, so a record of any length costs little. Once the game is analysed, each move carries
+// its class mark and a line under the list compares the move on the board with the best one.
 
+#include <QAbstractTableModel>
 #include <QDockWidget>
+#include <QIcon>
+#include <QPalette>
+#include <array>
 #include <vector>
 
 #include "control/record/record_jump.h"
@@ -14,24 +20,62 @@
 #include "model/tjeu.h"
 
 class QLabel;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace circumvia::control {
+
+// The rows of the list as a table: number, mover, notation and the move's class mark.
+class MoveListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kClassColumn, kColumns };
+
+    explicit MoveListModel(QObject* parent);
+
+    // True when the rows, names or result differ from those shown (the rows are then
+    // replaced). An empty result while the game goes on; else the last row shows it.
+    bool SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names, QString result);
+    void SetStartText(const QString& text);
+    // The class of move k + 1 at k; the moves beyond them carry no mark.
+    void SetClasses(std::vector<MoveClass> classes);
+    // The row of the position on the board; the rows whose look changes are redrawn.
+    void SetCurrent(int current, const QPalette& colours);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    int ResultRow() const;  // -1 while the game goes on
+
+private:
+    std::vector<MoveRow> rows_;     // without their names, which are kept once below
+    std::array<QString, 3> names_;  // by side, shortened as shown
+    std::array<QIcon, 3> discs_;
+    std::vector<MoveClass> classes_;
+    QString start_text_;
+    QString result_text_;  // empty while the game goes on
+    QPalette colours_;
+    int current_ = -1;
+};
 
 class MoveListDock : public QDockWidget {
     Q_OBJECT
 public:
     explicit MoveListDock(QWidget* parent);
 
-    // Rows from the game's record; rebuilt only when the record's moves or names changed.
+    // Rows from the game's record; rebuilt only when the record's moves, names or result
+    // changed, and not while the list is hidden: it catches up when shown. `game` must
+    // outlive the list.
     void ShowGame(const Tjeu& game);
     // The class marks and the comparison line from `analysis` (empty: none).
     void ShowAnalysis(const GameAnalysis& analysis);
+    void setVisible(bool visible) override;
     // Title, menu item, hint and the start row from the captions numbered base + k.
     void Relabel(int base);
 
-    QTreeWidget& List() { return *list_; }
+    QTreeView& List() { return *list_; }
+    // The text shown in a cell, and where a row stands in the list's viewport.
+    QString Text(int row, int column) const;
+    QRect RowRect(int row) const;
     // The row of the position on the board (0 the start, k move k), or -1.
     int HighlightedRow() const { return highlighted_; }
     int RowCount() const;
@@ -45,19 +89,17 @@ Q_SIGNALS:
     void MoveChosen(int index);
 
 private:
-    void Rebuild(const std::vector<MoveRow>& rows);
+    void Refresh();
     void Highlight(int current);
-    void RowChosen(QTreeWidgetItem* item);
-    void ShowMarks();
     void ShowDetail();
 
-    QTreeWidget* list_;
+    QTreeView* list_;
     QLabel* detail_;
+    MoveListModel* model_;
     GameAnalysis analysis_;
-    std::vector<MoveRow> rows_;
-    QString start_text_;
+    const Tjeu* game_ = nullptr;
     int highlighted_ = -1;
-    bool built_ = false;
+    bool stale_ = false;  // the game changed while the list was hidden
 };
 
 }  // namespace circumvia::control

@@ -74,6 +74,8 @@ void TMainForm::TextureItemClick() {
 void TMainForm::ChooseLanguage(char code) {
     lang::SetLanguageCode(code);
     Relabel(lang::CaptionBaseFor(code));
+    move_list_->ShowGame(game_);  // a finished game's result row, in the new language
+    RelabelResultMessage();
     dialogs::RelabelOpenDialogs(*this);
     menu_.LanguageItem(code)->setChecked(true);  // the group unticks the others
 }

@@ -27,8 +27,8 @@ QString SettingsPath() {
 }  // namespace
 
 SettingsStore::SettingsStore() : path_(SettingsPath()) {
-    const QString names[] = {kDefault,        kPlayers,  kWhiteName,  kRedName,
-                             kAnimationSpeed, kGeometry, kWindowState};
+    const QString names[] = {kDefault, kPlayers,        kWhiteName, kRedName,    kWhiteKind,
+                             kRedKind, kAnimationSpeed, kGeometry,  kWindowState};
     values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
 }
 
@@ -65,7 +65,13 @@ void SettingsStore::Sync() {
     const QByteArray text = SettingsFileText(kGroup, values_);
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
                                  static_cast<std::size_t>(text.size()));
-    if (ReplaceFileContents(QFile::encodeName(path_).toStdString(), bytes)) changed_ = false;
+    if (ReplaceFileContents(QFile::encodeName(path_).toStdString(), bytes)) {
+        changed_ = false;
+        failure_told_ = false;
+    } else if (!failure_told_) {
+        failure_told_ = true;
+        if (failure_notice_) failure_notice_();
+    }
 }
 
 }  // namespace circumvia::control

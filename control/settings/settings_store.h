@@ -2,11 +2,13 @@
 // The per-user settings store: the file of the application's default QSettings
 // (organisation "Vantor", application "Circumvia", set by SetApplicationIdentity), group
 // "Parameters", four named string values and, beside them, the player's comforts (window
-// place, move list, animation speed), kept out of the settings text so that its format
-// stays as it is. Only these values are read (from the start of the file only) and
-// written, so a damaged or huge file costs neither memory nor time and its junk is not kept.
+// place, move list, animation speed, the kinds of the last players set up), kept out of the
+// settings text so that its format stays as it is. Only these values are read (from the start of
+// the file only) and written, so a damaged or huge file costs neither memory nor time and its junk
+// is not kept.
 
 #include <QString>
+#include <functional>
 
 #include "control/settings/settings_file.h"
 
@@ -26,6 +28,9 @@ public:
     void Write(const QString& name, const QString& value);
     // Writes the file if a change has not been written yet.
     void Sync();
+    // Called at the first failed write, and again only after a write has succeeded, so the
+    // player hears once that changes are not being kept, not at every change.
+    void SetFailureNotice(std::function<void()> notice) { failure_notice_ = std::move(notice); }
     // Binary values (the window's geometry and the layout of its panels), kept as base64
     // text; empty when absent.
     QByteArray ReadBytes(const QString& name) const;
@@ -36,6 +41,8 @@ public:
     static inline const QString kPlayers = QStringLiteral("Players");
     static inline const QString kWhiteName = QStringLiteral("P1");
     static inline const QString kRedName = QStringLiteral("P2");
+    static inline const QString kWhiteKind = QStringLiteral("WhiteKind");
+    static inline const QString kRedKind = QStringLiteral("RedKind");
     static inline const QString kAnimationSpeed = QStringLiteral("AnimationSpeed");
     static inline const QString kGeometry = QStringLiteral("Geometry");
     static inline const QString kWindowState = QStringLiteral("WindowState");
@@ -44,6 +51,8 @@ private:
     QString path_;
     SettingsValues values_;
     bool changed_ = false;
+    bool failure_told_ = false;
+    std::function<void()> failure_notice_;
 };
 
 }  // namespace circumvia::control

@@ -79,6 +79,24 @@ void TMainForm::ViewerMouseDown(QPoint at) {
     }
 }
 
+void TMainForm::PlayAsClicked(Move move) {
+    if (turn_.State() != LoopState::HumanTurn || turn_.Phase() == kMoveUnderWay) return;
+    if (!IsCell(move.From) || !IsCell(move.To) || game_.Pos[move.From] != game_.SideToMove) return;
+    // The first click: the piece lights up and its destinations are listed.
+    HighlightPiece(pieces_.PieceOnCell(move.From));
+    turn_.SelectPiece(move.From);
+    ShowPossibleMoves(move.From);
+    if (!IsDestination(move.To)) {
+        DropSelection();
+        return;
+    }
+    // The second click, on the destination.
+    HighlightPiece(pieces_.PieceOnCell(move.To));
+    ShowPossibleMoves(0);
+    PlayMove(move.From, move.To);
+    turn_.ForgetSelectedCells();
+}
+
 void TMainForm::DropSelection() {
     HighlightPiece(nullptr);
     turn_.DropSelection();

@@ -6,6 +6,7 @@
 #include "control/view/view_math.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
+#include "dialogs/display_text.h"
 #include "dialogs/suggestion_dialog.h"
 #include "lang/format.h"
 #include "lang/language.h"
@@ -39,12 +40,13 @@ void TMainForm::PlayMove(int from, int to) {
         }
     }
     FrameClock_.Step();
-    SetStatusText(QString::fromStdString(
-        lang::FormatText(lang::LoadText(lang::message::kMovePlayed),
-                         {game_.PlayerOf(game_.SideToMove).Name, MoveText(from, to)})));
+    SetStatusText(QString::fromStdString(lang::FormatText(
+        lang::LoadText(lang::message::kMovePlayed),
+        {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name), MoveText(from, to)})));
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);
     if (game_.Current != recorded) MarkUnsavedMoves(true);
+    result_to_announce_ = game_.Result != kInProgress;
     HighlightPiece(nullptr);
     ShowPossibleMoves(0);
     UpdateNavigation();
@@ -83,8 +85,10 @@ void TMainForm::StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)(
 }
 
 void TMainForm::ReopenAfterStep() {
+    AbandonComputerSearch();  // it was looking at a position no longer shown
     RefreshPieces();
     ShowPossibleMoves(0);
+    loop_.ShowLastMoves();  // the last moves of the position shown, not of the whole record
     // A game reopened by the step goes on with the human to move.
     if (game_.Result == kInProgress) turn_.ResumeHumanTurn();
 }
@@ -106,13 +110,20 @@ void TMainForm::UpdateNavigation() {
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
     if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();
+    // The move that led to the position shown; none at the start of the record.
+    const HistoryEntry& last = game_.History[static_cast<std::size_t>(game_.Current)];
+    if (game_.Current >= 1 && last.IsRecorded()) {
+        pieces_.MarkLastMove(last.From, last.To);
+    } else {
+        pieces_.MarkLastMove(0, 0);
+    }
 }
 
 void TMainForm::Proposeruncoup1Click() {
     // Only a human to move asks for a hint; the tick goes on behind the dialog.
     if (!menu_.Proposeruncoup1->isEnabled()) return;
     dialogs::TFPropo dialog(game_, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) PlayAsClicked(dialog.ProposedMove());
 }
 
 }  // namespace circumvia::control

@@ -1,8 +1,10 @@
 // What the turn loop asks of the window.
 #include <QApplication>
 
+#include "control/settings/player_settings.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
+#include "dialogs/display_text.h"
 #include "dialogs/setup_dialog.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -37,29 +39,70 @@ void TMainForm::EnableTimer(bool on) {
     }
 }
 
-void TMainForm::RunPlayerSetup() {
+std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
+    // The dialog writes into a game of its own, so that a cancelled set-up leaves this one
+    // untouched; it opens with the names and kinds of the last game set up.
+    Tjeu next;
+    for (const Side side : {kRed, kWhite}) {
+        next.PlayerOf(side).Name = game_.PlayerOf(side).Name;
+        next.PlayerOf(side).Kind = StoredKind(*settings_, side, next.PlayerOf(side).Kind);
+    }
     // Freed on every way out; the loop turns the tick back on.
     dialogs::TFSetup setup(player_names_, this);
-    setup.LoadFromGame(game_);
-    setup.exec();  // the way it was closed does not matter: the dialog wrote the model
+    setup.LoadFromGame(next);
+    // Only a confirmed set-up is about to replace the game: the save question comes then.
+    if (setup.exec() == QDialog::Accepted && MayDropGame()) {
+        return NewGameSetup{next.Players, next.SideToMove};
+    }
+    SetStatusText(status_before_new_game_);
+    return std::nullopt;
+}
+
+void TMainForm::ForgetOldGame() {
+    AbandonComputerSearch();
+    StopAllMovements();
+    ForgetMovePieces();
+    HighlightPiece(nullptr);
+    ShowPossibleMoves(0);
+    unsaved_moves_ = false;
+    SetCaption(QStringLiteral("Circumvia"));
 }
 
 void TMainForm::StorePlayerNames() {
-    settings_->Write(SettingsStore::kWhiteName,
-                     QString::fromStdString(game_.PlayerOf(kWhite).Name));
-    settings_->Write(SettingsStore::kRedName, QString::fromStdString(game_.PlayerOf(kRed).Name));
+    for (const Side side : {kRed, kWhite}) {
+        StorePlayer(*settings_, side, game_.PlayerOf(side));
+    }
 }
 
 void TMainForm::SetBusyCursor(bool on) {
+    if (on == busy_cursor_) return;
+    busy_cursor_ = on;
+    // The window answers while the computer thinks: the pointer says it works behind.
     if (on) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(Qt::BusyCursor);
     } else {
         QApplication::restoreOverrideCursor();
     }
 }
 
-Move TMainForm::ComputerMove() {
-    return game_.ComputerMove(game_.Pos, game_.SideToMove);
+std::optional<Move> TMainForm::ComputerMove() {
+    if (!computer_search_) {
+        computer_search_ = std::make_unique<ComputerSearch>(game_);
+        SetBusyCursor(true);  // also for a search started afresh after an abandoned one
+    }
+    if (!computer_search_->Finished()) return std::nullopt;
+    const Move move = computer_search_->TakeMove(game_);
+    computer_search_.reset();
+    return move;
+}
+
+void TMainForm::AbandonComputerSearch() {
+    computer_search_.reset();  // stops the search and waits the moment it takes to end
+    SetBusyCursor(false);
+}
+
+void TMainForm::WaitForComputerSearch() {
+    if (computer_search_) computer_search_->Wait();
 }
 
 std::string TMainForm::SelectionNote() {

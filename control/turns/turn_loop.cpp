@@ -1,4 +1,5 @@
 #include "control/turns/turn_loop.h"
+#include "dialogs/display_text.h"
 
 #include "lang/format.h"
 #include "lang/language.h"
@@ -26,7 +27,7 @@ std::string Message(int number) {
 
 std::string Won(const Tjeu& game, Side winner) {
     const Side loser = Opponent(winner);
-    return lang::FormatText(Message(kGameWon), {game.PlayerOf(winner).Name,
+    return lang::FormatText(Message(kGameWon), {dialogs::ShownNameUtf8(game.PlayerOf(winner).Name),
                                                 std::to_string(game.PlayerOf(winner).Pieces),
                                                 std::to_string(game.PlayerOf(loser).Pieces)});
 }
@@ -50,9 +51,11 @@ std::string ResultText(const Tjeu& game) {
         case kWhiteWon:
             return Won(game, kWhite);
         case kWhiteResigned:
-            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kWhite).Name});
+            return lang::FormatText(Message(kGaveUp),
+                                    {dialogs::ShownNameUtf8(game.PlayerOf(kWhite).Name)});
         case kRedResigned:
-            return lang::FormatText(Message(kGaveUp), {game.PlayerOf(kRed).Name});
+            return lang::FormatText(Message(kGaveUp),
+                                    {dialogs::ShownNameUtf8(game.PlayerOf(kRed).Name)});
         case kDrawn:
             return Message(kGameDrawn);
         default:
@@ -69,7 +72,8 @@ bool TurnLoop::BothComputers() const {
 
 void TurnLoop::Timer1Timer() {
     if (turn_.Busy() || turn_.State() == LoopState::Closing) return;
-    if (game_.Result != kInProgress) {
+    // A new game asked for after the end goes to its set-up, not back to the result.
+    if (game_.Result != kInProgress && turn_.State() != LoopState::ChoosingPlayers) {
         // The last move of the game never reaches a turn start: its panels are shown here.
         const bool ended_now = turn_.State() != LoopState::GameOver;
         turn_.EnterGameOver();
@@ -113,26 +117,37 @@ void TurnLoop::FirstTick() {
 }
 
 void TurnLoop::ChoosePlayers() {
-    turn_.EnterTurnStart();
     host_.SetStatusText(Message(kChoosingPlayers));
     host_.EnableTimer(false);
-    game_.ResetGame();
-    host_.RefreshPieces();
     // The timer comes back on every way out of the dialog, an error included.
     struct TimerBack {
         TurnLoopHost& host;
         ~TimerBack() { host.EnableTimer(true); }
     } timer_back{host_};
-    host_.RunPlayerSetup();
+    // The board behind the dialog still shows the old game, which a cancelled set-up keeps.
+    const std::optional<NewGameSetup> setup = host_.RunPlayerSetup();
+    if (!setup) {
+        turn_.CancelNewGame();
+        return;
+    }
+    turn_.EnterTurnStart();
+    game_.ResetGame();
+    for (const Side side : {kRed, kWhite}) {
+        game_.PlayerOf(side).Name = setup->players[side].Name;
+        game_.PlayerOf(side).Kind = setup->players[side].Kind;
+    }
+    game_.SideToMove = setup->first;
+    host_.ForgetOldGame();
+    host_.RefreshPieces();
     host_.StorePlayerNames();
     host_.SetStatusText(Message(kInitialising));
-    host_.SetPanelText(kWhitePanel, game_.PlayerOf(kWhite).Name);
-    host_.SetPanelText(kRedPanel, game_.PlayerOf(kRed).Name);
+    host_.SetPanelText(kWhitePanel, dialogs::ShownNameUtf8(game_.PlayerOf(kWhite).Name));
+    host_.SetPanelText(kRedPanel, dialogs::ShownNameUtf8(game_.PlayerOf(kRed).Name));
     host_.UpdateNavigation();
-    host_.RefreshPieces();
 }
 
 void TurnLoop::StartTurn() {
+    searching_ = false;  // a search of an earlier turn was abandoned with it
     host_.SetStatusText({});
     turn_.EnterTurn(IsComputer(game_.PlayerOf(game_.SideToMove).Kind), ticks_());
     ShowLastMoves();
@@ -144,9 +159,23 @@ void TurnLoop::ShowLastMoves() {
     host_.SetPanelText(kRedPanel, LastMoveText(game_, kRed));
 }
 
+void TurnLoop::ShowOpenedGame() {
+    if (game_.Result == kInProgress) turn_.ContinueOpenedGame();
+    ShowLastMoves();
+    if (game_.Result != kInProgress) {
+        host_.SetStatusText(ResultText(game_));
+    } else if (turn_.State() != LoopState::ComputerTurn) {
+        host_.SetStatusText(TurnText());
+    }
+}
+
+std::string TurnLoop::TurnText() const {
+    return lang::FormatText(Message(kYourTurn),
+                            {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name)});
+}
+
 void TurnLoop::HumanTick() {
-    std::string text =
-        lang::FormatText(Message(kYourTurn), {game_.PlayerOf(game_.SideToMove).Name});
+    std::string text = TurnText();
     if (const std::string note = host_.SelectionNote(); !note.empty()) text += "  " + note;
     host_.SetStatusText(text);
     if (turn_.Phase() == kMoveUnderWay) WaitForMove();
@@ -162,17 +191,30 @@ void TurnLoop::ComputerTick() {
     } else if ((phase > kAnnounce && phase < kSearch) || (phase > kSearch && phase < kPlay)) {
         turn_.NextPhase();
     } else if (phase == kSearch) {
-        host_.SetStatusText(Message(kSearching));
-        host_.SetBusyCursor(true);
-        const Move move = host_.ComputerMove();
-        turn_.SetComputerMove(move.From, move.To, ticks_());
-        turn_.SetPhase(BothComputers() ? kFirstPauseAfterSearch : kPlay);
-        host_.SetBusyCursor(false);
+        TakeComputerMove();
     } else if (phase == kPlay) {
         host_.PlayMove(turn_.MoveFrom(), turn_.MoveTo());  // a refused move stays at this phase
     } else if (phase == kMoveUnderWay) {
         WaitForMove();
     }
+}
+
+void TurnLoop::TakeComputerMove() {
+    const bool starting = !searching_;
+    if (starting) {
+        host_.SetStatusText(Message(kSearching));
+        host_.SetBusyCursor(true);
+        searching_ = true;
+    }
+    const std::optional<Move> move = host_.ComputerMove();
+    if (!move) return;  // still thinking; the window answers meanwhile
+    searching_ = false;
+    turn_.SetComputerMove(move->From, move->To, ticks_());
+    turn_.SetPhase(BothComputers() ? kFirstPauseAfterSearch : kPlay);
+    host_.SetBusyCursor(false);
+    // A search that ran on into this tick stands for the one tick that a search on this
+    // thread took: the step after it comes now, so the moves keep their pace.
+    if (!starting) ComputerTick();
 }
 
 void TurnLoop::WaitForMove() {

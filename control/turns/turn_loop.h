@@ -5,6 +5,8 @@
 // shows the result. It acts on the window only through TurnLoopHost, so tests can drive
 // it tick by tick with a fake clock.
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "control/turns/turn_state.h"
@@ -12,6 +14,13 @@
 #include "model/tjeu.h"
 
 namespace circumvia::control {
+
+// What the set-up dialog chose for the next game: each side's name and kind, and the side
+// the die gave the first move.
+struct NewGameSetup {
+    std::array<Player, 3> players;  // [kRed], [kWhite], as in the game
+    Side first = kRed;
+};
 
 class TurnLoopHost {
 public:
@@ -29,11 +38,20 @@ public:
     virtual void SetStatusText(const std::string& text) = 0;
     virtual void SetPanelText(int panel, const std::string& text) = 0;
     virtual void EnableTimer(bool on) = 0;
-    // Shows the set-up dialog modally; it writes names, kinds and the first side.
-    virtual void RunPlayerSetup() = 0;
+    // Shows the set-up dialog modally and, once it is confirmed, asks whether a game with
+    // unsaved moves may go. Nothing when either was cancelled: the old game goes on as it
+    // was, its status text shown again.
+    virtual std::optional<NewGameSetup> RunPlayerSetup() = 0;
+    // The new game has replaced the old one: the old one's file, unsaved mark and search are
+    // forgotten.
+    virtual void ForgetOldGame() {}
+    // Remembers both names and kinds for the next set-up.
     virtual void StorePlayerNames() = 0;
     virtual void SetBusyCursor(bool on) = 0;
-    virtual Move ComputerMove() = 0;
+    // The move of the computer player to move. The first call starts its search, off the
+    // user-interface thread; the calls that follow return nothing while it runs, then its
+    // move once, which ends that search.
+    virtual std::optional<Move> ComputerMove() = 0;
     // Said after the turn message while the human's selection calls for it (a piece
     // without a move); empty otherwise.
     virtual std::string SelectionNote() { return {}; }
@@ -55,13 +73,20 @@ public:
     // Each side's last move in its status panel, as at the start of a turn (also after a
     // game was opened, whose moves the panels would otherwise not show until the next turn).
     void ShowLastMoves();
+    // A game was opened (whole or, damaged, in part): the panels and the status line show
+    // its last moves and its turn (or result) at once, before any message about the file
+    // holds up the ticks. The loop keeps its state, except that a game still in progress
+    // opened after the end of another is played (its turn starts at the next tick).
+    void ShowOpenedGame();
 
 private:
     void FirstTick();
     void ChoosePlayers();
     void StartTurn();
     void HumanTick();
+    std::string TurnText() const;  // "It's ... turn." for the side to move
     void ComputerTick();
+    void TakeComputerMove();
     void WaitForMove();
     bool BothComputers() const;
 
@@ -69,6 +94,7 @@ private:
     TurnState& turn_;
     TurnLoopHost& host_;
     TickCounter ticks_;
+    bool searching_ = false;  // a computer search was started and has not given its move
 };
 
 }  // namespace circumvia::control

@@ -11,8 +11,18 @@ std::uint8_t CellByte(int cell) {
 }  // namespace
 
 void TurnState::RequestNewGame() {
+    if (loop_state_ != LoopState::ChoosingPlayers) {  // asked twice: the first turn is kept
+        state_before_new_game_ = loop_state_;
+        phase_before_new_game_ = turn_phase_;
+    }
     loop_state_ = LoopState::ChoosingPlayers;
     turn_phase_ = kFirstPhase;
+}
+
+void TurnState::CancelNewGame() {
+    if (loop_state_ != LoopState::ChoosingPlayers) return;
+    loop_state_ = state_before_new_game_;
+    turn_phase_ = phase_before_new_game_;
 }
 
 void TurnState::SelectPiece(int cell) {

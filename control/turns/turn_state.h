@@ -61,8 +61,10 @@ public:
 
     // The window is closing: no tick runs and no event is handled from now on.
     void Close() { loop_state_ = LoopState::Closing; }
-    // New game: the next tick runs the set-up.
+    // New game: the next tick runs the set-up. A cancelled set-up returns to the turn as
+    // it was when the new game was asked for.
     void RequestNewGame();
+    void CancelNewGame();
     // A file or print dialog is open: no tick runs.
     void SetBusy(bool busy) { busy_ = busy; }
 
@@ -110,6 +112,8 @@ private:
     std::uint32_t move_start_tick_ = 0;
     std::int32_t running_paths_ = 0;
     bool busy_ = false;
+    LoopState state_before_new_game_ = LoopState::TurnStart;
+    std::uint8_t phase_before_new_game_ = kFirstPhase;
 };
 
 // Sets Busy for its lifetime, so that every way out of a dialog (an exception included)

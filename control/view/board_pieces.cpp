@@ -1,5 +1,7 @@
 #include "control/view/board_pieces.h"
 
+#include <utility>
+
 #include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
@@ -63,11 +65,42 @@ void BoardPieces::ShowMarkers(const Tlcoup& moves, bool show) {
         const int to = moves[k].To;
         if (to == 0) continue;
         scene::TSceneObject& marker = Object(kFirstArrowMarker + static_cast<int>(k));
-        const scene::Vec3 at = CellPosition(to);
-        marker.SetPosition({at.x, scene::kArrowMarkerHeight, at.z});
         marker.SetPitchAngle(270);
         marker.SetVisible(true);
         marker.SetTag(to);
+    }
+    PlaceMarkers();
+}
+
+void BoardPieces::PlaceMarkers() {
+    const scene::TCamera& camera = *board_.Camera;
+    const bool perspective = camera.Style() == scene::CameraStyle::kPerspective;
+    const scene::Vec3 eye =
+        board_.Plateau->AbsoluteMatrix().Inverse().TransformPoint(camera.AbsolutePosition());
+    for (int k = 0; k < kArrowMarkerCount; ++k) {
+        scene::TSceneObject& marker = Object(kFirstArrowMarker + k);
+        if (!marker.Visible() || marker.Tag() <= 0) continue;
+        const scene::Vec3 cell = CellPosition(marker.Tag());
+        const double rise = eye.y - cell.y;
+        if (!perspective || rise <= scene::kArrowMarkerHeight) {
+            marker.SetPosition({cell.x, scene::kArrowMarkerHeight, cell.z});
+            continue;
+        }
+        const double share = (scene::kArrowMarkerHeight - cell.y) / rise;
+        marker.SetPosition({cell.x + (eye.x - cell.x) * share, scene::kArrowMarkerHeight,
+                            cell.z + (eye.z - cell.z) * share});
+    }
+}
+
+void BoardPieces::MarkLastMove(int from, int to) {
+    const bool shown = IsCell(from) && IsCell(to);
+    const std::pair<scene::TDisk*, int> rings[] = {{board_.LastMoveFrom, from},
+                                                   {board_.LastMoveTo, to}};
+    for (auto [ring, cell] : rings) {
+        ring->SetVisible(shown);
+        if (!shown) continue;
+        const scene::Vec3 at = CellPosition(cell);
+        ring->SetPosition({at.x, scene::kLastMoveRingHeight, at.z});
     }
 }
 

@@ -26,6 +26,16 @@ public:
     // moves[k - 1].
     void ShowMarkers(const Tlcoup& moves, bool show);
 
+    // Puts every shown arrow marker where its cell is seen: on the line from a perspective
+    // camera's eye to the cell, at the arrows' height, so that it never hides another
+    // cell's piece; seen straight from above (the top view) that is right over the cell.
+    // Called again whenever the camera or the board's tilt or turn changes.
+    void PlaceMarkers();
+
+    // Rings round the from and to cells of the last move played; hidden when either is
+    // not a cell (no move yet, or a pass).
+    void MarkLastMove(int from, int to);
+
     // Hides every piece object that has left the board (tag -1).
     void HideCapturedPieces();
 

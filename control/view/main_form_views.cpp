@@ -27,6 +27,7 @@ void TMainForm::ShowView(bool top) {
     base_focal_length_ = top ? kTopFocalLength : kPerspectiveFocalLength;
     FitZoom();
     RefreshPieces();
+    pieces_.PlaceMarkers();
     menu_.Vue2D->setChecked(top);
     menu_.Vue3D->setChecked(!top);
     UpdateNavigation();
@@ -89,12 +90,15 @@ void TMainForm::Inverser1Click() {
     const double target = HalfTurnTarget(slab.TurnAngle());
     slab.SetTagFloat(static_cast<float>(target));
     slab.SetTurnAngle(target);
+    pieces_.PlaceMarkers();
 }
 
 void TMainForm::PlateauProgress(double dt) {
     scene::TCube& slab = *board_.Plateau;
     const double turned = TurnStep(slab.TurnAngle(), slab.TagFloat(), TurnTimeStep(dt));
-    if (turned != slab.TurnAngle()) slab.SetTurnAngle(turned);
+    if (turned == slab.TurnAngle()) return;
+    slab.SetTurnAngle(turned);
+    pieces_.PlaceMarkers();
 }
 
 }  // namespace circumvia::control

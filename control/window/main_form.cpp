@@ -11,6 +11,7 @@
 #include "control/window/status_line.h"
 #include "control/window/version_text.h"
 #include "lang/language.h"
+#include "lang/text_ids.h"
 #include "scene/board/board_resources.h"
 #include "scene/gl/frame_timer.h"
 #include "scene/gl/scene_viewer.h"
@@ -20,6 +21,7 @@ namespace circumvia::control {
 
 namespace {
 constexpr int kTickIntervalMs = 100;
+constexpr int kSettingsNoticeMilliseconds = 10000;
 }  // namespace
 
 TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
@@ -38,6 +40,7 @@ TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    settings_->SetFailureNotice({});  // the last write comes after the window is gone
     FormDestroy();
 }
 
@@ -56,6 +59,11 @@ void TMainForm::FormCreate() {
     addToolBar(menu_.ToolBar1);
     StatusLine_ = new StatusLine(game_, this);
     setStatusBar(StatusLine_);
+    settings_->SetFailureNotice([this] {
+        StatusLine_->showMessage(QString::fromStdString(lang::Caption(
+                                     lang::CaptionBase() + lang::caption::kSettingsNotSaved)),
+                                 kSettingsNoticeMilliseconds);
+    });
     Sounds_ = new scene::TSoundLibrary(this);
     scene::AddBoardSounds(*Sounds_);
 
@@ -123,6 +131,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    AbandonComputerSearch();
     FormCloseQuery();
     FormClose();
     event->accept();
@@ -139,6 +148,7 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+    AbandonComputerSearch();
     turn_.Close();
     possible_moves_.clear();
 }
@@ -149,30 +159,35 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::FileNew() {
-    if (!MayDropGame()) return;
+    if (turn_.State() != LoopState::ChoosingPlayers) {
+        status_before_new_game_ = StatusLine_->StatusText();
+    }
     turn_.RequestNewGame();
-    // Reset now: a finished game's result would otherwise send the next tick straight back
-    // to the result message instead of to the set-up.
-    game_.ResetGame();
-    unsaved_moves_ = false;
-    SetCaption(QStringLiteral("Circumvia"));
 }
 
 void TMainForm::Timer1Timer() {
     const bool first = turn_.IsStarting();
     const bool was_over = turn_.State() == LoopState::GameOver;
+    if (!was_over) CloseResultMessage();
     loop_.Timer1Timer();
-    // The end of the game opens every recorded move to review.
-    if (!was_over && turn_.State() == LoopState::GameOver) UpdateNavigation();
+    if (!was_over && turn_.State() == LoopState::GameOver) {
+        // The end of the game opens every recorded move to review.
+        UpdateNavigation();
+        if (result_to_announce_) {
+            result_to_announce_ = false;
+            AnnounceResult();
+        }
+    }
     // The first tick resets the game, so a game to open waits until it has run.
     if (first && !turn_.IsStarting()) OpenStartFile();
 }
 
-void TMainForm::FinishMove() {
-    loop_.FinishMove();
-}
-
 void TMainForm::resizeEvent(QResizeEvent* event) {
+    // A window manager keeps the window at its minimum size or above; without one (or with
+    // one that ignores the hint) the window grows back to it, so the board stays playable.
+    if (const QSize fitted = size().expandedTo(minimumSize()); fitted != size()) {
+        resize(fitted);
+    }
     QMainWindow::resizeEvent(event);
     FitOuterSize();
     FormResize();

@@ -27,6 +27,7 @@
 
 #include "control/files/file_dialogs.h"
 #include "control/settings/settings_store.h"
+#include "control/turns/computer_search.h"
 #include "control/turns/turn_loop.h"
 #include "control/turns/turn_state.h"
 #include "control/view/animation_speed.h"
@@ -73,6 +74,8 @@ public:
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
     scene::TSoundLibrary& Sounds() { return *Sounds_; }
+    // The message naming the winner while it is open, else null.
+    QWidget* ResultMessage() const { return result_message_; }
     // The rules window while it is open, else null.
     dialogs::THelpWindow* HelpWindow() const { return help_window_; }
     QTimer& Timer1() { return Timer1_; }
@@ -80,7 +83,6 @@ public:
     const QString& PlayerNames() const { return player_names_; }
     const QString& Version() const { return version_text_; }
     const Tlcoup& PossibleMoves() const { return possible_moves_; }
-    double BaseFocalLength() const { return base_focal_length_; }
 
     // Start-up and shutdown.
     void ReadSettings();
@@ -101,8 +103,13 @@ public:
 
     // The turn loop.
     void Timer1Timer();
-    void FinishMove();
-    // Starts a new game at the next tick (the set-up comes with its dialog).
+    // Asks for a new game: the next tick shows the set-up dialog, and the game on the board
+    // stays as it is until the dialog is confirmed.
+    // The end of a game (main_form_result.cpp): a message over the board that names the
+    // winner and the score and does not block the window; closed when play goes on.
+    void AnnounceResult();
+    void CloseResultMessage();
+    void RelabelResultMessage();  // it follows a change of language while open
     void FileNew();
     // The record of the game in the print preview (main_form_print.cpp).
     void FilePrint();
@@ -122,12 +129,18 @@ public:
     // Moves were played since the game was last saved, opened or started (the "*" in the
     // caption); New, Open and Exit ask before such a game is dropped.
     bool HasUnsavedMoves() const { return unsaved_moves_; }
+    // The computer's search runs off the user-interface thread; tests that deliver the ticks
+    // themselves wait for it before each tick, as the timer's pace would let it finish.
+    bool ComputerIsThinking() const { return computer_search_ != nullptr; }
+    void WaitForComputerSearch();
 
     // Input.
     void ViewerMouseDown(QPoint at);
     void ViewerMouseMove(QPoint at);
     void ShowPossibleMoves(int cell) override;
     void HighlightPiece(scene::TSceneObject* object);
+    // Plays a move of the human to move as its two clicks would (the hint's Play).
+    void PlayAsClicked(Move move);
 
     // Views.
     void TB_vue1Click();
@@ -234,10 +247,13 @@ private:
     void SetStatusText(const std::string& text) override;
     void SetPanelText(int panel, const std::string& text) override;
     void EnableTimer(bool on) override;
-    void RunPlayerSetup() override;
+    std::optional<NewGameSetup> RunPlayerSetup() override;
+    void ForgetOldGame() override;
     void StorePlayerNames() override;
     void SetBusyCursor(bool on) override;
-    Move ComputerMove() override;
+    std::optional<Move> ComputerMove() override;
+    // Stops the computer's search, if one runs: its game was replaced, stepped or closed.
+    void AbandonComputerSearch();
     std::string SelectionNote() override;
 
     // Input helpers (main_form_input.cpp).
@@ -265,6 +281,9 @@ private:
     QString version_text_;
     Tlcoup possible_moves_;
     QPointer<dialogs::THelpWindow> help_window_;  // deletes itself when closed
+    QPointer<QWidget> result_message_;            // deletes itself when closed
+    // A move just ended the game: its result is announced when the loop reaches the end.
+    bool result_to_announce_ = false;
     double base_focal_length_ = 100;
     bool shown_once_ = false;
     FileDialogs file_dialogs_;
@@ -279,6 +298,10 @@ private:
     bool outer_size_settled_ = false;
     bool unsaved_moves_ = false;
     QString caption_;
+    std::unique_ptr<ComputerSearch> computer_search_;
+    bool busy_cursor_ = false;
+    // Shown again when the set-up of a new game is cancelled.
+    QString status_before_new_game_;
 };
 
 }  // namespace circumvia::control

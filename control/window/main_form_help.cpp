@@ -9,9 +9,7 @@ namespace circumvia::control {
 void TMainForm::HelpSearch() {
     // One window at a time: asked again, it turns to the page of the language now chosen.
     if (help_window_.isNull()) help_window_ = new dialogs::THelpWindow(this);
-    const QString title =
-        QString::fromStdString(lang::Caption(lang::CaptionBase() + lang::caption::kRulesItem));
-    help_window_->ShowTopic(dialogs::HelpTopic(lang::LanguageCode()), title);
+    help_window_->Relabel();
     help_window_->show();
     help_window_->raise();
     help_window_->activateWindow();

@@ -21,22 +21,25 @@ bool TMainForm::FormKeyDown(int key) {
         case Qt::Key_End:
             GoToRecordedMove(static_cast<int>(RecordedMoves(game_).size()));
             return true;
-        // The arrows tilt the board and still reach the window's own key handling.
+        // The arrows tilt the board and still reach the window's own key handling; the move
+        // arrows follow, drawn where their cells are seen.
         case Qt::Key_Left:
             group.SetTurnAngle(group.TurnAngle() - 1);
-            return false;
+            break;
         case Qt::Key_Right:
             group.SetTurnAngle(group.TurnAngle() + 1);
-            return false;
+            break;
         case Qt::Key_Up:
             group.SetPitchAngle(group.PitchAngle() - 1);
-            return false;
+            break;
         case Qt::Key_Down:
             group.SetPitchAngle(group.PitchAngle() + 1);
-            return false;
+            break;
         default:
             return false;
     }
+    pieces_.PlaceMarkers();
+    return false;
 }
 
 }  // namespace circumvia::control

@@ -78,6 +78,8 @@ StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
     // The message panel takes the width left beside the player panels but never forces
     // the window to be wider than that.
     message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Names and paths from files reach this line: never read as markup.
+    message_->setTextFormat(Qt::PlainText);
     message_->setMaximumWidth(400);
     addWidget(message_, 1);
     for (int panel : {1, 2}) {

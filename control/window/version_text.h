@@ -1,6 +1,5 @@
 #pragma once
-// The version shown in the about box: the program's own file version, trimmed, unless it
-// is missing or a single character, in which case the built-in "1.0.1.0" stands.
+// The version shown in the about box: the program's own file version, trimmed.
 
 #include <QString>
 

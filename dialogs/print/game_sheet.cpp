@@ -204,7 +204,8 @@ PrintDocument ComposeGameSheet(const Tjeu& game, const GameAnalysis& analysis, c
     const SheetLayout layout = LayOutSheet(page, header_height, 2 * line);
     const int moves = LastRecordedEntry(game);
     const int pages = moves == 0 ? 1 : PlaceOf(layout, moves - 1).page + 1;
-    document.pages.resize(static_cast<std::size_t>(pages));
+    document.page_count = pages;
+    document.drawn_pages.resize(static_cast<std::size_t>(pages));
 
     QPainter painter;
     int open_page = -1;
@@ -212,7 +213,7 @@ PrintDocument ComposeGameSheet(const Tjeu& game, const GameAnalysis& analysis, c
         if (open_page == index) return;
         if (painter.isActive()) painter.end();
         open_page = index;
-        painter.begin(&document.pages[static_cast<std::size_t>(index)]);
+        painter.begin(&document.drawn_pages[static_cast<std::size_t>(index)]);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::black);
         painter.setFont(text_font);

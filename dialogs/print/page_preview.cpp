@@ -40,12 +40,14 @@ void PagePreview::SetZoom(int percent) {
     percent_ = ClampZoom(percent);
     UpdateScrollBars();
     viewport()->update();
+    Q_EMIT ZoomChanged();
 }
 
 void PagePreview::SetZoomState(ZoomState state) {
     state_ = state;
     UpdateScrollBars();
     viewport()->update();
+    Q_EMIT ZoomChanged();
 }
 
 double PagePreview::Scale() const {

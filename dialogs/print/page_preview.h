@@ -17,7 +17,7 @@ public:
 
     void SetDocument(PrintDocument document);
     const PrintDocument& Document() const { return document_; }
-    int PageCount() const { return static_cast<int>(document_.pages.size()); }
+    int PageCount() const { return document_.page_count; }
     int CurrentPage() const { return current_page_; }
     void SetCurrentPage(int page);
 
@@ -25,6 +25,8 @@ public:
     void SetZoom(int percent);
     void SetZoomState(ZoomState state);
     ZoomState State() const { return state_; }
+    // The percentage in force in kPercent.
+    int Percent() const { return percent_; }
     // Screen pixels per page unit as the page is shown now.
     double Scale() const;
 
@@ -45,6 +47,8 @@ public:
 
 Q_SIGNALS:
     void CurrentPageChanged(int page);
+    // The zoom or its state was set (from the zoom list, the keys or the wheel).
+    void ZoomChanged();
     void DocumentChanged();
 
 protected:

@@ -1,8 +1,7 @@
 #include "dialogs/print/page_thumbnails.h"
 
-#include <QImage>
 #include <QPainter>
-#include <QPixmap>
+#include <QStyledItemDelegate>
 
 #include "dialogs/print/page_preview.h"
 
@@ -11,6 +10,8 @@ namespace circumvia::dialogs {
 namespace {
 
 constexpr int kThumbnailWidth = 100;
+constexpr int kPicturesKept = 48;  // a few strips' worth
+constexpr int kNumberGap = 2;      // between a picture and its page number
 
 QImage Thumbnail(const PrintDocument& document, int page) {
     const double scale = double(kThumbnailWidth) / document.page_size.width();
@@ -26,6 +27,39 @@ QImage Thumbnail(const PrintDocument& document, int page) {
     return image;
 }
 
+// Draws each row's picture as it is painted, with the page number under it.
+class ThumbnailDelegate : public QStyledItemDelegate {
+public:
+    explicit ThumbnailDelegate(ThumbnailPreview& strip)
+        : QStyledItemDelegate(&strip), strip_(strip) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        const QSize picture = strip_.PictureSize();
+        return {picture.width() + 2 * kNumberGap,
+                picture.height() + 2 * kNumberGap + option.fontMetrics.height()};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem row = option;
+        initStyleOption(&row, index);
+        if (row.state & QStyle::State_Selected)
+            painter->fillRect(row.rect, row.palette.brush(QPalette::Highlight));
+        const QImage& picture = strip_.Picture(index.row());
+        const QPoint corner(row.rect.center().x() - picture.width() / 2,
+                            row.rect.top() + kNumberGap);
+        painter->drawImage(corner, picture);
+        const QRect number(row.rect.left(), corner.y() + picture.height() + kNumberGap,
+                           row.rect.width(), row.fontMetrics.height());
+        painter->setPen(row.palette.color(
+            row.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(number, Qt::AlignHCenter | Qt::AlignTop, row.text);
+    }
+
+private:
+    ThumbnailPreview& strip_;
+};
+
 }  // namespace
 
 ThumbnailPreview::ThumbnailPreview(QWidget* parent) : QListWidget(parent) {
@@ -36,7 +70,23 @@ ThumbnailPreview::ThumbnailPreview(QWidget* parent) : QListWidget(parent) {
     setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
     setSpacing(6);
+    setItemDelegate(new ThumbnailDelegate(*this));
+    pictures_.setMaxCost(kPicturesKept);
+}
+
+QSize ThumbnailPreview::PictureSize() const {
+    if (!preview_ || preview_->PageCount() == 0) return {kThumbnailWidth, kThumbnailWidth};
+    const QSize page = preview_->Document().page_size;
+    return {kThumbnailWidth, qRound(kThumbnailWidth * double(page.height()) / page.width())};
+}
+
+const QImage& ThumbnailPreview::Picture(int page) {
+    if (QImage* kept = pictures_.object(page)) return *kept;
+    auto* picture = new QImage(Thumbnail(preview_->Document(), page));
+    pictures_.insert(page, picture);
+    return *picture;
 }
 
 void ThumbnailPreview::SetPreview(PagePreview* preview) {
@@ -56,14 +106,10 @@ void ThumbnailPreview::SetPreview(PagePreview* preview) {
 void ThumbnailPreview::Rebuild() {
     const QSignalBlocker quiet(this);
     clear();
+    pictures_.clear();
     if (!preview_ || preview_->PageCount() == 0) return;
-    const PrintDocument& document = preview_->Document();
-    setIconSize(
-        QSize(kThumbnailWidth, qRound(kThumbnailWidth * double(document.page_size.height()) /
-                                      document.page_size.width())));
     for (int page = 0; page < preview_->PageCount(); ++page) {
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(Thumbnail(document, page))),
-                                         QString::number(page + 1), this);
+        auto* item = new QListWidgetItem(QString::number(page + 1), this);
         item->setTextAlignment(Qt::AlignHCenter);
     }
     setCurrentRow(preview_->CurrentPage());

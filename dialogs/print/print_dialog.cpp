@@ -1,5 +1,8 @@
 #include "dialogs/print/print_dialog.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,10 +18,13 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_placement.h"
+#include "dialogs/display_text.h"
 #include "dialogs/print/game_sheet.h"
 #include "dialogs/print/page_preview.h"
 #include "dialogs/print/page_thumbnails.h"
+#include "dialogs/print/print_job.h"
 #include "dialogs/print/print_output.h"
+#include "lang/failure_reason.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -55,7 +61,10 @@ QString AskPdfName(QWidget* parent, const QString& suggested) {
 }
 
 void ShowFailure(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("Circumvia"), text);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Circumvia"), text, QMessageBox::Ok,
+                    parent);
+    ShowAsPlainText(box);
+    box.exec();
 }
 
 }  // namespace
@@ -127,9 +136,11 @@ void TFprint::BuildControls() {
     buttons->addWidget(Btn_print);
     column->addWidget(Panel1);
 
-    // An entry chosen from the list or text typed in: both go through the one handler,
-    // which acts only on the list's own entries.
-    connect(ZoomComboBox, &QComboBox::currentTextChanged, this, &TFprint::ZoomComboBoxChange);
+    // An entry chosen (activated even when it is the one shown) or set; typed text changes
+    // neither the index nor the zoom.
+    connect(ZoomComboBox, &QComboBox::activated, this, &TFprint::ZoomComboBoxChange);
+    connect(ZoomComboBox, &QComboBox::currentIndexChanged, this, &TFprint::ZoomComboBoxChange);
+    connect(PrintPreview1, &PagePreview::ZoomChanged, this, &TFprint::ShowZoomInForce);
     connect(CheckBox1, &QCheckBox::clicked, this, &TFprint::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TFprint::CheckBox2Click);
     connect(GameSheetBox, &QCheckBox::clicked, this, &TFprint::GameSheetBoxClick);
@@ -153,15 +164,36 @@ void TFprint::Relabel() {
     ZoomComboBox->setToolTip(CaptionText(caption::kPrintZoomHint));
     GameSheetBox->setText(CaptionText(caption::kGameSheet));
     GameSheetBox->setToolTip(CaptionText(caption::kGameSheetHint));
-    // The entry shown matches the preview's zoom already: selecting it changes nothing.
-    const int entry = ZoomComboBox->count() == 0 || ZoomComboBox->currentIndex() < 0
-                          ? kWholePageEntry
-                          : ZoomComboBox->currentIndex();
+    {
+        const QSignalBlocker quiet(ZoomComboBox);
+        ZoomComboBox->clear();
+        for (int k = 0; k < caption::kPrintZoomEntries; ++k)
+            ZoomComboBox->addItem(CaptionText(caption::kPrintZoomFirst + k));
+    }
+    ShowZoomInForce();
+}
+
+void TFprint::ShowZoomInForce() {
+    constexpr int kPercentEntries = static_cast<int>(std::size(kZoomPercents));
+    const PagePreview& preview = *PrintPreview1;
+    int entry = -1;
+    if (preview.State() == ZoomState::kPercent) {
+        const auto* found =
+            std::find(std::begin(kZoomPercents), std::end(kZoomPercents), preview.Percent());
+        if (found != std::end(kZoomPercents))
+            entry = static_cast<int>(found - std::begin(kZoomPercents));
+    } else {
+        const auto* found = std::find(std::begin(kZoomFits), std::end(kZoomFits), preview.State());
+        entry = kPercentEntries + static_cast<int>(found - std::begin(kZoomFits));
+    }
     const QSignalBlocker quiet(ZoomComboBox);
-    ZoomComboBox->clear();
-    for (int k = 0; k < caption::kPrintZoomEntries; ++k)
-        ZoomComboBox->addItem(CaptionText(caption::kPrintZoomFirst + k));
     ZoomComboBox->setCurrentIndex(entry);
+    if (entry < 0) {
+        // Written as the entries write a percentage ("10 %" or "%10").
+        ZoomComboBox->setEditText(
+            CaptionText(caption::kPrintZoomFirst)
+                .replace(QStringLiteral("10"), QString::number(preview.Percent())));
+    }
 }
 
 // The game's own file with ".pdf" in place of its suffix, or "Circumvia.pdf" in the
@@ -186,11 +218,9 @@ void TFprint::GameSheetBoxClick() {
     if (compose_) PrintPreview1->SetDocument(compose_(GameSheetBox->isChecked()));
 }
 
-void TFprint::ZoomComboBoxChange() {
-    // Typed text selects nothing unless it is one of the entries word for word.
-    const int entry = ZoomComboBox->findText(ZoomComboBox->currentText(), Qt::MatchExactly);
+void TFprint::ZoomComboBoxChange(int entry) {
     constexpr int kPercentEntries = static_cast<int>(std::size(kZoomPercents));
-    if (entry < 0) return;
+    if (entry < 0 || entry >= ZoomComboBox->count()) return;
     if (entry < kPercentEntries)
         PrintPreview1->SetZoom(kZoomPercents[entry]);
     else
@@ -209,16 +239,25 @@ void TFprint::Btn_printClick() {
     QPrinter printer(PrintPreview1->PrinterMode());
     PreparePrinter(printer);
     if (!ChoosePrinter(printer, this)) return;
-    PrintPreview1->Print(printer);
+    const PrintDocument& document = PrintPreview1->Document();
+    RunPageOutput(this, document.page_count, [&](const PageProgress& progress) {
+        PrintPages(document, printer, progress);
+        return std::error_code();
+    });
 }
 
 void TFprint::Btn_pdfClick() {
     const QString path = ChoosePdfName(this, pdf_suggestion_);
     if (path.isEmpty()) return;
-    if (WritePdf(PrintPreview1->Document(), path)) return;
-    const std::string text =
-        lang::FormatText(lang::LoadText(lang::message::kCannotWriteFile), {path.toStdString()});
-    ReportFailure(this, QString::fromStdString(text));
+    const PrintDocument& document = PrintPreview1->Document();
+    const std::error_code error =
+        RunPageOutput(this, document.page_count, [&](const PageProgress& progress) {
+            return WritePdf(document, LocalPath(path), progress).error;
+        });
+    // A cancelled export is the user's own choice: the old file stays and nothing is said.
+    if (!error || error == std::errc::operation_canceled) return;
+    ReportFailure(this,
+                  QString::fromStdString(lang::CannotWriteMessage(path.toStdString(), error)));
 }
 
 void TFprint::showEvent(QShowEvent* event) {

@@ -49,12 +49,16 @@ public:
     // snapshot of the 3D view) and the game's record; the game sheet, when chosen, carries
     // the marks of `analysis`.
     void ComposePrint(const QImage& picture, const Tjeu& game, const GameAnalysis& analysis = {});
-    // The zoom list keeps its entry when relabelled again; the first time it shows the
-    // whole page, as the preview does.
+    // The zoom list keeps showing the zoom in force when relabelled; the first time that
+    // is the whole page, as the preview starts.
     void Relabel() override;
 
-    // Handlers, named after their controls.
-    void ZoomComboBoxChange();
+    // Handlers, named after their controls. An entry chosen from the zoom list is applied
+    // even when it is the one shown; text typed into it does nothing until an entry is
+    // chosen (Return on an entry's exact text chooses it).
+    void ZoomComboBoxChange(int entry);
+    // The list shows the preview's zoom: its entry, or the percentage when no entry has it.
+    void ShowZoomInForce();
     void CheckBox1Click();
     void CheckBox2Click();
     void GameSheetBoxClick();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "dialogs/display_text.h"
 #include "dialogs/draw_position.h"
 #include "dialogs/print/print_layout.h"
 #include "lang/format.h"
@@ -17,6 +18,8 @@ namespace circumvia::dialogs {
 namespace {
 
 constexpr int kFileNameGap = 10;  // between the board picture and the file name
+// Far more than a printed line holds; the line is then elided to fit.
+constexpr int kLongestFileName = 300;
 
 // Every page starts with this font. Printed ink is black whatever the desktop's colours:
 // light window text from a dark theme would vanish on paper.
@@ -61,13 +64,12 @@ void DrawBoardPicture(QPainter& painter, const Box& box, const QImage& picture) 
 }
 
 // A long path would run off the sheet: its middle gives way first.
-void DrawFileName(QPainter& painter, const PrintLayout& layout, const std::string& name) {
+void DrawFileName(QPainter& painter, const PrintLayout& layout, const QString& name) {
     QFont font = painter.font();
     font.setPointSize(kFileNamePoints);
     painter.setFont(font);
     const int room = layout.printable.right - layout.file_name_x;
-    const QString text =
-        painter.fontMetrics().elidedText(QString::fromStdString(name), Qt::ElideMiddle, room);
+    const QString text = painter.fontMetrics().elidedText(name, Qt::ElideMiddle, room);
     TextOut(painter, layout.file_name_x, layout.file_name_y, text);
 }
 
@@ -83,45 +85,58 @@ PrintDocument ComposePrintDocument(const QImage& board_picture, const Tjeu& game
     document.units_per_inch = QPicture().logicalDpiY();
     const PageGeometry page = A4Portrait(document.units_per_inch);
     document.page_size = QSize(page.width, page.height);
-    const PrintLayout layout = LayOutPrint(page, RecordedMoveCount(game.History));
-    document.pages.resize(static_cast<std::size_t>(layout.page_count));
-
-    QPainter painter;
-    int open_page = -1;
-    auto turn_to = [&](int page_index) {
-        if (open_page == page_index) return;
-        if (painter.isActive()) painter.end();
-        open_page = page_index;
-        painter.begin(&document.pages[static_cast<std::size_t>(page_index)]);
-        StartPage(painter);
-    };
-
-    turn_to(0);
-    DrawTitle(painter, layout);
-    // The file name is written inside the picture's box; a picture from a wide window stops
-    // short of it rather than running under it.
-    Box picture_room = layout.picture_box;
-    picture_room.right = std::min(picture_room.right, layout.file_name_x - kFileNameGap);
-    DrawBoardPicture(painter, picture_room, board_picture);
-    DrawFileName(painter, layout, game.FileName);
-    for (const DiagramSlot& slot : layout.diagrams) {
-        turn_to(slot.page);
-        const HistoryEntry& before = game.History[static_cast<std::size_t>(slot.move - 1)];
-        const HistoryEntry& entry = game.History[static_cast<std::size_t>(slot.move)];
-        DrawPosition(painter, slot.x, slot.y, kDiagramSize, before.Cells, slot.with_coordinates);
-        // The caption keeps whatever font the diagram left: the coordinates' font on the
-        // first page, the page font after it.
-        painter.setPen(Qt::black);
-        TextOut(painter, slot.x + kCaptionDx, slot.y + kCaptionDy,
-                MoveCaption(entry.Mover, entry.From, entry.To));
-    }
-    painter.end();
+    const int moves = RecordedMoveCount(game.History);
+    document.layout = LayOutPrint(page, moves);
+    document.page_count = document.layout.page_count;
+    document.board_picture = board_picture;
+    document.file_name = ShortenedText(game.FileName, kLongestFileName);
+    document.record.reserve(static_cast<std::size_t>(moves) + 1);
+    for (int k = 0; k <= moves; ++k)
+        document.record.push_back(game.History[static_cast<std::size_t>(k)]);
     return document;
 }
 
+QPicture PageDrawing(const PrintDocument& document, int page) {
+    if (!document.drawn_pages.empty()) {
+        // A copy of its own: playing a picture moves its buffer, and a long job plays pages
+        // on a worker while the preview plays them on screen.
+        QPicture drawn = document.drawn_pages[static_cast<std::size_t>(page)];
+        drawn.detach();
+        return drawn;
+    }
+    QPicture drawing;
+    const PrintLayout& layout = document.layout;
+    QPainter painter(&drawing);
+    StartPage(painter);
+    if (page == 0) {
+        DrawTitle(painter, layout);
+        // The file name is written inside the picture's box; a picture from a wide window
+        // stops short of it rather than running under it.
+        Box picture_room = layout.picture_box;
+        picture_room.right = std::min(picture_room.right, layout.file_name_x - kFileNameGap);
+        DrawBoardPicture(painter, picture_room, document.board_picture);
+        DrawFileName(painter, layout, document.file_name);
+    }
+    const auto on_page = std::equal_range(
+        layout.diagrams.begin(), layout.diagrams.end(), DiagramSlot{.page = page},
+        [](const DiagramSlot& a, const DiagramSlot& b) { return a.page < b.page; });
+    for (auto slot = on_page.first; slot != on_page.second; ++slot) {
+        const HistoryEntry& before = document.record[static_cast<std::size_t>(slot->move - 1)];
+        const HistoryEntry& entry = document.record[static_cast<std::size_t>(slot->move)];
+        DrawPosition(painter, slot->x, slot->y, kDiagramSize, before.Cells, slot->with_coordinates);
+        // The caption keeps whatever font the diagram left: the coordinates' font on the
+        // first page, the page font after it.
+        painter.setPen(Qt::black);
+        TextOut(painter, slot->x + kCaptionDx, slot->y + kCaptionDy,
+                MoveCaption(entry.Mover, entry.From, entry.To));
+    }
+    painter.end();
+    return drawing;
+}
+
 void DrawPage(QPainter& painter, const PrintDocument& document, int page, double scale) {
-    if (page < 0 || page >= static_cast<int>(document.pages.size())) return;
-    const QPicture& picture = document.pages[static_cast<std::size_t>(page)];
+    if (page < 0 || page >= document.page_count) return;
+    const QPicture picture = PageDrawing(document, page);
     // drawPicture already scales by the device's resolution over the picture's.
     const double device_dpi = painter.device()->logicalDpiX();
     const double correction = picture.logicalDpiX() / device_dpi;

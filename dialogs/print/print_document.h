@@ -1,6 +1,7 @@
 #pragma once
-// The printed record of a game composed into pages: one recorded vector drawing per page,
-// in page units, ready for the preview, the printer or a PDF file.
+// The printed record of a game composed into pages, in page units, ready for the preview,
+// the printer or a PDF file. Composing only lays the pages out; each page is drawn when it
+// is shown or printed, so a record of any length costs little more than its moves.
 
 #include <QImage>
 #include <QPicture>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <vector>
 
+#include "dialogs/print/print_layout.h"
 #include "model/tjeu.h"
 
 class QPainter;
@@ -17,7 +19,14 @@ namespace circumvia::dialogs {
 struct PrintDocument {
     int units_per_inch = 96;
     QSize page_size;  // in page units
-    std::vector<QPicture> pages;
+    int page_count = 0;
+    PrintLayout layout;
+    QImage board_picture;
+    QString file_name;                 // already shortened to what a line can hold
+    std::vector<HistoryEntry> record;  // entries 0..last printed move
+    // Pages drawn when composed (the game sheet, a few pages per game); empty when the pages
+    // are drawn from the layout as they are shown.
+    std::vector<QPicture> drawn_pages;
 };
 
 // Title, board picture (left out when null), file name and one diagram per recorded move,
@@ -27,6 +36,9 @@ PrintDocument ComposePrintDocument(const QImage& board_picture, const Tjeu& game
 
 // The caption of a move: "Red play E 1->D 1" in English.
 QString MoveCaption(int mover, int from, int to);
+
+// Page `page` as a recorded drawing in page units.
+QPicture PageDrawing(const PrintDocument& document, int page);
 
 // Paints page `page` of `document` with `scale` device pixels per page unit, whatever the
 // resolution of the painter's device.

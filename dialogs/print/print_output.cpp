@@ -1,15 +1,55 @@
 #include "dialogs/print/print_output.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
-#include <cstdio>
+
+#include "model/file_io.h"
 
 namespace circumvia::dialogs {
+
+namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
+
+// The PDF writer's output, handed to a file replacement as it comes. The first failed
+// write is kept and fails every later one, so the writer stops at a full disk.
+class ReplacementDevice : public QIODevice {
+public:
+    explicit ReplacementDevice(FileReplacement& replacement) : replacement_(replacement) {}
+    std::error_code Error() const { return error_; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (!error_) {
+            error_ = replacement_.Write(std::span(reinterpret_cast<const std::uint8_t*>(data),
+                                                  static_cast<std::size_t>(size)));
+        }
+        return error_ ? -1 : size;
+    }
+
+private:
+    FileReplacement& replacement_;
+    std::error_code error_;
+};
+
+// Draws every page on `device`, `scale` device pixels per page unit; false when stopped.
+bool PaintPages(const PrintDocument& document, QPagedPaintDevice& device, QPainter& painter,
+                double scale, const PageProgress& progress) {
+    for (int page = 0; page < document.page_count; ++page) {
+        if (progress && !progress(page, document.page_count)) return false;
+        if (page > 0 && !device.newPage()) return false;
+        DrawPage(painter, document, page, scale);
+    }
+    if (progress) progress(document.page_count, document.page_count);
+    return true;
+}
+
+}  // namespace
 
 void PreparePrinter(QPrinter& printer) {
     printer.setDocName(QString::fromLatin1(kPrintJobTitle));
@@ -18,42 +58,50 @@ void PreparePrinter(QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Portrait);
 }
 
-bool PrintPages(const PrintDocument& document, QPrinter& printer) {
-    if (document.pages.empty()) return false;
+bool PrintPages(const PrintDocument& document, QPrinter& printer, const PageProgress& progress) {
+    if (document.page_count == 0) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const double scale = static_cast<double>(printer.resolution()) / document.units_per_inch;
-    for (int page = 0; page < static_cast<int>(document.pages.size()); ++page) {
-        if (page > 0 && !printer.newPage()) return false;
-        DrawPage(painter, document, page, scale);
+    if (!PaintPages(document, printer, painter, scale, progress)) {
+        printer.abort();
+        return false;
     }
     return painter.end();
 }
 
-bool WritePdf(const PrintDocument& document, const QString& path) {
-    // The pages go to a fresh file beside the target, which replaces the target only once
-    // complete: a failure never leaves a half-written file in place of an older one.
-    const QFileInfo target(path);
-    // A write-protected file stays as it is, though its folder would let it be replaced.
-    if (target.exists() && !target.isWritable()) return false;
-    QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                           QStringLiteral(".XXXXXX"));
-    if (!partial.open()) return false;
-    partial.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(partial.fileName());
-    PreparePrinter(printer);
-    if (!PrintPages(document, printer)) return false;
-    if (QFileInfo(partial.fileName()).size() == 0) return false;
-    // A temporary file is private to its owner; a saved document is not.
-    partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        return false;
-    partial.setAutoRemove(false);  // it is the target now
-    return true;
+WriteResult WritePdf(const PrintDocument& document, const std::filesystem::path& path,
+                     const PageProgress& progress) {
+    if (document.page_count == 0) return {std::make_error_code(std::errc::invalid_argument)};
+    FileReplacement replacement(path);
+    if (const std::error_code error = replacement.Begin()) return {error};
+    ReplacementDevice device(replacement);
+    device.open(QIODevice::WriteOnly);
+    bool finished = false;
+    {
+        QPdfWriter writer(&device);
+        writer.setTitle(QString::fromLatin1(kPrintJobTitle));
+        writer.setCreator(QString::fromLatin1(kPrintJobTitle));
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&writer)) return {std::make_error_code(std::errc::io_error)};
+        const double scale = static_cast<double>(kPdfDotsPerInch) / document.units_per_inch;
+        // A failed write (a full disk) stops the drawing at the next page.
+        const PageProgress going_on = [&](int done, int total) {
+            return !device.Error() && (!progress || progress(done, total));
+        };
+        finished = PaintPages(document, writer, painter, scale, going_on);
+        painter.end();  // writes the rest of the file
+    }
+    if (device.Error()) return {device.Error()};
+    if (!finished) return {std::make_error_code(std::errc::operation_canceled)};
+    return {replacement.Commit()};
+}
+
+std::filesystem::path LocalPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace circumvia::dialogs

@@ -12,6 +12,11 @@ inline constexpr double kMarkerHeight = 0.12;
 inline constexpr double kRestingPieceHeight = 0.2;
 inline constexpr double kTravellingPieceHeight = 0.3;
 inline constexpr double kArrowMarkerHeight = 0.7;
+// The last move's rings lie round their cells' markers, above the lines (0.11) and below
+// the markers (0.12); a resting piece (radius 0.2) leaves the ring's outer part in view.
+inline constexpr double kLastMoveRingHeight = 0.115;
+inline constexpr double kLastMoveRingInner = 0.2;
+inline constexpr double kLastMoveRingOuter = 0.245;
 
 inline constexpr int CellRow(int cell) {
     return (cell - 1) / 6 + 1;

@@ -42,6 +42,10 @@ const MaterialRow kMaterials[] = {
                .diffuse = kBlack,
                .emission = {0.258824f, 0.435294f, 0.258824f, 1}},
      .picture = Picture::kLightWood},
+    // The last move's two rings: bright in their own light, so that they show on the plain
+    // slab and on the wood alike.
+    {.name = "LastMove",
+     .front = {.ambient = kBlack, .diffuse = kBlack, .emission = {0.1f, 0.85f, 1, 1}}},
     {.name = "Fleche",
      .front = {.diffuse = {0.498039f, 1, 0, 1}, .emission = {0.137255f, 0.556863f, 0.419608f, 1}},
      .back = {.diffuse = {0.576471f, 0.858824f, 0.439216f, 1}}},

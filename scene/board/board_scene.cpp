@@ -68,6 +68,17 @@ TSphere& AddPieceMaster(TSceneObject& parent, const char* name) {
     return sphere;
 }
 
+TDisk& AddLastMoveRing(TSceneObject& parent, const char* name) {
+    auto& ring = parent.Add<TDisk>(name);
+    LayFlat(ring);
+    ring.SetInnerRadius(kLastMoveRingInner);
+    ring.SetOuterRadius(kLastMoveRingOuter);
+    ring.SetSlices(32);
+    ring.SetMaterialName("LastMove");
+    ring.SetVisible(false);
+    return ring;
+}
+
 }  // namespace
 
 TBoardScene::TBoardScene(BoardPictures pictures) {
@@ -157,6 +168,9 @@ void TBoardScene::AddMasters() {
     Fleche->SetTopArrowHeadRadius(0.06);
     Fleche->SetVisible(false);
     Fleche->SetMaterialName("Fleche");
+
+    LastMoveFrom = &AddLastMoveRing(*Plateau, "LastMoveFrom");
+    LastMoveTo = &AddLastMoveRing(*Plateau, "LastMoveTo");
 }
 
 void TBoardScene::AddLightsAndCamera() {

@@ -48,6 +48,9 @@ public:
     TSphere* JetonB = nullptr;
     TPlane* Dessus = nullptr;
     TArrowLine* Fleche = nullptr;
+    // Rings round the from and to cells of the last move played; hidden until placed.
+    TDisk* LastMoveFrom = nullptr;
+    TDisk* LastMoveTo = nullptr;
     TLightSource* LightSource1 = nullptr;
     TCamera* Camera = nullptr;
     // SceneObjects[1..75]; entry 0 stays empty.

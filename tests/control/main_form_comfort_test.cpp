@@ -5,7 +5,8 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <QWindow>
 
 #include "control/record/move_list.h"
 #include "control/turns/turn_loop.h"
@@ -37,10 +38,10 @@ protected:
         QApplication::sendEvent(&window.Viewer(), &event);
     }
     void ClickRow(int row) {
-        QTreeWidget& list = window.MoveList().List();
-        QTreeWidgetItem* item = list.topLevelItem(row);
-        ASSERT_NE(item, nullptr) << "row " << row;
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+        QTreeView& list = window.MoveList().List();
+        ASSERT_LT(row, window.MoveList().RowCount()) << "row " << row;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          window.MoveList().RowRect(row).center());
     }
     void Key(int key) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -76,8 +77,7 @@ protected:
         EXPECT_EQ(window.Menu().Coupprcdent1->isEnabled(), window.Game().CanStepBack());
         EXPECT_EQ(window.Menu().Coupsuivant1->isEnabled(), window.Game().CanStepForward());
         EXPECT_EQ(window.MoveList().HighlightedRow(), current);
-        EXPECT_EQ(window.MoveList().List().currentItem(),
-                  window.MoveList().List().topLevelItem(current));
+        EXPECT_EQ(window.MoveList().List().currentIndex().row(), current);
         EXPECT_EQ(window.Turn().State(), LoopState::HumanTurn);
         EXPECT_EQ(window.Game().SideToMove, kRed);
     }
@@ -89,8 +89,8 @@ TEST_F(MainFormComfortTest, TheMoveListJumpsByTheRecordsOwnSteps) {
     ASSERT_EQ(window.Game().Current, 6);
     window.MoveList().show();
     ASSERT_EQ(window.MoveList().RowCount(), 7);  // the start and six moves
-    EXPECT_EQ(window.MoveList().List().topLevelItem(0)->text(0), "Start of the game");
-    EXPECT_EQ(window.MoveList().List().topLevelItem(1)->text(1),
+    EXPECT_EQ(window.MoveList().Text(0, 0), "Start of the game");
+    EXPECT_EQ(window.MoveList().Text(1, 1),
               QString::fromStdString(window.Game().PlayerOf(kRed).Name));
     ExpectAt(6, 6);
 
@@ -115,7 +115,7 @@ TEST_F(MainFormComfortTest, TheMoveListJumpsByTheRecordsOwnSteps) {
     // The list follows the language and a new move after stepping back.
     window.Menu().Allemand1->trigger();
     EXPECT_EQ(window.MoveList().windowTitle(), "Zugliste");
-    EXPECT_EQ(window.MoveList().List().topLevelItem(0)->text(0), "Spielbeginn");
+    EXPECT_EQ(window.MoveList().Text(0, 0), "Spielbeginn");
     ClickRow(2);
     const Tlcoup moves = ListAllMoves(window.Game().Pos, kRed);
     window.PlayMove(moves.back().From, moves.back().To);
@@ -259,6 +259,15 @@ TEST_F(MainFormComfortTest, MenuIconsAndViewButtonsAreAsDesigned) {
     EXPECT_TRUE(menu.Vue2D->isChecked());
     EXPECT_FALSE(top_button->isChecked());
     EXPECT_EQ(menu.TB_vue2->toolTip(), menu.Vue2D->toolTip());
+}
+
+// Without a window manager nothing held the window at its minimum: a board 3 pixels high.
+TEST_F(MainFormComfortTest, AWindowShrunkFromOutsideGrowsBackToItsMinimum) {
+    window.windowHandle()->resize(100, 80);
+    QTest::qWait(300);
+    EXPECT_GE(window.width(), window.minimumWidth());
+    EXPECT_GE(window.height(), window.minimumHeight());
+    EXPECT_GE(window.Viewer().height(), 100);
 }
 
 TEST_F(MainFormComfortTest, WindowPlaceListAndSpeedAreRememberedAndTheMenusStillFit) {

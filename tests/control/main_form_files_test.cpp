@@ -4,17 +4,24 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 
 #include "control/files/game_file_names.h"
+#include "control/record/move_list.h"
+#include "dialogs/display_text.h"
+#include "dialogs/setup_dialog.h"
 #include "lang/text_ids.h"
 #include "model/game_file.h"
 #include "tests/control/main_form_fixture.h"
@@ -36,6 +43,13 @@ int RedTagOnCell(TMainForm& window, int cell) {
     return -1;
 }
 
+// Confirms the set-up dialog shown modally, as it comes.
+void ConfirmSetUp() {
+    if (auto* setup = qobject_cast<dialogs::TFSetup*>(QApplication::activeModalWidget())) {
+        setup->BitBtn1->click();
+    }
+}
+
 // Red 26-20, White 8-15, Red 20-14: a record of three moves.
 Tjeu ThreeMoveGame() {
     Tjeu game;
@@ -52,6 +66,7 @@ protected:
         QString detail;
         bool busy;
         QString counter;  // the move counter behind the message
+        QString status;   // the status line behind it
     };
 
     MainFormFilesTest() {
@@ -76,8 +91,8 @@ protected:
                 },
             .tell =
                 [this](QWidget*, const QString& text, const QString& detail) {
-                    told.push_back(
-                        {text, detail, window.Turn().Busy(), window.Menu().P_num->text()});
+                    told.push_back({text, detail, window.Turn().Busy(), window.Menu().P_num->text(),
+                                    window.Status().StatusText()});
                 },
             .ask_save =
                 [this](QWidget*, const QString& question) {
@@ -189,7 +204,9 @@ TEST_F(MainFormFilesTest, AFailedSaveIsToldAndKeepsTheOldFileNameAndCaption) {
     fs::permissions(In(""), fs::perms::owner_all);
     EXPECT_FALSE(saved);
     ASSERT_EQ(told.size(), 1u);
-    EXPECT_FALSE(told[0].text.isEmpty());  // the system's reason
+    // The system's reason, after a text of the player's language.
+    const QString wrapper = QStringLiteral("La partie n'a pas pu être enregistrée : ");
+    EXPECT_TRUE(told[0].text.startsWith(wrapper) && told[0].text.size() > wrapper.size());
     EXPECT_EQ(told[0].detail, Name("kept.Cva"));
     EXPECT_TRUE(told[0].busy);
     EXPECT_FALSE(window.Turn().Busy());
@@ -270,13 +287,49 @@ TEST_F(MainFormFilesTest, ADamagedFileIsToldAndThePartialReadStays) {
     EXPECT_TRUE(told[0].busy);
     EXPECT_EQ(told[0].counter, "2");  // the board shows the read part behind the message
     EXPECT_FALSE(window.Turn().Busy());
-    // What was read before the damage stays: the position, the side and entries 0..2.
-    EXPECT_EQ(window.Game().Pos, ThreeMoveGame().Pos);
-    EXPECT_EQ(window.Game().SideToMove, kWhite);
+    // Entries 0..2 were read: board, counter, panels and status line show entry 2.
+    EXPECT_EQ(window.Game().Pos, ThreeMoveGame().History[2].Cells);
+    EXPECT_EQ(window.Game().SideToMove, kRed);
     EXPECT_EQ(window.Game().Current, 2);
     EXPECT_EQ(window.Game().FileName, kNoName);
     EXPECT_EQ(window.windowTitle(), "Circumvia");
-    EXPECT_NE(RedTagOnCell(window, 14), -1);
+    EXPECT_NE(RedTagOnCell(window, 20), -1);
+    EXPECT_EQ(RedTagOnCell(window, 14), -1);
+    EXPECT_EQ(window.Status().PanelText(2), "1:  E 2->D 2");
+    EXPECT_EQ(window.Status().PanelText(1), "2:  B 2->C 3");
+    const std::string turn = lang::FormatText(lang::LoadText(lang::message::kYourTurn),
+                                              {window.Game().PlayerOf(kRed).Name});
+    EXPECT_EQ(told[0].status, QString::fromStdString(turn));
+}
+
+// A kind no save holds made the computer search at the file's depth 19, for ever.
+TEST_F(MainFormFilesTest, AnUnknownKindIsRefusedAndASearchNeverHoldsTheWindow) {
+    StartGame();
+    // Made in memory, such a kind still searches for ages: the ticks go on meanwhile.
+    window.Game().PlayerOf(kWhite).Kind = 6;
+    window.Game().Depth = kMaxDepth;
+    window.PlayMove(26, 20);
+    FinishAnimations();
+    Tick(3);  // the move ends, White's turn starts and is announced
+    window.Timer1Timer();
+    window.Timer1Timer();
+    EXPECT_TRUE(window.ComputerIsThinking());
+    EXPECT_EQ(window.Turn().Phase(), kSearch);
+
+    // A file holding such a kind is refused; opening it gives the search up all the same.
+    Tjeu hostile = ThreeMoveGame();
+    hostile.Players[kRed].Kind = 6;
+    hostile.Depth = 19;
+    ASSERT_TRUE(SaveGameFile(hostile, In("hostile.Cva")));
+    chosen = Name("hostile.Cva");
+    window.FileOpen();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text, Unreadable());
+    EXPECT_FALSE(window.ComputerIsThinking());
+    EXPECT_LE(window.Game().PlayerOf(kRed).Kind, kMaxLevel);
+    RunUntilHumanTurn();  // the part read goes on: White's move is searched afresh
+    EXPECT_EQ(window.Game().Current, 1);
+    EXPECT_EQ(window.Game().History[1].Mover, kWhite);
 }
 
 TEST_F(MainFormFilesTest, AGameOpenedAfterTheEndOfAnotherIsPlayed) {
@@ -428,11 +481,17 @@ TEST_F(MainFormFilesTest, SaveDiscardOrCancelBeforeNewOpenAndExit) {
         ASSERT_TRUE(form.HasUnsavedMoves());
         fs::remove(In("saved.Cva"));
         switch (c.command) {
-            case kNew:
+            case kNew: {
+                // The question comes once the set-up is confirmed.
                 form.Menu().FileNewItem->trigger();
-                EXPECT_EQ(form.Turn().State() == LoopState::ChoosingPlayers, c.goes_on);
+                const QObject scope;
+                QTimer::singleShot(0, &scope, [] { ConfirmSetUp(); });
+                form.Timer1Timer();
+                form.Timer1().stop();
+                EXPECT_EQ(form.Turn().State() == LoopState::TurnStart, c.goes_on);
                 EXPECT_EQ(form.Game().Current, c.goes_on ? 0 : 1);
                 break;
+            }
             case kOpen:
                 form.Menu().FileOpenItem->trigger();
                 EXPECT_EQ(form.Game().Current, c.goes_on ? 3 : 1);
@@ -468,7 +527,11 @@ TEST_F(MainFormFilesTest, ASaveCancelledInItsDialogKeepsTheGame) {
     save_answer = SaveAnswer::kSave;
     chosen = QString();  // the save dialog is cancelled
     window.FileNew();
-    EXPECT_NE(window.Turn().State(), LoopState::ChoosingPlayers);
+    const QObject scope;
+    QTimer::singleShot(0, &scope, [] { ConfirmSetUp(); });
+    Tick();
+    window.Timer1().stop();
+    EXPECT_EQ(window.Turn().State(), LoopState::HumanTurn);
     EXPECT_EQ(window.Game().Current, 1);
     EXPECT_TRUE(window.HasUnsavedMoves());
     save_answer = SaveAnswer::kDiscard;
@@ -488,11 +551,8 @@ TEST_F(MainFormFilesTest, APlayedGameComesBackWholeAfterNewAndOpen) {
     window.Menu().FileSaveItem->trigger();
 
     window.Menu().FileNewItem->trigger();
-    // The set-up dialog, if the new game shows one, is closed as it comes.
     const QObject scope;
-    QTimer::singleShot(0, &scope, [] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
-    });
+    QTimer::singleShot(0, &scope, [] { ConfirmSetUp(); });
     Tick();
     window.Timer1().stop();
     RunUntilHumanTurn();
@@ -507,6 +567,8 @@ TEST_F(MainFormFilesTest, APlayedGameComesBackWholeAfterNewAndOpen) {
     window.TB_retClick();
     EXPECT_EQ(window.Game().Current, 4);
     EXPECT_EQ(window.Menu().P_num->text(), "4/6");
+    EXPECT_TRUE(window.Status().PanelText(2).startsWith("3:"));  // the moves of the board shown
+    EXPECT_TRUE(window.Status().PanelText(1).startsWith("4:"));
     window.TB_suivClick();
     EXPECT_EQ(window.Game().Pos, played);
     RunUntilHumanTurn();  // and the game goes on from there
@@ -515,6 +577,70 @@ TEST_F(MainFormFilesTest, APlayedGameComesBackWholeAfterNewAndOpen) {
     RunUntilHumanTurn();
     EXPECT_EQ(window.Game().Current, 8);
     EXPECT_TRUE(told.empty());
+}
+
+// Every label of every window that holds text which Qt could take for markup shows it as
+// it is. Rich text from a file's names is what lets a name read /dev/zero or nest tables
+// until the stack overflows.
+void ExpectNoLabelReadsMarkup() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (const QLabel* label : top->findChildren<QLabel*>()) {
+            if (Qt::mightBeRichText(label->text())) {
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(MainFormFilesTest, NamesAndPathsWithMarkupAreShownAsTheyAre) {
+    std::string nested_tables;
+    for (int k = 0; k < 3000; ++k) nested_tables += "<table><tr><td>";
+    const struct {
+        std::string player;
+        const char* file;
+    } cases[] = {
+        {"<b>Bob</b>", "<b>Bob [*].Cva"},
+        {"<img src=\"/dev/zero\">", "<img src=zero>.Cva"},
+        {nested_tables, "<table><tr><td><table><tr><td>.Cva"},
+    };
+    StartGame();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Tjeu game = ThreeMoveGame();
+        game.Players[kRed].Name = c.player;
+        game.Players[kWhite].Name = c.player;
+        ASSERT_TRUE(SaveGameFile(game, In(c.file)));
+        chosen = Name(c.file);
+        window.FileOpen();
+        window.MoveList().show();
+        Tick();
+        const QString shown = dialogs::ShownName(c.player);
+        EXPECT_TRUE(window.Status().StatusText().contains(shown));
+        ASSERT_EQ(window.MoveList().RowCount(), 4);
+        EXPECT_EQ(window.MoveList().Text(1, 1), shown);
+        // As the window system shows it, a "[*]" of the name included.
+        EXPECT_EQ(window.windowHandle()->title(), "Circumvia - " + Name(c.file));
+        EXPECT_EQ(window.Game().Players[kRed].Name, c.player);  // kept whole
+        ExpectNoLabelReadsMarkup();
+    }
+
+    // A damaged file with markup in its name, told in the platform's own message box.
+    const char* damaged = "<h1><font color=red>damaged.Cva";
+    std::ofstream(In(damaged)) << "not a game";
+    FileDialogs dialogs = PlatformFileDialogs();
+    dialogs.choose_open_name = [&](QWidget*, const QStringList&) { return Name(damaged); };
+    dialogs.ask_save = [](QWidget*, const QString&) { return SaveAnswer::kDiscard; };
+    window.SetFileDialogs(dialogs);
+    bool told_plainly = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        told_plainly = !box->findChildren<QLabel*>().isEmpty();
+        ExpectNoLabelReadsMarkup();
+        box->close();
+    });
+    window.FileOpen();
+    EXPECT_TRUE(told_plainly);
 }
 
 }  // namespace

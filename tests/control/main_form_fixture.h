@@ -32,9 +32,12 @@ protected:
         lang::SetLanguageCode('F');
     }
 
+    // A computer search started by a tick ends before the next one, as the timer's pace
+    // lets it.
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
             now += 100;
+            window.WaitForComputerSearch();
             window.Timer1Timer();
         }
     }

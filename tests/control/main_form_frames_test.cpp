@@ -63,5 +63,35 @@ TEST_F(MainFormFramesTest, BackAndForwardRedrawThePieces) {
     EXPECT_EQ(played, forward);
 }
 
+// The last move's cells are ringed in a colour of their own, in either view, on the plain
+// slab as on the wood: beside the empty from cell and beside the piece on the to cell.
+TEST_F(MainFormFramesTest, TheLastMovesCellsAreRingedInBothViewsWithAndWithoutTextures) {
+    StartGame();
+    window.PlayMove(26, 20);
+    FinishAnimations();
+    const double ring = (scene::kLastMoveRingInner + scene::kLastMoveRingOuter) / 2;
+    for (const bool top : {false, true}) {
+        top ? window.TB_vue2Click() : window.TB_vue1Click();
+        for (const char* name : {"last-move-plain", "last-move-textured"}) {
+            window.Menu().TextureItem->trigger();
+            window.FrameClock().Step();
+            const QImage frame = Frame(name);
+            // Left and right of each cell: clear of the piece in either view.
+            for (const scene::Vec3 on_ring :
+                 {scene::Vec3{scene::CellX(26) - ring, scene::kLastMoveRingHeight,
+                              scene::CellZ(26)},
+                  scene::Vec3{scene::CellX(20) + ring, scene::kLastMoveRingHeight,
+                              scene::CellZ(20)}}) {
+                const scene::ScreenPoint p = window.Viewer().View().Project(
+                    window.Board().Plateau->AbsoluteMatrix().TransformPoint(on_ring));
+                const QColor c =
+                    frame.pixelColor(QPoint(int(p.x), int(p.y)) * frame.devicePixelRatio());
+                EXPECT_TRUE(c.blue() > 200 && c.green() > 150 && c.red() < 100)
+                    << name << (top ? " top " : " perspective ") << c.name().toStdString();
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace circumvia::control

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "dialogs/about_box.h"
+#include "dialogs/rules_help.h"
 #include "tests/control/main_form_fixture.h"
 
 namespace circumvia::control {
@@ -57,6 +58,22 @@ TEST_F(MainFormHelpTest, F1OpensTheRulesOfTheChosenLanguageInOneWindow) {
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.HelpWindow(), nullptr);
+}
+
+TEST_F(MainFormHelpTest, AnOpenRulesWindowFollowsALanguageChangeAtOnce) {
+    StartGame();
+    const MainMenu& menu = window.Menu();
+    menu.Franais1->trigger();
+    menu.HelprulesItem->trigger();
+    const std::pair<QAction*, const char*> cases[] = {
+        {menu.Allemand1, "Spielregeln"}, {menu.Anglais1, "Rules"}, {menu.Espagnol1, "Reglas"}};
+    for (const auto& [language, title] : cases) {
+        language->trigger();
+        dialogs::THelpWindow* help = window.HelpWindow();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->Topic(), dialogs::HelpTopic(lang::LanguageCode()));
+        EXPECT_EQ(help->windowTitle(), QString::fromUtf8(title));
+    }
 }
 
 TEST_F(MainFormHelpTest, AboutBoxShowsTheVersionModallyAndIsReleasedWhenConfirmed) {

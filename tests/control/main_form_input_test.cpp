@@ -89,6 +89,39 @@ TEST_F(MainFormInputTest, ClickingTheEnemyPieceOnADestinationCaptures) {
     EXPECT_EQ(window.Game().PlayerOf(kWhite).Pieces, 1);
 }
 
+// Seen in perspective, an arrow floating above its cell was drawn over the piece of the
+// row behind, and a click on that piece played the arrow's move.
+TEST_F(MainFormInputTest, PerspectiveClicksOnPiecesNearArrowsNeverPlayTheArrowsMove) {
+    struct Case {
+        bool half_turned;
+        Side side;
+        int selected;
+        int clicked;  // a piece that is no destination of the selected one
+    };
+    const Case cases[] = {
+        {false, kRed, 33, 21},  {false, kRed, 21, 9}, {false, kWhite, 10, 11},
+        {false, kWhite, 13, 8}, {true, kRed, 21, 33}, {true, kRed, 29, 28},
+        {true, kWhite, 9, 21},
+    };
+    StartGame();
+    ASSERT_TRUE(window.Menu().Vue3D->isChecked());
+    // After E 3->D 3 and B 1->C 1.
+    SetBoard({{1, kWhite}, {2, kWhite}, {3, kWhite},  {4, kWhite},  {5, kWhite},  {6, kWhite},
+              {8, kWhite}, {9, kWhite}, {10, kWhite}, {11, kWhite}, {12, kWhite}, {13, kWhite},
+              {21, kRed},  {25, kRed},  {26, kRed},   {28, kRed},   {29, kRed},   {30, kRed},
+              {31, kRed},  {32, kRed},  {33, kRed},   {34, kRed},   {35, kRed},   {36, kRed}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.selected << " then " << c.clicked);
+        if (c.half_turned != (window.Board().Plateau->TurnAngle() != 0)) window.Inverser1Click();
+        window.Game().SideToMove = c.side;
+        Click(PixelOfPieceOn(c.selected));
+        ASSERT_EQ(window.Turn().MoveFrom(), c.selected);
+        Click(PixelOfPieceOn(c.clicked));
+        EXPECT_EQ(window.Game().Current, 0);
+        EXPECT_EQ(window.Turn().Phase(), kNoSelection);
+    }
+}
+
 TEST_F(MainFormInputTest, AMissDropsTheSelection) {
     StartGame();
     Click(PixelOfPieceOn(26));

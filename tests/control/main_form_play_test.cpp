@@ -1,6 +1,11 @@
 // Moves, the record and navigation through the real main window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include "control/record/move_list.h"
 #include "model/game_file.h"
 #include "tests/control/main_form_fixture.h"
 
@@ -110,6 +115,30 @@ TEST_F(MainFormTest, CaptureCountsDropAtOnceAndTheVictimLeavesTheBoard) {
         visible_white += window.Board().SceneObjects[i]->Visible();
     }
     EXPECT_EQ(visible_white, 1);
+}
+
+// The game's end is said over the board without holding the window, and ends the move list.
+TEST_F(MainFormTest, TheEndNamesTheWinnerAndScoreOverTheBoardAndEndsTheMoveList) {
+    StartGame();
+    window.Game().PlayerOf(kRed).Name = "Ariane";
+    SetBoard({{2, kRed}, {25, kRed}, {35, kWhite}});
+    window.PlayMove(2, 35);
+    EXPECT_EQ(window.ResultMessage(), nullptr) << "not before the capture is seen";
+    RunUntilHumanTurn();
+    ASSERT_EQ(window.Turn().State(), LoopState::GameOver);
+
+    const auto* message = qobject_cast<const QMessageBox*>(window.ResultMessage());
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(message->text().contains("Ariane"));
+    EXPECT_TRUE(message->text().contains(QRegularExpression(R"(2\D+0)"))) << "the score, 2 to 0";
+    const QRect board(window.Viewer().mapToGlobal(QPoint(0, 0)), window.Viewer().size());
+    EXPECT_TRUE(board.contains(message->geometry().center()));
+
+    window.MoveList().show();
+    ASSERT_EQ(window.MoveList().RowCount(), 3);  // the start, the capture, the result
+    EXPECT_EQ(window.MoveList().Text(2, 0), message->text());
 }
 
 TEST_F(MainFormTest, RefreshPiecesFollowsALoadedRecord) {

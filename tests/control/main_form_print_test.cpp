@@ -38,7 +38,7 @@ SeenPreview OpenPrintPreview(TMainForm& window, const std::function<void()>& tic
         tick();  // the turn loop must sit still behind the preview
         seen.state_after_tick = window.Turn().State();
         const dialogs::PrintDocument& document = dialog->PrintPreview1->Document();
-        seen.pages = static_cast<int>(document.pages.size());
+        seen.pages = document.page_count;
         seen.first_page = QImage(document.page_size, QImage::Format_RGB32);
         seen.first_page.fill(Qt::white);
         QPainter painter(&seen.first_page);

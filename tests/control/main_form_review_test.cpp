@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThreadPool>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <vector>
 
 #include "control/record/move_list.h"
@@ -52,9 +52,12 @@ protected:
         return completed;
     }
 
+    // A hidden list builds no rows: the list is shown before a row is chosen.
     void ChooseRow(int row) {
-        QTreeWidget& list = window.MoveList().List();
-        list.setCurrentItem(list.topLevelItem(row));
+        window.MoveList().show();
+        ASSERT_LT(row, window.MoveList().RowCount()) << "row " << row;
+        QTreeView& list = window.MoveList().List();
+        list.setCurrentIndex(list.model()->index(row, MoveListModel::kNumberColumn));
     }
 
     int last = 0;

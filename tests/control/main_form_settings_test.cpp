@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
 
 #include "control/window/main_form.h"
 #include "lang/language.h"
@@ -152,6 +154,25 @@ TEST_F(MainFormSettings, AFileOfJunkLatin1NamesAndAccentsAreReadSafely) {
     EXPECT_LT(QFileInfo(path).size(), 1000);
     EXPECT_EQ(Stored("Default"), "11A03000000000000000");
     EXPECT_EQ(Stored("P2"), QString::fromUtf8("Zo\u00e9"));
+}
+
+// Settings that cannot be written: the player is told, in the status bar and once, though
+// closing writes several values.
+TEST_F(MainFormSettings, SettingsThatCannotBeWrittenAreToldOnce) {
+    const QString path = Store().fileName();
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file belongs
+    {
+        TMainForm window;
+        window.show();
+        lang::SetLanguageCode('A');
+        window.Menu().Son1->trigger();  // a change to keep
+        QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
+        window.close();
+        ASSERT_EQ(messages.count(), 1);
+        EXPECT_EQ(messages.front().front().toString(), "The settings cannot be saved");
+    }
+    QDir(path).removeRecursively();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -79,9 +80,9 @@ TEST_P(NewGameAfterTheEnd, StartsAFreshGameInsteadOfShowingTheResultAgain) {
     ASSERT_EQ(window.Turn().State(), LoopState::GameOver);
 
     window.FileNew();
+    TickThroughSetup(Confirm);
     EXPECT_EQ(window.Game().Result, kInProgress);
     EXPECT_EQ(window.Game().FileName, kNoName);
-    TickThroughSetup(Confirm);
     EXPECT_EQ(window.Game().Current, 0);
     EXPECT_EQ(window.Game().Pos, Position::Start());
     Tick();
@@ -92,6 +93,59 @@ TEST_P(NewGameAfterTheEnd, StartsAFreshGameInsteadOfShowingTheResultAgain) {
 
 INSTANTIATE_TEST_SUITE_P(MainFormSetupTest, NewGameAfterTheEnd,
                          ::testing::Values(kRedWon, kWhiteWon, kDrawn));
+
+TEST_F(MainFormSetupTest, ACancelledSetUpLeavesTheGameAsItWasAndKindsAreRemembered) {
+    StartGame();
+    window.PlayMove(26, 20);
+    RunUntilHumanTurn();
+    const Position position = window.Game().Pos;
+    const int current = window.Game().Current;
+    const QString caption = window.windowTitle();
+    const QString status = window.Status().StatusText();
+    int save_questions = 0;
+    FileDialogs dialogs = PlatformFileDialogs();
+    dialogs.ask_save = [&](QWidget*, const QString&) {
+        ++save_questions;
+        return SaveAnswer::kDiscard;
+    };
+    window.SetFileDialogs(dialogs);
+    const std::function<void(TFSetup&)> ways_out[] = {
+        [](TFSetup& setup) { QTest::keyClick(&setup, Qt::Key_Escape); },
+        [](TFSetup& setup) { setup.CancelButton->click(); },
+        [](TFSetup& setup) { setup.close(); },
+    };
+    for (const auto& way_out : ways_out) {
+        window.FileNew();
+        TickThroughSetup([&](TFSetup& setup) {
+            EXPECT_TRUE(setup.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            setup.CB_1->setCurrentIndex(5);
+            way_out(setup);
+        });
+        EXPECT_EQ(window.Game().Pos, position);
+        EXPECT_EQ(window.Game().Current, current);
+        EXPECT_EQ(window.windowTitle(), caption);
+        EXPECT_TRUE(window.HasUnsavedMoves());
+        EXPECT_EQ(window.Status().StatusText(), status);
+        EXPECT_EQ(window.Turn().State(), LoopState::HumanTurn);
+    }
+    EXPECT_EQ(save_questions, 0);  // no game was about to be replaced
+
+    window.FileNew();
+    TickThroughSetup([](TFSetup& setup) {
+        setup.CB_1->setCurrentIndex(5);
+        setup.CB_2->setCurrentIndex(2);
+        Confirm(setup);
+    });
+    EXPECT_EQ(save_questions, 1);
+    EXPECT_EQ(window.Game().Current, 0);
+    EXPECT_FALSE(window.HasUnsavedMoves());
+    window.FileNew();
+    TickThroughSetup([](TFSetup& setup) {
+        EXPECT_EQ(setup.CB_1->currentIndex(), 5);
+        EXPECT_EQ(setup.CB_2->currentIndex(), 2);
+        setup.reject();
+    });
+}
 
 TEST_F(MainFormSetupTest, LanguageMenuRelabelsWithoutTouchingTheGame) {
     StartGame();

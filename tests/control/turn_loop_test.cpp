@@ -32,15 +32,20 @@ public:
         timer_on = on;
         timer_log.push_back(on);
     }
-    void RunPlayerSetup() override {
+    std::optional<NewGameSetup> RunPlayerSetup() override {
         ++setups;
         if (fail_setup) throw std::runtime_error("set-up failed");
         if (on_setup) on_setup();
+        return setup;
     }
     void StorePlayerNames() override { ++name_stores; }
     void SetBusyCursor(bool on) override { cursor_log.push_back(on); }
-    Move ComputerMove() override {
+    std::optional<Move> ComputerMove() override {
         ++searches;
+        if (thinking_polls > 0) {
+            --thinking_polls;
+            return std::nullopt;
+        }
         return next_computer_move;
     }
 
@@ -55,7 +60,9 @@ public:
     std::vector<bool> timer_log, cursor_log;
     bool fail_setup = false;
     std::function<void()> on_setup;
+    std::optional<NewGameSetup> setup = NewGameSetup{};  // nothing: the set-up was cancelled
     Move next_computer_move{26, 20};
+    int thinking_polls = 0;  // polls that find the search still running
 
 private:
     TurnState& turn_;
@@ -158,6 +165,42 @@ TEST_F(TurnLoopTest, TwoComputersPauseNineTicksBeforeAndAfterTheSearch) {
     EXPECT_EQ(host.played.size(), 1u);
 }
 
+TEST_F(TurnLoopTest, ASearchRunningOverSeveralTicksPlaysOnTheTickItEnds) {
+    StartGame(kHuman, 3, kWhite);
+    host.thinking_polls = 2;
+    Tick(3);  // announce, start the search, find it still running
+    EXPECT_EQ(turn.Phase(), kSearch);
+    EXPECT_TRUE(host.played.empty());
+    EXPECT_EQ(host.cursor_log, (std::vector<bool>{true}));
+    Tick();  // its move comes: played at once, as one tick after a search on this thread
+    EXPECT_EQ(host.searches, 3);
+    EXPECT_EQ(host.cursor_log, (std::vector<bool>{true, false}));
+    ASSERT_EQ(host.played.size(), 1u);
+    EXPECT_EQ(turn.Phase(), kMoveUnderWay);
+}
+
+TEST_F(TurnLoopTest, ACancelledSetUpGoesBackToTheTurnItInterrupted) {
+    StartGame(kHuman, 3);
+    turn.SelectPiece(26);
+    game.Current = 4;
+    host.setup.reset();
+    turn.RequestNewGame();
+    Tick();
+    EXPECT_EQ(host.setups, 1);
+    EXPECT_EQ(turn.State(), LoopState::HumanTurn);
+    EXPECT_EQ(turn.Phase(), kPieceSelected);
+    EXPECT_EQ(game.Current, 4);
+    EXPECT_EQ(host.name_stores, 0);
+    EXPECT_TRUE(host.timer_on);
+
+    game.Result = kRedWon;  // after the end, New leads to the set-up, not to the result
+    Tick();
+    turn.RequestNewGame();
+    Tick();
+    EXPECT_EQ(host.setups, 2);
+    EXPECT_EQ(turn.State(), LoopState::GameOver);
+}
+
 TEST_F(TurnLoopTest, RefusedComputerMoveIsOfferedAgainEveryTick) {
     StartGame(kHuman, 3, kWhite);
     host.accept_moves = false;
@@ -257,10 +300,11 @@ TEST_F(TurnLoopTest, NewGameRunsTheSetUpWithTheTimerOff) {
     host.on_setup = [this] {
         EXPECT_FALSE(host.timer_on);
         EXPECT_EQ(host.status, "Choix des joueurs");
-        game.PlayerOf(kRed).Name = "Ana";
-        game.PlayerOf(kWhite).Kind = 5;
-        game.SideToMove = kWhite;
     };
+    host.setup->players[kRed].Name = "Ana";
+    host.setup->players[kWhite].Name = "Blanc";
+    host.setup->players[kWhite].Kind = 5;
+    host.setup->first = kWhite;
     game.Current = 4;
     turn.RequestNewGame();
     Tick();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 namespace circumvia::control {
 namespace {
 
@@ -10,10 +12,12 @@ TEST(VersionText, TakesTheFileVersionWithoutSurroundingBlanks) {
     EXPECT_EQ(VersionText(BuildFileVersion()), BuildFileVersion());
 }
 
-TEST(VersionText, KeepsTheBuiltInVersionWhenNoneIsGiven) {
-    EXPECT_EQ(VersionText(QString()), "1.0.1.0");
-    EXPECT_EQ(VersionText(QStringLiteral("7")), "1.0.1.0");
-    EXPECT_EQ(VersionText(QStringLiteral("   ")), "1.0.1.0");
+// The about box has no fallback: the build must carry a real dotted version.
+TEST(VersionText, TheBuildCarriesADottedVersion) {
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]+(\\.[0-9]+)+$"))
+                    .match(VersionText(BuildFileVersion()))
+                    .hasMatch())
+        << BuildFileVersion().toStdString();
 }
 
 }  // namespace

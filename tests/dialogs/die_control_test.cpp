@@ -85,5 +85,15 @@ TEST_F(DieTest, AClickWhileRollingKeepsTheStartAClickAtRestRollsAgain) {
     EXPECT_EQ(RollToRest(), 18);
 }
 
+TEST_F(DieTest, AClickAfterTheLastSecondBeforeTheLastTickRollsAgain) {
+    die.Roll();
+    for (int i = 0; i < 17; ++i) {  // tick 17 passes the second: one tick is left
+        now += TDieControl::kTickMs;
+        die.TimerTick();
+    }
+    die.Roll();
+    EXPECT_EQ(RollToRest(), 18);
+}
+
 }  // namespace
 }  // namespace circumvia::dialogs

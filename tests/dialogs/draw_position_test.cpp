@@ -147,6 +147,31 @@ TEST(DrawPosition, CoordinatesAreWrittenUnderTheGridAndLeftOfItOnlyWhenAsked) {
     }
 }
 
+// The notation names a cell by its row's letter and its column's digit ("E 2"), and the
+// diagram must read the same way: the picture with coordinates is the picture without
+// them plus digit j under column j and letter j beside row j.
+TEST(DrawPosition, CoordinatesReadAsTheNotationLettersForRowsDigitsForColumns) {
+    const QImage with = Diagram(Position::Start(), true);
+    QImage expected = Diagram(Position::Start(), false);
+    QPainter painter(&expected);
+    QFont bold = CoordinateFont(7);
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics metrics(CoordinateFont(7));
+    const int w = metrics.horizontalAdvance(QLatin1Char('W'));
+    const int h = metrics.height();
+    const auto write = [&painter](QPoint top_left, QChar c) {
+        painter.drawText(QPointF(top_left.x(), top_left.y() + painter.fontMetrics().ascent()),
+                         QString(c));
+    };
+    for (int j = 1; j <= 6; ++j) {
+        write(PointOf(30 + j) + QPoint(-w / 2, h), QChar(u'0' + j));
+        write(PointOf(6 * (j - 1) + 1) + QPoint(-2 * w, -h / 2), QChar(u'A' + j - 1));
+    }
+    painter.end();
+    EXPECT_TRUE(with == expected);
+}
+
 TEST(DrawPosition, LeavesBlackPenOfDiagramWidthAndBoldCoordinateFont) {
     for (int size : {60, 140, 500}) {
         SCOPED_TRACE(size);

@@ -65,8 +65,14 @@ INSTANTIATE_TEST_SUITE_P(
                      kSpanishKinds, ""},
         RememberCase{"a kind of another language is an ordinary name", "", "Joueur humain",
                      kSpanishKinds, "Joueur humain;"},
-        RememberCase{"an accented first letter is remembered", "", "Émile", kFrenchKinds,
-                     "Émile;"}));
+        RememberCase{"an accented first letter is remembered", "", "Émile", kFrenchKinds, "Émile;"},
+        RememberCase{"64 characters are remembered", "",
+                     "Éaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
+                     kFrenchKinds,
+                     "Éaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa;"},
+        RememberCase{"65 characters are not", "b;A;",
+                     "Éaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
+                     kFrenchKinds, "b;A;"}));
 
 }  // namespace
 }  // namespace circumvia::dialogs

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "dialogs/print/page_preview.h"
 #include "dialogs/print/page_thumbnails.h"
@@ -94,6 +96,40 @@ TEST(PrintDialog, ZoomEntriesSetTheZoomAndTypedTextChangesNothing) {
     EXPECT_EQ(dialog.PrintPreview1->State(), ZoomState::kPercent);
     EXPECT_DOUBLE_EQ(dialog.PrintPreview1->Scale(), scale);
     EXPECT_TRUE(dialog.isVisible()) << "Return in the zoom list neither prints nor closes";
+}
+
+// After a zoom by the keys or the wheel the list showed the old zoom, and choosing that
+// entry again did nothing; text typed into it zoomed at once.
+TEST(PrintDialog, TheZoomListShowsTheZoomInForceAndAppliesEveryEntryChosen) {
+    const LanguageScope french('F');
+    TFprint dialog;
+    dialog.ComposePrint(QImage(), GameOfMoves(2));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QComboBox& zoom = *dialog.ZoomComboBox;
+    PagePreview& preview = *dialog.PrintPreview1;
+    zoom.setCurrentIndex(3);  // 100 %
+
+    QTest::keyClick(&preview, Qt::Key_Plus);
+    EXPECT_EQ(zoom.currentText().toStdString(), "110 %");
+    QWheelEvent wheel(QPointF(50, 50), preview.mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(preview.viewport(), &wheel);
+    EXPECT_EQ(zoom.currentText().toStdString(), "100 %");
+    QTest::keyClick(&preview, Qt::Key_Minus);
+    EXPECT_EQ(zoom.currentText().toStdString(), "91 %");
+    Q_EMIT zoom.activated(3);  // 100 % chosen again
+    EXPECT_DOUBLE_EQ(preview.Scale(), 1.0);
+
+    // "1" is completed to "10 %" in the list, which zooms only once chosen by Return.
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    zoom.lineEdit()->setFocus();
+    zoom.lineEdit()->selectAll();
+    QTest::keyClicks(zoom.lineEdit(), "1");
+    EXPECT_DOUBLE_EQ(preview.Scale(), 1.0);
+    QTest::keyClick(zoom.lineEdit(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(preview.Scale(), 0.1);
 }
 
 TEST(PrintDialog, FastPrintingStartsOnAndFollowsItsBoxDirectPrintingLikewise) {
@@ -201,7 +237,8 @@ TEST_F(PrintDialogOutput, PdfButtonWritesTheNamedFileOrSaysItCouldNot) {
 
     dialog.ChoosePdfName = [&](QWidget*, const QString&) { return Path("missing/game.pdf"); };
     dialog.Btn_pdf->click();
-    EXPECT_EQ(reported, "Cannot write the file " + Path("missing/game.pdf"));
+    EXPECT_EQ(reported,
+              "Cannot write the file " + Path("missing/game.pdf") + "\nThe folder does not exist.");
 
     reported.clear();
     dialog.ChoosePdfName = [](QWidget*, const QString&) { return QString(); };  // cancelled

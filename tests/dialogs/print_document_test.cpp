@@ -50,7 +50,7 @@ TEST_F(ComposedDocument, GameWithoutMovesHasTitlePictureAndFileNameOnly) {
     QImage picture(100, 50, QImage::Format_RGB32);
     picture.fill(Qt::green);
     const PrintDocument document = ComposePrintDocument(picture, game);
-    ASSERT_EQ(document.pages.size(), 1u);
+    ASSERT_EQ(document.page_count, 1);
     EXPECT_EQ(document.page_size, QSize(794, 1123));
 
     const QImage page = RenderPage(document, 0);
@@ -90,7 +90,7 @@ TEST_F(ComposedDocument, PictureFromAWideWindowStopsShortOfTheFileName) {
 TEST_F(ComposedDocument, SixtyMovesFillThreePagesWithADiagramWhereTheLayoutPutsEach) {
     const Tjeu game = GameOfMoves(60);
     const PrintDocument document = ComposePrintDocument(QImage(), game);
-    ASSERT_EQ(document.pages.size(), 3u);
+    ASSERT_EQ(document.page_count, 3);
     const PrintLayout layout = LayOutPrint(A4Portrait(96), 60);
     std::vector<QImage> pages;
     for (int p = 0; p < 3; ++p) pages.push_back(RenderPage(document, p));
@@ -106,7 +106,7 @@ TEST_F(ComposedDocument, OnlyTheFirstDiagramHasLettersAndDigits) {
     const PrintDocument document = ComposePrintDocument(QImage(), GameOfMoves(30));
     const QImage first = RenderPage(document, 0);
     const QImage second = RenderPage(document, 1);
-    // Left of the grid only the row digits are dark: the loops are red and blue.
+    // Left of the grid only the row letters are dark: the loops are red and blue.
     auto digits_beside = [](const QImage& page, int top) {
         return CountPixels(page, QRect(28, top + 4, 18, 52), IsDark);
     };
@@ -132,7 +132,7 @@ TEST_F(ComposedDocument, GameSteppedBackStillPrintsEveryRecordedMove) {
     while (game.CanStepBack()) game.StepBack();
     ASSERT_EQ(game.Current, 0);
     const PrintDocument document = ComposePrintDocument(QImage(), game);
-    ASSERT_EQ(document.pages.size(), 2u);
+    ASSERT_EQ(document.page_count, 2);
     // Move 30 is the eighth diagram of page 2.
     EXPECT_GT(CountPixels(RenderPage(document, 1), QRect(38, 38 + 7 * 70, 60, 60), IsPureRed), 50);
 }

@@ -10,6 +10,7 @@
 #include "dialogs/print/print_layout.h"
 #include "dialogs/print/print_output.h"
 #include "tests/dialogs/print_fixtures.h"
+#include "tests/support/hostile_targets.h"
 
 namespace circumvia::dialogs {
 namespace {
@@ -46,7 +47,7 @@ TEST(PrintPdf, SixtyMoveGameGivesThreeA4PagesWithDiagramsWhereTheLayoutPutsThem)
     const QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("game.pdf"));
     const Tjeu game = GameOfMoves(60);
-    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), game), path));
+    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), game), LocalPath(path)));
     ASSERT_EQ(PdfPageCount(path), 3);
 
     // At 96 dots per inch a PNG pixel is a page unit.
@@ -72,8 +73,8 @@ TEST(PrintPdf, APathThatCannotBeWrittenFailsAndLeavesNothingBehind) {
     const QDir dir(folder.path());
     ASSERT_TRUE(dir.mkdir(QStringLiteral("taken.pdf")));
     const PrintDocument document = ComposePrintDocument(QImage(), GameOfMoves(3));
-    EXPECT_FALSE(WritePdf(document, dir.filePath(QStringLiteral("missing/out.pdf"))));
-    EXPECT_FALSE(WritePdf(document, dir.filePath(QStringLiteral("taken.pdf"))));
+    EXPECT_FALSE(WritePdf(document, LocalPath(dir.filePath(QStringLiteral("missing/out.pdf")))));
+    EXPECT_FALSE(WritePdf(document, LocalPath(dir.filePath(QStringLiteral("taken.pdf")))));
     EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("taken.pdf")});
 }
@@ -86,11 +87,32 @@ TEST(PrintPdf, WritingOverAnOlderFileReplacesItWholeAndReadably) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("not a pdf");
     }
-    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), GameOfMoves(25)), path));
+    ASSERT_TRUE(WritePdf(ComposePrintDocument(QImage(), GameOfMoves(25)), LocalPath(path)));
     EXPECT_EQ(PdfPageCount(path), 2);
     EXPECT_TRUE(QFile::permissions(path) & QFileDevice::ReadOther);
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// The export replaces files exactly as the game save does, and stops on request.
+TEST(PrintPdf, HandlesEveryHostileTargetLikeTheGameSave) {
+    const QTemporaryDir folder;
+    const PrintDocument document = ComposePrintDocument(QImage(), GameOfMoves(60));
+    const circumvia::testing::hostile::Writer export_pdf = [&](const std::filesystem::path& to) {
+        return WritePdf(document, to).error;
+    };
+    const std::filesystem::path scratch = LocalPath(folder.path());
+    circumvia::testing::hostile::ExpectEveryTargetHandled(export_pdf, scratch);
+    circumvia::testing::hostile::ExpectFullDiskHandled(export_pdf, scratch);
+
+    // Cancelled on its second page: the old file stays, nothing else is left.
+    circumvia::testing::hostile::Put(scratch / "old.pdf", "old");
+    const auto second_page = [](int done, int) { return done < 1; };
+    EXPECT_EQ(WritePdf(document, scratch / "old.pdf", second_page).error,
+              std::errc::operation_canceled);
+    const auto left = circumvia::testing::hostile::Take(scratch);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left.at("old.pdf").content, "old");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 
 #include "dialogs/die_control.h"
 #include "dialogs/setup_dialog.h"
+
+#include "dialogs/display_text.h"
 #include "lang/language.h"
 
 namespace circumvia::dialogs {
@@ -78,6 +80,25 @@ TEST_F(SetupDialogTest, ConfirmingWritesPlayersAndRemembersTrimmedNames) {
     EXPECT_EQ(game.PlayerOf(kRed).Kind, 1);
     EXPECT_EQ(game.PlayerOf(kRed).Name, "Joueur humain");
     EXPECT_EQ(player_names, QString::fromUtf8("A;b;Zoé;"));
+}
+
+// A name from a file too long to show is shown shortened; confirmed as shown, the game
+// keeps it whole and the names list stays as it was.
+TEST_F(SetupDialogTest, ALongNameShownShortenedStaysWholeUnlessEdited) {
+    const std::string long_name = "<b>" + std::string(100000, 'x') + "</b>";
+    game.PlayerOf(kWhite).Name = long_name;
+    Open();
+    EXPECT_EQ(dialog.CB_nom1->currentText().size(), kLongestShownName);
+    EXPECT_TRUE(dialog.CB_nom1->currentText().startsWith("<b>xx"));
+    dialog.BitBtn1->click();
+    EXPECT_EQ(game.PlayerOf(kWhite).Name, long_name);
+    EXPECT_EQ(player_names, QString::fromUtf8("A;b;GARNET;"));
+
+    Open();
+    const QString edited = dialog.CB_nom1->currentText() + "y";
+    dialog.CB_nom1->setEditText(edited);
+    dialog.BitBtn1->click();
+    EXPECT_EQ(game.PlayerOf(kWhite).Name, edited.toStdString());
 }
 
 TEST_F(SetupDialogTest, TheLastFaceDecidesTheFirstSideAlsoThroughTheCloseBox) {

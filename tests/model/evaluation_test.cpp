@@ -71,12 +71,11 @@ TEST(Evaluate, ASideWithoutPiecesHasLostWhateverTheOtherHolds) {
     EXPECT_EQ(kLossScore, -kWinScore);
 }
 
-TEST(Evaluate, TjeuForwardsToTheSameJudgement) {
-    Tjeu game;
+TEST(Evaluate, JudgesThePositionAfterTheFirstMove) {
     Position p = Position::Start();
     ApplyMoveTo(p, {26, 20});
-    EXPECT_EQ(game.Evaluate(p, kRed), 6);
-    EXPECT_EQ(game.PieceValue(p, 20), 56);
+    EXPECT_EQ(Evaluate(p, kRed), 6);
+    EXPECT_EQ(PieceValue(p, 20), 56);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <future>
 
 #include "tests/model/game_file_fixtures.h"
+#include "tests/support/hostile_targets.h"
 
 namespace circumvia {
 namespace {
@@ -165,6 +166,15 @@ TEST(ReplaceFileContents, ALinkIntoAMissingFolderOrALoopFailsAndChangesNothing) 
     EXPECT_TRUE(fs::is_symlink(folder / "dangling.Cva"));
     EXPECT_EQ(FolderEntries(folder.path()),
               (std::vector<std::string>{"dangling.Cva", "loop1.Cva", "loop2.Cva"}));
+}
+
+TEST(ReplaceFileContents, HandlesEveryHostileTargetAndAFullDisk) {
+    ScratchFolder folder;
+    const testing::hostile::Writer save = [](const fs::path& target) {
+        return ReplaceFileContents(target, Bytes(64 * 1024, 0x42)).error;
+    };
+    testing::hostile::ExpectEveryTargetHandled(save, folder.path());
+    testing::hostile::ExpectFullDiskHandled(save, folder.path());
 }
 
 TEST(ReadWholeFile, RefusesAPipeAtOnceInsteadOfWaitingForAWriter) {

@@ -169,7 +169,7 @@ TEST(LoadGame, ValuesAreTakenAsStoredAndBytesByTheirLowByte) {
     Tjeu game = NewGame();
     game.Players[kRed].Pieces = 3;  // not the count on the board
     game.Result = 77;
-    game.Depth = 200;  // more than the search can use; it limits the depth itself
+    game.Depth = 200;  // deeper than any level searches
     Bytes bytes = GameFileBytes(game);
     bytes[10] = 0x03;  // side to move 02 01 becomes 03 01 01: 257, whose low byte is Red
     bytes.insert(bytes.begin() + 12, 0x01);
@@ -178,7 +178,19 @@ TEST(LoadGame, ValuesAreTakenAsStoredAndBytesByTheirLowByte) {
     EXPECT_EQ(loaded.SideToMove, kRed);
     EXPECT_EQ(loaded.Players[kRed].Pieces, 3);
     EXPECT_EQ(loaded.Result, 77);
-    EXPECT_EQ(loaded.Depth, 200);
+    EXPECT_EQ(loaded.Depth, kDeepestSearch);
+}
+
+// A kind outside 0..5 would make the computer search at the file's own depth.
+TEST(LoadGame, RefusesAPlayerKindNoSaveHolds) {
+    const std::pair<Side, int> kinds[] = {{kRed, 6}, {kWhite, -1}, {kRed, 256}};
+    for (const auto& [side, kind] : kinds) {
+        Tjeu game = NewGame();
+        game.Players[side].Kind = kind;
+        Tjeu loaded;
+        EXPECT_FALSE(Load(loaded, GameFileBytes(game))) << kind;
+        EXPECT_FALSE(IsComputer(loaded.Players[kRed].Kind)) << kind;  // the reset's kind stays
+    }
 }
 
 TEST(LoadGame, PositionTextNeedsThirtySixCharactersAndIgnoresMore) {
@@ -246,9 +258,12 @@ TEST(LoadGameFile, AFileEndingInsideTheRecordKeepsWhatWasReadBeforeIt) {
 
     Tjeu loaded;
     EXPECT_EQ(LoadGameFile(loaded, path), LoadOutcome::kFormatError);
-    EXPECT_EQ(loaded.Pos, game.Pos);
-    EXPECT_EQ(loaded.SideToMove, game.SideToMove);
-    EXPECT_EQ(loaded.Result, kRedResigned);
+    // The game stands at the last entry read, where the counter and the record stand.
+    const HistoryEntry& last = game.History[19];
+    EXPECT_EQ(loaded.Pos, last.Cells);
+    EXPECT_EQ(loaded.SideToMove, Opponent(last.Mover));
+    EXPECT_EQ(loaded.Players[kRed].Pieces, last.Cells.Count(kRed));
+    EXPECT_EQ(loaded.Result, kInProgress);  // the file's result was that of its end
     EXPECT_EQ(loaded.Players[kRed].Name, "Rita");
     EXPECT_EQ(loaded.Players[kWhite].Kind, 4);
     EXPECT_EQ(loaded.FileName, "Noname");

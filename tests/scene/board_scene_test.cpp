@@ -87,9 +87,10 @@ TEST_F(BoardScene, ChildrenOfTheSlabAreDrawnInLayoutOrderThenTheObjectsMadeInCod
     std::vector<std::string> names;
     for (const auto& child : board.Plateau->Children()) names.push_back(child->Name());
     const std::vector<std::string> fixed = {
-        "Select1", "Disk1", "Disk2", "Disk3",   "Disk4",  "Disk5",  "Disk6",  "Disk7", "Disk8",
-        "L2",      "L3",    "L4",    "L5",      "C1",     "C2",     "C3",     "C4",    "C5",
-        "C6",      "L1",    "L6",    "Bordure", "JetonR", "JetonB", "Dessus", "Fleche"};
+        "Select1", "Disk1",  "Disk2",  "Disk3",  "Disk4",  "Disk5",        "Disk6",
+        "Disk7",   "Disk8",  "L2",     "L3",     "L4",     "L5",           "C1",
+        "C2",      "C3",     "C4",     "C5",     "C6",     "L1",           "L6",
+        "Bordure", "JetonR", "JetonB", "Dessus", "Fleche", "LastMoveFrom", "LastMoveTo"};
     ASSERT_EQ(names.size(), fixed.size() + kSceneObjectCount);
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + fixed.size()), fixed);
     EXPECT_EQ(names[fixed.size()], "PL1");
@@ -176,10 +177,10 @@ TEST_F(BoardScene, LightsAreSpotsPointingAtTheBoard) {
     EXPECT_EQ(board.Select1->Specular(), (Color{1, 1, 1, 1}));
 }
 
-TEST(BoardMaterials, SevenMaterialsWithTheirColours) {
+TEST(BoardMaterials, EightMaterialsWithTheirColours) {
     TBoardScene board;
     const TMaterialLibrary& library = board.Scene().Materials();
-    EXPECT_EQ(library.Count(), 7);
+    EXPECT_EQ(library.Count(), 8);
     const TMaterial* lines = library.Find("Lbleu");
     ASSERT_NE(lines, nullptr);
     EXPECT_EQ(lines->blending, BlendingMode::kTranslucent);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -71,6 +72,25 @@ TEST_F(PrintCommand, MalformedCallsAreUsageErrors) {
          }) {
         EXPECT_EQ(Cli(words).status, kUsageStatus) << words.size();
     }
+}
+
+// The output name reaches the file system byte for byte, whatever its encoding and up to
+// the longest name a folder holds; a failure names it escaped, with the system's reason.
+TEST_F(PrintCommand, KeepsTheOutputNameByteForByteAndSaysWhyItFails) {
+    ASSERT_EQ(Cli({"replay", "25", "19", "--save", Path("short.Cva")}).status, 0);
+    const std::string names[] = {"caf\xe9.pdf", std::string(251, 'p') + ".pdf"};
+    for (const std::string& name : names) {
+        const CliRun run = Cli({"print", Path("short.Cva"), (folder_ / name).string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(fs::is_regular_file(folder_ / name)) << name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 3);  // nothing else
+
+    const CliRun failed = Cli({"print", Path("short.Cva"), Path("no\x1b[2J/out.pdf")});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("no\\x1b[2J/out.pdf': No such file or directory\n"),
+              std::string::npos)
+        << failed.err;
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ TEST(Printable, EscapesControlsAndBrokenBytesAndKeepsEveryOtherCharacter) {
         {"\xc3", "\\xc3"},                    // a truncated sequence
         {"\xc0\xaf", "\\xc0\\xaf"},           // overlong
         {"\xed\xa0\x80", "\\xed\\xa0\\x80"},  // a surrogate
+        {"\u202aa\u202eb\u2066c\u2069", "\\u202aa\\u202eb\\u2066c\\u2069"},  // bidi controls
+        {"\u2029\u206a", "\u2029\u206a"},  // their neighbours are text
     };
     for (const auto& c : cases) EXPECT_EQ(Printable(c.text), c.printed) << c.text;
 }

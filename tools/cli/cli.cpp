@@ -10,7 +10,8 @@ namespace circumvia::cli {
 namespace {
 
 constexpr std::span<const Command> (*kCommandGroups[])() = {
-    RulesCommands, FileCommands, SearchCommands, GameCommands, PrintCommands, AnalysisCommands};
+    RulesCommands, FileCommands,   SearchCommands,  GameCommands,
+    PrintCommands, RatingCommands, AnalysisCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

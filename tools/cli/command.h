@@ -25,6 +25,7 @@ std::span<const Command> FileCommands();
 std::span<const Command> SearchCommands();
 std::span<const Command> GameCommands();
 std::span<const Command> PrintCommands();
+std::span<const Command> RatingCommands();
 std::span<const Command> AnalysisCommands();
 
 }  // namespace circumvia::cli

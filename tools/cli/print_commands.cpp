@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -16,6 +17,7 @@
 #include "model/game_file.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/options.h"
+#include "tools/cli/printable.h"
 
 namespace circumvia::cli {
 
@@ -77,10 +79,10 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
         case LoadOutcome::kLoaded:
             break;
         case LoadOutcome::kFormatError:
-            err << "circumvia-cli: '" << words[0] << "' is not a readable game file\n";
+            err << "circumvia-cli: '" << Printable(words[0]) << "' is not a readable game file\n";
             return 1;
         case LoadOutcome::kCannotRead:
-            err << "circumvia-cli: cannot read '" << words[0] << "'\n";
+            err << "circumvia-cli: cannot read '" << Printable(words[0]) << "'\n";
             return 1;
     }
     const PaintingContext painting;
@@ -89,8 +91,11 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
         sheet ? dialogs::ComposeGameSheet(game, AnalyseGame(game.History, AnalysisRun{}),
                                           dialogs::GameDate(words[0]))
               : dialogs::ComposePrintDocument(TopView(game.Pos), game);
-    if (!dialogs::WritePdf(document, QString::fromStdString(words[1]))) {
-        err << "circumvia-cli: cannot write '" << words[1] << "'\n";
+    // The name exactly as given: a name that is not UTF-8 is written byte for byte.
+    const WriteResult written = dialogs::WritePdf(document, std::filesystem::path(words[1]));
+    if (!written) {
+        err << "circumvia-cli: cannot write '" << Printable(words[1])
+            << "': " << written.error.message() << '\n';
         return 1;
     }
     return 0;

@@ -45,6 +45,23 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     return length;
 }
 
+// The code point of a three-byte sequence (already checked valid).
+std::uint32_t CodePointOf3(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(text[i]) & 0xFF; };
+    return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+}
+
+// Embeddings, overrides and isolates: they reorder the rest of the line on the terminal,
+// so a name could make what follows it read differently.
+bool IsBidiControl(std::uint32_t code) {
+    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+void AppendCodePoint(std::string& out, std::uint32_t code) {
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kHexDigits[(code >> shift) & 0x0F];
+}
+
 }  // namespace
 
 std::string Printable(std::string_view text) {
@@ -71,6 +88,8 @@ std::string Printable(std::string_view text) {
         } else if (byte == 0xC2 && static_cast<std::uint8_t>(text[1]) < 0xA0) {
             // U+0080..U+009F: C1 controls, which some terminals obey like escapes.
             AppendHex(out, "\\u00", static_cast<std::uint8_t>(text[1]));
+        } else if (length == 3 && IsBidiControl(CodePointOf3(text))) {
+            AppendCodePoint(out, CodePointOf3(text));
         } else {
             out += text.substr(0, length);
         }

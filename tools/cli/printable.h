@@ -9,7 +9,8 @@ namespace circumvia::cli {
 
 // The text with every control character escaped: \n, \r, \t, \\ for a backslash,
 // \xHH for the other C0 controls, DEL and bytes that are not valid UTF-8, \u00HH for
-// the C1 controls U+0080..U+009F. Everything else is kept as it is.
+// the C1 controls U+0080..U+009F, \uHHHH for the bidirectional embeddings, overrides and
+// isolates (U+202A..U+202E, U+2066..U+2069). Everything else is kept as it is.
 std::string Printable(std::string_view text);
 
 }  // namespace circumvia::cli

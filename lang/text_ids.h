@@ -67,6 +67,17 @@ inline constexpr int kRatingAfterGame = 81;   // "%s" the player, "%s" the ratin
 inline constexpr int kNoRatedGames = 82;      // the ratings window without players
 inline constexpr int kRatedGameStarted = 83;  // "%s" the player, "%s" the rating, "%s" the level
 
+// The review of a game (messages 70..79).
+inline constexpr int kReviewSummary = 70;     // a player's errors and average loss
+inline constexpr int kReviewMoveDetail = 71;  // the move on the board against the best one
+inline constexpr int kReviewProgress = 72;    // "%d of %d moves"
+inline constexpr int kReviewStopped = 73;
+inline constexpr int kSheetPlayers = 74;  // the game sheet's header: names and kinds
+inline constexpr int kSheetResult = 75;   // its result and date
+inline constexpr int kSheetInProgress = 76;
+inline constexpr int kSheetBetterMove = 77;  // after a mistake's caption
+inline constexpr int kReviewComplete = 78;
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,    kSaveFileFilter,    kWhitePlays,
@@ -84,6 +95,9 @@ inline constexpr std::array kAll = {
     kCellSelected,      kCellDestination,   kPanelSummary,
     kPanelToMove,       kCursorKeys,        kLevelRating,
     kRatingAfterGame,   kNoRatedGames,      kRatedGameStarted,
+    kReviewSummary,     kReviewMoveDetail,  kReviewProgress,
+    kReviewStopped,     kSheetPlayers,      kSheetResult,
+    kSheetInProgress,   kSheetBetterMove,   kReviewComplete,
 };
 }  // namespace message
 
@@ -203,12 +217,24 @@ inline constexpr int kPrintPage = 313;
 inline constexpr int kAccessFirst = kMoveEntry;
 inline constexpr int kAccessLast = kPrintPage;
 
+// The review of a game and the game sheet (offsets 200..249).
+inline constexpr int kAnalyseItem = 200;
+inline constexpr int kNextMistakeItem = 202;
+inline constexpr int kPreviousMistakeItem = 204;
+inline constexpr int kEvaluation = 206;  // the graph's title and its Edit menu item
+inline constexpr int kEvaluationHint = 207;
+inline constexpr int kGameSheet = 208;  // the print preview's option
+inline constexpr int kGameSheetHint = 209;
+inline constexpr int kReviewFirst = kAnalyseItem;
+inline constexpr int kReviewLast = kGameSheetHint;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
-                        (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1)>
+                        (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1) +
+                        (kReviewLast - kReviewFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -225,6 +251,7 @@ inline constexpr auto kAll = [] {
     all[n++] = kSuggestPlayHint;
     for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
     for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
+    for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

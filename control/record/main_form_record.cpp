@@ -1,7 +1,10 @@
 // The record beside the board: the move list dock, and going to any of its moves.
+#include <algorithm>
+
 #include "control/record/move_list.h"
 #include "control/record/record_jump.h"
 #include "control/window/main_form.h"
+#include "model/record_review.h"
 
 namespace circumvia::control {
 
@@ -17,6 +20,15 @@ void TMainForm::BuildMoveList() {
 }
 
 void TMainForm::GoToRecordedMove(int index) {
+    if (Reviewing()) {
+        const int target = std::clamp(index, 0, LastRecordedEntry(game_));
+        if (target != game_.Current) {
+            ReviewGoTo(game_, target);
+            ResumeAfterReviewStep();
+        }
+        UpdateNavigation();
+        return;
+    }
     const int target = NearestStop(game_.StepStops(), game_.Current, index);
     if (target != game_.Current && !RatedGameUnderWay()) {
         // The buttons' own steps, so the record lands exactly where they would have.

@@ -1,14 +1,21 @@
 #include "control/record/move_list.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QTreeView>
+#include <QVBoxLayout>
+#include <cstdio>
 
 #include "control/turns/turn_loop.h"
+#include "dialogs/class_marks.h"
 #include "dialogs/display_text.h"
+#include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/evaluation.h"
+#include "model/notation.h"
 
 namespace circumvia::control {
 
@@ -40,6 +47,15 @@ bool IsSide(int mover) {
     return mover == kRed || mover == kWhite;
 }
 
+// A value as the mover sees it, signed; a forced win or loss as an infinity.
+std::string SignedValue(int value) {
+    if (value >= kWinScore) return "+\u221e";
+    if (value <= kLossScore) return "\u2212\u221e";
+    char text[16];
+    std::snprintf(text, sizeof text, "%+d", value);
+    return text;
+}
+
 }  // namespace
 
 MoveListModel::MoveListModel(QObject* parent)
@@ -61,6 +77,12 @@ bool MoveListModel::SetRows(std::vector<MoveRow> rows, std::array<QString, 3> na
 void MoveListModel::SetStartText(const QString& text) {
     start_text_ = text;
     Q_EMIT dataChanged(index(0, kNumberColumn), index(0, kNumberColumn));
+}
+
+void MoveListModel::SetClasses(std::vector<MoveClass> classes) {
+    classes_ = std::move(classes);
+    if (rowCount() > 1)
+        Q_EMIT dataChanged(index(1, kClassColumn), index(rowCount() - 1, kClassColumn));
 }
 
 void MoveListModel::SetCurrent(int current, const QPalette& colours) {
@@ -105,6 +127,28 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     const bool here = row == current_;
     const bool result = row == ResultRow();
+    if (column == kClassColumn) {
+        // The start and the result rows carry no class; a move without one shows nothing.
+        const auto at = static_cast<std::size_t>(row - 1);
+        const bool classed = row > 0 && !result && at < classes_.size();
+        const MoveClass move_class = classed ? classes_[at] : MoveClass::kBest;
+        switch (role) {
+            case Qt::DisplayRole:
+                return classed ? QVariant(dialogs::ClassSymbol(move_class)) : QVariant();
+            case Qt::FontRole: {
+                // The mark keeps its bold colour whatever the position on the board.
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            case Qt::ForegroundRole:
+                return classed ? QVariant(QBrush(dialogs::ClassColour(move_class))) : QVariant();
+            case Qt::BackgroundRole:
+                return here ? QVariant(colours_.highlight()) : QVariant();
+            default:
+                return {};
+        }
+    }
     switch (role) {
         case Qt::DisplayRole: {
             if (row == 0) return column == kNumberColumn ? QVariant(start_text_) : QVariant();
@@ -144,7 +188,10 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
 }
 
 MoveListDock::MoveListDock(QWidget* parent)
-    : QDockWidget(parent), list_(new QTreeView(this)), model_(new MoveListModel(this)) {
+    : QDockWidget(parent),
+      list_(new QTreeView(this)),
+      detail_(new QLabel(this)),
+      model_(new MoveListModel(this)) {
     setObjectName(QStringLiteral("MoveList"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -160,7 +207,15 @@ MoveListDock::MoveListDock(QWidget* parent)
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setResizeContentsPrecision(100);
     list_->setMinimumWidth(kInitialWidth);
-    setWidget(list_);
+    detail_->setObjectName(QStringLiteral("MoveListDetail"));
+    detail_->setWordWrap(true);
+    detail_->hide();
+    auto* panel = new QWidget(this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    layout->addWidget(detail_);
+    setWidget(panel);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         list_->setFirstColumnSpanned(0, {}, true);
         if (const int result = model_->ResultRow(); result >= 0)
@@ -180,6 +235,14 @@ QString MoveListDock::Text(int row, int column) const {
     return model_->index(row, column).data().toString();
 }
 
+QString MoveListDock::MarkOf(int row) const {
+    return Text(row, MoveListModel::kClassColumn);
+}
+
+QString MoveListDock::Detail() const {
+    return detail_->isHidden() ? QString() : detail_->text();
+}
+
 QRect MoveListDock::RowRect(int row) const {
     return list_->visualRect(model_->index(row, MoveListModel::kNumberColumn));
 }
@@ -197,12 +260,37 @@ void MoveListDock::Relabel(int base) {
         headers << QString::fromStdString(lang::Caption(base + k));
     }
     model_->SetHeaders(std::move(headers));
+    ShowDetail();
 }
 
 void MoveListDock::ShowGame(const Tjeu& game) {
     game_ = &game;
     stale_ = true;
     if (!isHidden()) Refresh();
+}
+
+void MoveListDock::ShowAnalysis(const GameAnalysis& analysis) {
+    analysis_ = analysis;
+    std::vector<MoveClass> classes;
+    classes.reserve(analysis_.moves.size());
+    for (const MoveAnalysis& move : analysis_.moves) classes.push_back(move.move_class);
+    model_->SetClasses(std::move(classes));
+    ShowDetail();
+}
+
+void MoveListDock::ShowDetail() {
+    const auto at = static_cast<std::size_t>(highlighted_ - 1);
+    if (highlighted_ < 1 || at >= analysis_.moves.size()) {
+        detail_->hide();
+        return;
+    }
+    const MoveAnalysis& move = analysis_.moves[at];
+    detail_->setText(QString::fromStdString(
+        lang::FormatText(lang::LoadText(lang::message::kReviewMoveDetail),
+                         {std::to_string(move.number), MoveText(move.played.From, move.played.To),
+                          SignedValue(move.value_played), MoveText(move.best.From, move.best.To),
+                          SignedValue(move.value_best)})));
+    detail_->show();
 }
 
 void MoveListDock::setVisible(bool visible) {
@@ -223,6 +311,7 @@ void MoveListDock::Refresh() {
     } else if (game.Current != highlighted_) {
         Highlight(game.Current);
     }
+    ShowDetail();
 }
 
 void MoveListDock::Highlight(int current) {

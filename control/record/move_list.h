@@ -5,7 +5,8 @@
 // row (click, arrow keys, Home, End) asks the window to go there; the window answers by
 // showing the game again, so the highlight always shows where the record really is. The rows
 // are drawn from a compact copy of the record as they come into view, each player's name kept
-// once, so a record of any length costs little.
+// once, so a record of any length costs little. Once the game is analysed, each move carries
+// its class mark and a line under the list compares the move on the board with the best one.
 
 #include <QAbstractTableModel>
 #include <QDockWidget>
@@ -15,17 +16,19 @@
 #include <vector>
 
 #include "control/record/record_jump.h"
+#include "model/analysis/game_analysis.h"
 #include "model/tjeu.h"
 
+class QLabel;
 class QTreeView;
 
 namespace circumvia::control {
 
-// The rows of the list as a table: number, mover, notation.
+// The rows of the list as a table: number, mover, notation and the move's class mark.
 class MoveListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kColumns };
+    enum Column { kNumberColumn, kMoverColumn, kMoveColumn, kClassColumn, kColumns };
 
     explicit MoveListModel(QObject* parent);
 
@@ -35,6 +38,8 @@ public:
     void SetStartText(const QString& text);
     // The column headers, read by screen readers and shown above the rows.
     void SetHeaders(QStringList headers);
+    // The class of move k + 1 at k; the moves beyond them carry no mark.
+    void SetClasses(std::vector<MoveClass> classes);
     // The row of the position on the board; the rows whose look changes are redrawn.
     void SetCurrent(int current, const QPalette& colours);
 
@@ -48,6 +53,7 @@ private:
     std::vector<MoveRow> rows_;     // without their names, which are kept once below
     std::array<QString, 3> names_;  // by side, shortened as shown
     std::array<QIcon, 3> discs_;
+    std::vector<MoveClass> classes_;
     QString start_text_;
     QStringList headers_;
     QString result_text_;  // empty while the game goes on
@@ -64,6 +70,8 @@ public:
     // changed, and not while the list is hidden: it catches up when shown. `game` must
     // outlive the list.
     void ShowGame(const Tjeu& game);
+    // The class marks and the comparison line from `analysis` (empty: none).
+    void ShowAnalysis(const GameAnalysis& analysis);
     void setVisible(bool visible) override;
     // Title, menu item, hint and the start row from the captions numbered base + k.
     void Relabel(int base);
@@ -75,6 +83,10 @@ public:
     // The row of the position on the board (0 the start, k move k), or -1.
     int HighlightedRow() const { return highlighted_; }
     int RowCount() const;
+    // The row's class mark ("?!", "?", "??"), empty when it has none.
+    QString MarkOf(int row) const;
+    // The comparison of the highlighted move with the best one, empty without analysis.
+    QString Detail() const;
 
 Q_SIGNALS:
     // A row was chosen: 0 the start, k the position after move k.
@@ -83,9 +95,12 @@ Q_SIGNALS:
 private:
     void Refresh();
     void Highlight(int current);
+    void ShowDetail();
 
     QTreeView* list_;
+    QLabel* detail_;
     MoveListModel* model_;
+    GameAnalysis analysis_;
     const Tjeu* game_ = nullptr;
     int highlighted_ = -1;
     bool stale_ = false;  // the game changed while the list was hidden

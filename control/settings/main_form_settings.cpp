@@ -1,6 +1,7 @@
 // Settings read when the window is first shown and written when it closes (options, names,
 // animation speed, the window's place), and the language commands.
 #include "control/record/move_list.h"
+#include "control/review/analysis_dock.h"
 #include "control/settings/settings_text.h"
 #include "control/window/main_form.h"
 #include "dialogs/relabelled_dialog.h"
@@ -83,7 +84,8 @@ void TMainForm::ChooseLanguage(char code) {
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
-    RelabelAccessAids(base);
+    analysis_dock_->Relabel(base);
+    RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic
     FitMinimumSize();      // the menus' width follows the language
     SetCaption(caption_);  // the program's name, and the game's file when it has one
 }

@@ -12,6 +12,7 @@
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/notation.h"
+#include "model/record_review.h"
 #include "scene/camera.h"
 
 namespace circumvia::control {
@@ -61,10 +62,18 @@ void TMainForm::RefreshPieces() {
 }
 
 void TMainForm::TB_retClick() {
+    if (Reviewing()) {
+        GoToRecordedMove(game_.Current - 1);
+        return;
+    }
     StepThroughRecord(&Tjeu::CanStepBack, &Tjeu::StepBack);
 }
 
 void TMainForm::TB_suivClick() {
+    if (Reviewing()) {
+        GoToRecordedMove(game_.Current + 1);
+        return;
+    }
     StepThroughRecord(&Tjeu::CanStepForward, &Tjeu::StepForward);
 }
 
@@ -86,9 +95,15 @@ void TMainForm::ReopenAfterStep() {
 }
 
 void TMainForm::UpdateNavigation() {
+    if (analysis_dock_) KeepAnalysisInStep();
     const bool record_open = !RatedGameUnderWay();
-    menu_.Coupprcdent1->setEnabled(record_open && game_.CanStepBack());
-    menu_.Coupsuivant1->setEnabled(record_open && game_.CanStepForward());
+    if (Reviewing()) {
+        menu_.Coupprcdent1->setEnabled(game_.Current > 0);
+        menu_.Coupsuivant1->setEnabled(game_.Current < LastRecordedEntry(game_));
+    } else {
+        menu_.Coupprcdent1->setEnabled(record_open && game_.CanStepBack());
+        menu_.Coupsuivant1->setEnabled(record_open && game_.CanStepForward());
+    }
     menu_.P_num->setText(QString::fromStdString(MoveCounterCaption(game_)));
     const double focal = board_.Camera->FocalLength();
     menu_.Zoomarrire1->setEnabled(focal > kMinFocalLength);

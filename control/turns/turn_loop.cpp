@@ -89,6 +89,7 @@ void TurnLoop::Timer1Timer() {
     }
     switch (turn_.State()) {
         case LoopState::Closing:
+        case LoopState::Reviewing:
             break;
         case LoopState::Starting:
             FirstTick();

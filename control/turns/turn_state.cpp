@@ -58,6 +58,16 @@ void TurnState::ResumeHumanTurn() {
     turn_phase_ = kNoSelection;
 }
 
+void TurnState::ParkForReview() {
+    loop_state_ = LoopState::Reviewing;
+    turn_phase_ = kFirstPhase;
+}
+
+void TurnState::ResumeAtTurnStart() {
+    loop_state_ = LoopState::TurnStart;
+    turn_phase_ = kFirstPhase;
+}
+
 void TurnState::ContinueOpenedGame() {
     if (loop_state_ != LoopState::GameOver) return;
     loop_state_ = LoopState::TurnStart;

@@ -17,6 +17,7 @@ enum class LoopState : std::int32_t {
     TurnStart = 0,         // the next tick decides who moves
     HumanTurn = 1,
     ComputerTurn = 2,
+    Reviewing = 98,  // a game under review stands where a computer is to move: nobody plays
     GameOver = 99,
 };
 
@@ -82,6 +83,12 @@ public:
     // A game still in progress was opened after the end of another: the next tick starts
     // its turn (otherwise the loop would go on showing the old result).
     void ContinueOpenedGame();
+    // A review step landed where a computer is to move, before the record's end: the loop
+    // waits until a step lands elsewhere.
+    void ParkForReview();
+    // A review step landed at the end of a game still in progress: the next tick starts
+    // the turn of whoever is to move.
+    void ResumeAtTurnStart();
 
     // The animation's paths: when the last one ends, the next tick finishes the move.
     void PathStarted() { ++running_paths_; }

@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include "control/access/board_marks.h"
+#include "control/review/analysis_job.h"
 #include "control/view/view_math.h"
 #include "control/window/commands.h"
 #include "control/window/status_line.h"
@@ -73,6 +74,7 @@ void TMainForm::FormCreate() {
     BuildViewport();
     BuildMoveList();
     BuildAccessAids();
+    BuildReview();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();
@@ -140,6 +142,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormCloseQuery() {
     if (!turn_.IsReady()) return;
+    analysis_job_->Cancel();
     board_.Scene().StopAllMovements();
     RefreshPieces();
     Timer1_.stop();
@@ -170,9 +173,13 @@ void TMainForm::Timer1Timer() {
     const bool was_over = turn_.State() == LoopState::GameOver;
     if (!was_over) CloseResultMessage();
     loop_.Timer1Timer();
-    if (!was_over && turn_.State() == LoopState::GameOver && result_to_announce_) {
-        result_to_announce_ = false;
-        AnnounceResult();
+    if (!was_over && turn_.State() == LoopState::GameOver) {
+        // The end of the game opens every recorded move to review.
+        UpdateNavigation();
+        if (result_to_announce_) {
+            result_to_announce_ = false;
+            AnnounceResult();
+        }
     }
     // The first tick resets the game, so a game to open waits until it has run.
     if (first && !turn_.IsStarting()) OpenStartFile();

@@ -12,6 +12,7 @@
 //   turns/main_form_turns.cpp      what the turn loop asks of the window
 //   turns/main_form_input.cpp      clicks on the board, possible moves, the selection light
 //   record/main_form_record.cpp    the move list and going to one of its moves
+//   review/main_form_review.cpp    analysing the game, the evaluation graph, review steps
 //   view/main_form_views.cpp       camera views, zoom, turning the board
 //   view/main_form_animation.cpp   animation speed, finishing animations at once
 //   files/main_form_files.cpp      new, open and save; a game from the command line or dropped
@@ -41,6 +42,7 @@
 #include "control/view/move_animation.h"
 #include "control/window/main_menu.h"
 #include "dialogs/rules_help.h"
+#include "model/analysis/game_analysis.h"
 #include "model/tjeu.h"
 #include "scene/board/board_scene.h"
 #include "scene/frame_clock.h"
@@ -59,6 +61,8 @@ namespace circumvia::control {
 
 class BoardMarks;
 class MoveEntry;
+class AnalysisDock;
+class AnalysisJob;
 class MoveListDock;
 class StatusLine;
 struct Command;
@@ -75,6 +79,10 @@ public:
     const MainMenu& Menu() const { return menu_; }
     StatusLine& Status() { return *StatusLine_; }
     MoveListDock& MoveList() { return *move_list_; }
+    AnalysisDock& Evaluation() { return *analysis_dock_; }
+    AnalysisJob& AnalysisRunner() { return *analysis_job_; }
+    // The analysis shown: the recorded moves analysed so far, from the first.
+    const GameAnalysis& Analysis() const { return analysis_; }
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
@@ -179,9 +187,19 @@ public:
     // The Ratings window while it is open, else null.
     dialogs::TRatingsWindow* RatingsWindow() const;
 
-    // Goes to the position after move `index` (0 the start) by the record's own back and
-    // forward steps, or to the nearest position they reach.
+    // Goes to the position after move `index` (0 the start): while reviewing, exactly
+    // there; while a game is played, by the record's own back and forward steps, or to the
+    // nearest position they reach.
     void GoToRecordedMove(int index);
+
+    // The review of a game (review/main_form_review.cpp). Analyses the recorded moves not yet
+    // analysed, off the user-interface thread, with progress and Cancel in the evaluation
+    // panel.
+    void AnalyseGame();
+    // To the next (forward) or previous mistake of the analysis.
+    void GoToMistake(bool forward);
+    // Every recorded move is reachable: the recorded game is over, or an analysis is shown.
+    bool Reviewing() const;
     // Runs every move, capture and quarter turn under way to its end at once; false when
     // nothing was moving.
     bool FinishAnimationsNow();
@@ -254,6 +272,13 @@ private:
     // not happen.
     bool MayDropGame();
     void BuildMoveList();
+    void BuildReview();
+    void AnalysisFinished(const GameAnalysis& analysis, bool completed);
+    // Drops the analysis of moves no longer recorded; the review's views follow.
+    void KeepAnalysisInStep();
+    void ShowAnalysis();
+    // After a review step: who, if anyone, plays from the position reached.
+    void ResumeAfterReviewStep();
     void PlaceWindow();
     void FitOuterSize();
     void FitMinimumSize();
@@ -336,6 +361,9 @@ private:
     FileDialogs file_dialogs_;
     std::optional<QString> start_file_;  // opened after the first tick
     MoveListDock* move_list_ = nullptr;
+    AnalysisDock* analysis_dock_ = nullptr;
+    AnalysisJob* analysis_job_ = nullptr;
+    GameAnalysis analysis_;
     AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
     // The designed size is the window's outer size: fitted once the window manager's frame
     // is known, unless a remembered size was restored.

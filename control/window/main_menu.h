@@ -39,6 +39,10 @@ struct MainMenu {
     QAction* Coupsuivant1 = nullptr;    // toolbar TB_suiv
     QAction* KeyboardCursor = nullptr;  // walking the board with keys
     QAction* Proposeruncoup1 = nullptr;
+    // The review of a game.
+    QAction* AnalyseItem = nullptr;
+    QAction* NextMistakeItem = nullptr;
+    QAction* PreviousMistakeItem = nullptr;
 
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;

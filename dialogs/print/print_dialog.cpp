@@ -20,6 +20,7 @@
 
 #include "dialogs/dialog_placement.h"
 #include "dialogs/display_text.h"
+#include "dialogs/print/game_sheet.h"
 #include "dialogs/print/page_preview.h"
 #include "dialogs/print/page_thumbnails.h"
 #include "dialogs/print/print_job.h"
@@ -126,6 +127,10 @@ void TFprint::BuildControls() {
     Btn_print = new QPushButton(Panel1);
     // Return confirms a value typed into the zoom list; it must not print.
     for (QPushButton* button : {Btn_close, Btn_pdf, Btn_print}) button->setAutoDefault(false);
+    // The game sheet's option sits left of the buttons, where the designed panel is empty.
+    GameSheetBox = new QCheckBox(Panel1);
+    GameSheetBox->setObjectName(QStringLiteral("GameSheetBox"));
+    buttons->addWidget(GameSheetBox);
     buttons->addStretch();
     buttons->addWidget(Btn_close);
     buttons->addWidget(Btn_pdf);
@@ -139,6 +144,7 @@ void TFprint::BuildControls() {
     connect(PrintPreview1, &PagePreview::ZoomChanged, this, &TFprint::ShowZoomInForce);
     connect(CheckBox1, &QCheckBox::clicked, this, &TFprint::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TFprint::CheckBox2Click);
+    connect(GameSheetBox, &QCheckBox::clicked, this, &TFprint::GameSheetBoxClick);
     connect(Btn_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(Btn_print, &QPushButton::clicked, this, &TFprint::Btn_printClick);
     connect(Btn_pdf, &QPushButton::clicked, this, &TFprint::Btn_pdfClick);
@@ -162,6 +168,8 @@ void TFprint::Relabel() {
     ThumbnailPreview1->setAccessibleName(CaptionText(caption::kPrintPages));
     PrintPreview1->setAccessibleName(CaptionText(caption::kPrintPage));
     PrintPreview1->viewport()->setAccessibleName(PrintPreview1->accessibleName());  // the page
+    GameSheetBox->setText(CaptionText(caption::kGameSheet));
+    GameSheetBox->setToolTip(CaptionText(caption::kGameSheetHint));
     {
         const QSignalBlocker quiet(ZoomComboBox);
         ZoomComboBox->clear();
@@ -202,10 +210,18 @@ QString SuggestedPdfName(const std::string& game_file) {
     return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-void TFprint::ComposePrint(const QImage& picture, const Tjeu& game) {
+void TFprint::ComposePrint(const QImage& picture, const Tjeu& game, const GameAnalysis& analysis) {
     Relabel();
     pdf_suggestion_ = SuggestedPdfName(game.FileName);
-    PrintPreview1->SetDocument(ComposePrintDocument(picture, game));
+    compose_ = [picture, game, analysis](bool sheet) {
+        return sheet ? ComposeGameSheet(game, analysis, GameDate(game.FileName))
+                     : ComposePrintDocument(picture, game);
+    };
+    PrintPreview1->SetDocument(compose_(GameSheetBox->isChecked()));
+}
+
+void TFprint::GameSheetBoxClick() {
+    if (compose_) PrintPreview1->SetDocument(compose_(GameSheetBox->isChecked()));
 }
 
 void TFprint::ZoomComboBoxChange(int entry) {

@@ -8,7 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/print/print_document.h"
 #include "dialogs/relabelled_dialog.h"
+#include "model/analysis/game_analysis.h"
 
 class QCheckBox;
 class QComboBox;
@@ -44,8 +46,9 @@ public:
     ~TFprint() override;
 
     // Relabels the dialog and composes the whole document from the board picture (a
-    // snapshot of the 3D view) and the game's record.
-    void ComposePrint(const QImage& picture, const Tjeu& game);
+    // snapshot of the 3D view) and the game's record; the game sheet, when chosen, carries
+    // the marks of `analysis`.
+    void ComposePrint(const QImage& picture, const Tjeu& game, const GameAnalysis& analysis = {});
     // The zoom list keeps showing the zoom in force when relabelled; the first time that
     // is the whole page, as the preview starts.
     void Relabel() override;
@@ -58,6 +61,7 @@ public:
     void ShowZoomInForce();
     void CheckBox1Click();
     void CheckBox2Click();
+    void GameSheetBoxClick();
     void Btn_printClick();
     void Btn_pdfClick();
 
@@ -73,8 +77,9 @@ public:
     QFrame* Toolbar = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* ZoomComboBox = nullptr;
-    QCheckBox* CheckBox2 = nullptr;  // fast printing
-    QCheckBox* CheckBox1 = nullptr;  // direct printing
+    QCheckBox* CheckBox2 = nullptr;     // fast printing
+    QCheckBox* CheckBox1 = nullptr;     // direct printing
+    QCheckBox* GameSheetBox = nullptr;  // the game sheet instead of the designed record
     ThumbnailPreview* ThumbnailPreview1 = nullptr;
     PagePreview* PrintPreview1 = nullptr;
     QFrame* Panel1 = nullptr;
@@ -89,6 +94,8 @@ private:
     void BuildControls();
 
     QString pdf_suggestion_;  // the PDF name offered first, from the game's file
+    // Composes the designed record (false) or the game sheet (true) of the game shown.
+    std::function<PrintDocument(bool sheet)> compose_;
 };
 
 }  // namespace circumvia::dialogs

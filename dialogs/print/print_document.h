@@ -24,6 +24,9 @@ struct PrintDocument {
     QImage board_picture;
     QString file_name;                 // already shortened to what a line can hold
     std::vector<HistoryEntry> record;  // entries 0..last printed move
+    // Pages drawn when composed (the game sheet, a few pages per game); empty when the pages
+    // are drawn from the layout as they are shown.
+    std::vector<QPicture> drawn_pages;
 };
 
 // Title, board picture (left out when null), file name and one diagram per recorded move,

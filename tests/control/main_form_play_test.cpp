@@ -180,8 +180,10 @@ TEST_F(MainFormTest, TwoComputersPlayAWholeGameByThemselves) {
         FinishAnimations();
         Tick();
         ++ticks;
-        // Navigation has nothing to offer between two computers.
-        ASSERT_FALSE(window.Menu().Coupprcdent1->isEnabled());
+        // Navigation has nothing to offer between two computers while they play.
+        if (window.Game().Result == kInProgress) {
+            ASSERT_FALSE(window.Menu().Coupprcdent1->isEnabled());
+        }
     }
     ASSERT_EQ(window.Turn().State(), LoopState::GameOver);
     EXPECT_NE(window.Game().Result, kInProgress);

@@ -27,9 +27,9 @@ TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     // 52 for the move list, the save question and the animation speed, 44 for the reasons a
     // file cannot be written, a long print job and the settings' failure, 4 for the failed
     // save, 12 for the hint's Play button and the end of a game, 100 for playing by keys and
-    // reading the board aloud, and 52 for the levels' ratings, rated games and the Ratings
-    // window.
-    EXPECT_EQ(BuiltInTexts().size(), 680u);
+    // reading the board aloud, 52 for the levels' ratings, rated games and the Ratings window,
+    // and 76 for the review of a game and the game sheet.
+    EXPECT_EQ(BuiltInTexts().size(), 756u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "dialogs/draw_position.h"
+#include "dialogs/print/game_sheet.h"
 #include "dialogs/print/print_document.h"
 #include "dialogs/print/print_output.h"
 #include "lang/language.h"
@@ -61,8 +62,10 @@ private:
 
 int Print(const Arguments& args, std::ostream&, std::ostream& err) {
     std::optional<char> language;
+    bool sheet = false;
     const Option options[] = {
         {"--language", "LANGUAGE", [&](const std::string& v) { language = ParseLanguage(v); }},
+        {"--sheet", "", [&](const std::string&) { sheet = true; }},
     };
     const Arguments words = ParseOptions(args, options, "print");
     ExpectCount(words, 2, "print");
@@ -83,7 +86,11 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
             return 1;
     }
     const PaintingContext painting;
-    const dialogs::PrintDocument document = dialogs::ComposePrintDocument(TopView(game.Pos), game);
+    // The sheet carries the review's marks: the game is analysed first.
+    const dialogs::PrintDocument document =
+        sheet ? dialogs::ComposeGameSheet(game, AnalyseGame(game.History, AnalysisRun{}),
+                                          dialogs::GameDate(words[0]))
+              : dialogs::ComposePrintDocument(TopView(game.Pos), game);
     // The name exactly as given: a name that is not UTF-8 is written byte for byte.
     const WriteResult written = dialogs::WritePdf(document, std::filesystem::path(words[1]));
     if (!written) {
@@ -95,9 +102,10 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
 }
 
 constexpr Command kCommands[] = {
-    {"print", "FILE OUT.pdf [--language F|A|E|D]",
+    {"print", "FILE OUT.pdf [--language F|A|E|D] [--sheet]",
      "the printed record of a game (title, board seen from above, one diagram per move) as "
-     "an A4 PDF",
+     "an A4 PDF; --sheet prints the game sheet instead (players, result, date, the analysed "
+     "moves with their marks and better moves)",
      Print},
 };
 

@@ -1,0 +1,74 @@
+#include "model/record_review.h"
+
+#include <algorithm>
+
+namespace circumvia {
+
+int LastRecordedEntry(const Tjeu& game) {
+    return RecordedMoveCount(game.History);
+}
+
+bool RecordFinished(const Tjeu& game) {
+    const int last = LastRecordedEntry(game);
+    // A side without moves ends the game with the null move: recorded without a mover,
+    // unlike a cleared entry, on a board that still holds pieces.
+    const auto after = static_cast<std::size_t>(last + 1);
+    if (after < game.History.size() &&
+        game.History[after].Cells.Count(kRed) + game.History[after].Cells.Count(kWhite) > 0) {
+        return true;
+    }
+    Tjeu end = game;
+    ReviewGoTo(end, last);
+    return end.Result != kInProgress;
+}
+
+void ReviewGoTo(Tjeu& game, int index) {
+    const int entry = std::clamp(index, 0, LastRecordedEntry(game));
+    const auto at = static_cast<std::size_t>(entry);
+    game.Current = entry;
+    game.Pos = game.History[at].Cells;
+    if (entry > 0) {
+        game.SideToMove = Opponent(game.History[at].Mover);
+    } else if (game.History[1].IsRecorded()) {
+        game.SideToMove = game.History[1].Mover;
+    }
+    game.EndTest();
+}
+
+std::vector<int> ReviewStops(const Tjeu& game) {
+    std::vector<int> stops(static_cast<std::size_t>(LastRecordedEntry(game) + 1));
+    for (std::size_t k = 0; k < stops.size(); ++k) stops[k] = static_cast<int>(k);
+    return stops;
+}
+
+void TrimAnalysisToRecord(GameAnalysis& analysis, const GameRecord& record) {
+    for (const MoveAnalysis& move : analysis.moves) {
+        const auto at = static_cast<std::size_t>(move.number);
+        const bool same = at < record.size() && record[at].IsRecorded() &&
+                          record[at].Mover == move.mover && record[at].From == move.played.From &&
+                          record[at].To == move.played.To;
+        if (!same) {
+            analysis.TruncateFrom(move.number);
+            return;
+        }
+    }
+}
+
+bool IsMistake(const MoveAnalysis& move) {
+    return move.move_class == MoveClass::kMistake || move.move_class == MoveClass::kBlunder ||
+           move.move_class == MoveClass::kMissedWin;
+}
+
+int NextMistake(const GameAnalysis& analysis, int current, bool forward) {
+    const auto is_next = [&](const MoveAnalysis& move) {
+        return IsMistake(move) && (forward ? move.number > current : move.number < current);
+    };
+    if (forward) {
+        const auto found = std::find_if(analysis.moves.begin(), analysis.moves.end(), is_next);
+        return found == analysis.moves.end() ? -1 : found->number;
+    }
+    const auto found = std::find_if(analysis.moves.rbegin(), analysis.moves.rend(), is_next);
+    return found == analysis.moves.rend() ? -1 : found->number;
+}
+
+}  // namespace circumvia

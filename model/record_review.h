@@ -1,0 +1,37 @@
+#pragma once
+// Stepping through a game under review. While a game is played, the record only lands where
+// a human decides (Tjeu::StepBack/StepForward); once the recorded game is over, or while an
+// analysis is shown, every recorded move can be looked at, whoever played it.
+
+#include <vector>
+
+#include "model/analysis/game_analysis.h"
+#include "model/tjeu.h"
+
+namespace circumvia {
+
+// The last recorded entry (0 when nothing was played), replayable moves included.
+int LastRecordedEntry(const Tjeu& game);
+
+// The recorded game ends in a finished position: a side without pieces, a repetition draw,
+// or the null move of a side left without moves.
+bool RecordFinished(const Tjeu& game);
+
+// Puts the game on entry `index` (clamped to 0..LastRecordedEntry) with the side to move
+// after it, and its result as that position has it.
+void ReviewGoTo(Tjeu& game, int index);
+
+// Every entry 0..LastRecordedEntry: where review steps can land.
+std::vector<int> ReviewStops(const Tjeu& game);
+
+// Drops the analysis of the first move that is no longer the recorded one, and of every
+// move after it.
+void TrimAnalysisToRecord(GameAnalysis& analysis, const GameRecord& record);
+
+// A move worth stopping at when looking for errors: a mistake, a blunder or a missed win.
+bool IsMistake(const MoveAnalysis& move);
+
+// The entry of the next (forward) or previous mistake from entry `current`, or -1.
+int NextMistake(const GameAnalysis& analysis, int current, bool forward);
+
+}  // namespace circumvia

@@ -1,0 +1,70 @@
+#include "dialogs/print/game_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include "lang/language.h"
+#include "model/notation.h"
+
+namespace circumvia::dialogs {
+namespace {
+
+class GameSheetTest : public ::testing::Test {
+protected:
+    GameSheetTest() { lang::SetLanguageCode('A'); }
+    ~GameSheetTest() override { lang::SetLanguageCode('F'); }
+};
+
+// Eight moves of a game; the analysis covers the first seven, one class each.
+TEST_F(GameSheetTest, CaptionsCarryTheNumberTheMarkAndForMistakesTheBetterMove) {
+    Tjeu game;
+    for (int k = 0; k < 8; ++k) {
+        const Move move = game.SuggestMove(game.Pos, game.SideToMove, 1);
+        game.ApplyMove(game.Pos, move.From, move.To);
+    }
+    const Move better{1, 2};
+    const struct {
+        MoveClass move_class;
+        QString mark;
+        bool shows_better;
+    } kCases[] = {
+        {MoveClass::kBest, "", false},         {MoveClass::kGood, "", false},
+        {MoveClass::kInaccuracy, "?!", false}, {MoveClass::kMistake, "?", true},
+        {MoveClass::kBlunder, "??", true},     {MoveClass::kMissedWin, "??", true},
+        {MoveClass::kForced, "", false},
+    };
+    GameAnalysis analysis;
+    for (const auto& c : kCases) {
+        MoveAnalysis move;
+        move.number = static_cast<int>(analysis.moves.size()) + 1;
+        move.move_class = c.move_class;
+        move.best = better;
+        analysis.moves.push_back(move);
+    }
+    for (int number = 1; number <= 8; ++number) {
+        const HistoryEntry& entry = game.History[static_cast<std::size_t>(number)];
+        QString first =
+            QString::number(number) + ". " + MoveCaption(entry.Mover, entry.From, entry.To);
+        const bool analysed = number <= 7;
+        const auto& c = kCases[analysed ? number - 1 : 0];
+        if (!c.mark.isEmpty()) first += " " + c.mark;
+        QStringList expected{first};
+        if (c.shows_better)
+            expected << "better: " + QString::fromStdString(MoveText(better.From, better.To));
+        EXPECT_EQ(SheetCaption(game, analysis, number), expected) << number;
+    }
+}
+
+TEST_F(GameSheetTest, HeaderNamesThePlayersTheirKindsTheResultAndTheDate) {
+    Tjeu game;
+    game.Players[kRed] = {"Ada", 12, kHuman};
+    game.Players[kWhite] = {"Bob", 12, 3};
+    const QDate date(2026, 12, 7);
+    EXPECT_EQ(SheetHeader(game, date).at(1),
+              "Red: Ada (Human player)   White: Bob (Computer Amateur)");
+    EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Game in progress   Date: 2026-12-07");
+    game.ApplyMove(game.Pos, 0, 0);  // the side to move had no move: a draw
+    EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Draw.   Date: 2026-12-07");
+}
+
+}  // namespace
+}  // namespace circumvia::dialogs

@@ -86,8 +86,8 @@ void TMainForm::Relabel(int base) {
     move_list_->Relabel(base);
     analysis_dock_->Relabel(base);
     RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic
-    FitMinimumSize();      // the menus' width follows the language
-    SetCaption(caption_);  // the program's name, and the game's file when it has one
+    FitMinimumSize();         // the menus' width follows the language
+    SetCaption(caption_);     // the program's name, and the game's file when it has one
 }
 
 }  // namespace circumvia::control

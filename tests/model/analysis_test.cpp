@@ -183,15 +183,7 @@ TEST(AnalysisClasses, AKnownBlunderAndAKnownMissedWin) {
 
 // A computer game long enough to be worth cancelling.
 Tjeu LongGame() {
-    Tjeu game;
-    game.Players[kRed].Kind = 5;
-    game.Players[kWhite].Kind = 4;
-    game.Random.Seed(3);
-    while (game.Result == kInProgress && game.Current < 60) {
-        const Move move = game.ComputerMove(game.Pos, game.SideToMove);
-        game.ApplyMove(game.Pos, move.From, move.To);
-    }
-    return game;
+    return testing::ComputerGame(5, 4, 3, 60);
 }
 
 TEST(AnalysisRuns, ResumingAfterATruncationGivesTheFreshAnalysis) {

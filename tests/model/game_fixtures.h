@@ -26,6 +26,19 @@ inline Move ToMove(const reference::Move& m) {
     return Move{static_cast<std::uint8_t>(m.first), static_cast<std::uint8_t>(m.second)};
 }
 
+// A game between two computer levels, played until it ends or reaches `max_moves`.
+inline Tjeu ComputerGame(int red_level, int white_level, std::uint64_t seed, int max_moves) {
+    Tjeu game;
+    game.Players[kRed].Kind = red_level;
+    game.Players[kWhite].Kind = white_level;
+    game.Random.Seed(seed);
+    while (game.Result == kInProgress && game.Current < max_moves) {
+        const Move move = game.ComputerMove(game.Pos, game.SideToMove);
+        game.ApplyMove(game.Pos, move.From, move.To);
+    }
+    return game;
+}
+
 // Plays the move on the game's current position.
 inline void Play(Tjeu& game, int from, int to) {
     game.ApplyMove(game.Pos, from, to);

@@ -7,21 +7,14 @@
 #include "model/analysis/game_analysis.h"
 #include "model/movegen.h"
 #include "model/tjeu.h"
+#include "tests/model/game_fixtures.h"
 
 namespace circumvia {
 namespace {
 
 // A whole game between two computers, levels 1 and 2.
 Tjeu FinishedComputerGame() {
-    Tjeu game;
-    game.Players[kRed].Kind = 1;
-    game.Players[kWhite].Kind = 2;
-    game.Random.Seed(2024);
-    while (game.Result == kInProgress && game.Current < 400) {
-        const Move move = game.ComputerMove(game.Pos, game.SideToMove);
-        game.ApplyMove(game.Pos, move.From, move.To);
-    }
-    return game;
+    return testing::ComputerGame(1, 2, 2024, 400);
 }
 
 Tjeu GameOfFirstMoves(int count) {

@@ -32,7 +32,7 @@ void TMainForm::FilePrint() {
     const BusyWhileOpen busy(turn_);
     const QImage snapshot = Viewer_->Snapshot();  // draws the viewport afresh
     dialogs::TFprint preview(this);
-    preview.ComposePrint(snapshot, game_, analysis_);
+    preview.ComposePrint(snapshot, game_, review_->Analysis());
     preview.exec();
 }
 

@@ -84,7 +84,7 @@ void TMainForm::ChooseLanguage(char code) {
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
-    analysis_dock_->Relabel(base);
+    review_->Relabel(base);
     RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic
     FitMinimumSize();         // the menus' width follows the language
     SetCaption(caption_);     // the program's name, and the game's file when it has one

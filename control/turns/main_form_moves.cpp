@@ -95,7 +95,7 @@ void TMainForm::ReopenAfterStep() {
 }
 
 void TMainForm::UpdateNavigation() {
-    if (analysis_dock_) KeepAnalysisInStep();
+    if (review_) review_->FollowRecord();
     const bool record_open = !RatedGameUnderWay();
     if (Reviewing()) {
         menu_.Coupprcdent1->setEnabled(game_.Current > 0);

@@ -74,7 +74,7 @@ void TMainForm::FormCreate() {
     BuildViewport();
     BuildMoveList();
     BuildAccessAids();
-    BuildReview();
+    review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();
@@ -142,7 +142,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormCloseQuery() {
     if (!turn_.IsReady()) return;
-    analysis_job_->Cancel();
+    review_->Cancel();
     board_.Scene().StopAllMovements();
     RefreshPieces();
     Timer1_.stop();

@@ -12,7 +12,7 @@
 //   turns/main_form_turns.cpp      what the turn loop asks of the window
 //   turns/main_form_input.cpp      clicks on the board, possible moves, the selection light
 //   record/main_form_record.cpp    the move list and going to one of its moves
-//   review/main_form_review.cpp    analysing the game, the evaluation graph, review steps
+//   review/main_form_review.cpp    what the game review asks of the window, review steps
 //   view/main_form_views.cpp       camera views, zoom, turning the board
 //   view/main_form_animation.cpp   animation speed, finishing animations at once
 //   files/main_form_files.cpp      new, open and save; a game from the command line or dropped
@@ -33,6 +33,7 @@
 #include "control/access/keyboard_cursor.h"
 #include "control/files/file_dialogs.h"
 #include "control/rated/rated_players.h"
+#include "control/review/game_review.h"
 #include "control/settings/settings_store.h"
 #include "control/turns/computer_search.h"
 #include "control/turns/turn_loop.h"
@@ -42,7 +43,6 @@
 #include "control/view/move_animation.h"
 #include "control/window/main_menu.h"
 #include "dialogs/rules_help.h"
-#include "model/analysis/game_analysis.h"
 #include "model/tjeu.h"
 #include "scene/board/board_scene.h"
 #include "scene/frame_clock.h"
@@ -61,13 +61,14 @@ namespace circumvia::control {
 
 class BoardMarks;
 class MoveEntry;
-class AnalysisDock;
-class AnalysisJob;
 class MoveListDock;
 class StatusLine;
 struct Command;
 
-class TMainForm : public QMainWindow, public BoardReader, private TurnLoopHost {
+class TMainForm : public QMainWindow,
+                  public BoardReader,
+                  private TurnLoopHost,
+                  private GameReviewHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -79,10 +80,7 @@ public:
     const MainMenu& Menu() const { return menu_; }
     StatusLine& Status() { return *StatusLine_; }
     MoveListDock& MoveList() { return *move_list_; }
-    AnalysisDock& Evaluation() { return *analysis_dock_; }
-    AnalysisJob& AnalysisRunner() { return *analysis_job_; }
-    // The analysis shown: the recorded moves analysed so far, from the first.
-    const GameAnalysis& Analysis() const { return analysis_; }
+    GameReview& Review() { return *review_; }
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
@@ -192,14 +190,8 @@ public:
     // nearest position they reach.
     void GoToRecordedMove(int index);
 
-    // The review of a game (review/main_form_review.cpp). Analyses the recorded moves not yet
-    // analysed, off the user-interface thread, with progress and Cancel in the evaluation
-    // panel.
-    void AnalyseGame();
-    // To the next (forward) or previous mistake of the analysis.
-    void GoToMistake(bool forward);
     // Every recorded move is reachable: the recorded game is over, or an analysis is shown.
-    bool Reviewing() const;
+    bool Reviewing() const { return review_->Reviewing(); }
     // Runs every move, capture and quarter turn under way to its end at once; false when
     // nothing was moving.
     bool FinishAnimationsNow();
@@ -272,11 +264,6 @@ private:
     // not happen.
     bool MayDropGame();
     void BuildMoveList();
-    void BuildReview();
-    void AnalysisFinished(const GameAnalysis& analysis, bool completed);
-    // Drops the analysis of moves no longer recorded; the review's views follow.
-    void KeepAnalysisInStep();
-    void ShowAnalysis();
     // After a review step: who, if anyone, plays from the position reached.
     void ResumeAfterReviewStep();
     void PlaceWindow();
@@ -304,6 +291,14 @@ private:
     std::string TurnNote() override;
     void GameEnded() override;
     std::string ResultNote() override;
+
+    // What the game review asks of the window (review/main_form_review.cpp).
+    const Tjeu& ReviewedGame() const override { return game_; }
+    bool RecordClosed() const override { return RatedGameUnderWay(); }
+    bool MoveUnderWay() const override;
+    void ChooseRecordedMove(int index) override;
+    void EnableAnalyseCommand(bool on) override;
+    void EnableMistakeSteps(bool back, bool forward) override;
 
     // Rated games (main_form_rated.cpp).
     // The human among the set-up's players plays the level nearest their rating, in the
@@ -361,9 +356,7 @@ private:
     FileDialogs file_dialogs_;
     std::optional<QString> start_file_;  // opened after the first tick
     MoveListDock* move_list_ = nullptr;
-    AnalysisDock* analysis_dock_ = nullptr;
-    AnalysisJob* analysis_job_ = nullptr;
-    GameAnalysis analysis_;
+    GameReview* review_ = nullptr;  // belongs to the window
     AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
     // The designed size is the window's outer size: fitted once the window manager's frame
     // is known, unless a remembered size was restored.

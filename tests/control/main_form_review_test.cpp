@@ -41,7 +41,7 @@ protected:
         bool finished = false;
         bool completed = false;
         const QMetaObject::Connection connection = QObject::connect(
-            &window.AnalysisRunner(), &AnalysisJob::Finished, [&](const GameAnalysis&, bool done) {
+            &window.Review().Job(), &AnalysisJob::Finished, [&](const GameAnalysis&, bool done) {
                 finished = true;
                 completed = done;
             });
@@ -92,8 +92,8 @@ TEST_F(ReviewTest, AFinishedComputerGameCanBeSteppedThroughMoveByMove) {
 TEST_F(ReviewTest, GraphClicksAndMistakeKeysLandWhereTheMoveListDoes) {
     PlayComputerGame();
     ASSERT_TRUE(Analyse());
-    ASSERT_EQ(static_cast<int>(window.Analysis().moves.size()), last);
-    EvaluationGraph& graph = window.Evaluation().Graph();
+    ASSERT_EQ(static_cast<int>(window.Review().Analysis().moves.size()), last);
+    EvaluationGraph& graph = window.Review().Dock().Graph();
     ASSERT_TRUE(graph.isVisible());
     ASSERT_EQ(graph.PointCount(), last + 1);
     for (const int k : {last, 0, 1, last / 2, last - 1}) {
@@ -129,19 +129,19 @@ TEST_F(ReviewTest, GraphClicksAndMistakeKeysLandWhereTheMoveListDoes) {
         backward.push_back(window.Game().Current);
     }
     EXPECT_EQ(backward, std::vector<int>(marked.rbegin() + 1, marked.rend()));
-    EXPECT_FALSE(window.Evaluation().SummaryText().isEmpty());
+    EXPECT_FALSE(window.Review().Dock().SummaryText().isEmpty());
 }
 
 TEST_F(ReviewTest, CancelMidwayKeepsTheMovesDoneAndLeavesNoThreadWorking) {
     PlayComputerGame();
-    EXPECT_FALSE(Analyse([this] { window.Evaluation().CancelButton().click(); }));
-    EXPECT_FALSE(window.AnalysisRunner().Running());
+    EXPECT_FALSE(Analyse([this] { window.Review().Dock().CancelButton().click(); }));
+    EXPECT_FALSE(window.Review().Job().Running());
     EXPECT_EQ(QThreadPool::globalInstance()->activeThreadCount(), 0);
-    EXPECT_LT(static_cast<int>(window.Analysis().moves.size()), last);
+    EXPECT_LT(static_cast<int>(window.Review().Analysis().moves.size()), last);
     EXPECT_TRUE(window.Menu().AnalyseItem->isEnabled());
     // Asked again, the analysis goes on from where it stopped, to the end.
     EXPECT_TRUE(Analyse());
-    EXPECT_EQ(static_cast<int>(window.Analysis().moves.size()), last);
+    EXPECT_EQ(static_cast<int>(window.Review().Analysis().moves.size()), last);
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#pragma once
+// The review of a game in the window: the analysis run off the window's thread, the
+// evaluation panel, the mistake steps, and whether every recorded move may be visited. It
+// reaches the window only through GameReviewHost; the window forwards its events here.
+
+#include <QObject>
+#include <string>
+
+#include "model/analysis/game_analysis.h"
+#include "model/tjeu.h"
+
+class QMainWindow;
+class QMenu;
+
+namespace circumvia::control {
+
+class AnalysisDock;
+class AnalysisJob;
+class MoveListDock;
+
+class GameReviewHost {
+public:
+    virtual ~GameReviewHost() = default;
+
+    virtual const Tjeu& ReviewedGame() const = 0;
+    // A rated game is under way: its record stays closed and the engine gives no help.
+    virtual bool RecordClosed() const = 0;
+    // A move is still being played on the board.
+    virtual bool MoveUnderWay() const = 0;
+    // Goes to the position after move `index` once the window is ready.
+    virtual void ChooseRecordedMove(int index) = 0;
+    virtual void UpdateNavigation() = 0;
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void EnableAnalyseCommand(bool on) = 0;
+    virtual void EnableMistakeSteps(bool back, bool forward) = 0;
+};
+
+class GameReview : public QObject {
+    Q_OBJECT
+public:
+    // The panel docks below `move_list` in `window`; its toggle joins `menu`.
+    GameReview(GameReviewHost& host, QMainWindow& window, MoveListDock& move_list, QMenu& menu);
+
+    AnalysisDock& Dock() { return *dock_; }
+    AnalysisJob& Job() { return *job_; }
+    // The analysis shown: the recorded moves analysed so far, from the first.
+    const GameAnalysis& Analysis() const { return analysis_; }
+
+    // Analyses the recorded moves not yet analysed, with progress and Cancel in the panel.
+    void Analyse();
+    void Cancel();
+    // To the next (forward) or previous mistake of the analysis.
+    void GoToMistake(bool forward);
+    // Every recorded move is reachable: the recorded game is over, or an analysis is shown.
+    bool Reviewing() const;
+    // The record changed or moved: drops the analysis of moves no longer recorded and
+    // marks the current move.
+    void FollowRecord();
+    void Relabel(int base);
+
+private:
+    void Finished(const GameAnalysis& analysis, bool completed);
+    void Show();
+
+    GameReviewHost& host_;
+    MoveListDock& move_list_;
+    AnalysisJob* job_;
+    AnalysisDock* dock_;
+    GameAnalysis analysis_;
+};
+
+}  // namespace circumvia::control

@@ -22,6 +22,26 @@ bool RecordFinished(const Tjeu& game) {
     return end.Result != kInProgress;
 }
 
+namespace {
+
+int MainLineEnd(const GameTree& tree) {
+    int node = kRootNode;
+    while (tree.Node(node).FirstChild != kNoNode) node = tree.Node(node).FirstChild;
+    return node;
+}
+
+}  // namespace
+
+bool MainLineFinished(const Tjeu& game) {
+    Tjeu end = game;
+    end.GoToNode(MainLineEnd(game.Tree));
+    return end.Result != kInProgress;
+}
+
+bool AtMainLineEnd(const Tjeu& game) {
+    return game.CurrentNode() == MainLineEnd(game.Tree);
+}
+
 void ReviewGoTo(Tjeu& game, int index) {
     const int entry = std::clamp(index, 0, LastRecordedEntry(game));
     const auto at = static_cast<std::size_t>(entry);

@@ -304,6 +304,8 @@ private:
     std::string TurnNote() override;
     void GameEnded() override;
     std::string ResultNote() override;
+    // Variations (record/main_form_variations.cpp).
+    bool Exploring() override;
 
     // Rated games (main_form_rated.cpp).
     // The human among the set-up's players plays the level nearest their rating, in the

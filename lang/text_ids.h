@@ -247,8 +247,7 @@ inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
                         (kAccessLast - kAccessFirst + 1) + (kSpokenLast - kSpokenFirst + 1) +
-                        (kRatingLast - kRatingFirst + 1) +
-                        (kReviewLast - kReviewFirst + 1)>
+                        (kRatingLast - kRatingFirst + 1) + (kReviewLast - kReviewFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;

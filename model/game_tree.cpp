@@ -39,6 +39,7 @@ void GameTree::Reset(const HistoryEntry& start) {
     nodes_.assign(1, TreeNode{});
     nodes_[0].Entry = start;
     line_.assign(1, kRootNode);
+    comments_.clear();
     live_ = 1;
 }
 
@@ -181,14 +182,25 @@ void GameTree::Delete(int node) {
             pending.push_back(child);
         }
         At(at).Parent = kDeleted;
-        At(at).Comment.clear();
+        comments_.erase(at);
         --live_;
     }
     if (on_line) SelectLine(parent);
 }
 
+const std::string& GameTree::Comment(int node) const {
+    static const std::string kNone;
+    const auto found = comments_.find(node);
+    return found == comments_.end() ? kNone : found->second;
+}
+
 void GameTree::SetComment(int node, std::string comment) {
-    if (Contains(node)) At(node).Comment = std::move(comment);
+    if (!Contains(node)) return;
+    if (comment.empty()) {
+        comments_.erase(node);
+    } else {
+        comments_[node] = std::move(comment);
+    }
 }
 
 void GameTree::SetMark(int node, MoveMark mark) {
@@ -203,7 +215,7 @@ bool SameTree(const GameTree& a, const GameTree& b) {
         pending.pop_back();
         const TreeNode& p = a.Node(x);
         const TreeNode& q = b.Node(y);
-        if (!SameMove(p.Entry, q.Entry) || p.Mark != q.Mark || p.Comment != q.Comment) {
+        if (!SameMove(p.Entry, q.Entry) || p.Mark != q.Mark || a.Comment(x) != b.Comment(y)) {
             return false;
         }
         int u = p.FirstChild;

@@ -6,6 +6,7 @@
 // record (Tjeu::History) holds.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +40,6 @@ struct TreeNode {
     int FirstChild = kNoNode;
     int NextSibling = kNoNode;
     MoveMark Mark = MoveMark::kNone;
-    std::string Comment;  // UTF-8
 };
 
 // The same move: mover and cells, whatever the boards say.
@@ -86,6 +86,8 @@ public:
     // through `node`, is cut to its parent and goes on along first children.
     void Delete(int node);
 
+    // The node's comment (UTF-8), empty when it has none.
+    const std::string& Comment(int node) const;
     void SetComment(int node, std::string comment);
     void SetMark(int node, MoveMark mark);
 
@@ -97,6 +99,8 @@ private:
 
     std::vector<TreeNode> nodes_;  // deleted nodes stay, unlinked, until the next Reset
     std::vector<int> line_;
+    // Few nodes carry a comment: kept apart, so a long game costs no string per move.
+    std::map<int, std::string> comments_;
     int live_ = 0;
 };
 

@@ -6,11 +6,6 @@ namespace circumvia {
 
 namespace {
 
-// EndTest looks for repetitions only from this move on, and this many earlier sightings
-// of the position before the last move draw the game.
-constexpr int kFirstRepetitionMove = 6;
-constexpr int kRepetitionsForDraw = 4;
-
 const HistoryEntry kClearedEntry{};
 
 }  // namespace

@@ -23,6 +23,11 @@ inline constexpr int kDrawn = -1;
 inline constexpr int kWhiteResigned = 3;  // only ever read from a game file
 inline constexpr int kRedResigned = 4;    // likewise
 
+// EndTest looks for repetitions only from this move on, and this many earlier sightings
+// of the position before the last move draw the game.
+inline constexpr int kFirstRepetitionMove = 6;
+inline constexpr int kRepetitionsForDraw = 4;
+
 // Player kinds: 0 a human, 1..5 the computer at that level. Anything below 1 is human.
 inline constexpr int kHuman = 0;
 inline constexpr int kMaxLevel = 5;

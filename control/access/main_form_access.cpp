@@ -72,8 +72,6 @@ void TMainForm::BuildAccessAids() {
     });
     auto* to_entry = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(to_entry, &QShortcut::activated, this, [this] {
-        // Already there, the focus does not move and a screen reader would say nothing.
-        if (move_entry_->hasFocus()) StatusLine_->Announce(move_entry_->accessibleName());
         move_entry_->setFocus(Qt::ShortcutFocusReason);
         move_entry_->selectAll();
     });

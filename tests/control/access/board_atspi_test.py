@@ -129,7 +129,7 @@ def main():
         # The move is announced by the status bar's name, which stays until the computer's
         # reply some ticks later: watched alone, as reading the 36 cells takes longer than that
         # on a busy machine.
-        wait_for("E 1->D 1 announced", lambda: status.name.endswith("play E 1->D 1"))
+        wait_for("E 1->D 1 announced", lambda: status.name.startswith("Red, E 1 to D 1"))
         wait_for("E 1 to empty", lambda: cell_names(board)["E 1"] == "E 1, empty")
         after = cell_names(board)
         assert after["D 1"] == "D 1, Red piece", after["D 1"]

@@ -8,7 +8,7 @@ speech or settings is touched.
 
 As a program, it starts the session and the game, and waits until the game is closed:
 
-    /usr/bin/python3 tests/control/screen_reader.py build/bin/circumvia [--lang fr_FR.UTF-8]
+    /usr/bin/python3 tests/control/access/screen_reader.py build/bin/circumvia [--lang fr_FR.UTF-8]
 
 The speech is in `speech.txt` of the folder it names; DISPLAY is printed for xdotool.
 """

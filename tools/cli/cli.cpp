@@ -10,7 +10,7 @@ namespace circumvia::cli {
 namespace {
 
 constexpr std::span<const Command> (*kCommandGroups[])() = {
-    RulesCommands, FileCommands,   SearchCommands,  GameCommands,
+    RulesCommands, FileCommands,   SearchCommands,   GameCommands,
     PrintCommands, RatingCommands, AnalysisCommands, PuzzleCommands};
 
 const Command* FindCommand(const std::string& name) {

@@ -78,6 +78,12 @@ inline constexpr int kSheetInProgress = 76;
 inline constexpr int kSheetBetterMove = 77;  // after a mistake's caption
 inline constexpr int kReviewComplete = 78;
 
+// The lessons and the puzzles: messages 84..91.
+inline constexpr int kLessonHeading = 84;  // "%s" number, "%s" count, "%s" title
+inline constexpr int kLessonDone = 85;     // "%s" moves, "%s" par, "%s" stars
+inline constexpr int kLessonWrong = 86;    // "%s" the lesson's explanation
+inline constexpr int kStarCount = 87;      // "%s" stars out of three
+
 // Every message above, for the check that each exists in all four languages.
 inline constexpr std::array kAll = {
     kGameFileFilter,    kSaveFileFilter,    kWhitePlays,
@@ -98,6 +104,8 @@ inline constexpr std::array kAll = {
     kReviewSummary,     kReviewMoveDetail,  kReviewProgress,
     kReviewStopped,     kSheetPlayers,      kSheetResult,
     kSheetInProgress,   kSheetBetterMove,   kReviewComplete,
+    kLessonHeading,     kLessonDone,        kLessonWrong,
+    kStarCount,
 };
 }  // namespace message
 
@@ -228,13 +236,30 @@ inline constexpr int kGameSheetHint = 209;
 inline constexpr int kReviewFirst = kAnalyseItem;
 inline constexpr int kReviewLast = kGameSheetHint;
 
+// The lessons and the puzzles: caption offsets 600..749. Each lesson names its own title,
+// goal and explanation of a wrong move in its file, from kLessonTextFirst on.
+inline constexpr int kLessonTextFirst = 600;
+inline constexpr int kLessonTextLast = 635;
+inline constexpr int kLearnItem = 640;  // Help menu item and its hint
+inline constexpr int kLearnItemHint = 641;
+inline constexpr int kPuzzlesItem = 642;
+inline constexpr int kPuzzlesItemHint = 643;
+inline constexpr int kLessonList = 644;
+inline constexpr int kLessonRestart = 645;
+inline constexpr int kLessonNext = 646;
+inline constexpr int kLessonGoal = 647;
+inline constexpr int kLessonDemo = 648;
+inline constexpr int kLearnFirst = kLessonTextFirst;
+inline constexpr int kLearnLast = kLessonDemo;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
                         (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1) +
-                        (kReviewLast - kReviewFirst + 1)>
+                        (kReviewLast - kReviewFirst + 1) + (kLearnLast - kLearnFirst + 1) -
+                        (kLearnItem - kLessonTextLast - 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -252,6 +277,8 @@ inline constexpr auto kAll = [] {
     for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
     for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
     for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
+    for (int k = kLessonTextFirst; k <= kLessonTextLast; ++k) all[n++] = k;
+    for (int k = kLearnItem; k <= kLearnLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

@@ -63,6 +63,7 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
 }
 
 void TMainForm::ForgetOldGame() {
+    LeaveLesson();
     AbandonComputerSearch();
     StopAllMovements();
     ForgetMovePieces();
@@ -90,6 +91,7 @@ void TMainForm::SetBusyCursor(bool on) {
 }
 
 std::optional<Move> TMainForm::ComputerMove() {
+    if (LessonSession* lesson = LessonUnderWay()) return lesson->TakeReply();
     if (!computer_search_) {
         computer_search_ = std::make_unique<ComputerSearch>(game_);
         SetBusyCursor(true);  // also for a search started afresh after an abandoned one

@@ -1,26 +1,9 @@
 #pragma once
 // The main window. It owns the game model, the board scene and its viewport, the settings
 // store and the turn loop's state, and carries the handlers named after its controls.
-// Each concern lives in its own source file (main_form_*.cpp) or small class:
-//   window/main_form.cpp           creation, shutdown, window events, command dispatch
-//   window/commands.cpp            the table of menu and toolbar commands
-//   window/main_form_keys.cpp      Escape, Home, End and the arrow keys
-//   window/main_form_geometry.cpp  the window's place and size
-//   window/main_form_help.cpp      the rules help window and the about box
-//   settings/main_form_settings.cpp settings, language, textures
-//   turns/main_form_moves.cpp      move execution, pieces, back and forward, navigation
-//   turns/main_form_turns.cpp      what the turn loop asks of the window
-//   turns/main_form_input.cpp      clicks on the board, possible moves, the selection light
-//   record/main_form_record.cpp    the move list and going to one of its moves
-//   review/main_form_review.cpp    what the game review asks of the window, review steps
-//   view/main_form_views.cpp       camera views, zoom, turning the board
-//   view/main_form_animation.cpp   animation speed, finishing animations at once
-//   files/main_form_files.cpp      new, open and save; a game from the command line or dropped
-//   files/main_form_print.cpp      the print preview
-//   access/main_form_access.cpp    playing by keys (the keyboard cursor, the move entry), the
-//                                  coordinates, and the board as assistive technologies read it
-//   rated/main_form_rated.cpp      rated games and the Ratings window
-//   training/main_form_lessons.cpp the lessons played on the board
+// Its member functions are spread over the rooms of control/ (main_form_*.cpp, one concern
+// each), and each feature keeps its state in a class of its own behind a host interface
+// that this class implements; docs/architecture.md is the map of which file holds what.
 
 #include <QMainWindow>
 #include <QPointer>

@@ -66,6 +66,10 @@ inline constexpr int kLevelRating = 80;       // "%s" the level, "%s" its rating
 inline constexpr int kRatingAfterGame = 81;   // "%s" the player, "%s" the rating, "%s" the change
 inline constexpr int kNoRatedGames = 82;      // the ratings window without players
 inline constexpr int kRatedGameStarted = 83;  // "%s" the player, "%s" the rating, "%s" the level
+// Asked before a rated game the player has moved in is left (messages 21..25).
+inline constexpr int kLeaveRatedGame = 21;
+// The set-up's rated choice: "%s" the player, "%s" the rating, "%s" the colour, "%s" the level.
+inline constexpr int kRatedGamePlan = 22;
 
 // The review of a game (messages 70..79).
 inline constexpr int kReviewSummary = 70;     // a player's errors and average loss
@@ -95,9 +99,10 @@ inline constexpr std::array kAll = {
     kCellSelected,      kCellDestination,   kPanelSummary,
     kPanelToMove,       kCursorKeys,        kLevelRating,
     kRatingAfterGame,   kNoRatedGames,      kRatedGameStarted,
-    kReviewSummary,     kReviewMoveDetail,  kReviewProgress,
-    kReviewStopped,     kSheetPlayers,      kSheetResult,
-    kSheetInProgress,   kSheetBetterMove,   kReviewComplete,
+    kLeaveRatedGame,    kRatedGamePlan,     kReviewSummary,
+    kReviewMoveDetail,  kReviewProgress,    kReviewStopped,
+    kSheetPlayers,      kSheetResult,       kSheetInProgress,
+    kSheetBetterMove,   kReviewComplete,
 };
 }  // namespace message
 

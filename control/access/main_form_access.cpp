@@ -219,7 +219,9 @@ void TMainForm::PlayTypedMove(const QString& text) {
     DropSelection();
     ChooseCell(move->From);
     ChooseCell(move->To);
-    move_entry_->clear();
+    // The game's keys (Ctrl+Z, Home, End) belong to the board again, not to the typed text.
+    move_entry_->setText({});
+    Viewer_->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::RefuseTypedMove(int message, const std::string& detail) {

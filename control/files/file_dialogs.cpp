@@ -38,6 +38,16 @@ QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const 
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+bool Confirm(QWidget* parent, const QString& question, const QString& detail) {
+    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    box.setInformativeText(detail);
+    dialogs::ShowAsPlainText(box);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
 SaveAnswer AskSave(QWidget* parent, const QString& question) {
     const auto caption = [](int k) {
         return QString::fromStdString(lang::Caption(lang::CaptionBase() + k));
@@ -79,6 +89,7 @@ FileDialogs PlatformFileDialogs() {
                 Show(parent, QMessageBox::Warning, text, detail, QMessageBox::Ok);
             },
         .ask_save = AskSave,
+        .confirm = Confirm,
     };
 }
 

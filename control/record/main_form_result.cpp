@@ -28,6 +28,8 @@ void TMainForm::RelabelResultMessage() {
     if (message == nullptr) return;
     message->setWindowTitle(QString::fromStdString(lang::LoadText(lang::message::kGameOverTitle)));
     message->setText(QString::fromStdString(ResultText(game_)));
+    // A rated game's new rating, said where the player looks.
+    message->setInformativeText(QString::fromStdString(rated_.ResultNote()));
 }
 
 void TMainForm::CloseResultMessage() {

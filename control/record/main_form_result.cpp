@@ -28,7 +28,7 @@ void TMainForm::RelabelResultMessage() {
     if (message == nullptr) return;
     message->setWindowTitle(QString::fromStdString(lang::LoadText(lang::message::kGameOverTitle)));
     message->setText(QString::fromStdString(ResultText(game_)));
-    // A rated game's new rating, said where the player looks.
+    // A rated game's new rating, read with the result by screen readers as the box opens.
     message->setInformativeText(QString::fromStdString(rated_.ResultNote()));
 }
 

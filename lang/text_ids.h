@@ -228,13 +228,19 @@ inline constexpr int kGameSheetHint = 209;
 inline constexpr int kReviewFirst = kAnalyseItem;
 inline constexpr int kReviewLast = kGameSheetHint;
 
+// What the program says of damaged settings and of long work on the game sheet (offsets
+// 500..519).
+inline constexpr int kSettingsUnreadable = 500;  // the status bar's word
+inline constexpr int kHardenedFirst = kSettingsUnreadable;
+inline constexpr int kHardenedLast = kSettingsUnreadable;
+
 // Every caption offset the program shows, for the check that each exists in all four
 // languages.
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
                         (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1) +
-                        (kReviewLast - kReviewFirst + 1)>
+                        (kReviewLast - kReviewFirst + 1) + (kHardenedLast - kHardenedFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -252,6 +258,7 @@ inline constexpr auto kAll = [] {
     for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
     for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
     for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
+    for (int k = kHardenedFirst; k <= kHardenedLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

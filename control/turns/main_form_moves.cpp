@@ -42,7 +42,7 @@ void TMainForm::PlayMove(int from, int to) {
     FrameClock_.Step();
     SetStatusText(QString::fromStdString(lang::FormatText(
         lang::LoadText(lang::message::kMovePlayed),
-        {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name), MoveText(from, to)})));
+        {dialogs::NameInTextUtf8(game_.PlayerOf(game_.SideToMove).Name), MoveText(from, to)})));
     StatusLine_->Announce(StatusLine_->StatusText());
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);

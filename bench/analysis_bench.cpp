@@ -82,9 +82,13 @@ void BM_AnalyseLongGame(benchmark::State& state) {
     AnalysisRun run;
     run.depth = 1;
     run.threads = 1;
+    const double cpu_before = ProcessSeconds();
     for (auto _ : state) {
         benchmark::DoNotOptimize(AnalyseGame(record, run));
     }
+    const double cpu_per_game = (ProcessSeconds() - cpu_before) / state.iterations();
+    state.counters["cpu_s"] = cpu_per_game;
+    state.counters["cpu_us_per_move"] = 1e6 * cpu_per_game / state.range(0);
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_AnalyseLongGame)
@@ -92,6 +96,7 @@ BENCHMARK(BM_AnalyseLongGame)
     ->Range(2500, 40000)
     ->ArgName("moves")
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->Complexity();
 
 }  // namespace

@@ -394,10 +394,10 @@ TEST_F(MainFormFilesTest, AGameNamedAtStartOrDroppedIsOpened) {
     const QPoint board = window.Viewer().mapTo(&window, window.Viewer().rect().center());
     QDragEnterEvent enter_top(board, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&top, &enter_top);
+    EXPECT_TRUE(enter_top.isAccepted());
     QDragMoveEvent move_top(board + QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
                             Qt::NoModifier);
     QApplication::sendEvent(&top, &move_top);
-    EXPECT_TRUE(move_top.isAccepted());
     QDropEvent drop_top(board + QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
                         Qt::NoModifier);
     QApplication::sendEvent(&top, &drop_top);

@@ -182,7 +182,8 @@ QByteArray SettingsFileText(const QString& group, const SettingsValues& values) 
 
 std::optional<QByteArray> ReadSettingsFileStart(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) return QByteArray();
+    // A folder holds no settings, and a write to its path fails and is told as any other.
+    if ((!info.exists() && !info.isSymLink()) || info.isDir()) return QByteArray();
     if (!info.isFile()) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;

@@ -26,7 +26,8 @@ SettingsValues ParseSettingsFile(const QByteArray& contents, const QString& grou
 // A whole file holding `values` in `group`, escaped as QSettings escapes them.
 QByteArray SettingsFileText(const QString& group, const SettingsValues& values);
 
-// The first kMaxSettingsFileBytes of the file at `path`; empty when it is missing;
+// The first kMaxSettingsFileBytes of the file at `path`; empty when it is missing or a
+// folder;
 // nullopt when something is there that cannot be read: a file without read permission,
 // or not a regular file (a pipe would wait for a writer). What cannot be read must not
 // be written over.

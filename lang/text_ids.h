@@ -217,6 +217,19 @@ inline constexpr int kPrintPage = 313;
 inline constexpr int kAccessFirst = kMoveEntry;
 inline constexpr int kAccessLast = kPrintPage;
 
+// The game's events as a screen reader says them unasked (offsets 460..499).
+inline constexpr int kSpokenRedStep = 460;  // "%s" the cells from and to
+inline constexpr int kSpokenWhiteStep = 461;
+inline constexpr int kSpokenRedCapture = 462;  // "%s" the cells from and of the piece taken
+inline constexpr int kSpokenWhiteCapture = 463;
+inline constexpr int kSpokenRedToMove = 464;
+inline constexpr int kSpokenWhiteToMove = 465;
+inline constexpr int kSpokenSelected = 466;  // "%s" the cell
+inline constexpr int kSpokenDropped = 467;
+inline constexpr int kCaptureShown = 468;  // the status bar: player, move, cell taken
+inline constexpr int kSpokenFirst = kSpokenRedStep;
+inline constexpr int kSpokenLast = kCaptureShown;
+
 // The review of a game and the game sheet (offsets 200..249).
 inline constexpr int kAnalyseItem = 200;
 inline constexpr int kNextMistakeItem = 202;
@@ -239,8 +252,9 @@ inline constexpr int kHardenedLast = kSettingsUnreadable;
 inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
-                        (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1) +
-                        (kReviewLast - kReviewFirst + 1) + (kHardenedLast - kHardenedFirst + 1)>
+                        (kAccessLast - kAccessFirst + 1) + (kSpokenLast - kSpokenFirst + 1) +
+                        (kRatingLast - kRatingFirst + 1) + (kReviewLast - kReviewFirst + 1) +
+                        (kHardenedLast - kHardenedFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -256,6 +270,7 @@ inline constexpr auto kAll = [] {
     all[n++] = kSuggestPlay;
     all[n++] = kSuggestPlayHint;
     for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
+    for (int k = kSpokenFirst; k <= kSpokenLast; ++k) all[n++] = k;
     for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
     for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
     for (int k = kHardenedFirst; k <= kHardenedLast; ++k) all[n++] = k;

@@ -25,7 +25,9 @@ void TMainForm::ShowStartView() {
 
 void TMainForm::SetStatusText(const std::string& text) {
     SetStatusText(QString::fromStdString(text));
-    if (turn_.State() == LoopState::GameOver) StatusLine_->Announce(StatusLine_->StatusText());
+    // The message over the board says the result; screen readers read it as it opens.
+    if (turn_.State() == LoopState::GameOver)
+        StatusLine_->KeepAnnouncement(StatusLine_->StatusText());
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {

@@ -259,7 +259,10 @@ private:
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
     void ReopenAfterStep();
+    // Drops the piece chosen to move, and says so when there was one.
     void DropSelection();
+    // Tells screen readers of the move just applied.
+    void AnnounceMove(Side mover, int from, int to, bool capture);
     bool OpenChosenFile(const QString& chosen);
     bool OpenGameFile(const std::filesystem::path& path);
     void OpenStartFile();

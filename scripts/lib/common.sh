@@ -13,6 +13,7 @@ PACKAGES=(
     fonts-dejavu-core python3 clang-format
     desktop-file-utils appstream shared-mime-info
     at-spi2-core dbus-x11 python3-pyatspi
+    orca speech-dispatcher speech-dispatcher-audio-plugins openbox
 )
 
 ensure_packages() {

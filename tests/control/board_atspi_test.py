@@ -130,7 +130,7 @@ def main():
         assert after["D 1"] == "D 1, Red piece", after["D 1"]
         assert sum("Red piece" in name for name in after.values()) == 12, after
         # The move is announced by the status bar's name, which stays until the next move.
-        assert status.name.endswith("play E 1->D 1"), status.name
+        assert status.name.startswith("Red, E 1 to D 1"), status.name
         print("board read through AT-SPI before and after E 1->D 1")
     finally:
         for pid in reversed(started):

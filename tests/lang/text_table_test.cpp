@@ -28,9 +28,9 @@ TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     // file cannot be written, a long print job and the settings' failure, 4 for the failed
     // save, 12 for the hint's Play button and the end of a game, 100 for playing by keys and
     // reading the board aloud, 52 for the levels' ratings, rated games and the Ratings window,
-    // 76 for the review of a game and the game sheet, and 4 for the settings file that cannot
-    // be read.
-    EXPECT_EQ(BuiltInTexts().size(), 760u);
+    // 76 for the review of a game and the game sheet, 36 for the events spoken unasked, and 4
+    // for the settings file that cannot be read.
+    EXPECT_EQ(BuiltInTexts().size(), 796u);
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
     EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
 }

@@ -1,6 +1,7 @@
 // What the turn loop asks of the window.
 #include <QApplication>
 
+#include "control/access/spoken_events.h"
 #include "control/settings/player_settings.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
@@ -72,6 +73,8 @@ void TMainForm::ForgetOldGame() {
     ShowPossibleMoves(0);
     unsaved_moves_ = false;
     SetCaption(QStringLiteral("Circumvia"));
+    // The last game's end is news no more: the new game's first word is whose turn it is.
+    StatusLine_->Announce(QString::fromStdString(SpokenTurn(game_.SideToMove)));
 }
 
 void TMainForm::StorePlayerNames() {

@@ -14,6 +14,7 @@ import re
 import struct
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import screen_reader  # noqa: E402
@@ -95,10 +96,16 @@ class Player:
                                  "\n  ".join(self.session.lines())) from None
 
     def play(self, start, end):
-        said = len(self.session.lines())
-        self.type_move(cell_text(start).replace(" ", "") + cell_text(end).replace(" ", ""))
         verb = "takes" if self.position.get(end) == "B" else "to"
-        line = self.hear("Red's move", f"Red, {cell_text(start)} {verb} {cell_text(end)}", said)
+        said_move = f"Red, {cell_text(start)} {verb} {cell_text(end)}"
+        # The reply is said as it starts; typed while it still runs, the move is refused.
+        for _ in range(10):
+            said = len(self.session.lines())
+            self.type_move(cell_text(start).replace(" ", "") + cell_text(end).replace(" ", ""))
+            line = self.hear("Red's move", f"{said_move}|Wait for your turn", said)
+            if said_move in line:
+                break
+            time.sleep(1)
         self.apply(start, end)
         return said, line
 

@@ -231,6 +231,7 @@ void TMainForm::PlayTypedMove(const QString& text) {
     ChooseCell(move->From);
     ChooseCell(move->To);
     move_entry_->clear();
+    move_entry_->CloseOffers();
 }
 
 void TMainForm::RefuseTypedMove(int message, const std::string& detail) {

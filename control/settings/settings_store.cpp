@@ -33,7 +33,7 @@ SettingsStore::SettingsStore() : SettingsStore(SettingsPath()) {}
 SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {
     const QString names[] = {kDefault,     kPlayers,     kWhiteName,      kRedName,
                              kWhiteKind,   kRedKind,     kAnimationSpeed, kGeometry,
-                             kWindowState, kCoordinates, kRatings};
+                             kWindowState, kCoordinates, kRatings,        kLessons};
     const std::optional<QByteArray> contents = ReadSettingsFileStart(path_);
     unreadable_ = !contents;
     if (contents) values_ = ParseSettingsFile(*contents, kGroup, names);

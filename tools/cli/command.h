@@ -27,5 +27,6 @@ std::span<const Command> GameCommands();
 std::span<const Command> PrintCommands();
 std::span<const Command> RatingCommands();
 std::span<const Command> AnalysisCommands();
+std::span<const Command> EndgameCommands();
 
 }  // namespace circumvia::cli

@@ -185,9 +185,8 @@ void TFSetup::Relabel() {
 
     // The lists are refilled; the kinds chosen so far stay chosen.
     QStringList kinds;
-    for (int k = 0; k < lang::caption::kSetupKinds; ++k) {
-        kinds << CaptionText(base, lang::caption::kSetupKindFirst + k);
-    }
+    for (int k = kHuman; k <= kMaxLevel; ++k)
+        kinds << CaptionText(base, lang::caption::KindCaption(k));
     for (QComboBox* box : {CB_1, CB_2}) {
         const int chosen = box->currentIndex();
         box->clear();

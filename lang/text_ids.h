@@ -164,6 +164,16 @@ inline constexpr int kSetupConfirm = 85;
 inline constexpr int kSetupKindFirst = 86;  // 86..91: human, computer levels 1..5
 inline constexpr int kSetupKinds = 6;
 
+// The endgame table and the Expert level (offsets 750..799).
+inline constexpr int kExpertKind = 750;  // the sixth kind of player: the Expert
+inline constexpr int kEndgameFirst = kExpertKind;
+inline constexpr int kEndgameLast = kExpertKind;
+
+// The caption naming a kind of player: human, a designed level or the Expert.
+constexpr int KindCaption(int kind) {
+    return kind >= kSetupKinds ? kExpertKind : kSetupKindFirst + (kind < 0 ? 0 : kind);
+}
+
 // The move list, the save question's answers and the animation speed (offsets 150..169).
 inline constexpr int kMoveList = 150;  // the list's title and its Edit menu item
 inline constexpr int kMoveListHint = 151;
@@ -234,7 +244,7 @@ inline constexpr auto kAll = [] {
     std::array<int, 2 * kMainMenuItems + 1 + 5 + 20 + 1 + 12 + (kComfortLast - kComfortFirst + 1) +
                         (kHardeningLast - kHardeningFirst + 1) + 2 +
                         (kAccessLast - kAccessFirst + 1) + (kRatingLast - kRatingFirst + 1) +
-                        (kReviewLast - kReviewFirst + 1)>
+                        (kReviewLast - kReviewFirst + 1) + (kEndgameLast - kEndgameFirst + 1)>
         all{};
     std::size_t n = 0;
     for (int k = 0; k < 2 * kMainMenuItems; ++k) all[n++] = kMainMenuFirst + k;
@@ -252,6 +262,7 @@ inline constexpr auto kAll = [] {
     for (int k = kAccessFirst; k <= kAccessLast; ++k) all[n++] = k;
     for (int k = kRatingFirst; k <= kRatingLast; ++k) all[n++] = k;
     for (int k = kReviewFirst; k <= kReviewLast; ++k) all[n++] = k;
+    for (int k = kEndgameFirst; k <= kEndgameLast; ++k) all[n++] = k;
     return all;
 }();
 }  // namespace caption

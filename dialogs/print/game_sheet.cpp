@@ -46,7 +46,7 @@ std::string Message(int number) {
 QString KindText(int kind) {
     const int k = std::clamp(kind, kHuman, kMaxLevel);
     return QString::fromStdString(
-        lang::Caption(lang::CaptionBase() + lang::caption::kSetupKindFirst + k));
+        lang::Caption(lang::CaptionBase() + lang::caption::KindCaption(k)));
 }
 
 // The result of the recorded game as its last position has it.

@@ -20,7 +20,18 @@ SidesMasks MasksOf(const Position& position, Side side) {
 
 }  // namespace
 
-EndgameTable::EndgameTable(std::filesystem::path folder) : folder_(std::move(folder)) {}
+EndgameTable::EndgameTable(std::filesystem::path folder) : folder_(std::move(folder)) {
+    for (int total = 2; total <= kMostTablePieces; ++total) {
+        for (int own = 1; own < total; ++own) {
+            std::error_code error;
+            if (!std::filesystem::is_regular_file(folder_ / MaterialFileName({own, total - own}),
+                                                  error)) {
+                return;
+            }
+        }
+        pieces_ = total;
+    }
+}
 
 EndgameTable::~EndgameTable() = default;
 

@@ -30,6 +30,9 @@ public:
     ~EndgameTable();
 
     const std::filesystem::path& Folder() const { return folder_; }
+    // The most pieces for which every material's file is there (0: none), as the folder
+    // held them when the table was made; whether they are sound is known on first use.
+    int Pieces() const { return pieces_; }
 
     // The value for `side` to move, when both sides have pieces and the material's file is
     // there and sound.
@@ -59,6 +62,7 @@ private:
     OpenedFile* Open(Material material) const;
 
     std::filesystem::path folder_;
+    int pieces_ = 0;
     mutable std::array<std::array<OpenedFile, kMostPiecesPerSide + 1>, kMostPiecesPerSide + 1>
         materials_;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/die_control.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -30,6 +31,7 @@ TDieControl::TDieControl(QWidget* parent)
       ticks_(SystemTicks),
       faces_([] { return QRandomGenerator::global()->bounded(1, kFaces + 1); }) {
     setFixedSize(sizeHint());
+    setFocusPolicy(Qt::StrongFocus);
     timer_.setInterval(kTickMs);
     connect(&timer_, &QTimer::timeout, this, &TDieControl::TimerTick);
 }
@@ -70,6 +72,19 @@ void TDieControl::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(backgroundRole()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect().adjusted(1, 1, -1, -1), QPixmap(DieFacePicture(value_)));
+    if (hasFocus()) {  // reached by Tab: Space rolls it
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void TDieControl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        Q_EMIT OnClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TDieControl::mouseReleaseEvent(QMouseEvent* event) {

@@ -51,6 +51,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space or Return rolls it as a click does: Tab reaches the die.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TickSource ticks_;

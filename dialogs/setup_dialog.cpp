@@ -14,6 +14,7 @@
 #include "dialogs/die_control.h"
 #include "dialogs/display_text.h"
 #include "dialogs/rating_text.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -36,10 +37,13 @@ QString Bare(QString label) {
 
 // Screen readers name each list by its side and its label ("White, Kind"): the two groups
 // have the same labels.
+// The kind list's name carries its value: screen readers read a list's value on
+// arrival, and a changed name of the list that has the focus as it changes.
 void NamePlayerGroup(const QGroupBox& group, const QLabel& kind_label, QComboBox& kinds,
                      const QLabel& name_label, QComboBox& names) {
     const QString side = group.title() + QStringLiteral(", ");
-    kinds.setAccessibleName(side + Bare(kind_label.text()));
+    kinds.setAccessibleName(side + Bare(kind_label.text()) + QStringLiteral(": ") +
+                            kinds.currentText());
     names.setAccessibleName(side + Bare(name_label.text()));
     if (QLineEdit* line = names.lineEdit()) line->setAccessibleName(names.accessibleName());
 }
@@ -65,7 +69,8 @@ QGroupBox* PlayerGroup(QLabel*& kind_label, QComboBox*& kinds, QLabel*& level_la
     names->setEditable(true);
     // Typed names join the list only through the remembering rule, on confirmation.
     names->setInsertPolicy(QComboBox::NoInsert);
-    kind_label->setBuddy(kinds);
+    // No buddy for the kind list: screen readers would read the label for it and never its
+    // own name, which carries the kind chosen.
     name_label->setBuddy(names);
     grid->addWidget(kind_label, 0, 0);
     grid->addWidget(kinds, 0, 1);
@@ -130,6 +135,8 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
         connect(kinds, &QComboBox::currentIndexChanged, this, [this] {
             ShowLevelRatings();
             UpdateRatedChoice();
+            NamePlayerGroup(*GroupBox1, *lab_kind1, *CB_1, *Lab_nom1, *CB_nom1);
+            NamePlayerGroup(*GroupBox2, *Lab_kind2, *CB_2, *Lab_nom2, *CB_nom2);
         });
     }
     connect(CB_rated, &QCheckBox::toggled, this, &TFSetup::UpdateRatedChoice);
@@ -171,6 +178,11 @@ void TFSetup::LoadFromGame(Tjeu& game) {
 void TFSetup::Relabel() {
     const int base = lang::CaptionBase();
     setWindowTitle(CaptionText(base, lang::caption::kSetupDialog));
+    // The title is the program's name alone: screen readers name the dialog by its command.
+    setAccessibleName(CaptionText(base, lang::caption::kNewItem)
+                          .remove(u'&')
+                          .remove(QStringLiteral("..."))
+                          .trimmed());
     Lab_nom1->setText(CaptionText(base, lang::caption::kSetupName));
     Lab_nom2->setText(Lab_nom1->text());
     lab_kind1->setText(CaptionText(base, lang::caption::kSetupKind));
@@ -199,6 +211,8 @@ void TFSetup::Relabel() {
             box->setItemData(level, LevelRatingText(level), Qt::ToolTipRole);
         }
     }
+    NamePlayerGroup(*GroupBox1, *lab_kind1, *CB_1, *Lab_nom1, *CB_nom1);
+    NamePlayerGroup(*GroupBox2, *Lab_kind2, *CB_2, *Lab_nom2, *CB_nom2);
     CB_rated->setText(CaptionText(base, lang::caption::kRatedGame));
     CB_rated->setToolTip(CaptionText(base, lang::caption::kRatedGameHint));
     ShowLevelRatings();
@@ -267,8 +281,10 @@ void TFSetup::DesChange() {
 void TFSetup::ShowFirstMover() {
     if (game_ == nullptr) return;
     Lab_main->setText(game_->SideToMove == kWhite ? white_first_ : red_first_);
-    // The die decides who begins: that is what it says.
-    Des->setAccessibleDescription(Lab_main->text());
+    // The die decides who begins: that is what it says, in its name, which screen readers
+    // read when Tab reaches it and again when a roll changes it.
+    Des->setAccessibleName(CaptionText(lang::CaptionBase(), lang::caption::kSetupDie) +
+                           QStringLiteral(" %1: ").arg(Des->Value()) + Lab_main->text());
     GroupBox3->setAccessibleName(Lab_main->text());
 }
 

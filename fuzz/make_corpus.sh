@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Writes the fuzzer's seed corpus (fuzz/corpus/) with circumvia-cli from a build:
+# Writes the game-file fuzzer's seed corpus (fuzz/corpus/game_file/) with circumvia-cli from a build:
 # real game files of several shapes, so the fuzzer starts from what the program writes.
 #   fuzz/make_corpus.sh build
 set -euo pipefail
 cli="${1:?usage: make_corpus.sh BUILD_DIR}/bin/circumvia-cli"
-corpus="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/corpus"
+corpus="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/corpus/game_file"
 mkdir -p "$corpus"
 
 # Two moves, accented names (UTF-8 text values).

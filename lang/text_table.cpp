@@ -4,8 +4,7 @@
 
 namespace circumvia::lang {
 
-extern const std::string_view kTextsTsv;
-extern const std::string_view kPlayerNamesTsv;
+extern const std::string_view kTextsTsv;  // generated from named_texts.tsv
 
 TextTable TextTable::Parse(std::string_view tsv) {
     TextTable table;
@@ -30,16 +29,8 @@ const std::string& TextTable::Get(int number) const {
     return it == texts_.end() ? kEmpty : it->second;
 }
 
-void TextTable::Merge(const TextTable& other) {
-    for (const auto& [number, text] : other.texts_) texts_[number] = text;
-}
-
 const TextTable& BuiltInTexts() {
-    static const TextTable table = [] {
-        TextTable t = TextTable::Parse(kTextsTsv);
-        t.Merge(TextTable::Parse(kPlayerNamesTsv));
-        return t;
-    }();
+    static const TextTable table = TextTable::Parse(kTextsTsv);
     return table;
 }
 

@@ -18,7 +18,6 @@ public:
     // Whether a text is stored under the number (an empty text counts).
     bool Contains(int number) const { return texts_.count(number) != 0; }
     std::size_t size() const { return texts_.size(); }
-    void Merge(const TextTable& other);
 
 private:
     std::map<int, std::string> texts_;

@@ -70,6 +70,7 @@ public:
         const bool ok = LoadHeader() && LoadPlayer(kPlayerFields[0]) &&
                         LoadPlayer(kPlayerFields[1]) && LoadRecord();
         if (!ok) game_.Current = std::min(game_.Current, last_entry_read_);
+        game_.AdoptRecord();
         return ok;
     }
 

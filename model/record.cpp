@@ -6,11 +6,6 @@ namespace circumvia {
 
 namespace {
 
-// EndTest looks for repetitions only from this move on, and this many earlier sightings
-// of the position before the last move draw the game.
-constexpr int kFirstRepetitionMove = 6;
-constexpr int kRepetitionsForDraw = 4;
-
 const HistoryEntry kClearedEntry{};
 
 }  // namespace
@@ -46,6 +41,8 @@ void Tjeu::ApplyMove(Position& position, int from, int to) {
     History.Set(index, HistoryEntry{Pos, mover, static_cast<std::uint8_t>(from),
                                     static_cast<std::uint8_t>(to)});
     History.ClearAfter(index);
+    // Every other line from here stays in the tree; the record follows the one played.
+    if (Tree.PlayAt(Current, History[index]) != kNoNode) WriteLineFrom(Current + 1);
     EndTest();
     if (null_move) Result = kDrawn;
 }

@@ -22,6 +22,39 @@ bool RecordFinished(const Tjeu& game) {
     return end.Result != kInProgress;
 }
 
+namespace {
+
+int MainLineEnd(const GameTree& tree) {
+    int node = kRootNode;
+    while (tree.Node(node).FirstChild != kNoNode) node = tree.Node(node).FirstChild;
+    return node;
+}
+
+// The end test of the record, on a line of the tree: read in place, as a long game is
+// asked this at every turn.
+bool LineFinishedAt(const GameTree& tree, int node) {
+    const TreeNode& last = tree.Node(node);
+    if (node != kRootNode && !last.Entry.IsRecorded()) return true;  // the null move
+    if (last.Entry.Cells.Count(kRed) == 0 || last.Entry.Cells.Count(kWhite) == 0) return true;
+    if (tree.Depth(node) < kFirstRepetitionMove) return false;
+    const Position& before_last = tree.Node(last.Parent).Entry.Cells;
+    int seen = 0;
+    for (int at = tree.Node(last.Parent).Parent; at != kNoNode; at = tree.Node(at).Parent) {
+        seen += tree.Node(at).Entry.Cells == before_last;
+    }
+    return seen >= kRepetitionsForDraw;
+}
+
+}  // namespace
+
+bool MainLineFinished(const Tjeu& game) {
+    return LineFinishedAt(game.Tree, MainLineEnd(game.Tree));
+}
+
+bool AtMainLineEnd(const Tjeu& game) {
+    return game.CurrentNode() == MainLineEnd(game.Tree);
+}
+
 void ReviewGoTo(Tjeu& game, int index) {
     const int entry = std::clamp(index, 0, LastRecordedEntry(game));
     const auto at = static_cast<std::size_t>(entry);

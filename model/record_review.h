@@ -17,6 +17,11 @@ int LastRecordedEntry(const Tjeu& game);
 // or the null move of a side left without moves.
 bool RecordFinished(const Tjeu& game);
 
+// The main line (first moves from the start on) ends in a finished position.
+bool MainLineFinished(const Tjeu& game);
+// The position on the board ends the main line.
+bool AtMainLineEnd(const Tjeu& game);
+
 // Puts the game on entry `index` (clamped to 0..LastRecordedEntry) with the side to move
 // after it, and its result as that position has it.
 void ReviewGoTo(Tjeu& game, int index);

@@ -19,6 +19,7 @@ void Tjeu::ResetGame() {
     Players[kRed].Kind = kHuman;
     History.Reset();
     History.Set(0, HistoryEntry{Pos, 0, 0, 0});
+    Tree.Reset(History[0]);
     FileName = kNoName;
     Result = kInProgress;
 }

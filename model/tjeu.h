@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "board.h"
+#include "game_tree.h"
 #include "history.h"
 #include "move.h"
 #include "random.h"
@@ -27,6 +28,11 @@ inline constexpr int kWhiteWon = 2;
 inline constexpr int kDrawn = -1;
 inline constexpr int kWhiteResigned = 3;  // only ever read from a game file
 inline constexpr int kRedResigned = 4;    // likewise
+
+// EndTest looks for repetitions only from this move on, and this many earlier sightings
+// of the position before the last move draw the game.
+inline constexpr int kFirstRepetitionMove = 6;
+inline constexpr int kRepetitionsForDraw = 4;
 
 // Player kinds: 0 a human, 1..5 the computer's designed levels, 6 the Expert, which searches
 // by time and plays perfect endgames from the endgame table. Anything below 1 is human.
@@ -86,6 +92,21 @@ public:
     // included, in increasing order: the moves a jump through the record can land on.
     std::vector<int> StepStops() const;
 
+    // --- The tree of lines (record_tree.cpp) ---
+
+    // The tree node of the position on the board.
+    int CurrentNode() const;
+    // Stands on `node`: the record becomes the line through it (on along main moves), the
+    // board, side to move and result those of that position.
+    void GoToNode(int node);
+    // Drops `node` and everything after it; the board stays, or goes back to the move
+    // before `node` when it stood inside what was dropped.
+    void DeleteNode(int node);
+    // The tree rebuilt from the record alone (a game read from a file).
+    void AdoptRecord();
+    // Puts `tree` in place, standing at the end of its main line.
+    void AdoptTree(GameTree tree);
+
     // --- The computer player (computer_player.cpp) ---
 
     // The move of the computer player of `side` (its level is Players[side].Kind), with the
@@ -104,6 +125,8 @@ public:
     bool BothComputers = false;
     int Result = kInProgress;
     GameRecord History;
+    // Every line played or read; History is always its selected line.
+    GameTree Tree;
     std::array<Player, 3> Players;  // [1] Red, [2] White; [0] unused so sides index directly
 
     // The search's working state (SearchStack, RootSide, node count) of the last call.
@@ -124,6 +147,10 @@ private:
     int StepBackTarget(int current) const;
     int StepForwardTarget(int current) const;
     void CountPieces();
+    // History's entries from `first` on: the tree's selected line, the rest cleared.
+    void WriteLineFrom(int first);
+    // The side to move after line entry `index`.
+    Side SideAfter(int index) const;
     int ChooseDepth(Side side, int balance, int red, int white);
     // Searches the engine's root to Depth plies against the record's repetitions; where the
     // search finds no move, a random one (so the null move only when there is none).

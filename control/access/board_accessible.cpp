@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include "control/access/cell_ledger.h"
 #include "model/board.h"
 
 namespace circumvia::control {
@@ -131,9 +132,26 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
+    // Raises the events of the cells changed since the last call; the first call only
+    // notes the board.
+    void RaiseChangedCells() {
+        const CellLedger::Changes changes = ledger_.Update(reader_);
+        for (int cell : changes.renamed) {
+            QAccessibleEvent event(Cell(cell), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+        for (int cell : changes.reselected) {
+            QAccessible::State changed;
+            changed.selected = true;
+            QAccessibleStateChangeEvent event(Cell(cell), changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+
 private:
     const BoardReader& reader_;
     mutable std::array<QAccessible::Id, kCellCount> ids_{};
+    CellLedger ledger_;
 };
 
 QWindow* BoardCell::window() const {
@@ -189,11 +207,18 @@ void InstallBoardAccessibility() {
 }
 
 void AnnounceBoardFocus(QWidget* viewer, int cell) {
-    if (!QAccessible::isActive() || viewer == nullptr || !IsCell(cell)) return;
+    if (!QAccessible::isActive() || viewer == nullptr) return;
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(viewer);
     if (board == nullptr || board->childCount() < cell) return;
-    QAccessibleEvent focus(board->child(cell - 1), QAccessible::Focus);
+    QAccessibleEvent focus(IsCell(cell) ? board->child(cell - 1) : board, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
+}
+
+void AnnounceBoardChanges(QWidget* viewer) {
+    if (!QAccessible::isActive() || viewer == nullptr) return;
+    if (auto* board = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(viewer))) {
+        board->RaiseChangedCells();
+    }
 }
 
 }  // namespace circumvia::control

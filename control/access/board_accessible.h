@@ -28,7 +28,13 @@ public:
 // Installed once, before the first window is shown.
 void InstallBoardAccessibility();
 
-// Tells assistive technologies that the focus is on `cell` of the board in `viewer`.
+// Tells assistive technologies that the focus is on `cell` of the board in `viewer`; cell 0,
+// the keyboard cursor put away, gives the focus back to the board itself.
 void AnnounceBoardFocus(QWidget* viewer, int cell);
+
+// Tells assistive technologies of every cell whose name (content, choice, destination) or
+// selection changed since the last call, so that a screen reader's review reads the board
+// as it is now.
+void AnnounceBoardChanges(QWidget* viewer);
 
 }  // namespace circumvia::control

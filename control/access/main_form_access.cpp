@@ -11,10 +11,12 @@
 #include <QToolBar>
 #include <algorithm>
 
+#include "control/access/announcer.h"
 #include "control/access/board_marks.h"
 #include "control/access/cell_description.h"
 #include "control/access/mnemonics.h"
 #include "control/access/move_entry.h"
+#include "control/access/spoken_events.h"
 #include "control/settings/settings_store.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
@@ -56,6 +58,7 @@ bool IsChooseKey(int key) {
 
 void TMainForm::BuildAccessAids() {
     InstallBoardAccessibility();
+    InstallAnnouncerAccessibility();
     marks_ = std::make_unique<BoardMarks>(board_);
     move_entry_ = new MoveEntry(this);
     menu_.ToolBar1->addSeparator();
@@ -97,6 +100,7 @@ void TMainForm::RelabelAccessAids(int base) {
 void TMainForm::UpdateAccessAids() {
     entry_note_.clear();
     if (marks_) marks_->ShowCursor(cursor_cell_);
+    AnnounceBoardChanges(Viewer_);
 }
 
 bool TMainForm::HumanMayPlay() const {
@@ -148,8 +152,9 @@ void TMainForm::SetKeyboardCursor(bool on) {
         entry_note_ = lang::LoadText(lang::message::kCursorKeys);
         SetStatusText(QString::fromStdString(entry_note_));
         Viewer_->setFocus(Qt::ShortcutFocusReason);
-        AnnounceBoardFocus(Viewer_, cursor_cell_);
     }
+    // Put away, the focus is back on the board itself: the arrows tilt it from now on.
+    if (Viewer_->hasFocus()) AnnounceBoardFocus(Viewer_, cursor_cell_);
     FrameClock_.Step();
 }
 
@@ -168,6 +173,12 @@ void TMainForm::ChooseCursorCell() {
     if (cursor_cell_ == 0 || FinishAnimationsNow()) return;
     ChooseCell(cursor_cell_);
     AnnounceBoardFocus(Viewer_, cursor_cell_);
+    // A typed move selects too, unsaid: it is said as a move.
+    if (BoardCellSelected(cursor_cell_)) {
+        std::string spoken = SpokenSelection(cursor_cell_);
+        if (const std::string note = SelectionNote(); !note.empty()) spoken += ". " + note;
+        StatusLine_->Announce(QString::fromStdString(spoken));
+    }
 }
 
 void TMainForm::ChooseCell(int cell) {
@@ -220,11 +231,13 @@ void TMainForm::PlayTypedMove(const QString& text) {
     ChooseCell(move->From);
     ChooseCell(move->To);
     move_entry_->clear();
+    move_entry_->CloseOffers();
 }
 
 void TMainForm::RefuseTypedMove(int message, const std::string& detail) {
     entry_note_ = lang::FormatText(lang::LoadText(message), {detail});
     SetStatusText(QString::fromStdString(entry_note_));
+    StatusLine_->Announce(QString::fromStdString(entry_note_));
 }
 
 void TMainForm::SetCoordinatesWanted(bool wanted) {

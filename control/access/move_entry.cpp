@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QStringListModel>
+#include <QTimer>
 
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -35,6 +36,12 @@ void MoveEntry::OfferMoves(const Tlcoup& moves) {
     texts.reserve(static_cast<qsizetype>(moves.size()));
     for (const Move& move : moves) texts << QString::fromStdString(MoveText(move.From, move.To));
     if (texts != offered_->stringList()) offered_->setStringList(texts);
+}
+
+void MoveEntry::CloseOffers() {
+    QTimer::singleShot(0, this, [this] {
+        if (completer_->popup()) completer_->popup()->hide();
+    });
 }
 
 void MoveEntry::Relabel(int base) {

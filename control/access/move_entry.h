@@ -18,6 +18,9 @@ public:
     explicit MoveEntry(QWidget* parent);
 
     // The moves offered as completion; none while no human is to move.
+    // Closes the list of offers once the line's key has been handled: after a move played,
+    // an open list would stand between a screen reader's review and the board.
+    void CloseOffers();
     void OfferMoves(const Tlcoup& moves);
     // Accessible name, hint and placeholder from the captions numbered base + k.
     void Relabel(int base);

@@ -70,6 +70,7 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
     HighlightPiece(nullptr);
     AbandonComputerSearch();  // it searched the old game; the loop starts one on the new
     AbandonRatedGame();
+    LeaveLesson();
     rated_note_.clear();  // the note belongs to the game it ended, not to the file's
     const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
     unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)

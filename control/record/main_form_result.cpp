@@ -28,6 +28,8 @@ void TMainForm::RelabelResultMessage() {
     if (message == nullptr) return;
     message->setWindowTitle(QString::fromStdString(lang::LoadText(lang::message::kGameOverTitle)));
     message->setText(QString::fromStdString(ResultText(game_)));
+    // A rated game's new rating, read with the result by screen readers as the box opens.
+    message->setInformativeText(QString::fromStdString(rated_note_));
 }
 
 void TMainForm::CloseResultMessage() {

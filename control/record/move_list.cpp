@@ -1,6 +1,7 @@
 #include "control/record/move_list.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -20,6 +21,32 @@
 namespace circumvia::control {
 
 namespace {
+
+// The list keeps its arrow keys also at its first and last rows, where a plain view lets
+// them on to the window, whose arrows walk the board's cursor or tilt the board.
+class MoveListView : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QTreeView::keyPressEvent(event);
+        switch (event->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                event->accept();
+                break;
+            default:
+                break;
+        }
+    }
+};
 
 constexpr int kDiscSize = 12;
 constexpr int kInitialWidth = 190;
@@ -158,6 +185,17 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
             if (column == kMoverColumn) return IsSide(move.mover) ? names_[move.mover] : QString();
             return QString::fromStdString(move.notation);
         }
+        case Qt::AccessibleTextRole: {
+            // Read aloud, the mover's disc is its colour's name.
+            const QString shown = data(index, Qt::DisplayRole).toString();
+            if (row == 0 || result || column != kMoverColumn) return shown;
+            const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
+            if (!IsSide(mover)) return shown;
+            const int colour =
+                mover == kWhite ? lang::caption::kSetupWhiteGroup : lang::caption::kSetupRedGroup;
+            return QString::fromStdString(lang::Caption(lang::CaptionBase() + colour)) +
+                   QStringLiteral(", ") + shown;
+        }
         case Qt::DecorationRole: {
             if (row == 0 || result || column != kMoverColumn) return {};
             const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
@@ -189,7 +227,7 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
 
 MoveListDock::MoveListDock(QWidget* parent)
     : QDockWidget(parent),
-      list_(new QTreeView(this)),
+      list_(new MoveListView(this)),
       detail_(new QLabel(this)),
       model_(new MoveListModel(this)) {
     setObjectName(QStringLiteral("MoveList"));

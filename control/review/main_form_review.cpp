@@ -90,7 +90,7 @@ void TMainForm::ResumeAfterReviewStep() {
     RefreshPieces();
     ShowPossibleMoves(0);
     if (game_.Result != kInProgress) return;  // the next tick shows the result
-    if (!IsComputer(game_.PlayerOf(game_.SideToMove).Kind)) {
+    if (!IsComputer(game_.PlayerOf(game_.SideToMove).Kind) || Exploring()) {
         turn_.ResumeHumanTurn();
     } else if (game_.Current == LastRecordedEntry(game_)) {
         turn_.ResumeAtTurnStart();

@@ -85,6 +85,7 @@ void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
     analysis_dock_->Relabel(base);
+    RelabelLessons();
     RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic
     FitMinimumSize();         // the menus' width follows the language
     SetCaption(caption_);     // the program's name, and the game's file when it has one

@@ -29,7 +29,7 @@ QString SettingsPath() {
 SettingsStore::SettingsStore() : path_(SettingsPath()) {
     const QString names[] = {kDefault,     kPlayers,     kWhiteName,      kRedName,
                              kWhiteKind,   kRedKind,     kAnimationSpeed, kGeometry,
-                             kWindowState, kCoordinates, kRatings};
+                             kWindowState, kCoordinates, kRatings,        kLessons};
     values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
 }
 

@@ -49,6 +49,8 @@ public:
     static inline const QString kCoordinates = QStringLiteral("Coordinates");  // "1" shown
     // The players' ratings from rated games (see RatedPlayers).
     static inline const QString kRatings = QStringLiteral("Ratings");
+    // The stars earned in each lesson (see LessonProgress).
+    static inline const QString kLessons = QStringLiteral("Lessons");
 
 private:
     QString path_;

@@ -2,6 +2,7 @@
 // destinations (its cell disk, its arrow marker or the enemy piece standing on it).
 #include <algorithm>
 
+#include "control/access/spoken_events.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
 #include "scene/gl/scene_viewer.h"
@@ -98,9 +99,12 @@ void TMainForm::PlayAsClicked(Move move) {
 }
 
 void TMainForm::DropSelection() {
+    const bool selected = turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected;
     HighlightPiece(nullptr);
     turn_.DropSelection();
     ShowPossibleMoves(0);
+    AnnounceBoardChanges(Viewer_);
+    if (selected) StatusLine_->Announce(QString::fromStdString(SpokenSelection(0)));
 }
 
 void TMainForm::ViewerMouseMove(QPoint at) {

@@ -1,6 +1,7 @@
 // Carrying out moves, keeping the pieces in step with the model, and walking the record.
 #include <algorithm>
 
+#include "control/access/spoken_events.h"
 #include "control/record/move_counter.h"
 #include "control/record/move_list.h"
 #include "control/view/view_math.h"
@@ -21,6 +22,7 @@ void TMainForm::PlayMove(int from, int to) {
     if (!turn_.IsReady() || game_.Result != kInProgress) return;
     if (IsCell(from) && IsCell(to)) {
         if (turn_.Phase() == kMoveUnderWay) return;
+        if (!LessonAllows(from, to)) return;
         turn_.BeginMove(from, to, Now());
         animation_.Forget();
         const Tlcoup legal = ListDestinations(from, game_.Pos);
@@ -40,13 +42,19 @@ void TMainForm::PlayMove(int from, int to) {
         }
     }
     FrameClock_.Step();
-    SetStatusText(QString::fromStdString(lang::FormatText(
-        lang::LoadText(lang::message::kMovePlayed),
-        {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name), MoveText(from, to)})));
-    StatusLine_->Announce(StatusLine_->StatusText());
+    const Side mover = game_.SideToMove;
+    const bool capture = IsCell(to) && game_.Pos[to] == Opponent(mover);
+    const std::string player = dialogs::ShownNameUtf8(game_.PlayerOf(mover).Name);
+    SetStatusText(QString::fromStdString(
+        capture ? CaptureShown(player, from, to)
+                : lang::FormatText(lang::LoadText(lang::message::kMovePlayed),
+                                   {player, MoveText(from, to)})));
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);
+    // The caption's unsaved mark first: a screen reader reading the new caption would cut
+    // the move short.
     if (game_.Current != recorded) MarkUnsavedMoves(true);
+    if (IsCell(from) && IsCell(to)) AnnounceMove(mover, from, to, capture);
     result_to_announce_ = game_.Result != kInProgress;
     HighlightPiece(nullptr);
     ShowPossibleMoves(0);
@@ -54,6 +62,14 @@ void TMainForm::PlayMove(int from, int to) {
     turn_.MarkMoveUnderWay(Now());
     // At once: the paths end here and the next tick finishes the move as usual.
     if (animation_speed_ == AnimationSpeed::kInstant) FinishAnimationsNow();
+}
+
+void TMainForm::AnnounceMove(Side mover, int from, int to, bool capture) {
+    // The turn is said when a human is to answer; a computer says its own move soon.
+    const bool human_next =
+        game_.Result == kInProgress && !IsComputer(game_.PlayerOf(game_.SideToMove).Kind);
+    StatusLine_->Announce(QString::fromStdString(
+        SpokenMove(mover, from, to, capture, human_next ? game_.SideToMove : kNobody)));
 }
 
 void TMainForm::RefreshPieces() {

@@ -1,6 +1,7 @@
 // What the turn loop asks of the window.
 #include <QApplication>
 
+#include "control/access/spoken_events.h"
 #include "control/settings/player_settings.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
@@ -25,7 +26,9 @@ void TMainForm::ShowStartView() {
 
 void TMainForm::SetStatusText(const std::string& text) {
     SetStatusText(QString::fromStdString(text));
-    if (turn_.State() == LoopState::GameOver) StatusLine_->Announce(StatusLine_->StatusText());
+    // The message over the board says the result; screen readers read it as it opens.
+    if (turn_.State() == LoopState::GameOver)
+        StatusLine_->KeepAnnouncement(StatusLine_->StatusText());
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {
@@ -63,6 +66,7 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
 }
 
 void TMainForm::ForgetOldGame() {
+    LeaveLesson();
     AbandonComputerSearch();
     StopAllMovements();
     ForgetMovePieces();
@@ -70,6 +74,8 @@ void TMainForm::ForgetOldGame() {
     ShowPossibleMoves(0);
     unsaved_moves_ = false;
     SetCaption(QStringLiteral("Circumvia"));
+    // The last game's end is news no more: the new game's first word is whose turn it is.
+    StatusLine_->Announce(QString::fromStdString(SpokenTurn(game_.SideToMove)));
 }
 
 void TMainForm::StorePlayerNames() {
@@ -90,6 +96,7 @@ void TMainForm::SetBusyCursor(bool on) {
 }
 
 std::optional<Move> TMainForm::ComputerMove() {
+    if (LessonSession* lesson = LessonUnderWay()) return lesson->TakeReply();
     if (!computer_search_) {
         computer_search_ = std::make_unique<ComputerSearch>(game_);
         SetBusyCursor(true);  // also for a search started afresh after an abandoned one

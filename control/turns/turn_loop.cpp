@@ -159,7 +159,8 @@ void TurnLoop::ChoosePlayers() {
 void TurnLoop::StartTurn() {
     searching_ = false;  // a search of an earlier turn was abandoned with it
     host_.SetStatusText({});
-    turn_.EnterTurn(IsComputer(game_.PlayerOf(game_.SideToMove).Kind), ticks_());
+    turn_.EnterTurn(IsComputer(game_.PlayerOf(game_.SideToMove).Kind) && !host_.Exploring(),
+                    ticks_());
     ShowLastMoves();
     host_.UpdateNavigation();
 }

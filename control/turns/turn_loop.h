@@ -61,6 +61,9 @@ public:
     virtual void GameEnded() {}
     // Said after the result message; empty otherwise.
     virtual std::string ResultNote() { return {}; }
+    // The board shows a line of a finished or reviewed game being explored: the player moves
+    // for both sides and the computer does not answer.
+    virtual bool Exploring() { return false; }
 };
 
 // Panel text of a side: its last move in the record up to the current entry, as

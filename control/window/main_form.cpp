@@ -7,6 +7,8 @@
 
 #include "control/access/board_marks.h"
 #include "control/review/analysis_job.h"
+#include "control/training/lesson_dock.h"
+#include "control/training/lesson_marks.h"
 #include "control/view/view_math.h"
 #include "control/window/commands.h"
 #include "control/window/status_line.h"
@@ -75,6 +77,7 @@ void TMainForm::FormCreate() {
     BuildMoveList();
     BuildAccessAids();
     BuildReview();
+    BuildLessons();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();

@@ -20,6 +20,7 @@
 //   access/main_form_access.cpp    playing by keys (the keyboard cursor, the move entry), the
 //                                  coordinates, and the board as assistive technologies read it
 //   rated/main_form_rated.cpp      rated games and the Ratings window
+//   training/main_form_lessons.cpp the lessons played on the board
 
 #include <QMainWindow>
 #include <QPointer>
@@ -34,6 +35,7 @@
 #include "control/files/file_dialogs.h"
 #include "control/rated/rated_players.h"
 #include "control/settings/settings_store.h"
+#include "control/training/lesson_session.h"
 #include "control/turns/computer_search.h"
 #include "control/turns/turn_loop.h"
 #include "control/turns/turn_state.h"
@@ -60,6 +62,8 @@ class TSoundLibrary;
 namespace circumvia::control {
 
 class BoardMarks;
+class LessonDock;
+class LessonMarks;
 class MoveEntry;
 class AnalysisDock;
 class AnalysisJob;
@@ -67,7 +71,7 @@ class MoveListDock;
 class StatusLine;
 struct Command;
 
-class TMainForm : public QMainWindow, public BoardReader, private TurnLoopHost {
+class TMainForm : public QMainWindow, public BoardReader, private TurnLoopHost, private LessonHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -184,6 +188,12 @@ public:
     bool RatedGameUnderWay() const { return rated_game_.has_value(); }
     const RatedPlayers& Ratings() const { return rated_players_; }
     void ShowRatings();
+
+    // The lessons (training/main_form_lessons.cpp): Help > Learn to play puts a lesson on
+    // the board, and its panel beside it.
+    void ShowLessons();
+    LessonDock* Lessons() const { return lesson_dock_; }
+    LessonSession* LessonUnderWay() const { return lesson_on_board_ ? lessons_.get() : nullptr; }
     // The Ratings window while it is open, else null.
     dialogs::TRatingsWindow* RatingsWindow() const;
 
@@ -259,7 +269,10 @@ private:
     void ShowView(bool top);
     void StepThroughRecord(bool (Tjeu::*can)() const, void (Tjeu::*step)());
     void ReopenAfterStep();
+    // Drops the piece chosen to move, and says so when there was one.
     void DropSelection();
+    // Tells screen readers of the move just applied.
+    void AnnounceMove(Side mover, int from, int to, bool capture);
     bool OpenChosenFile(const QString& chosen);
     bool OpenGameFile(const std::filesystem::path& path);
     void OpenStartFile();
@@ -273,6 +286,19 @@ private:
     bool MayDropGame();
     void BuildMoveList();
     void BuildReview();
+    void BuildLessons();
+    // False when a lesson on the board refuses the move (a wrong one is explained).
+    bool LessonAllows(int from, int to);
+    // LessonHost.
+    void SetUpLesson(const Tjeu& game, Side learner) override;
+    void MarkCells(const std::vector<int>& cells) override;
+    void ShowCapturePath(Move move) override;
+    void ShowLesson(int index, const QString& heading, const QString& goal) override;
+    void TellOutcome(const QString& text) override;
+    void StoreLessonProgress(const QString& text) override;
+    void ShowLessonList();
+    void RelabelLessons();
+    void LeaveLesson();
     void AnalysisFinished(const GameAnalysis& analysis, bool completed);
     // Drops the analysis of moves no longer recorded; the review's views follow.
     void KeepAnalysisInStep();
@@ -304,6 +330,8 @@ private:
     std::string TurnNote() override;
     void GameEnded() override;
     std::string ResultNote() override;
+    // Variations (record/main_form_variations.cpp).
+    bool Exploring() override;
 
     // Rated games (main_form_rated.cpp).
     // The human among the set-up's players plays the level nearest their rating, in the
@@ -376,6 +404,10 @@ private:
     QString status_before_new_game_;
     // Playing by keys.
     std::unique_ptr<BoardMarks> marks_;
+    LessonDock* lesson_dock_ = nullptr;
+    std::unique_ptr<LessonSession> lessons_;
+    std::unique_ptr<LessonMarks> lesson_marks_;
+    bool lesson_on_board_ = false;  // the game on the board is the lesson's
     MoveEntry* move_entry_ = nullptr;
     int cursor_cell_ = 0;
     bool coordinates_wanted_ = false;

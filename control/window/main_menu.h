@@ -60,6 +60,7 @@ struct MainMenu {
     QAction* HelprulesItem = nullptr;
     QAction* HelpAboutItem = nullptr;
     QAction* RatingsItem = nullptr;
+    QAction* LearnItem = nullptr;
 
     QToolBar* ToolBar1 = nullptr;
     // The view buttons are plain buttons: only the menu items carry the view's tick.

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "control/access/announcer.h"
 #include "control/window/image_list.h"
 #include "control/window/main_menu.h"
 #include "lang/format.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -94,7 +96,7 @@ private:
 };
 
 StatusLine::StatusLine(const Tjeu& game, QWidget* parent)
-    : QStatusBar(parent), game_(game), message_(new QLabel(this)) {
+    : QStatusBar(parent), game_(game), message_(new QLabel(this)), announcer_(new Announcer(this)) {
     setObjectName(QStringLiteral("StatusLine"));
     setSizeGripEnabled(false);
     setFixedHeight(kStatusLineHeight);
@@ -119,6 +121,11 @@ void StatusLine::SetStatusText(const QString& text) {
 }
 
 void StatusLine::Announce(const QString& text) {
+    KeepAnnouncement(text);
+    announcer_->Say(text);  // also the same news again: a second refusal is news too
+}
+
+void StatusLine::KeepAnnouncement(const QString& text) {
     if (text != accessibleName()) setAccessibleName(text);
 }
 

@@ -34,16 +34,21 @@ constexpr int MessagePanelWidth(int window_width) {
     return window_width <= 2 * kPlayerPanelWidth ? 10 : window_width - 2 * kPlayerPanelWidth;
 }
 
+class Announcer;
+
 class StatusLine : public QStatusBar {
     Q_OBJECT
 public:
     StatusLine(const Tjeu& game, QWidget* parent);
 
     void SetStatusText(const QString& text);
-    // Tells assistive technologies of a move played or the end of the game: the bar's own
-    // accessible name, which stays until the next announcement (the message panel changes
-    // at every turn).
+    // Tells assistive technologies of an event of the game: said at once by a notification
+    // (see announcer.h), and kept as the bar's own accessible name until the next
+    // announcement, for those that read the bar on request (the message panel changes at
+    // every turn).
     void Announce(const QString& text);
+    // Only the bar's name: for news that screen readers are told otherwise.
+    void KeepAnnouncement(const QString& text);
     QString StatusText() const { return message_->text(); }
 
     void SetPanelText(int panel, const QString& text);
@@ -67,6 +72,7 @@ private:
 
     const Tjeu& game_;
     QLabel* message_;
+    Announcer* announcer_;
     std::array<PlayerPanel*, 3> panels_{};  // [1] White, [2] Red
     std::array<QString, 3> panel_texts_;
     QString hint_;

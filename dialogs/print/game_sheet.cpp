@@ -12,6 +12,7 @@
 #include "dialogs/draw_position.h"
 #include "dialogs/print/print_layout.h"
 #include "lang/format.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/notation.h"

@@ -13,6 +13,8 @@ PACKAGES=(
     fonts-dejavu-core python3 clang-format
     desktop-file-utils appstream shared-mime-info
     at-spi2-core dbus-x11 python3-pyatspi
+    orca speech-dispatcher speech-dispatcher-audio-plugins openbox
+    clang libclang-rt-dev  # the fuzzers (libFuzzer), built by scripts/fuzz
 )
 
 ensure_packages() {
@@ -30,9 +32,40 @@ ensure_packages() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# CIRCUMVIA_WERROR=ON in the environment turns warnings into errors (as .ci/run does).
 configure_and_build() {
-    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"
+    local werror=()
+    [ -z "${CIRCUMVIA_WERROR:-}" ] || werror=(-DCIRCUMVIA_WERROR="$CIRCUMVIA_WERROR")
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "${werror[@]}" "$@"
     cmake --build "$BUILD_DIR" -j"$(nproc)"
+}
+
+# Runs ctest over the build in $1 with the further arguments. Without a display the suite
+# runs inside one Xvfb server; settings and sound caches go to a scratch home, so the tests
+# never touch the user's own.
+run_suite() {
+    local build_dir="$1"
+    shift
+    local scratch
+    scratch="$(mktemp -d)"
+    # shellcheck disable=SC2064 # the folder is known now
+    trap "rm -rf '$scratch'" EXIT
+    mkdir -p "$scratch/config" "$scratch/runtime" "$scratch/data" "$scratch/cache"
+    chmod 700 "$scratch/runtime"
+    local run_ctest=(env -u LANGUAGE HOME="$scratch" XDG_CONFIG_HOME="$scratch/config"
+        XDG_RUNTIME_DIR="$scratch/runtime" XDG_DATA_HOME="$scratch/data"
+        XDG_CACHE_HOME="$scratch/cache" QT_QPA_PLATFORM=xcb
+        ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)" "$@")
+    if [ -n "${DISPLAY:-}" ]; then
+        "${run_ctest[@]}"
+    else
+        # A random first display number keeps two suites running at once off each other's
+        # server. -noreset: by default Xvfb resets whenever its last client leaves, and a test
+        # process that connects during that reset is refused ("could not connect to
+        # display"); short GUI tests run two at a time hit that window now and then.
+        xvfb-run -a -n $((100 + RANDOM % 800)) -s '-screen 0 1280x1024x24 -noreset' \
+            "${run_ctest[@]}"
+    fi
 }
 
 # Fails, naming the files, when a C++ source differs from what the project's .clang-format

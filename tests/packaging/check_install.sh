@@ -27,6 +27,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 expected="bin/circumvia
 bin/circumvia-cli
 share/applications/$app_id.desktop
+share/circumvia/puzzles.tsv
 share/doc/circumvia/changelog.gz
 share/doc/circumvia/copyright"
 for size in 128 16 22 24 256 32 48 64; do

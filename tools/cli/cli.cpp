@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::span<const Command> (*kCommandGroups[])() = {
     RulesCommands, FileCommands,   SearchCommands,   GameCommands,
-    PrintCommands, RatingCommands, AnalysisCommands, EndgameCommands};
+    PrintCommands, RatingCommands, AnalysisCommands, PuzzleCommands, EndgameCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

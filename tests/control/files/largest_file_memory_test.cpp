@@ -20,6 +20,16 @@ namespace fs = std::filesystem;
 
 constexpr long kLimitKilobytes = 300 * 1024;
 
+// AddressSanitizer's shadow memory, red zones and freed-memory quarantine multiply the
+// footprint by a factor that depends on the allocation pattern, so no bound measured there
+// says anything about the program's own memory: under it the test only opens, lists and
+// previews the file.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPeakMeasured = false;
+#else
+constexpr bool kPeakMeasured = true;
+#endif
+
 // The process's peak resident memory so far, in kilobytes.
 long PeakKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -60,7 +70,9 @@ TEST_F(LargestGameFile, OpensListsAndPreviewsWithinThreeHundredMegabytes) {
         if (QWidget* preview = QApplication::activeModalWidget()) preview->close();
     });
     window.FilePrint();
-    EXPECT_LT(PeakKilobytes(), kLimitKilobytes);
+    if (kPeakMeasured) {
+        EXPECT_LT(PeakKilobytes(), kLimitKilobytes);
+    }
 }
 
 }  // namespace

@@ -123,6 +123,29 @@ TEST_F(MainFormComfortTest, TheMoveListJumpsByTheRecordsOwnSteps) {
     EXPECT_EQ(window.MoveList().HighlightedRow(), 3);
 }
 
+// Past its first or last row the list keeps the arrows: they neither walk the board's
+// cursor nor tilt the board behind it. Its rows read the mover's colour.
+TEST_F(MainFormComfortTest, TheMoveListKeepsItsArrowsAtItsEndsAndReadsTheColour) {
+    window.Menu().Anglais1->trigger();
+    PlayAgainstTheComputer(1);
+    window.SetKeyboardCursor(true);
+    const int cursor = window.CursorCell();
+    const double tilt = window.Board().DummyCube->PitchAngle();
+    window.MoveList().show();
+    QTreeView& list = window.MoveList().List();
+    list.setFocus();
+    for (const auto& [end, past] :
+         {std::pair{Qt::Key_End, Qt::Key_Down}, std::pair{Qt::Key_Home, Qt::Key_Up}}) {
+        QTest::keyClick(&list, end);
+        QTest::keyClick(&list, past);
+        QTest::keyClick(&list, past);
+        EXPECT_EQ(window.CursorCell(), cursor);
+        EXPECT_EQ(window.Board().DummyCube->PitchAngle(), tilt);
+    }
+    const QModelIndex red_mover = list.model()->index(1, MoveListModel::kMoverColumn);
+    EXPECT_TRUE(red_mover.data(Qt::AccessibleTextRole).toString().startsWith("Red, "));
+}
+
 TEST_F(MainFormComfortTest, InstantPlaysACaptureInOneFrameWhereTheDesignedSpeedLeavesIt) {
     StartGame();
     window.Game().PlayerOf(kWhite).Kind = kHuman;

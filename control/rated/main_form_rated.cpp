@@ -46,7 +46,7 @@ std::string TMainForm::TurnNote() {
     const RatedRecord record = rated_players_.Of(rated_game_->name);
     return lang::FormatText(
         lang::LoadText(lang::message::kRatedGameStarted),
-        {dialogs::ShownNameUtf8(Utf8(rated_game_->name)),
+        {dialogs::NameInTextUtf8(Utf8(rated_game_->name)),
          Utf8(dialogs::RatingNumberText(record.rating)), std::to_string(rated_game_->level)});
 }
 
@@ -65,10 +65,13 @@ void TMainForm::CountRatedGame(double points) {
     rated_game_.reset();
     const double before = rated_players_.Record(game, points);
     const double after = rated_players_.Of(game.name).rating;
-    settings_->Write(SettingsStore::kRatings, rated_players_.Text());
+    settings_->Write(SettingsStore::kRatings,
+                     rated_players_.TextThatFits([this](const QString& text) {
+                         return settings_->Fits(SettingsStore::kRatings, text);
+                     }));
     rated_note_ = lang::FormatText(
         lang::LoadText(lang::message::kRatingAfterGame),
-        {dialogs::ShownNameUtf8(Utf8(game.name)), Utf8(dialogs::RatingNumberText(after)),
+        {dialogs::NameInTextUtf8(Utf8(game.name)), Utf8(dialogs::RatingNumberText(after)),
          Utf8(dialogs::RatingChangeText(after - before))});
     if (ratings_window_) ShowRatingsInWindow();
 }

@@ -100,6 +100,7 @@ protected:
                     save_questions << question;
                     return save_answer;
                 },
+            .confirm = [](QWidget*, const QString&, const QString&) { return true; },
         });
     }
 
@@ -309,7 +310,7 @@ TEST_F(MainFormFilesTest, ADamagedFileIsToldAndThePartialReadStays) {
 TEST_F(MainFormFilesTest, AnUnknownKindIsRefusedAndASearchNeverHoldsTheWindow) {
     StartGame();
     // Made in memory, such a kind still searches for ages: the ticks go on meanwhile.
-    window.Game().PlayerOf(kWhite).Kind = 6;
+    window.Game().PlayerOf(kWhite).Kind = kMaxLevel + 1;
     window.Game().Depth = kMaxDepth;
     window.PlayMove(26, 20);
     FinishAnimations();
@@ -321,7 +322,7 @@ TEST_F(MainFormFilesTest, AnUnknownKindIsRefusedAndASearchNeverHoldsTheWindow) {
 
     // A file holding such a kind is refused; opening it gives the search up all the same.
     Tjeu hostile = ThreeMoveGame();
-    hostile.Players[kRed].Kind = 6;
+    hostile.Players[kRed].Kind = kMaxLevel + 1;
     hostile.Depth = 19;
     ASSERT_TRUE(SaveGameFile(hostile, In("hostile.Cva")));
     chosen = Name("hostile.Cva");
@@ -384,6 +385,24 @@ TEST_F(MainFormFilesTest, AGameNamedAtStartOrDroppedIsOpened) {
     QApplication::sendEvent(&window.Viewer().Window(), &on_board);
     EXPECT_TRUE(on_board.isAccepted());
     EXPECT_EQ(window.Game().Current, 3);
+    EXPECT_TRUE(told.empty());
+
+    // Over the board as the window system delivers a drag: to the top-level window, which
+    // hands it to the board's container and so to the board's own window. Any file at all
+    // passes over the board on its way; only a game is taken.
+    data.setUrls({QUrl::fromLocalFile(Name("new.Cva"))});
+    QWindow& top = *window.windowHandle();
+    const QPoint board = window.Viewer().mapTo(&window, window.Viewer().rect().center());
+    QDragEnterEvent enter_top(board, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&top, &enter_top);
+    EXPECT_TRUE(enter_top.isAccepted());
+    QDragMoveEvent move_top(board + QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(&top, &move_top);
+    QDropEvent drop_top(board + QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&top, &drop_top);
+    EXPECT_EQ(window.Game().FileName, In("new.Cva").string());
     EXPECT_TRUE(told.empty());
 }
 
@@ -476,6 +495,7 @@ TEST_F(MainFormFilesTest, SaveDiscardOrCancelBeforeNewOpenAndExit) {
                               QString::fromStdString(lang::LoadText(lang::message::kSaveQuestion)));
                     return c.answer;
                 },
+            .confirm = [](QWidget*, const QString&, const QString&) { return true; },
         };
         form.SetFileDialogs(dialogs);
         form.Timer1Timer();

@@ -15,6 +15,7 @@
 #include "dialogs/die_control.h"
 #include "dialogs/display_text.h"
 #include "dialogs/rating_text.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -206,9 +207,8 @@ void TFSetup::Relabel() {
 
     // The lists are refilled; the kinds chosen so far stay chosen.
     QStringList kinds;
-    for (int k = 0; k < lang::caption::kSetupKinds; ++k) {
-        kinds << CaptionText(base, lang::caption::kSetupKindFirst + k);
-    }
+    for (int k = kHuman; k <= kMaxLevel; ++k)
+        kinds << CaptionText(base, lang::caption::KindCaption(k));
     for (QComboBox* box : {CB_1, CB_2}) {
         const int chosen = box->currentIndex();
         box->clear();

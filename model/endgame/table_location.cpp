@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "model/endgame/table_file.h"
+#include "model/endgame/endgame_table.h"
 
 namespace circumvia::endgame {
 
@@ -15,6 +15,15 @@ const std::filesystem::path kTableSubfolder = std::filesystem::path("circumvia")
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+// share/circumvia/endgame beside the running program's bin folder: where the build leaves
+// the table and where the package installs it, wherever the program was installed.
+std::optional<std::filesystem::path> BesideProgram() {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::nullopt;
+    return program.parent_path().parent_path() / "share" / kTableSubfolder;
 }
 
 }  // namespace
@@ -29,6 +38,7 @@ std::filesystem::path UserTableFolder() {
 
 std::vector<std::filesystem::path> TableSearchFolders() {
     std::vector<std::filesystem::path> folders{UserTableFolder()};
+    if (const auto beside = BesideProgram()) folders.push_back(*beside);
     std::string dirs = Environment("XDG_DATA_DIRS");
     if (dirs.empty()) dirs = "/usr/local/share:/usr/share";
     std::size_t start = 0;
@@ -41,14 +51,32 @@ std::vector<std::filesystem::path> TableSearchFolders() {
     return folders;
 }
 
-std::optional<std::filesystem::path> FindTableFolder() {
-    for (const auto& folder : TableSearchFolders()) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(folder / MaterialFileName({1, 1}), error)) {
-            return folder;
+std::optional<std::filesystem::path> MostCompleteTableFolder(
+    const std::vector<std::filesystem::path>& folders) {
+    std::optional<std::filesystem::path> best;
+    int best_pieces = 0;
+    for (const auto& folder : folders) {
+        const int pieces = EndgameTable(folder).Pieces();
+        if (pieces > best_pieces) {
+            best = folder;
+            best_pieces = pieces;
         }
     }
-    return std::nullopt;
+    return best;
+}
+
+std::optional<std::filesystem::path> FindTableFolder() {
+    return MostCompleteTableFolder(TableSearchFolders());
+}
+
+std::shared_ptr<const EndgameTable> InstalledTable() {
+    static const std::shared_ptr<const EndgameTable> table =
+        []() -> std::shared_ptr<const EndgameTable> {
+        const auto folder = FindTableFolder();
+        if (!folder) return nullptr;
+        return std::make_shared<const EndgameTable>(*folder);
+    }();
+    return table;
 }
 
 }  // namespace circumvia::endgame

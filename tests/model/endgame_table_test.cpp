@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "model/endgame/material_index.h"
+#include "model/endgame/table_location.h"
 #include "model/movegen.h"
 #include "model/position_key.h"
 #include "model/position_text.h"
@@ -263,6 +264,21 @@ TEST(EndgameBuild, AnInterruptedBuildGoesOnFromTheMaterialsWritten) {
         const Position position = RandomPosition(random, 2, 2);
         EXPECT_EQ(SmallTable().Probe(position, kRed), table.Probe(position, kRed));
     }
+}
+
+// A user's table of fewer pieces must not hide a fuller one installed further down the list.
+TEST(EndgameLocation, TheFolderCompleteForTheMostPiecesIsChosen) {
+    const ScratchFolder empty;
+    const ScratchFolder small;
+    endgame::BuildOptions options;
+    options.folder = small.path();
+    options.pieces = 2;
+    endgame::BuildEndgameTable(options);
+    const auto& full = SmallTable().Folder();
+    using endgame::MostCompleteTableFolder;
+    EXPECT_EQ(full, MostCompleteTableFolder({empty.path(), small.path(), full}));
+    EXPECT_EQ(small.path(), MostCompleteTableFolder({small.path(), empty.path()}));
+    EXPECT_FALSE(MostCompleteTableFolder({empty.path()}));
 }
 
 }  // namespace

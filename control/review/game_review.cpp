@@ -7,6 +7,7 @@
 #include "control/record/move_list.h"
 #include "control/review/analysis_dock.h"
 #include "control/review/analysis_job.h"
+#include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -59,11 +60,11 @@ void GameReview::Finished(const GameAnalysis& analysis, bool completed) {
     host_.EnableAnalyseCommand(true);
     Show();
     host_.UpdateNavigation();
-    const std::string text =
-        completed
-            ? lang::LoadText(lang::message::kReviewComplete)
-            : lang::FormatText(lang::LoadText(lang::message::kReviewStopped),
-                               {std::to_string(analysis_.moves.size()), std::to_string(total)});
+    const std::string text = completed
+                                 ? lang::LoadText(lang::message::kReviewComplete)
+                                 : lang::FormatText(lang::LoadText(lang::message::kReviewStopped),
+                                                    {std::to_string(analysis_.moves.size()),
+                                                     lang::CountedText(total, lang::kMovesOf)});
     host_.SetStatusText(text);
 }
 

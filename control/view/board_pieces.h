@@ -8,6 +8,10 @@
 
 namespace circumvia::control {
 
+// The cell from which a move of `position` enters its destination: the start cell of a step,
+// the last cell of a capture's route before the captured piece.
+int ArrivalCell(Move move, const Position& position);
+
 class BoardPieces {
 public:
     explicit BoardPieces(scene::TBoardScene& board) : board_(board) {}
@@ -22,9 +26,9 @@ public:
     // Where a cell's marker stands (its x and z are where pieces and arrows go).
     scene::Vec3 CellPosition(int cell) const;
 
-    // Hides every arrow marker; with `show`, marker k points at the destination of
-    // moves[k - 1].
-    void ShowMarkers(const Tlcoup& moves, bool show);
+    // Hides every arrow marker; with `show`, marker k stands on the destination of
+    // moves[k - 1] in `position`, lying along the board the way the piece arrives there.
+    void ShowMarkers(const Tlcoup& moves, const Position& position, bool show);
 
     // Puts every shown arrow marker where its cell is seen: on the line from a perspective
     // camera's eye to the cell, at the arrows' height, so that it never hides another

@@ -215,10 +215,11 @@ std::string TurnLoop::TurnText() const {
 
 void TurnLoop::HumanTick() {
     std::string text = Joined(RecordPlaceText(game_), TurnText());
-    text = Joined(text, host_.SelectionNote());
     // A rated game's note names the level itself.
     const std::string note = host_.TurnNote();
-    text = Joined(text, note.empty() ? ComputerLevelText(game_, Opponent(game_.SideToMove)) : note);
+    if (note.empty()) text = Joined(text, ComputerLevelText(game_, Opponent(game_.SideToMove)));
+    text = Joined(text, host_.SelectionNote());
+    text = Joined(text, note);
     host_.SetStatusText(text);
     if (turn_.Phase() == kMoveUnderWay) WaitForMove();
 }

@@ -72,6 +72,7 @@ void BoardPieces::ShowMarkers(const Tlcoup& moves, const Position& position, boo
         marker.SetVisible(false);
         marker.SetTag(-1);
     }
+    routes_.Show(moves, position, show);
     if (!show) return;
     for (std::size_t k = 0; k < moves.size() && k < static_cast<std::size_t>(kArrowMarkerCount);
          ++k) {

@@ -343,9 +343,10 @@ TEST_F(TurnLoopTest, StepsThroughTheRecordSayWhichMoveIsShown) {
         std::string status;
     };
     const Case cases[] = {
-        {0, false, "Début de la partie  C'est à Rouge de jouer."},
+        {0, false, "Début de la partie  C'est à Rouge de jouer.  Ordinateur : niveau 3"},
         {1, true, "Coup 1 sur 3 : Rouge joue E 1->D 1  C'est à Blanc de jouer."},
-        {2, false, "Coup 2 sur 3 : Blanc joue B 2->C 2  C'est à Rouge de jouer."},
+        {2, false,
+         "Coup 2 sur 3 : Blanc joue B 2->C 2  C'est à Rouge de jouer.  Ordinateur : niveau 3"},
         {3, true, "C'est à Blanc de jouer."},
     };
     for (const Case& c : cases) {

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "control/view/capture_route_marks.h"
+#include "model/movegen.h"
 #include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
@@ -230,6 +232,20 @@ TEST(ArrivalCell, IsTheStartOfAStepAndTheRoutesLastCellOfACapture) {
     for (const auto& c : cases) {
         EXPECT_EQ(ArrivalCell(c.move, board), c.arrival)
             << int(c.move.From) << "->" << int(c.move.To);
+    }
+}
+
+// The dots of a piece's moves: the cells its captures pass, not its steps' nor the
+// blocked way down column 3.
+TEST(CellsOnCaptureRoutes, AreTheCellsBetweenStartAndCapturedPiece) {
+    Position board;
+    board[3] = kRed;
+    board[9] = kWhite;
+    board[16] = kWhite;
+    const std::array<bool, kCellCount + 1> on_route =
+        CellsOnCaptureRoutes(ListDestinations(3, board), board);
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        EXPECT_EQ(on_route[cell], cell == 13 || cell == 14 || cell == 15) << cell;
     }
 }
 

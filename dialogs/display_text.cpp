@@ -15,6 +15,36 @@ bool StartsCharacter(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
 
+// Characters that end a line wherever they stand.
+bool IsLineBreak(char16_t c) {
+    return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == u'\u0085' ||
+           c == u'\u2028' || c == u'\u2029';
+}
+
+constexpr QChar kFirstStrongIsolate{0x2068};
+constexpr QChar kPopDirectionalIsolate{0x2069};
+
+// Right-to-left letters and digits, and the controls that embed, override or isolate.
+bool MayReorderText(QChar c) {
+    switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 std::string ShortenedUtf8(std::string_view utf8, int max_chars) {
@@ -45,11 +75,21 @@ QString ShortenedText(std::string_view utf8, int max_chars) {
 }
 
 QString ShownName(std::string_view utf8) {
-    return ShortenedText(utf8, kLongestShownName);
+    QString name = ShortenedText(utf8, kLongestShownName);
+    for (QChar& c : name) {
+        if (IsLineBreak(c.unicode())) c = u' ';
+    }
+    return name;
 }
 
 std::string ShownNameUtf8(std::string_view utf8) {
-    return ShortenedUtf8(utf8, kLongestShownName);
+    return ShownName(utf8).toStdString();
+}
+
+std::string NameInTextUtf8(std::string_view utf8) {
+    const QString name = ShownName(utf8);
+    if (std::none_of(name.begin(), name.end(), MayReorderText)) return name.toStdString();
+    return (kFirstStrongIsolate + name + kPopDirectionalIsolate).toStdString();
 }
 
 void ShowAsPlainText(QLabel& label) {

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdint>
 
 #include "dialogs/display_text.h"
 #include "dialogs/rating_text.h"
@@ -57,7 +58,8 @@ void TRatingGraph::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const auto [lowest, highest] = std::minmax_element(ratings_.begin(), ratings_.end());
-    const int middle = (*lowest + *highest) / 2;
+    // In a wide type: the ratings come from a file the user may have edited.
+    const int middle = static_cast<int>((std::int64_t{*lowest} + *highest) / 2);
     const int low = std::min(*lowest, middle - kLeastSpan / 2);
     const int high = std::max(*highest, middle + kLeastSpan / 2);
 

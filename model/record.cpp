@@ -2,6 +2,8 @@
 // stepping back and forward between the decisions of human players.
 #include "tjeu.h"
 
+#include <algorithm>
+
 namespace circumvia {
 
 namespace {
@@ -107,11 +109,15 @@ bool Tjeu::CanStepForward() const {
 std::vector<int> Tjeu::StepStops() const {
     // A step lands on Current = target -/+ 1 and looks only at the record and the players'
     // kinds, so the stops can be walked without moving.
-    std::vector<int> stops{Current};
+    // Gathered backwards and turned round once: inserting at the front would cost the
+    // whole list at every stop of a long game.
+    std::vector<int> stops;
     for (int at = Current, i = StepBackTarget(at); i >= 0; i = StepBackTarget(at)) {
         at = i - 1;
-        stops.insert(stops.begin(), at);
+        stops.push_back(at);
     }
+    std::reverse(stops.begin(), stops.end());
+    stops.push_back(Current);
     for (int at = Current, i = StepForwardTarget(at); i >= 0; i = StepForwardTarget(at)) {
         at = i + 1;
         stops.push_back(at);

@@ -19,6 +19,11 @@ public:
     // Counts entries 0..count-1 of `record`. Allocates only when the record has outgrown
     // every earlier fill.
     void Fill(const GameRecord& record, int count);
+    // The same, counting only the entries after those counted so far: `record` must be the
+    // record of the last Fill or Advance, unchanged in the entries counted then. Walking a
+    // record forwards so costs one probe per entry in all. A count below the one counted
+    // so far fills afresh.
+    void Advance(const GameRecord& record, int count);
 
     // The number of counted entries with this key; `key` must be a regular key.
     int Count(PositionKey key) const {
@@ -44,11 +49,17 @@ private:
     std::size_t SlotOf(PositionKey key) const {
         return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
     }
+    // Empties the first `capacity` slots and hashes into them.
+    void Clear(std::size_t capacity);
+    void Add(PositionKey key, int count);
+    // Room for `entries` counted entries at most half full, the counts kept.
+    void Reserve(std::size_t entries);
 
     std::vector<Slot> slots_;
     std::size_t mask_ = 0;
     int shift_ = 64;
-    int filled_ = 0;
+    int filled_ = 0;   // regular entries counted
+    int counted_ = 0;  // entries 0..counted_-1 of the record are in
 };
 
 }  // namespace circumvia

@@ -15,8 +15,10 @@ std::string TMainForm::ResultNote() {
     return rated_.ResultNote();
 }
 
-void TMainForm::StoreRatings(const QString& text) {
-    settings_->Write(SettingsStore::kRatings, text);
+void TMainForm::StoreRatings(const RatedPlayers& players) {
+    settings_->Write(SettingsStore::kRatings, players.TextThatFits([this](const QString& text) {
+        return settings_->Fits(SettingsStore::kRatings, text);
+    }));
 }
 
 bool TMainForm::ConfirmLeavingRatedGame(const QString& question, const QString& detail) {

@@ -45,7 +45,7 @@ Side HumanSide(const std::array<Player, 3>& players) {
 std::string RatingNote(const QString& name, double after, double before) {
     return lang::FormatText(
         lang::LoadText(lang::message::kRatingAfterGame),
-        {dialogs::ShownNameUtf8(Utf8(name)), Utf8(dialogs::RatingNumberText(after)),
+        {dialogs::NameInTextUtf8(Utf8(name)), Utf8(dialogs::RatingNumberText(after)),
          Utf8(dialogs::RatingChangeText(after - before))});
 }
 
@@ -74,7 +74,7 @@ dialogs::RatedChoices RatedGames::SetupChoices() const {
             plan.side == kWhite ? lang::caption::kSetupWhiteGroup : lang::caption::kSetupRedGroup;
         const std::string text = lang::FormatText(
             lang::LoadText(lang::message::kRatedGamePlan),
-            {dialogs::ShownNameUtf8(Utf8(name)),
+            {dialogs::NameInTextUtf8(Utf8(name)),
              Utf8(dialogs::RatingNumberText(players_.Of(name).rating)),
              lang::Caption(lang::CaptionBase() + colour), std::to_string(plan.level)});
         return dialogs::RatedPreview{plan.side, plan.level, QString::fromStdString(text)};
@@ -96,7 +96,7 @@ std::string RatedGames::TurnNote() const {
     const RatedRecord record = players_.Of(game_under_way_->name);
     return lang::FormatText(
         lang::LoadText(lang::message::kRatedGameStarted),
-        {dialogs::ShownNameUtf8(Utf8(game_under_way_->name)),
+        {dialogs::NameInTextUtf8(Utf8(game_under_way_->name)),
          Utf8(dialogs::RatingNumberText(record.rating)), std::to_string(game_under_way_->level)});
 }
 
@@ -145,7 +145,7 @@ void RatedGames::Count(double points) {
     game_under_way_.reset();
     const double before = players_.Record(game, points);
     const double after = players_.Of(game.name).rating;
-    host_.StoreRatings(players_.Text());
+    host_.StoreRatings(players_);
     counted_ = Counted{game.name, before, after};
     if (ratings_window_) ShowRatingsInWindow();
 }

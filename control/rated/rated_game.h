@@ -26,7 +26,8 @@ public:
     virtual ~RatedGameHost() = default;
     // The window the Ratings window and the questions belong to.
     virtual QWidget* RatedGameWindow() = 0;
-    virtual void StoreRatings(const QString& text) = 0;
+    // Keeps the ratings in the settings, as much of them as the settings file reads back.
+    virtual void StoreRatings(const RatedPlayers& players) = 0;
     // Asks whether the rated game may be left; true only for OK (Cancel is the default).
     virtual bool ConfirmLeavingRatedGame(const QString& question, const QString& detail) = 0;
     // The record and the hint open again once the rated game is over.

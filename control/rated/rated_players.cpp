@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 
 #include "model/rating/level_ratings.h"
@@ -34,11 +35,16 @@ std::optional<RatedRecord> RecordFromJson(const QJsonObject& object) {
         return std::nullopt;
     }
     record.rating = object.value(kRatingKey).toDouble();
-    record.games = object.value(kGamesKey).toInt();
-    if (!std::isfinite(record.rating) || record.games < 0) return std::nullopt;
+    const double games = object.value(kGamesKey).toDouble();
+    if (!std::isfinite(record.rating) || !(games >= 0)) return std::nullopt;
+    record.rating = std::clamp(record.rating, kLowestRating, kHighestRating);
+    record.games = static_cast<int>(std::min(games, double{kMostRatedGames}));
     record.last_side = SideFromName(object.value(kLastSideKey).toString());
     for (const QJsonValue value : object.value(kHistoryKey).toArray()) {
-        if (value.isDouble()) record.history.push_back(value.toInt());
+        if (value.isDouble() && std::isfinite(value.toDouble())) {
+            record.history.push_back(
+                Whole(std::clamp(value.toDouble(), kLowestRating, kHighestRating)));
+        }
     }
     if (record.history.size() > kRatingHistoryLength) {
         record.history.erase(record.history.begin(), record.history.end() - kRatingHistoryLength);
@@ -78,6 +84,30 @@ QString RatedPlayers::Text() const {
     return QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Compact));
 }
 
+QString RatedPlayers::TextThatFits(const std::function<bool(const QString&)>& fits) const {
+    RatedPlayers trimmed = *this;
+    QString text = trimmed.Text();
+    for (std::size_t kept = kRatingHistoryLength / 2; !fits(text) && kept > 0; kept /= 2) {
+        for (auto& [name, record] : trimmed.players_) {
+            if (record.history.size() > kept) {
+                record.history.erase(record.history.begin(), record.history.end() - kept);
+            }
+        }
+        text = trimmed.Text();
+    }
+    while (!fits(text) && !trimmed.players_.empty()) {
+        // A tenth of the players at a time, the least played first.
+        std::vector<std::pair<int, QString>> by_games;
+        for (const auto& [name, record] : trimmed.players_)
+            by_games.emplace_back(record.games, name);
+        std::sort(by_games.begin(), by_games.end());
+        const std::size_t dropped = std::max<std::size_t>(1, by_games.size() / 10);
+        for (std::size_t k = 0; k < dropped; ++k) trimmed.players_.erase(by_games[k].second);
+        text = trimmed.Text();
+    }
+    return text;
+}
+
 RatedRecord RatedPlayers::Of(const QString& name) const {
     const auto found = players_.find(name);
     return found == players_.end() ? RatedRecord{} : found->second;
@@ -95,7 +125,8 @@ double RatedPlayers::Record(const RatedGame& game, double points) {
     if (record.history.empty()) record.history.push_back(Whole(before));
     record.rating =
         rating::UpdatedRating(before, rating::LevelRating(game.level), points, record.games);
-    ++record.games;
+    record.rating = std::clamp(record.rating, kLowestRating, kHighestRating);
+    record.games = std::min(record.games + 1, kMostRatedGames);
     record.last_side = game.side;
     record.history.push_back(Whole(record.rating));
     if (record.history.size() > kRatingHistoryLength) record.history.erase(record.history.begin());

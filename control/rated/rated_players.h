@@ -5,6 +5,7 @@
 // settings; unreadable text or entries give way to no players rather than to an error.
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -16,6 +17,12 @@ namespace circumvia::control {
 
 // The graph shows at most this many ratings, the newest last.
 inline constexpr std::size_t kRatingHistoryLength = 50;
+// What is read from the settings is held to these, so that a hand-edited text can neither
+// overflow a count nor show a rating no game could reach: a game moves a rating by less
+// than 40 points.
+inline constexpr double kLowestRating = -100000.0;
+inline constexpr double kHighestRating = 100000.0;
+inline constexpr int kMostRatedGames = 1000000000;
 
 struct RatedRecord {
     double rating = rating::kNewPlayerRating;
@@ -35,6 +42,10 @@ class RatedPlayers {
 public:
     static RatedPlayers FromText(const QString& text);
     QString Text() const;
+    // The text, made to satisfy `fits` (the room in the settings file) when the whole one
+    // does not: the oldest ratings of the graphs go first, then the players with the
+    // fewest games. Empty players when nothing fits.
+    QString TextThatFits(const std::function<bool(const QString&)>& fits) const;
 
     // The record of `name`; a new player's when there is none.
     RatedRecord Of(const QString& name) const;

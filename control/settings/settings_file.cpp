@@ -153,7 +153,11 @@ SettingsValues ParseSettingsFile(const QByteArray& contents, const QString& grou
                                  std::span<const QString> names) {
     SettingsValues values;
     bool in_group = false;
-    for (const QByteArray& raw_line : contents.split('\n')) {
+    static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+    const QByteArray text = contents.startsWith(kByteOrderMark)
+                                ? contents.mid(static_cast<qsizetype>(sizeof kByteOrderMark - 1))
+                                : contents;
+    for (const QByteArray& raw_line : text.split('\n')) {
         const QByteArray line = raw_line.trimmed();
         if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) continue;
         if (line.startsWith('[')) {
@@ -176,10 +180,13 @@ QByteArray SettingsFileText(const QString& group, const SettingsValues& values) 
     return text;
 }
 
-QByteArray ReadSettingsFileStart(const QString& path) {
-    if (!QFileInfo(path).isFile()) return {};
+std::optional<QByteArray> ReadSettingsFileStart(const QString& path) {
+    const QFileInfo info(path);
+    // A folder holds no settings, and a write to its path fails and is told as any other.
+    if ((!info.exists() && !info.isSymLink()) || info.isDir()) return QByteArray();
+    if (!info.isFile()) return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray start = file.read(kMaxSettingsFileBytes);
     // A line cut at the limit would give a cut value: it is left out.
     if (start.size() == kMaxSettingsFileBytes) start.truncate(start.lastIndexOf('\n') + 1);

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 #include <span>
+#include <utility>
 
 #include "model/file_io.h"
 
@@ -26,11 +28,15 @@ QString SettingsPath() {
 
 }  // namespace
 
-SettingsStore::SettingsStore() : path_(SettingsPath()) {
+SettingsStore::SettingsStore() : SettingsStore(SettingsPath()) {}
+
+SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {
     const QString names[] = {kDefault,     kPlayers,     kWhiteName,      kRedName,
                              kWhiteKind,   kRedKind,     kAnimationSpeed, kGeometry,
                              kWindowState, kCoordinates, kRatings,        kLessons};
-    values_ = ParseSettingsFile(ReadSettingsFileStart(path_), kGroup, names);
+    const std::optional<QByteArray> contents = ReadSettingsFileStart(path_);
+    unreadable_ = !contents;
+    if (contents) values_ = ParseSettingsFile(*contents, kGroup, names);
 }
 
 SettingsStore::~SettingsStore() {
@@ -42,26 +48,38 @@ QString SettingsStore::Read(const QString& name, const QString& fallback) const 
     return found == values_.end() ? fallback : found->second;
 }
 
-void SettingsStore::Write(const QString& name, const QString& value) {
+bool SettingsStore::Fits(const QString& name, const QString& value) const {
+    SettingsValues values = values_;
+    values[name] = value;
+    return SettingsFileText(kGroup, values).size() <= kMaxSettingsFileBytes;
+}
+
+bool SettingsStore::Write(const QString& name, const QString& value) {
     const auto found = values_.find(name);
-    if (found != values_.end() && found->second == value) return;
+    if (found != values_.end() && found->second == value) return true;
+    if (!Fits(name, value)) return false;
     values_[name] = value;
     changed_ = true;
     // Written at once, as a shared QSettings would show it at once to the rest of the
     // program; the file is tiny and values change only at set-up and at close.
     Sync();
+    return true;
 }
 
 QByteArray SettingsStore::ReadBytes(const QString& name) const {
     return QByteArray::fromBase64(Read(name, {}).toLatin1());
 }
 
-void SettingsStore::WriteBytes(const QString& name, const QByteArray& value) {
-    Write(name, QString::fromLatin1(value.toBase64()));
+bool SettingsStore::WriteBytes(const QString& name, const QByteArray& value) {
+    return Write(name, QString::fromLatin1(value.toBase64()));
 }
 
 void SettingsStore::Sync() {
     if (!changed_) return;
+    if (unreadable_) {
+        TellFailureOnce();
+        return;
+    }
     QDir().mkpath(QFileInfo(path_).absolutePath());
     const QByteArray text = SettingsFileText(kGroup, values_);
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
@@ -69,10 +87,15 @@ void SettingsStore::Sync() {
     if (ReplaceFileContents(QFile::encodeName(path_).toStdString(), bytes)) {
         changed_ = false;
         failure_told_ = false;
-    } else if (!failure_told_) {
-        failure_told_ = true;
-        if (failure_notice_) failure_notice_();
+    } else {
+        TellFailureOnce();
     }
+}
+
+void SettingsStore::TellFailureOnce() {
+    if (failure_told_) return;
+    failure_told_ = true;
+    if (failure_notice_) failure_notice_();
 }
 
 }  // namespace circumvia::control

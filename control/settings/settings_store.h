@@ -17,6 +17,8 @@ namespace circumvia::control {
 class SettingsStore {
 public:
     SettingsStore();
+    // The store of the file at `path` rather than the application's.
+    explicit SettingsStore(QString path);
     // Writes changes not yet written.
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
@@ -24,17 +26,24 @@ public:
 
     QString Read(const QString& name, const QString& fallback) const;
     // Writes the file at once when the value changes; a failure keeps the old file, and
-    // the value is written again at the next Sync.
-    void Write(const QString& name, const QString& value);
+    // the value is written again at the next Sync. False, the value left as it was, when
+    // the file with it would outgrow what is read back (kMaxSettingsFileBytes): an owner
+    // of long values makes its value fit (see Fits) rather than lose everything.
+    bool Write(const QString& name, const QString& value);
+    // Whether the file with `value` as `name` stays within what is read back.
+    bool Fits(const QString& name, const QString& value) const;
+    // The file was there but could not be read: it is left as it is, nothing is written.
+    bool Unreadable() const { return unreadable_; }
     // Writes the file if a change has not been written yet.
     void Sync();
-    // Called at the first failed write, and again only after a write has succeeded, so the
-    // player hears once that changes are not being kept, not at every change.
+    // Called at the first failed write (or the first change of an unreadable file), and
+    // again only after a write has succeeded, so the player hears once that changes are
+    // not being kept, not at every change.
     void SetFailureNotice(std::function<void()> notice) { failure_notice_ = std::move(notice); }
     // Binary values (the window's geometry and the layout of its panels), kept as base64
     // text; empty when absent.
     QByteArray ReadBytes(const QString& name) const;
-    void WriteBytes(const QString& name, const QByteArray& value);
+    bool WriteBytes(const QString& name, const QByteArray& value);
 
     // Value names.
     static inline const QString kDefault = QStringLiteral("Default");
@@ -53,9 +62,12 @@ public:
     static inline const QString kLessons = QStringLiteral("Lessons");
 
 private:
+    void TellFailureOnce();
+
     QString path_;
     SettingsValues values_;
     bool changed_ = false;
+    bool unreadable_ = false;
     bool failure_told_ = false;
     std::function<void()> failure_notice_;
 };

@@ -45,7 +45,7 @@ void TMainForm::PlayMove(int from, int to) {
     FrameClock_.Step();
     const Side mover = game_.SideToMove;
     const bool capture = IsCell(to) && game_.Pos[to] == Opponent(mover);
-    const std::string player = dialogs::ShownNameUtf8(game_.PlayerOf(mover).Name);
+    const std::string player = dialogs::NameInTextUtf8(game_.PlayerOf(mover).Name);
     SetStatusText(QString::fromStdString(
         capture ? CaptureShown(player, from, to)
                 : lang::FormatText(lang::LoadText(lang::message::kMovePlayed),

@@ -28,7 +28,7 @@ std::string Message(int number) {
 
 std::string Won(const Tjeu& game, Side winner) {
     const Side loser = Opponent(winner);
-    return lang::FormatText(Message(kGameWon), {dialogs::ShownNameUtf8(game.PlayerOf(winner).Name),
+    return lang::FormatText(Message(kGameWon), {dialogs::NameInTextUtf8(game.PlayerOf(winner).Name),
                                                 std::to_string(game.PlayerOf(winner).Pieces),
                                                 std::to_string(game.PlayerOf(loser).Pieces)});
 }
@@ -59,10 +59,10 @@ std::string ResultText(const Tjeu& game) {
             return Won(game, kWhite);
         case kWhiteResigned:
             return lang::FormatText(Message(kGaveUp),
-                                    {dialogs::ShownNameUtf8(game.PlayerOf(kWhite).Name)});
+                                    {dialogs::NameInTextUtf8(game.PlayerOf(kWhite).Name)});
         case kRedResigned:
             return lang::FormatText(Message(kGaveUp),
-                                    {dialogs::ShownNameUtf8(game.PlayerOf(kRed).Name)});
+                                    {dialogs::NameInTextUtf8(game.PlayerOf(kRed).Name)});
         case kDrawn:
             return Message(kGameDrawn);
         default:
@@ -210,7 +210,7 @@ void TurnLoop::ShowOpenedGame() {
 
 std::string TurnLoop::TurnText() const {
     return lang::FormatText(Message(kYourTurn),
-                            {dialogs::ShownNameUtf8(game_.PlayerOf(game_.SideToMove).Name)});
+                            {dialogs::NameInTextUtf8(game_.PlayerOf(game_.SideToMove).Name)});
 }
 
 void TurnLoop::HumanTick() {

@@ -65,9 +65,11 @@ void TMainForm::FormCreate() {
     StatusLine_ = new StatusLine(game_, this);
     setStatusBar(StatusLine_);
     settings_->SetFailureNotice([this] {
-        StatusLine_->showMessage(QString::fromStdString(lang::Caption(
-                                     lang::CaptionBase() + lang::caption::kSettingsNotSaved)),
-                                 kSettingsNoticeMilliseconds);
+        const int caption = settings_->Unreadable() ? lang::caption::kSettingsUnreadable
+                                                    : lang::caption::kSettingsNotSaved;
+        StatusLine_->showMessage(
+            QString::fromStdString(lang::Caption(lang::CaptionBase() + caption)),
+            kSettingsNoticeMilliseconds);
     });
     Sounds_ = new scene::TSoundLibrary(this);
     scene::AddBoardSounds(*Sounds_);

@@ -335,7 +335,7 @@ private:
 
     // What rated games ask of the window (main_form_rated.cpp).
     QWidget* RatedGameWindow() override { return this; }
-    void StoreRatings(const QString& text) override;
+    void StoreRatings(const RatedPlayers& players) override;
     bool ConfirmLeavingRatedGame(const QString& question, const QString& detail) override;
     void RecordOpened() override { UpdateNavigation(); }
 

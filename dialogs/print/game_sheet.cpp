@@ -6,9 +6,14 @@
 #include <QLocale>
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "dialogs/class_marks.h"
 #include "dialogs/diagram_geometry.h"
+#include "dialogs/display_text.h"
 #include "dialogs/draw_position.h"
 #include "dialogs/print/print_layout.h"
 #include "lang/format.h"
@@ -55,9 +60,10 @@ std::string ResultOfRecord(const Tjeu& game) {
     ReviewGoTo(end, LastRecordedEntry(end));
     if (game.Result == kWhiteResigned || game.Result == kRedResigned) end.Result = game.Result;
     const auto won = [&](Side winner) {
-        return lang::FormatText(Message(lang::message::kGameWon),
-                                {end.PlayerOf(winner).Name, std::to_string(end.Pos.Count(winner)),
-                                 std::to_string(end.Pos.Count(Opponent(winner)))});
+        return lang::FormatText(
+            Message(lang::message::kGameWon),
+            {NameInTextUtf8(end.PlayerOf(winner).Name), std::to_string(end.Pos.Count(winner)),
+             std::to_string(end.Pos.Count(Opponent(winner)))});
     };
     switch (end.Result) {
         case kRedWon:
@@ -65,9 +71,11 @@ std::string ResultOfRecord(const Tjeu& game) {
         case kWhiteWon:
             return won(kWhite);
         case kWhiteResigned:
-            return lang::FormatText(Message(lang::message::kGaveUp), {end.PlayerOf(kWhite).Name});
+            return lang::FormatText(Message(lang::message::kGaveUp),
+                                    {NameInTextUtf8(end.PlayerOf(kWhite).Name)});
         case kRedResigned:
-            return lang::FormatText(Message(lang::message::kGaveUp), {end.PlayerOf(kRed).Name});
+            return lang::FormatText(Message(lang::message::kGaveUp),
+                                    {NameInTextUtf8(end.PlayerOf(kRed).Name)});
         case kDrawn:
             return Message(lang::message::kGameDrawn);
         default:
@@ -161,9 +169,10 @@ QDate GameDate(const std::string& file_name) {
 QStringList SheetHeader(const Tjeu& game, const QDate& date) {
     const Player& red = game.PlayerOf(kRed);
     const Player& white = game.PlayerOf(kWhite);
-    const std::string players = lang::FormatText(Message(lang::message::kSheetPlayers),
-                                                 {red.Name, KindText(red.Kind).toStdString(),
-                                                  white.Name, KindText(white.Kind).toStdString()});
+    const std::string players =
+        lang::FormatText(Message(lang::message::kSheetPlayers),
+                         {NameInTextUtf8(red.Name), KindText(red.Kind).toStdString(),
+                          NameInTextUtf8(white.Name), KindText(white.Kind).toStdString()});
     const std::string result =
         lang::FormatText(Message(lang::message::kSheetResult),
                          {ResultOfRecord(game), date.toString(Qt::ISODate).toStdString()});
@@ -191,72 +200,117 @@ QStringList SheetCaption(const Tjeu& game, const GameAnalysis& analysis, int num
     return lines;
 }
 
+namespace {
+
+// What every page of one sheet is drawn from: shared by the document's copies (the
+// preview's, and the print job's on its worker) and only read, so pages are drawn one at a
+// time as they are shown or printed and a game of any length keeps none of them.
+struct SheetSource {
+    Tjeu game;
+    GameAnalysis analysis;
+    QStringList header;
+    std::vector<int> header_heights;  // of the lines after the title, wrapped to the page
+    int title_height = 0;
+    int line = 0;
+    int moves = 0;
+    SheetLayout layout;
+};
+
+// The header: the title centred, then each line wrapped within the margins.
+void DrawHeader(QPainter& painter, const SheetSource& sheet) {
+    const PageGeometry& page = sheet.layout.page;
+    const int width = page.width - 2 * page.margin_x;
+    painter.setFont(SheetFont(kTitlePixels, true));
+    painter.drawText(QRect(page.margin_x, page.margin_y, width, sheet.title_height),
+                     Qt::AlignHCenter | Qt::AlignTop, sheet.header[0]);
+    painter.setFont(SheetFont(kTextPixels, false));
+    int top = page.margin_y + sheet.title_height;
+    for (int k = 1; k < sheet.header.size(); ++k) {
+        const int height = sheet.header_heights[static_cast<std::size_t>(k - 1)];
+        painter.drawText(QRect(page.margin_x, top, width, height),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, sheet.header[k]);
+        top += height;
+    }
+}
+
+void DrawMoveCell(QPainter& painter, const SheetSource& sheet, int number) {
+    const SheetLayout& layout = sheet.layout;
+    const QFont text_font = SheetFont(kTextPixels, false);
+    const QFontMetrics text_metrics(text_font);
+    CellPlace place = PlaceOf(layout, number - 1);
+    place.top += sheet.line;  // the digits' line
+    const int left = place.left + (layout.column_width - kSheetDiagram) / 2;
+    const HistoryEntry& before = sheet.game.History[static_cast<std::size_t>(number - 1)];
+    const HistoryEntry& entry = sheet.game.History[static_cast<std::size_t>(number)];
+    DrawPosition(painter, left, place.top, kSheetDiagram, before.Cells, false);
+    const DiagramGeometry geometry = MeasureDiagram(left, place.top, kSheetDiagram);
+    MarkMove(painter, geometry, entry.From, entry.To);
+    painter.setPen(Qt::black);
+    painter.setFont(text_font);
+    WriteCoordinates(painter, geometry);
+    const QStringList caption = SheetCaption(sheet.game, sheet.analysis, number);
+    const int caption_top = place.top + kSheetDiagram + kCaptionGap;
+    for (int k = 0; k < caption.size(); ++k) {
+        const QString text =
+            text_metrics.elidedText(caption[k], Qt::ElideRight, layout.column_width - kCaptionGap);
+        // Centred under its diagram.
+        const int x = place.left + (layout.column_width - text_metrics.horizontalAdvance(text)) / 2;
+        painter.drawText(QPointF(x, caption_top + k * sheet.line + text_metrics.ascent()), text);
+    }
+}
+
+// The moves (0 first) page `page` holds: [first, end).
+std::pair<int, int> MovesOnPage(const SheetLayout& layout, int page, int moves) {
+    const int first_page_moves = layout.rows_first_page * kColumns;
+    const int page_moves = layout.rows_per_page * kColumns;
+    const std::int64_t first =
+        page == 0 ? 0 : first_page_moves + std::int64_t{page - 1} * page_moves;
+    const std::int64_t end = first + (page == 0 ? first_page_moves : page_moves);
+    return {static_cast<int>(std::min<std::int64_t>(first, moves)),
+            static_cast<int>(std::min<std::int64_t>(end, moves))};
+}
+
+QPicture DrawSheetPage(const SheetSource& sheet, int page) {
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setFont(SheetFont(kTextPixels, false));
+    if (page == 0) DrawHeader(painter, sheet);
+    const auto [first, end] = MovesOnPage(sheet.layout, page, sheet.moves);
+    for (int index = first; index < end; ++index) DrawMoveCell(painter, sheet, index + 1);
+    painter.end();
+    return picture;
+}
+
+}  // namespace
+
 PrintDocument ComposeGameSheet(const Tjeu& game, const GameAnalysis& analysis, const QDate& date) {
     PrintDocument document;
     document.units_per_inch = QPicture().logicalDpiY();
     const PageGeometry page = A4Portrait(document.units_per_inch);
     document.page_size = QSize(page.width, page.height);
-    const QFont text_font = SheetFont(kTextPixels, false);
-    const QFont title_font = SheetFont(kTitlePixels, true);
-    const QFontMetrics text_metrics(text_font);
-    const int line = text_metrics.height();
-    const int header_height = QFontMetrics(title_font).height() + 2 * line;
-    const SheetLayout layout = LayOutSheet(page, header_height, 2 * line);
-    const int moves = LastRecordedEntry(game);
-    const int pages = moves == 0 ? 1 : PlaceOf(layout, moves - 1).page + 1;
-    document.page_count = pages;
-    document.drawn_pages.resize(static_cast<std::size_t>(pages));
 
-    QPainter painter;
-    int open_page = -1;
-    auto turn_to = [&](int index) {
-        if (open_page == index) return;
-        if (painter.isActive()) painter.end();
-        open_page = index;
-        painter.begin(&document.drawn_pages[static_cast<std::size_t>(index)]);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::black);
-        painter.setFont(text_font);
-    };
-
-    turn_to(0);
-    const QStringList header = SheetHeader(game, date);
-    painter.setFont(title_font);
-    const QRect title_band(page.margin_x, page.margin_y, page.width - 2 * page.margin_x,
-                           QFontMetrics(title_font).height());
-    painter.drawText(title_band, Qt::AlignHCenter | Qt::AlignTop, header[0]);
-    painter.setFont(text_font);
-    for (int k = 1; k < header.size(); ++k) {
-        painter.drawText(
-            QPointF(page.margin_x, title_band.bottom() + (k - 1) * line + text_metrics.ascent()),
-            header[k]);
+    auto sheet = std::make_shared<SheetSource>();
+    sheet->game = game;
+    sheet->analysis = analysis;
+    sheet->header = SheetHeader(game, date);
+    const QFontMetrics text_metrics(SheetFont(kTextPixels, false));
+    sheet->line = text_metrics.height();
+    sheet->title_height = QFontMetrics(SheetFont(kTitlePixels, true)).height();
+    int header_height = sheet->title_height;
+    const QRect header_room(0, 0, page.width - 2 * page.margin_x, page.height);
+    for (int k = 1; k < sheet->header.size(); ++k) {
+        const int height =
+            text_metrics.boundingRect(header_room, Qt::TextWordWrap, sheet->header[k]).height();
+        sheet->header_heights.push_back(height);
+        header_height += height;
     }
-
-    for (int number = 1; number <= moves; ++number) {
-        CellPlace place = PlaceOf(layout, number - 1);
-        place.top += line;  // the digits' line
-        turn_to(place.page);
-        const int left = place.left + (layout.column_width - kSheetDiagram) / 2;
-        const HistoryEntry& before = game.History[static_cast<std::size_t>(number - 1)];
-        const HistoryEntry& entry = game.History[static_cast<std::size_t>(number)];
-        DrawPosition(painter, left, place.top, kSheetDiagram, before.Cells, false);
-        const DiagramGeometry geometry = MeasureDiagram(left, place.top, kSheetDiagram);
-        MarkMove(painter, geometry, entry.From, entry.To);
-        painter.setPen(Qt::black);
-        painter.setFont(text_font);
-        WriteCoordinates(painter, geometry);
-        const QStringList caption = SheetCaption(game, analysis, number);
-        const int caption_top = place.top + kSheetDiagram + kCaptionGap;
-        for (int k = 0; k < caption.size(); ++k) {
-            const QString text = text_metrics.elidedText(caption[k], Qt::ElideRight,
-                                                         layout.column_width - kCaptionGap);
-            // Centred under its diagram.
-            const int x =
-                place.left + (layout.column_width - text_metrics.horizontalAdvance(text)) / 2;
-            painter.drawText(QPointF(x, caption_top + k * line + text_metrics.ascent()), text);
-        }
-    }
-    painter.end();
+    sheet->layout = LayOutSheet(page, header_height, 2 * sheet->line);
+    sheet->moves = LastRecordedEntry(game);
+    document.page_count = sheet->moves == 0 ? 1 : PlaceOf(sheet->layout, sheet->moves - 1).page + 1;
+    document.page_drawer = [sheet = std::shared_ptr<const SheetSource>(std::move(sheet))](
+                               int number) { return DrawSheetPage(*sheet, number); };
     return document;
 }
 

@@ -97,13 +97,7 @@ PrintDocument ComposePrintDocument(const QImage& board_picture, const Tjeu& game
 }
 
 QPicture PageDrawing(const PrintDocument& document, int page) {
-    if (!document.drawn_pages.empty()) {
-        // A copy of its own: playing a picture moves its buffer, and a long job plays pages
-        // on a worker while the preview plays them on screen.
-        QPicture drawn = document.drawn_pages[static_cast<std::size_t>(page)];
-        drawn.detach();
-        return drawn;
-    }
+    if (document.page_drawer) return document.page_drawer(page);
     QPicture drawing;
     const PrintLayout& layout = document.layout;
     QPainter painter(&drawing);

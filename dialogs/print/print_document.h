@@ -7,6 +7,7 @@
 #include <QPicture>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "dialogs/print/print_layout.h"
@@ -24,9 +25,10 @@ struct PrintDocument {
     QImage board_picture;
     QString file_name;                 // already shortened to what a line can hold
     std::vector<HistoryEntry> record;  // entries 0..last printed move
-    // Pages drawn when composed (the game sheet, a few pages per game); empty when the pages
-    // are drawn from the layout as they are shown.
-    std::vector<QPicture> drawn_pages;
+    // Draws a page of a document composed elsewhere (the game sheet) as it is shown or
+    // printed; empty when the pages are drawn from the layout. Called from the print job's
+    // worker too, so it only reads what it holds.
+    std::function<QPicture(int page)> page_drawer;
 };
 
 // Title, board picture (left out when null), file name and one diagram per recorded move,

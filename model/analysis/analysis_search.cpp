@@ -40,6 +40,10 @@ void AnalysisSearch::SetRecord(const GameRecord& record, int count) {
     repetitions_.Fill(record, count);
 }
 
+void AnalysisSearch::AdvanceRecord(const GameRecord& record, int count) {
+    repetitions_.Advance(record, count);
+}
+
 bool AnalysisSearch::Cancelled() {
     if ((Nodes & kCancelPollMask) == 0 && cancel_ && cancel_->load(std::memory_order_relaxed)) {
         stopped_ = true;

@@ -40,6 +40,9 @@ public:
     // The repetition penalty counts entries 0..count-1 of `record`, as when the computer
     // player moves from entry count.
     void SetRecord(const GameRecord& record, int count);
+    // The same, counting only the entries after those counted so far: `record` is the one
+    // of the last SetRecord or AdvanceRecord, unchanged since (see RepetitionTable).
+    void AdvanceRecord(const GameRecord& record, int count);
 
     // The values of `position` with `side` to move, searched `depth` levels deep (levels
     // 0..depth expand, as in SearchEngine::Run), and of `played` among its moves. Where one

@@ -19,7 +19,13 @@ std::optional<MoveAnalysis> AnalysePosition(AnalysisSearch& search, const GameRe
                                             int number, int depth,
                                             const ClassThresholds& thresholds,
                                             const std::atomic<bool>* cancel) {
-    if (number < 1 || number > RecordedMoveCount(record)) return std::nullopt;
+    // Entries are recorded from the first on: a recorded entry and the one before it stand
+    // for a recorded move, without a walk over the record.
+    const auto at = static_cast<std::size_t>(number);
+    if (number < 1 || at >= record.size() || !record[at].IsRecorded() ||
+        (number > 1 && !record[at - 1].IsRecorded())) {
+        return std::nullopt;
+    }
     const HistoryEntry& before = record[static_cast<std::size_t>(number - 1)];
     const HistoryEntry& entry = record[static_cast<std::size_t>(number)];
     MoveAnalysis analysis;
@@ -27,7 +33,7 @@ std::optional<MoveAnalysis> AnalysePosition(AnalysisSearch& search, const GameRe
     analysis.mover = entry.Mover;
     analysis.played = Move{entry.From, entry.To};
     // The computer player moving from entry number - 1 counts the entries before it.
-    search.SetRecord(record, number - 1);
+    search.AdvanceRecord(record, number - 1);
     RootValues values;
     if (!search.Analyse(before.Cells, analysis.mover, analysis.played, depth, values, cancel)) {
         return std::nullopt;
@@ -46,6 +52,7 @@ std::optional<MoveAnalysis> AnalysePosition(const GameRecord& record, int number
                                             const ClassThresholds& thresholds,
                                             const std::atomic<bool>* cancel) {
     thread_local const std::unique_ptr<AnalysisSearch> search = std::make_unique<AnalysisSearch>();
+    search->SetRecord(record, 0);  // the record may not be the one counted last
     return AnalysePosition(*search, record, number, depth, thresholds, cancel);
 }
 

@@ -45,7 +45,9 @@ int RecordedMoveCount(const GameRecord& record);
 // Move `number` (1..RecordedMoveCount) of `record` searched `depth` levels deep, with the
 // repetitions counted as the computer player counts them when it makes that move. Uses
 // `search`'s tables; std::nullopt when `cancel` was set meanwhile or `number` names no
-// recorded move.
+// recorded move. `search` goes on counting repetitions from its last call: give it the
+// same unchanged record at rising numbers (a worker walking one game forwards), or call
+// its SetRecord first.
 std::optional<MoveAnalysis> AnalysePosition(AnalysisSearch& search, const GameRecord& record,
                                             int number, int depth,
                                             const ClassThresholds& thresholds,

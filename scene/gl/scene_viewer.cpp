@@ -12,7 +12,12 @@ TSceneViewer::TSceneViewer(TScene& scene, QWidget* parent)
     : QWidget(parent), scene_(scene), window_(new TSceneWindow(scene, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(QWidget::createWindowContainer(window_, this));
+    QWidget* container = QWidget::createWindowContainer(window_, this);
+    // A drag over the board goes to the widgets around it, as anywhere else in the window.
+    // Taken by the container, it would go to the board's window, which passes its input
+    // back to this widget, where Qt hands a drag on to the container again.
+    container->setAcceptDrops(false);
+    layout->addWidget(container);
 }
 
 void TSceneViewer::SetCamera(const TCamera* camera) {

@@ -75,7 +75,16 @@ QImage TSceneWindow::Snapshot() {
 bool TSceneWindow::event(QEvent* event) {
     const bool forwarded = std::find(kForwardedEvents.begin(), kForwardedEvents.end(),
                                      event->type()) != kForwardedEvents.end();
-    if (forwarded && events_to_) return QCoreApplication::sendEvent(events_to_, event);
+    // Qt hands a drag given to a widget on to the widget that took it first: were that the
+    // window container, which gives drags to this window, the drag would go round until
+    // the stack ran out. Passed on once, it cannot.
+    if (forwarded && events_to_ && !forwarding_) {
+        forwarding_ = true;
+        const bool handled = QCoreApplication::sendEvent(events_to_, event);
+        forwarding_ = false;
+        return handled;
+    }
+    if (forwarded) return false;
     switch (event->type()) {
         case QEvent::UpdateRequest:
             DrawAndShow();

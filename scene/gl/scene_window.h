@@ -81,6 +81,7 @@ private:
 
     const TScene& scene_;
     QPointer<QWidget> events_to_;
+    bool forwarding_ = false;  // an input event is on its way to `events_to_`
     const TCamera* camera_ = nullptr;
     Color background_{0, 0, 0, 1};
     std::unique_ptr<QOpenGLContext> context_;

@@ -64,6 +64,12 @@ TEST_F(GameSheetTest, HeaderNamesThePlayersTheirKindsTheResultAndTheDate) {
     EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Game in progress   Date: 2026-12-07");
     game.ApplyMove(game.Pos, 0, 0);  // the side to move had no move: a draw
     EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Draw.   Date: 2026-12-07");
+
+    // An override left open stays inside its name; a line separator breaks no line.
+    game.Players[kRed].Name = "\u202EAda";
+    game.Players[kWhite].Name = "Bob\u2028Smith";
+    EXPECT_EQ(SheetHeader(game, date).at(1),
+              "Red: \u2068\u202EAda\u2069 (Human player)   White: Bob Smith (Computer Amateur)");
 }
 
 }  // namespace

@@ -123,5 +123,25 @@ TEST_F(AnalyseCommand, AnUnreadableGameIsStatusOneAndAMalformedCallStatusTwo) {
                                 {"analyse", path, "--jsn"}});
 }
 
+// A file name printed raw could clear the terminal or fake a line of output.
+TEST_F(AnalyseCommand, ErrorsShowFileNamesEscaped) {
+    const std::string name = (folder_ / "a\nok\x1b[2J.Cva").string();
+    const std::string escaped = (folder_ / "a\\nok\\x1b[2J.Cva").string();
+    const CliRun analyse = Cli({"analyse", name});
+    EXPECT_NE(analyse.err.find("'" + escaped + "'"), std::string::npos) << analyse.err;
+    const CliRun tally = Cli({"analyse-survey", "--tally", name});
+    EXPECT_NE(tally.err.find("'" + escaped + "'"), std::string::npos) << tally.err;
+}
+
+// The moves of a survey to a full disk: the tables are shown, the failure is told.
+TEST_F(AnalyseCommand, ASurveyWhoseMovesCannotBeWrittenIsStatusOne) {
+    const CliRun run =
+        Cli({"analyse-survey", "--games", "1", "--depth", "1", "--moves", "/dev/full"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write '/dev/full': No space left on device"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.out.find("| class"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace circumvia::cli

@@ -1,10 +1,13 @@
 // Commands of the game review: the analysis of a saved game, and the survey its class
 // thresholds come from.
+#include <cerrno>
 #include <climits>
 #include <fstream>
 #include <iomanip>
 #include <ostream>
 #include <sstream>
+#include <string>
+#include <system_error>
 
 #include "model/analysis/game_analysis.h"
 #include "model/evaluation.h"
@@ -13,6 +16,7 @@
 #include "tools/cli/analysis_survey.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/options.h"
+#include "tools/cli/printable.h"
 
 namespace circumvia::cli {
 
@@ -93,10 +97,10 @@ int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
         case LoadOutcome::kLoaded:
             break;
         case LoadOutcome::kFormatError:
-            err << "circumvia-cli: '" << words[0] << "' is not a readable game file\n";
+            err << "circumvia-cli: '" << Printable(words[0]) << "' is not a readable game file\n";
             return 1;
         case LoadOutcome::kCannotRead:
-            err << "circumvia-cli: cannot read '" << words[0] << "'\n";
+            err << "circumvia-cli: cannot read '" << Printable(words[0]) << "'\n";
             return 1;
     }
     const GameAnalysis analysis = AnalyseGame(game.History, run);
@@ -120,7 +124,7 @@ int Tally(const Arguments& files, const ClassThresholds& thresholds, std::ostrea
     for (const std::string& path : files) {
         std::ifstream in(path);
         if (!in || !TallySurvey(in, thresholds, result)) {
-            err << "circumvia-cli: cannot read the survey moves in '" << path << "'\n";
+            err << "circumvia-cli: cannot read the survey moves in '" << Printable(path) << "'\n";
             return 1;
         }
     }
@@ -154,12 +158,25 @@ int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!moves_path.empty()) {
         moves_file.open(moves_path);
         if (!moves_file) {
-            err << "circumvia-cli: cannot write '" << moves_path << "'\n";
+            err << "circumvia-cli: cannot write '" << Printable(moves_path) << "'\n";
             return 1;
         }
         plan.moves_out = &moves_file;
     }
+    errno = 0;
+    // The tables are shown whatever happened to the moves file: the games took long.
     PrintSurvey(RunSurvey(plan, thresholds), plan, thresholds, out);
+    if (plan.moves_out) {
+        moves_file.close();
+        if (!moves_file) {
+            // The stream keeps no reason of its own; the failed write left it in errno.
+            const std::string reason = errno != 0 ? std::generic_category().message(errno)
+                                                  : std::string("the file is incomplete");
+            err << "circumvia-cli: cannot write '" << Printable(moves_path) << "': " << reason
+                << '\n';
+            return 1;
+        }
+    }
     return 0;
 }
 

@@ -386,6 +386,24 @@ TEST_F(MainFormFilesTest, AGameNamedAtStartOrDroppedIsOpened) {
     EXPECT_TRUE(on_board.isAccepted());
     EXPECT_EQ(window.Game().Current, 3);
     EXPECT_TRUE(told.empty());
+
+    // Over the board as the window system delivers a drag: to the top-level window, which
+    // hands it to the board's container and so to the board's own window. Any file at all
+    // passes over the board on its way; only a game is taken.
+    data.setUrls({QUrl::fromLocalFile(Name("new.Cva"))});
+    QWindow& top = *window.windowHandle();
+    const QPoint board = window.Viewer().mapTo(&window, window.Viewer().rect().center());
+    QDragEnterEvent enter_top(board, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&top, &enter_top);
+    EXPECT_TRUE(enter_top.isAccepted());
+    QDragMoveEvent move_top(board + QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(&top, &move_top);
+    QDropEvent drop_top(board + QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&top, &drop_top);
+    EXPECT_EQ(window.Game().FileName, In("new.Cva").string());
+    EXPECT_TRUE(told.empty());
 }
 
 class StartFileTest : public MainFormFilesTest,

@@ -15,7 +15,7 @@ const QString kAnna = QStringLiteral("Anna");
 class AnsweringHost : public RatedGameHost {
 public:
     QWidget* RatedGameWindow() override { return nullptr; }
-    void StoreRatings(const QString& text) override { stored = text; }
+    void StoreRatings(const RatedPlayers& players) override { stored = players.Text(); }
     bool ConfirmLeavingRatedGame(const QString&, const QString& detail) override {
         details.push_back(detail);
         return answer;

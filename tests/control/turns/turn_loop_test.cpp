@@ -265,6 +265,26 @@ TEST_F(TurnLoopTest, TurnStartShowsEachSidesLastMove) {
     EXPECT_EQ(turn.State(), LoopState::HumanTurn);
 }
 
+// A name may carry right-to-left letters, an override left open, or line separators: the
+// status line keeps the program's own words in order and on one line.
+TEST_F(TurnLoopTest, NamesCannotReorderOrBreakTheStatusText) {
+    const struct {
+        const char* name;
+        const char* shown;
+    } kCases[] = {
+        {"Ana", "Ana"},
+        {"\u202Eevil", "\u2068\u202Eevil\u2069"},
+        {"\u0639\u0645\u0631", "\u2068\u0639\u0645\u0631\u2069"},
+        {"a\u2028b\u2029c\nd", "a b c d"},
+    };
+    StartGame(kHuman, 3);
+    for (const auto& c : kCases) {
+        game.PlayerOf(kRed).Name = c.name;
+        Tick();
+        EXPECT_EQ(host.status, std::string("C'est \u00e0 ") + c.shown + " de jouer.") << c.name;
+    }
+}
+
 TEST_F(TurnLoopTest, ResultMessagesAreReestablishedEveryTick) {
     StartGame(kHuman, 3);
     game.Result = kRedWon;

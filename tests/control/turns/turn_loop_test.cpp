@@ -277,7 +277,7 @@ TEST_F(TurnLoopTest, NamesCannotReorderOrBreakTheStatusText) {
         {"\u0639\u0645\u0631", "\u2068\u0639\u0645\u0631\u2069"},
         {"a\u2028b\u2029c\nd", "a b c d"},
     };
-    StartGame(kHuman, 3);
+    StartGame(kHuman, kHuman);  // no computer's level after the turn
     for (const auto& c : kCases) {
         game.PlayerOf(kRed).Name = c.name;
         Tick();

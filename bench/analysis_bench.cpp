@@ -17,8 +17,8 @@ constexpr std::uint64_t kGameSeed = 1;  // a game that runs past 60 moves
 
 GameRecord SixtyMoveGame() {
     Tjeu game;
-    game.Players[kRed].Kind = kMaxLevel;
-    game.Players[kWhite].Kind = kMaxLevel;
+    game.Players[kRed].Kind = kDesignedLevels;
+    game.Players[kWhite].Kind = kDesignedLevels;
     game.Random.Seed(kGameSeed);
     while (game.Result == kInProgress && game.Current < kGameMoves) {
         const Move move = game.ComputerMove(game.Pos, game.SideToMove);

@@ -15,6 +15,7 @@
 #include "dialogs/die_control.h"
 #include "dialogs/display_text.h"
 #include "dialogs/rating_text.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -112,6 +113,7 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     CB_rated = new QCheckBox(this);
     Lab_rated = new QLabel(this);
     Lab_rated->setWordWrap(true);
+    Lab_rated->hide();  // shown, with room made for it, only while a rated game is planned
     BitBtn1 = new QPushButton(this);
     BitBtn1->setDefault(true);
     CancelButton = new QPushButton(this);
@@ -206,9 +208,8 @@ void TFSetup::Relabel() {
 
     // The lists are refilled; the kinds chosen so far stay chosen.
     QStringList kinds;
-    for (int k = 0; k < lang::caption::kSetupKinds; ++k) {
-        kinds << CaptionText(base, lang::caption::kSetupKindFirst + k);
-    }
+    for (int k = kHuman; k <= kMaxLevel; ++k)
+        kinds << CaptionText(base, lang::caption::KindCaption(k));
     for (QComboBox* box : {CB_1, CB_2}) {
         const int chosen = box->currentIndex();
         box->clear();
@@ -275,6 +276,19 @@ Side TFSetup::RatedSide() const {
     return CB_1->currentIndex() == kHuman ? kWhite : kRed;
 }
 
+void TFSetup::ShowPlanText(const QString& text) {
+    Lab_rated->setText(text);
+    Lab_rated->setVisible(!text.isEmpty());
+    // The dialog grows by the words' height rather than squeezing the players' boxes.
+    int extra = 0;
+    if (!text.isEmpty() && layout() != nullptr) {
+        const QMargins margins = layout()->contentsMargins();
+        const int width = kClientWidth - margins.left() - margins.right();
+        extra = Lab_rated->heightForWidth(width) + layout()->spacing();
+    }
+    setFixedSize(kClientWidth, kClientHeight + extra);
+}
+
 QComboBox* TFSetup::RatedNameBox() const {
     if (!CB_rated->isEnabled()) return nullptr;
     return RatedSide() == kWhite ? CB_nom1 : CB_nom2;
@@ -282,12 +296,12 @@ QComboBox* TFSetup::RatedNameBox() const {
 
 void TFSetup::ShowRatedPlan(bool settle) {
     if (!RatedGame() || !rated_choices_.preview) {
-        Lab_rated->clear();
+        ShowPlanText({});
         return;
     }
     const Side side = RatedSide();
     const RatedPreview plan = rated_choices_.preview(RatedNameBox()->currentText(), side);
-    Lab_rated->setText(plan.text);
+    ShowPlanText(plan.text);
     if (!settle) return;
     const QSignalBlocker white_kinds(CB_1);
     const QSignalBlocker red_kinds(CB_2);

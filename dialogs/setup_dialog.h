@@ -107,6 +107,7 @@ private:
     // The human's side and name box while a rated game is chosen.
     Side RatedSide() const;
     QComboBox* RatedNameBox() const;
+    void ShowPlanText(const QString& text);
     // The boxes moved to the colour due and the level set; `settle` false only says it.
     void ShowRatedPlan(bool settle);
     // Whether the name box of white (0) or red (1) no longer shows a shortened name.

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "evaluation.h"
+#include "expert/expert_search.h"
 #include "tjeu.h"
 
 namespace circumvia {
@@ -52,6 +53,7 @@ int Tjeu::ChooseDepth(Side side, int balance, int red, int white) {
 
 Move Tjeu::ComputerMove(const Position& position, Side side) {
     if (side != kRed && side != kWhite) return kNullMove;
+    if (Players[side].Kind == kExpertLevel) return ExpertMove(position, side);
     const int red = position.Count(kRed);
     const int white = position.Count(kWhite);
     const int balance = side == kWhite ? white - red : red - white;
@@ -72,6 +74,16 @@ Move Tjeu::SuggestMove(const Position& position, Side side, int depth) {
     Engine.SetRoot(position, side);
     Depth = std::clamp(depth, 0, kMaxDepth);
     return SearchFromRoot();
+}
+
+Move Tjeu::ExpertMove(const Position& position, Side side) {
+    expert::ExpertSearch search(Endgame);
+    expert::ExpertLimits limits;
+    limits.time = ExpertTime;
+    limits.stop = Engine.StopFlag();
+    const Move move = search.Choose(position, side, History, Current, limits);
+    Depth = search.CompletedDepth();
+    return move;
 }
 
 Move Tjeu::SearchFromRoot() {

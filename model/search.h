@@ -72,6 +72,7 @@ public:
     // A search run on another thread ends soon after `stop` becomes true; its move then
     // means nothing, and neither does what the engine keeps of that search. Null: never.
     void StopWhen(const std::atomic<bool>* stop) { stop_ = stop; }
+    const std::atomic<bool>* StopFlag() const { return stop_; }
 
 private:
     // Search's own work: the node's moves, each searched in turn.

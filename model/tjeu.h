@@ -3,6 +3,8 @@
 // operations of the record (record.cpp) and of the computer player (computer_player.cpp).
 
 #include <array>
+#include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,10 @@
 #include "search.h"
 
 namespace circumvia {
+
+namespace endgame {
+class EndgameTable;
+}
 
 // Result codes.
 inline constexpr int kInProgress = 0;
@@ -28,9 +34,12 @@ inline constexpr int kRedResigned = 4;    // likewise
 inline constexpr int kFirstRepetitionMove = 6;
 inline constexpr int kRepetitionsForDraw = 4;
 
-// Player kinds: 0 a human, 1..5 the computer at that level. Anything below 1 is human.
+// Player kinds: 0 a human, 1..5 the computer's designed levels, 6 the Expert, which searches
+// by time and plays perfect endgames from the endgame table. Anything below 1 is human.
 inline constexpr int kHuman = 0;
-inline constexpr int kMaxLevel = 5;
+inline constexpr int kDesignedLevels = 5;
+inline constexpr int kExpertLevel = 6;
+inline constexpr int kMaxLevel = kExpertLevel;
 constexpr bool IsComputer(int kind) {
     return kind > 0;
 }
@@ -124,6 +133,10 @@ public:
     SearchEngine Engine;
     // The model's random numbers: from the clock unless a test or tool fixes a seed.
     RandomSource Random;
+    // The endgame table the Expert plays from, when the program has one.
+    std::shared_ptr<const endgame::EndgameTable> Endgame;
+    // How long the Expert thinks about a move.
+    std::chrono::milliseconds ExpertTime{1000};
 
 private:
     // Entry k, or a cleared entry when k lies outside the record.
@@ -142,6 +155,8 @@ private:
     // Searches the engine's root to Depth plies against the record's repetitions; where the
     // search finds no move, a random one (so the null move only when there is none).
     Move SearchFromRoot();
+    // The Expert's move: from the table, else by its search within ExpertTime.
+    Move ExpertMove(const Position& position, Side side);
 };
 
 }  // namespace circumvia

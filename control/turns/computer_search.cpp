@@ -2,12 +2,16 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "model/endgame/table_location.h"
+
 namespace circumvia::control {
 
 namespace {
 
 ComputerSearch::Outcome SearchOnCopy(const std::atomic<bool>* stop, Tjeu game) {
     game.Engine.StopWhen(stop);
+    // The Expert plays endings from the table the program found, when there is one.
+    if (!game.Endgame) game.Endgame = endgame::InstalledTable();
     const Move move = game.ComputerMove(game.Pos, game.SideToMove);
     game.Engine.StopWhen(nullptr);
     return {move, std::move(game)};

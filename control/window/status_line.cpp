@@ -10,6 +10,7 @@
 #include "control/window/image_list.h"
 #include "control/window/main_menu.h"
 #include "lang/format.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -34,13 +35,12 @@ QString PanelSummary(int panel, const Tjeu& game) {
     const Side side = SideOfPanel(panel);
     const Player& player = game.PlayerOf(side);
     const int base = lang::CaptionBase();
-    std::string text = lang::FormatText(
-        lang::LoadText(lang::message::kPanelSummary),
-        {lang::Caption(base + (side == kWhite ? lang::caption::kSetupWhiteGroup
-                                              : lang::caption::kSetupRedGroup)),
-         std::to_string(player.Pieces),
-         lang::Caption(base + lang::caption::kSetupKindFirst +
-                       std::clamp(player.Kind, 0, lang::caption::kSetupKinds - 1))});
+    std::string text =
+        lang::FormatText(lang::LoadText(lang::message::kPanelSummary),
+                         {lang::Caption(base + (side == kWhite ? lang::caption::kSetupWhiteGroup
+                                                               : lang::caption::kSetupRedGroup)),
+                          std::to_string(player.Pieces),
+                          lang::Caption(base + lang::caption::KindCaption(player.Kind))});
     if (game.SideToMove == side && game.Result == kInProgress) {
         text += ", " + lang::LoadText(lang::message::kPanelToMove);
     }

@@ -17,6 +17,7 @@
 #include "dialogs/draw_position.h"
 #include "dialogs/print/print_layout.h"
 #include "lang/format.h"
+#include "lang/kind_caption.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/notation.h"
@@ -51,7 +52,7 @@ std::string Message(int number) {
 QString KindText(int kind) {
     const int k = std::clamp(kind, kHuman, kMaxLevel);
     return QString::fromStdString(
-        lang::Caption(lang::CaptionBase() + lang::caption::kSetupKindFirst + k));
+        lang::Caption(lang::CaptionBase() + lang::caption::KindCaption(k)));
 }
 
 // The result of the recorded game as its last position has it.

@@ -25,8 +25,8 @@ int ThreadCount(int asked) {
 
 Tjeu PlayGame(int game_index, int first_seed) {
     Tjeu game;
-    game.Players[kRed].Kind = 1 + game_index % kMaxLevel;
-    game.Players[kWhite].Kind = 1 + (game_index / kMaxLevel) % kMaxLevel;
+    game.Players[kRed].Kind = 1 + game_index % kDesignedLevels;
+    game.Players[kWhite].Kind = 1 + (game_index / kDesignedLevels) % kDesignedLevels;
     game.Random.Seed(static_cast<std::uint64_t>(first_seed + game_index));
     while (game.Result == kInProgress && game.Current < kLongestGame) {
         const Move move = game.ComputerMove(game.Pos, game.SideToMove);

@@ -22,8 +22,8 @@ MatchTally GameTally(const MatchPlan& plan, int k) {
     const bool first_is_red = k % 2 == 0;
     const int red = first_is_red ? plan.first_level : plan.second_level;
     const int white = first_is_red ? plan.second_level : plan.first_level;
-    const int result =
-        PlayGame(red, white, plan.seed + static_cast<std::uint64_t>(k), plan.move_limit);
+    const int result = PlayGame(red, white, plan.seed + static_cast<std::uint64_t>(k),
+                                plan.move_limit, plan.expert);
     if (result != kRedWon && result != kWhiteWon) return {0, 1, 0};
     const bool first_won = (result == kRedWon) == first_is_red;
     return first_won ? MatchTally{1, 0, 0} : MatchTally{0, 0, 1};
@@ -31,9 +31,12 @@ MatchTally GameTally(const MatchPlan& plan, int k) {
 
 }  // namespace
 
-int PlayGame(int red_level, int white_level, std::uint64_t seed, int move_limit) {
+int PlayGame(int red_level, int white_level, std::uint64_t seed, int move_limit,
+             const ExpertSetup& expert) {
     Tjeu game;
     game.Random.Seed(seed);
+    game.Endgame = expert.table;
+    game.ExpertTime = expert.time;
     const int levels[3] = {kHuman, red_level, white_level};
     while (game.Result == kInProgress && game.Current < move_limit) {
         const Side side = game.SideToMove;

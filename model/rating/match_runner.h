@@ -3,12 +3,24 @@
 // it does against a person: the extra random moves the computer makes when it plays both
 // sides are left out, so the ratings measured are the ones a player meets.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "model/rating/match_statistics.h"
 
+namespace circumvia::endgame {
+class EndgameTable;
+}
+
 namespace circumvia::rating {
+
+// What the Expert plays with: its endgame table (none: search alone) and its time per move.
+struct ExpertSetup {
+    std::shared_ptr<const endgame::EndgameTable> table;
+    std::chrono::milliseconds time{1000};
+};
 
 // A game still going after this many moves is counted as a draw.
 inline constexpr int kMatchMoveLimit = 500;
@@ -22,10 +34,12 @@ struct MatchPlan {
     std::uint64_t seed = 1;
     int threads = 0;  // 0: one per core
     int move_limit = kMatchMoveLimit;
+    ExpertSetup expert{};
 };
 
 // The result code (kRedWon, kWhiteWon or kDrawn) of one seeded game between two levels.
-int PlayGame(int red_level, int white_level, std::uint64_t seed, int move_limit);
+int PlayGame(int red_level, int white_level, std::uint64_t seed, int move_limit,
+             const ExpertSetup& expert = {});
 
 // Told after each finished game how many are finished; called from the playing threads,
 // one call at a time.

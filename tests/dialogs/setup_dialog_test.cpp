@@ -144,7 +144,7 @@ struct LanguageCase {
     const char* white_group;
     const char* kind_label;
     const char* confirm;
-    std::array<const char*, 6> kinds;
+    std::array<const char*, 7> kinds;
     const char* red_first;
 };
 
@@ -166,8 +166,8 @@ TEST_P(SetupDialogLanguageTest, RelabelsInTheCurrentLanguageKeepingTheChoices) {
     EXPECT_EQ(dialog.Lab_kind2->text(), c.kind_label);
     EXPECT_EQ(dialog.BitBtn1->text(), c.confirm);
     for (QComboBox* kinds : {dialog.CB_1, dialog.CB_2}) {
-        ASSERT_EQ(kinds->count(), 6);
-        for (int k = 0; k < 6; ++k) EXPECT_EQ(kinds->itemText(k), c.kinds[k]);
+        ASSERT_EQ(kinds->count(), 7);
+        for (int k = 0; k < 7; ++k) EXPECT_EQ(kinds->itemText(k), c.kinds[k]);
     }
     EXPECT_EQ(dialog.CB_1->currentIndex(), 4);
     EXPECT_EQ(dialog.CB_2->currentIndex(), 0);
@@ -177,35 +177,37 @@ TEST_P(SetupDialogLanguageTest, RelabelsInTheCurrentLanguageKeepingTheChoices) {
 
 INSTANTIATE_TEST_SUITE_P(
     SetupDialog, SetupDialogLanguageTest,
-    ::testing::Values(
-        LanguageCase{'F',
-                     "Blancs",
-                     "Type :",
-                     "Ok",
-                     {"Joueur humain", "Ordinateur Novice", "Ordinateur Débutant",
-                      "Ordinateur Amateur", "Ordinateur Honneur", "Ordinateur Excellence"},
-                     "Les rouges ont la main"},
-        LanguageCase{'A',
-                     "White",
-                     "Kind :",
-                     "Ok",
-                     {"Human player", "Computer Novice", "Computer Beginner", "Computer Amateur",
-                      "Computer Promotion", "Computer Excellency"},
-                     "Red begin"},
-        LanguageCase{'E',
-                     "Blancas",
-                     "Clase :",
-                     "Aceptar",
-                     {"Humano", "Ordenador  novicio", "Ordenador principiante",
-                      "Ordenator aficionado", "Ordenator club", "Ordenator excelencia"},
-                     "Negras"},
-        LanguageCase{'D',
-                     "Weiß",
-                     "Art :",
-                     "Ok",
-                     {"Menschlicher Spieler", "Computer 1", "Computer 2", "Computer 3",
-                      "Computer 4", "Computer 5"},
-                     "Rot fangen an"}),
+    ::testing::Values(LanguageCase{'F',
+                                   "Blancs",
+                                   "Type :",
+                                   "Ok",
+                                   {"Joueur humain", "Ordinateur Novice", "Ordinateur Débutant",
+                                    "Ordinateur Amateur", "Ordinateur Honneur",
+                                    "Ordinateur Excellence", "Ordinateur Expert"},
+                                   "Les rouges ont la main"},
+                      LanguageCase{'A',
+                                   "White",
+                                   "Kind :",
+                                   "Ok",
+                                   {"Human player", "Computer Novice", "Computer Beginner",
+                                    "Computer Amateur", "Computer Promotion", "Computer Excellency",
+                                    "Computer Expert"},
+                                   "Red begin"},
+                      LanguageCase{'E',
+                                   "Blancas",
+                                   "Clase :",
+                                   "Aceptar",
+                                   {"Humano", "Ordenador  novicio", "Ordenador principiante",
+                                    "Ordenator aficionado", "Ordenator club",
+                                    "Ordenator excelencia", "Ordenador experto"},
+                                   "Negras"},
+                      LanguageCase{'D',
+                                   "Weiß",
+                                   "Art :",
+                                   "Ok",
+                                   {"Menschlicher Spieler", "Computer 1", "Computer 2",
+                                    "Computer 3", "Computer 4", "Computer 5", "Computer Experte"},
+                                   "Rot fangen an"}),
     [](const ::testing::TestParamInfo<LanguageCase>& info) {
         return std::string(1, info.param.code);
     });

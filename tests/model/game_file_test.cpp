@@ -183,9 +183,10 @@ TEST(LoadGame, ValuesAreTakenAsStoredAndBytesByTheirLowByte) {
     EXPECT_EQ(loaded.Depth, kDeepestSearch);
 }
 
-// A kind outside 0..5 would make the computer search at the file's own depth.
+// A kind outside human, the levels and the Expert would make the computer search at the file's own
+// depth.
 TEST(LoadGame, RefusesAPlayerKindNoSaveHolds) {
-    const std::pair<Side, int> kinds[] = {{kRed, 6}, {kWhite, -1}, {kRed, 256}};
+    const std::pair<Side, int> kinds[] = {{kRed, kMaxLevel + 1}, {kWhite, -1}, {kRed, 256}};
     for (const auto& [side, kind] : kinds) {
         Tjeu game = NewGame();
         game.Players[side].Kind = kind;

@@ -2,10 +2,10 @@
 # Installs a build into a temporary prefix and checks what a desktop gets from it: exactly
 # the expected files, both programs answering --version with the project version, a valid
 # menu entry and AppStream file, icons for the entry, and saved games recognised as ours
-# by name and by content.
-# usage: check_install.sh BUILD_DIR VERSION MIME_TYPE_OF
+# by name and by content, and the endgame table of ENDGAME_PIECES found by the installed tool.
+# usage: check_install.sh BUILD_DIR VERSION MIME_TYPE_OF ENDGAME_PIECES
 set -euo pipefail
-build_dir=$1 version=$2 mime_type_of=$3
+build_dir=$1 version=$2 mime_type_of=$3 endgame_pieces=$4
 app_id=com.vantor.Circumvia
 game_type=application/x-circumvia-game
 
@@ -32,6 +32,11 @@ share/doc/circumvia/changelog.gz
 share/doc/circumvia/copyright"
 for size in 128 16 22 24 256 32 48 64; do
     expected+=$'\n'"share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+done
+for ((total = 2; total <= endgame_pieces; total++)); do
+    for ((own = 1; own < total; own++)); do
+        expected+=$'\n'"share/circumvia/endgame/circumvia-$own-$((total - own)).egt"
+    done
 done
 expected+="
 share/icons/hicolor/scalable/apps/$app_id.svg
@@ -83,6 +88,14 @@ expect_equal "types of GAME.Cva, lower.cva, no-extension, notes.txt" "$(echo $ty
     "$game_type $game_type $game_type text/plain"
 grep -q "<mime-type type=\"$game_type\"" "$prefix/share/mime/packages/circumvia.xml" ||
     fail "shared-mime-info package does not declare $game_type"
+
+# The installed tool finds the table beside it, with no user table and no system one: Red on
+# cell 2 takes White's last piece on cell 7 at once.
+if [ "$endgame_pieces" -gt 0 ]; then
+    expect_equal "endgame probe" "$(XDG_DATA_HOME="$scratch/no-user-data" XDG_DATA_DIRS=/nowhere \
+        "$prefix/bin/circumvia-cli" endgame probe _R____B_____________________________ 1 | sed -n 1p)" \
+        "win 1"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of the installed tree failed" >&2

@@ -119,7 +119,7 @@ TEST(CliGameErrors, MalformedCallsExitWithStatusTwo) {
         {"selfplay"},
         {"selfplay", "--red", "2"},
         {"selfplay", "--red", "0", "--white", "2"},
-        {"selfplay", "--red", "2", "--white", "6"},
+        {"selfplay", "--red", "2", "--white", "7"},
         {"selfplay", "--red", "2", "--white", "2", "--max-moves", "0"},
         {"selfplay", "--red", "2", "--white", "2", "extra"},
     };

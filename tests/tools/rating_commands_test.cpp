@@ -18,7 +18,7 @@ TEST(CliMatch, MalformedCallsAreUsageErrors) {
         {"match", "--red", "1", "--white", "2"},
         {"match", "--red", "1", "--games", "4"},
         {"match", "--red", "0", "--white", "2", "--games", "4"},
-        {"match", "--red", "1", "--white", "6", "--games", "4"},
+        {"match", "--red", "1", "--white", "7", "--games", "4"},
         {"match", "--red", "1", "--white", "2", "--games", "0"},
         {"match", "--red", "1", "--white", "2", "--games", "many"},
         {"match", "--red", "1", "--white", "2", "--games", "4", "--threads", "0"},
@@ -53,16 +53,16 @@ TEST(CliMatch, ReportsBothSidesOfTheSameGamesAndTheDifference) {
 }
 
 TEST(CliLadder, EndsWithTheRatingsTableTheBuildReads) {
-    const CliRun run = Cli({"ladder", "--games", "2", "--threads", "2"});
+    const CliRun run = Cli({"ladder", "--games", "2", "--threads", "2", "--expert-ms", "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::regex table(
         "\n\\| Level \\| Rating \\| 95 % interval \\|\n\\|[-:| ]+\n"
         "\\| 1 \\| 1000 \\| anchor \\|\n"
-        "(\\| [2-5] \\| \\d+ \\| \\d+ to \\d+ \\|\n){4}$");
+        "(\\| [2-6] \\| \\d+ \\| \\d+ to \\d+ \\|\n){5}$");
     EXPECT_TRUE(std::regex_search(run.out, table)) << run.out;
     for (const char* pair :
          {"level 2 against level 1: ", "level 3 against level 2: ", "level 4 against level 3: ",
-          "level 5 against level 4: ", "level 5 against level 1: "}) {
+          "level 5 against level 4: ", "level 5 against level 1: ", "level 6 against level 5: "}) {
         EXPECT_NE(run.out.find(pair), std::string::npos) << pair;
     }
 }

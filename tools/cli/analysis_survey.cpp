@@ -105,7 +105,8 @@ SurveyResult RunSurvey(const SurveyPlan& plan, const ClassThresholds& thresholds
     run.thresholds = thresholds;
     for (int g = 0; g < plan.games; ++g) {
         Tjeu game;
-        PlayGame(game, 1 + g % kMaxLevel, 1 + (g / kMaxLevel) % kMaxLevel, plan.first_seed + g);
+        PlayGame(game, 1 + g % kDesignedLevels, 1 + (g / kDesignedLevels) % kDesignedLevels,
+                 plan.first_seed + g);
         const Side winner = Winner(game.Result);
         const GameAnalysis analysis = AnalyseGame(game.History, run);
         for (const MoveAnalysis& move : analysis.moves) {

@@ -10,8 +10,8 @@ namespace circumvia::cli {
 namespace {
 
 constexpr std::span<const Command> (*kCommandGroups[])() = {
-    RulesCommands, FileCommands,   SearchCommands,   GameCommands,
-    PrintCommands, RatingCommands, AnalysisCommands, PuzzleCommands};
+    RulesCommands,  FileCommands,     SearchCommands, GameCommands,   PrintCommands,
+    RatingCommands, AnalysisCommands, PuzzleCommands, EndgameCommands};
 
 const Command* FindCommand(const std::string& name) {
     for (auto group : kCommandGroups) {

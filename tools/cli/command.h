@@ -27,6 +27,7 @@ std::span<const Command> GameCommands();
 std::span<const Command> PrintCommands();
 std::span<const Command> RatingCommands();
 std::span<const Command> AnalysisCommands();
+std::span<const Command> EndgameCommands();
 std::span<const Command> PuzzleCommands();
 
 }  // namespace circumvia::cli

@@ -4,11 +4,14 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <iomanip>
 #include <optional>
 #include <ostream>
 #include <sstream>
 
+#include "model/endgame/endgame_table.h"
+#include "model/endgame/table_location.h"
 #include "model/rating/ladder_fit.h"
 #include "model/rating/match_runner.h"
 #include "model/tjeu.h"
@@ -29,12 +32,17 @@ constexpr double kAnchorRating = 1000.0;
 
 // The pairs of the ladder, the stronger-looking level first: neighbours, and the two ends
 // so the steps are tied together by one long measurement.
-constexpr int kLadderPairs[][2] = {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {5, 1}};
+constexpr int kLadderPairs[][2] = {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {5, 1}, {6, 5}};
+
+constexpr int kDefaultExpertMilliseconds = 1000;
+constexpr int kMostExpertMilliseconds = 600000;
 
 struct MatchOptions {
     int games = 0;
     int seed = kDefaultSeed;
     int threads = 0;
+    int expert_ms = kDefaultExpertMilliseconds;
+    std::optional<std::filesystem::path> table;
 };
 
 // The options shared by match and ladder.
@@ -46,6 +54,11 @@ std::vector<Option> CommonOptions(MatchOptions& chosen) {
          [&](const std::string& v) { chosen.seed = ParseNumber(v, 0, INT_MAX, "seed"); }},
         {"--threads", "T",
          [&](const std::string& v) { chosen.threads = ParseNumber(v, 1, kMaxThreads, "threads"); }},
+        {"--expert-ms", "MS",
+         [&](const std::string& v) {
+             chosen.expert_ms = ParseNumber(v, 1, kMostExpertMilliseconds, "milliseconds");
+         }},
+        {"--table", "DIR", [&](const std::string& v) { chosen.table = v; }},
     };
 }
 
@@ -96,6 +109,9 @@ rating::MatchPlan Plan(int first, int second, const MatchOptions& chosen) {
     plan.games = chosen.games;
     plan.seed = static_cast<std::uint64_t>(chosen.seed);
     plan.threads = chosen.threads;
+    plan.expert.time = std::chrono::milliseconds(chosen.expert_ms);
+    const auto folder = chosen.table ? chosen.table : endgame::FindTableFolder();
+    if (folder) plan.expert.table = std::make_shared<const endgame::EndgameTable>(*folder);
     return plan;
 }
 
@@ -172,14 +188,19 @@ int Ladder(const Arguments& args, std::ostream& out, std::ostream& err) {
 }
 
 constexpr Command kCommands[] = {
-    {"match", "--red LEVEL --white LEVEL --games N [--seed S] [--threads T]",
-     "N games between two levels (1..5), colours alternating, game k with seed S+k (default "
-     "1), on T threads (default: one per core): each level's wins, draws and losses, the "
-     "score and the rating difference with its 95 % interval",
+    {"match",
+     "--red LEVEL --white LEVEL --games N [--seed S] [--threads T] [--expert-ms MS] "
+     "[--table DIR]",
+     "N games between two levels (1..5, 6 the Expert), colours alternating, game k with seed "
+     "S+k (default 1), on T threads (default: one per core), the Expert thinking MS "
+     "milliseconds a move (default 1000) with the endgame table in DIR (default: the one "
+     "installed or built): each level's wins, draws and losses, the score and the rating "
+     "difference with its 95 % interval",
      Match},
-    {"ladder", "--games N [--seed S] [--threads T]",
+    {"ladder", "--games N [--seed S] [--threads T] [--expert-ms MS] [--table DIR]",
      "N games for each pair of neighbouring levels and for level 5 against level 1, then one "
-     "rating per level fitted to them all, level 1 held at 1000, as a Markdown table",
+     "rating per level fitted to them all, level 1 held at 1000, as a Markdown table (the "
+     "match's options for the Expert apply)",
      Ladder},
 };
 

@@ -310,7 +310,7 @@ TEST_F(MainFormFilesTest, ADamagedFileIsToldAndThePartialReadStays) {
 TEST_F(MainFormFilesTest, AnUnknownKindIsRefusedAndASearchNeverHoldsTheWindow) {
     StartGame();
     // Made in memory, such a kind still searches for ages: the ticks go on meanwhile.
-    window.Game().PlayerOf(kWhite).Kind = 6;
+    window.Game().PlayerOf(kWhite).Kind = kMaxLevel + 1;
     window.Game().Depth = kMaxDepth;
     window.PlayMove(26, 20);
     FinishAnimations();
@@ -322,7 +322,7 @@ TEST_F(MainFormFilesTest, AnUnknownKindIsRefusedAndASearchNeverHoldsTheWindow) {
 
     // A file holding such a kind is refused; opening it gives the search up all the same.
     Tjeu hostile = ThreeMoveGame();
-    hostile.Players[kRed].Kind = 6;
+    hostile.Players[kRed].Kind = kMaxLevel + 1;
     hostile.Depth = 19;
     ASSERT_TRUE(SaveGameFile(hostile, In("hostile.Cva")));
     chosen = Name("hostile.Cva");

@@ -130,7 +130,7 @@ void TMainForm::UpdateNavigation() {
     menu_.Proposeruncoup1->setEnabled(record_open && game_.Result == kInProgress &&
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
     // No help from the engine while a rated game is being played.
-    if (analysis_job_) menu_.AnalyseItem->setEnabled(record_open && !analysis_job_->Running());
+    if (review_) menu_.AnalyseItem->setEnabled(record_open && !review_->Job().Running());
     if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();
     // The move that led to the position shown; none at the start of the record.

@@ -23,6 +23,7 @@ struct SeenPreview {
     LoopState state_after_tick = LoopState::Starting;
     int pages = 0;
     QImage first_page;
+    dialogs::PrintLayout layout;
     QPoint centre;
 };
 
@@ -39,6 +40,7 @@ SeenPreview OpenPrintPreview(TMainForm& window, const std::function<void()>& tic
         seen.state_after_tick = window.Turn().State();
         const dialogs::PrintDocument& document = dialog->PrintPreview1->Document();
         seen.pages = document.page_count;
+        seen.layout = document.layout;
         seen.first_page = QImage(document.page_size, QImage::Format_RGB32);
         seen.first_page.fill(Qt::white);
         QPainter painter(&seen.first_page);
@@ -77,11 +79,17 @@ TEST_F(MainFormTest, PrintFromTheMenuPreviewsEveryRecordedMoveWithTheBoardPictur
     EXPECT_EQ(seen.state_after_tick, before);
     EXPECT_LE((seen.centre - window.geometry().center()).manhattanLength(), 2);
     EXPECT_EQ(seen.pages, 1);
-    // The snapshot of the 3D view fills the picture box's top-left corner.
-    EXPECT_GT(NonWhite(seen.first_page, QRect(38, 88, 100, 60)), 5000);
-    // All four recorded moves have their diagram, though the board stands further back.
-    for (int move = 0; move < 4; ++move)
-        EXPECT_GT(NonWhite(seen.first_page, QRect(38, 298 + 70 * move, 60, 60)), 300) << move;
+    // The snapshot of the 3D view fills the top-left corner of the box the layout gives it.
+    const dialogs::Box& picture = seen.layout.picture_box;
+    EXPECT_GT(NonWhite(seen.first_page, QRect(picture.left, picture.top, 100, 60)), 5000);
+    // All four recorded moves have their diagram drawn where the layout puts it, though the
+    // board stands further back.
+    ASSERT_EQ(seen.layout.diagrams.size(), 4u);
+    for (const dialogs::DiagramSlot& slot : seen.layout.diagrams) {
+        const QRect square(slot.x, slot.y, dialogs::kDiagramSize, dialogs::kDiagramSize);
+        EXPECT_EQ(slot.page, 0) << slot.move;
+        EXPECT_GT(NonWhite(seen.first_page, square), 300) << slot.move;
+    }
 
     EXPECT_FALSE(window.Turn().Busy());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

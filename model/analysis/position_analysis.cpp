@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "model/analysis/analysis_search.h"
+#include "model/endgame/endgame_table.h"
 
 namespace circumvia {
 
@@ -14,6 +15,10 @@ void JudgeExactly(const endgame::EndgameTable& table, const Position& before,
                   const ClassThresholds& thresholds, MoveAnalysis& analysis) {
     analysis.exact = JudgeByTable(table, before, analysis.mover, analysis.played);
     if (!analysis.exact) return;
+    // The best move is the table's, the played one when it is as good.
+    analysis.best = analysis.exact->played == analysis.exact->best
+                        ? analysis.played
+                        : table.BestMove(before, analysis.mover);
     analysis.move_class = ExactClass(*analysis.exact, analysis.forced, analysis.missed_win);
     analysis.loss = analysis.move_class == MoveClass::kBlunder
                         ? std::max(analysis.loss, thresholds.blunder)

@@ -29,8 +29,8 @@ MoveAnalysis Reviewed(const Position& start, Move move) {
 }
 
 // In won positions of two against two: a move that throws the win away is a blunder, counted
-// as one, and the table's fastest win is the best move with nothing lost; both carry the
-// table's values.
+// as one, naming a move that keeps the win, and the fastest win is the best move with nothing
+// lost; both carry the table's values.
 TEST(ExactReview, ThrowingAWinAwayIsABlunderAndTheFastestWinIsBest) {
     std::mt19937 random(5);
     int throws = 0;
@@ -39,7 +39,14 @@ TEST(ExactReview, ThrowingAWinAwayIsABlunderAndTheFastestWinIsBest) {
         const auto value = SmallTable().Probe(start, kRed);
         if (!value || value->outcome != Outcome::Win) continue;
         const std::string where = PositionText(start);
-        for (const endgame::MoveValue& move : SmallTable().ProbeMoves(start, kRed)) {
+        const std::vector<endgame::MoveValue> moves = SmallTable().ProbeMoves(start, kRed);
+        const auto value_of = [&](Move move) {
+            for (const endgame::MoveValue& m : moves) {
+                if (m.move == move) return m.value;
+            }
+            return endgame::EndgameValue{};
+        };
+        for (const endgame::MoveValue& move : moves) {
             const MoveAnalysis analysis = Reviewed(start, move.move);
             ASSERT_TRUE(analysis.exact) << where;
             EXPECT_EQ(*value, analysis.exact->best) << where;
@@ -47,6 +54,7 @@ TEST(ExactReview, ThrowingAWinAwayIsABlunderAndTheFastestWinIsBest) {
             if (move.value.outcome != Outcome::Win) {
                 ++throws;
                 EXPECT_EQ(MoveClass::kBlunder, analysis.move_class) << where;
+                EXPECT_EQ(*value, value_of(analysis.best)) << where;  // the better move shown
                 GameAnalysis game;
                 game.moves = {analysis};
                 EXPECT_EQ(1, Summarise(game)[kRed].blunders) << where;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -110,6 +111,9 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     die_row->addStretch(1);
 
     CB_rated = new QCheckBox(this);
+    Lab_rated = new QLabel(this);
+    Lab_rated->setWordWrap(true);
+    Lab_rated->hide();  // shown, with room made for it, only while a rated game is planned
     BitBtn1 = new QPushButton(this);
     BitBtn1->setDefault(true);
     CancelButton = new QPushButton(this);
@@ -124,6 +128,7 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     column->addWidget(GroupBox2);
     column->addWidget(GroupBox3);
     column->addWidget(CB_rated);
+    column->addWidget(Lab_rated);
     column->addStretch(1);
     column->addLayout(buttons);
 
@@ -139,7 +144,13 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
             NamePlayerGroup(*GroupBox2, *Lab_kind2, *CB_2, *Lab_nom2, *CB_nom2);
         });
     }
-    connect(CB_rated, &QCheckBox::toggled, this, &TFSetup::UpdateRatedChoice);
+    connect(CB_rated, &QCheckBox::toggled, this, &TFSetup::RatedToggled);
+    for (QComboBox* names : {CB_nom1, CB_nom2}) {
+        // The words follow the typing; the boxes move only once the name is given.
+        connect(names, &QComboBox::editTextChanged, this, [this] { ShowRatedPlan(false); });
+        connect(names->lineEdit(), &QLineEdit::editingFinished, this,
+                [this] { ShowRatedPlan(true); });
+    }
 
     setFixedSize(kClientWidth, kClientHeight);
     FormCreate();
@@ -215,6 +226,7 @@ void TFSetup::Relabel() {
     NamePlayerGroup(*GroupBox2, *Lab_kind2, *CB_2, *Lab_nom2, *CB_nom2);
     CB_rated->setText(CaptionText(base, lang::caption::kRatedGame));
     CB_rated->setToolTip(CaptionText(base, lang::caption::kRatedGameHint));
+    ShowRatedPlan(false);
     ShowLevelRatings();
 
     white_first_ = MessageText(lang::message::kWhiteBegins);
@@ -226,8 +238,8 @@ void TFSetup::ShowLevelRatings() {
     const std::pair<QComboBox*, QLabel*> sides[] = {{CB_1, Lab_level1}, {CB_2, Lab_level2}};
     for (const auto& [kinds, label] : sides) {
         const int kind = kinds->currentIndex();
-        // A level the rated game picks is not known until the dialog is confirmed.
-        const bool shown = IsComputer(kind) && kinds->isEnabled();
+        // The level a rated game picks is shown once the plan is known.
+        const bool shown = IsComputer(kind) && (kinds->isEnabled() || rated_choices_.preview);
         label->setText(shown ? LevelRatingText(kind) : QString());
         kinds->setToolTip(label->text());
     }
@@ -237,10 +249,76 @@ void TFSetup::UpdateRatedChoice() {
     const bool white_human = CB_1->currentIndex() == kHuman;
     const bool red_human = CB_2->currentIndex() == kHuman;
     CB_rated->setEnabled(white_human != red_human);
+    // Greyed, it is not ticked either: two humans or two computers play no rated game.
+    if (!CB_rated->isEnabled()) CB_rated->setChecked(false);
     const bool rated = RatedGame();
     CB_1->setEnabled(!rated || white_human);
     CB_2->setEnabled(!rated || red_human);
+    ShowRatedPlan(true);
     ShowLevelRatings();
+}
+
+void TFSetup::SetRatedChoices(RatedChoices choices) {
+    rated_choices_ = std::move(choices);
+    UpdateRatedChoice();
+}
+
+void TFSetup::RatedToggled(bool on) {
+    QComboBox* names = RatedNameBox();
+    if (on && names != nullptr && !rated_choices_.names.isEmpty() &&
+        !rated_choices_.names.contains(names->currentText())) {
+        names->setEditText(rated_choices_.names.front());
+    }
+    UpdateRatedChoice();
+}
+
+Side TFSetup::RatedSide() const {
+    return CB_1->currentIndex() == kHuman ? kWhite : kRed;
+}
+
+void TFSetup::ShowPlanText(const QString& text) {
+    Lab_rated->setText(text);
+    Lab_rated->setVisible(!text.isEmpty());
+    // The dialog grows by the words' height rather than squeezing the players' boxes.
+    int extra = 0;
+    if (!text.isEmpty() && layout() != nullptr) {
+        const QMargins margins = layout()->contentsMargins();
+        const int width = kClientWidth - margins.left() - margins.right();
+        extra = Lab_rated->heightForWidth(width) + layout()->spacing();
+    }
+    setFixedSize(kClientWidth, kClientHeight + extra);
+}
+
+QComboBox* TFSetup::RatedNameBox() const {
+    if (!CB_rated->isEnabled()) return nullptr;
+    return RatedSide() == kWhite ? CB_nom1 : CB_nom2;
+}
+
+void TFSetup::ShowRatedPlan(bool settle) {
+    if (!RatedGame() || !rated_choices_.preview) {
+        ShowPlanText({});
+        return;
+    }
+    const Side side = RatedSide();
+    const RatedPreview plan = rated_choices_.preview(RatedNameBox()->currentText(), side);
+    ShowPlanText(plan.text);
+    if (!settle) return;
+    const QSignalBlocker white_kinds(CB_1);
+    const QSignalBlocker red_kinds(CB_2);
+    const QSignalBlocker white_names(CB_nom1);
+    const QSignalBlocker red_names(CB_nom2);
+    if (plan.side != side) {
+        const QString white_name = CB_nom1->currentText();
+        CB_nom1->setEditText(CB_nom2->currentText());
+        CB_nom2->setEditText(white_name);
+        std::swap(shortened_names_[0], shortened_names_[1]);
+        const int white_kind = CB_1->currentIndex();
+        CB_1->setCurrentIndex(CB_2->currentIndex());
+        CB_2->setCurrentIndex(white_kind);
+    }
+    (plan.side == kWhite ? CB_2 : CB_1)->setCurrentIndex(plan.level);
+    CB_1->setEnabled(plan.side == kWhite);
+    CB_2->setEnabled(plan.side == kRed);
 }
 
 bool TFSetup::RatedGame() const {
@@ -294,6 +372,7 @@ bool TFSetup::Edited(std::size_t side) const {
 }
 
 void TFSetup::BitBtn1Click() {
+    ShowRatedPlan(true);  // a name still being typed has its colour and level too
     if (game_ != nullptr) {
         game_->PlayerOf(kWhite).Kind = CB_1->currentIndex();
         if (Edited(0)) game_->PlayerOf(kWhite).Name = CB_nom1->currentText().toStdString();

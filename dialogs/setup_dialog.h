@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "dialogs/names_list.h"
 #include "dialogs/relabelled_dialog.h"
@@ -24,6 +25,21 @@ class QPushButton;
 namespace circumvia::dialogs {
 
 class TDieControl;
+
+// What a rated game would be for a player: the colour, the computer's level, and the words
+// that say so with the player's rating.
+struct RatedPreview {
+    Side side = kRed;
+    int level = 1;
+    QString text;
+};
+
+// The owner's rated players, the most played first, and what a rated game would be for a
+// player choosing a colour.
+struct RatedChoices {
+    QStringList names;
+    std::function<RatedPreview(const QString& name, Side chosen_side)> preview;
+};
 
 class TFSetup : public QDialog, public RelabelledDialog {
     Q_OBJECT
@@ -49,6 +65,9 @@ public:
     QStringList KindEntries() const;
     // A rated game was chosen, and one human plays the computer.
     bool RatedGame() const;
+    // While a rated game is chosen, the dialog shows it as it will be played: the human's
+    // name one of the rated players', the colour due, the level and the rating.
+    void SetRatedChoices(RatedChoices choices);
 
     // Controls, named as in the window layout.
     QGroupBox* GroupBox1 = nullptr;  // White
@@ -67,6 +86,7 @@ public:
     TDieControl* Des = nullptr;
     QLabel* Lab_main = nullptr;
     QCheckBox* CB_rated = nullptr;
+    QLabel* Lab_rated = nullptr;  // the rated game as it will be played
     QPushButton* BitBtn1 = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -82,6 +102,14 @@ private:
     // The rated choice is open to one human against the computer; while it is ticked the
     // owner picks the computer's level, so its list is closed.
     void UpdateRatedChoice();
+    // Ticked: the human's name becomes a rated player's unless it is one already.
+    void RatedToggled(bool on);
+    // The human's side and name box while a rated game is chosen.
+    Side RatedSide() const;
+    QComboBox* RatedNameBox() const;
+    void ShowPlanText(const QString& text);
+    // The boxes moved to the colour due and the level set; `settle` false only says it.
+    void ShowRatedPlan(bool settle);
     // Whether the name box of white (0) or red (1) no longer shows a shortened name.
     bool Edited(std::size_t side) const;
 
@@ -91,6 +119,7 @@ private:
     std::array<QString, 2> shortened_names_;  // white's and red's, when loaded shortened
     QString white_first_;
     QString red_first_;
+    RatedChoices rated_choices_;
 };
 
 }  // namespace circumvia::dialogs

@@ -7,6 +7,7 @@
 
 #include "file_io.h"
 #include "position_text.h"
+#include "record_review.h"
 #include "text_encoding.h"
 
 namespace circumvia {
@@ -221,7 +222,8 @@ LoadOutcome LoadGameFile(Tjeu& game, const fs::path& path, GameFileListener* lis
 }
 
 WriteResult SaveGameFile(Tjeu& game, const fs::path& path) {
-    WriteResult result = ReplaceFileContents(path, GameFileBytes(game));
+    // Looking at an earlier move is no reason to lose the moves after it.
+    WriteResult result = ReplaceFileContents(path, GameFileBytes(GameAtRecordEnd(game)));
     if (result) game.FileName = FullPath(path);
     return result;
 }

@@ -52,7 +52,8 @@ enum class LoadOutcome { kLoaded, kCannotRead, kFormatError };
 LoadOutcome LoadGameFile(Tjeu& game, const std::filesystem::path& path,
                          GameFileListener* listener = nullptr);
 
-// Saves so that the old file survives any failure (see ReplaceFileContents for what is
+// Saves the whole recorded game, as it stands at its last move whatever move is being looked
+// at, so that the old file survives any failure (see ReplaceFileContents for what is
 // refused); on success FileName := the file's full path, on failure FileName and the
 // file are unchanged and the result holds the system's reason.
 WriteResult SaveGameFile(Tjeu& game, const std::filesystem::path& path);

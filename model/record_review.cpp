@@ -4,19 +4,25 @@
 
 namespace circumvia {
 
+namespace {
+
+// A side without moves ends the game with the null move: recorded without a mover, unlike a
+// cleared entry, on a board that still holds pieces.
+bool NullMoveFollows(const Tjeu& game, int last) {
+    const auto after = static_cast<std::size_t>(last + 1);
+    return after < game.History.size() &&
+           game.History[after].Cells.Count(kRed) + game.History[after].Cells.Count(kWhite) > 0;
+}
+
+}  // namespace
+
 int LastRecordedEntry(const Tjeu& game) {
     return RecordedMoveCount(game.History);
 }
 
 bool RecordFinished(const Tjeu& game) {
     const int last = LastRecordedEntry(game);
-    // A side without moves ends the game with the null move: recorded without a mover,
-    // unlike a cleared entry, on a board that still holds pieces.
-    const auto after = static_cast<std::size_t>(last + 1);
-    if (after < game.History.size() &&
-        game.History[after].Cells.Count(kRed) + game.History[after].Cells.Count(kWhite) > 0) {
-        return true;
-    }
+    if (NullMoveFollows(game, last)) return true;
     Tjeu end = game;
     ReviewGoTo(end, last);
     return end.Result != kInProgress;
@@ -66,6 +72,20 @@ void ReviewGoTo(Tjeu& game, int index) {
         game.SideToMove = game.History[1].Mover;
     }
     game.EndTest();
+}
+
+Tjeu GameAtRecordEnd(const Tjeu& game) {
+    const int last = LastRecordedEntry(game);
+    const bool null_move = NullMoveFollows(game, last);
+    if (game.Current >= (null_move ? last + 1 : last)) return game;
+    Tjeu end = game;
+    ReviewGoTo(end, last);
+    if (null_move) {
+        // Played again as it was recorded, so that entry, side and result match.
+        const HistoryEntry& entry = game.History[static_cast<std::size_t>(last + 1)];
+        end.ApplyMove(end.Pos, entry.From, entry.To);
+    }
+    return end;
 }
 
 std::vector<int> ReviewStops(const Tjeu& game) {

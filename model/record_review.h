@@ -26,6 +26,11 @@ bool AtMainLineEnd(const Tjeu& game);
 // after it, and its result as that position has it.
 void ReviewGoTo(Tjeu& game, int index);
 
+// The game at the end of its record: on the last recorded entry, or on the null move that
+// ended it, with the result there. A game already at its end comes back as it is, so saving
+// either gives the same file whatever move was being looked at.
+Tjeu GameAtRecordEnd(const Tjeu& game);
+
 // Every entry 0..LastRecordedEntry: where review steps can land.
 std::vector<int> ReviewStops(const Tjeu& game);
 

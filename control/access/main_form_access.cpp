@@ -230,8 +230,11 @@ void TMainForm::PlayTypedMove(const QString& text) {
     DropSelection();
     ChooseCell(move->From);
     ChooseCell(move->To);
-    move_entry_->clear();
+    // Emptied without an undo step, so Ctrl+Z cannot bring the text back; the game's keys
+    // (Ctrl+Z, Home, End) belong to the board again.
+    move_entry_->setText(QString());
     move_entry_->CloseOffers();
+    Viewer_->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::RefuseTypedMove(int message, const std::string& detail) {

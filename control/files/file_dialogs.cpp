@@ -38,17 +38,34 @@ QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const 
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QString CaptionText(int k) {
+    return QString::fromStdString(lang::Caption(lang::CaptionBase() + k));
+}
+
+bool Confirm(QWidget* parent, const QString& question, const QString& detail) {
+    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
+    dialogs::ShowAsPlainText(box);
+    // Worded in the program's language, as the set-up's own buttons are.
+    QPushButton* ok =
+        box.addButton(CaptionText(lang::caption::kSetupConfirm), QMessageBox::AcceptRole);
+    QPushButton* cancel =
+        box.addButton(CaptionText(lang::caption::kAnswerCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == ok;
+}
+
 SaveAnswer AskSave(QWidget* parent, const QString& question) {
-    const auto caption = [](int k) {
-        return QString::fromStdString(lang::Caption(lang::CaptionBase() + k));
-    };
     QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton, parent);
     dialogs::ShowAsPlainText(box);
-    QPushButton* save = box.addButton(caption(lang::caption::kAnswerSave), QMessageBox::AcceptRole);
+    QPushButton* save =
+        box.addButton(CaptionText(lang::caption::kAnswerSave), QMessageBox::AcceptRole);
     QPushButton* discard =
-        box.addButton(caption(lang::caption::kAnswerDiscard), QMessageBox::DestructiveRole);
+        box.addButton(CaptionText(lang::caption::kAnswerDiscard), QMessageBox::DestructiveRole);
     QPushButton* cancel =
-        box.addButton(caption(lang::caption::kAnswerCancel), QMessageBox::RejectRole);
+        box.addButton(CaptionText(lang::caption::kAnswerCancel), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -79,6 +96,7 @@ FileDialogs PlatformFileDialogs() {
                 Show(parent, QMessageBox::Warning, text, detail, QMessageBox::Ok);
             },
         .ask_save = AskSave,
+        .confirm = Confirm,
     };
 }
 

@@ -25,6 +25,8 @@ struct FileDialogs {
     std::function<void(QWidget* parent, const QString& text, const QString& detail)> tell;
     // "Save the game?" with Save, Discard and Cancel (also Escape and closing the box).
     std::function<SaveAnswer(QWidget* parent, const QString& question)> ask_save;
+    // An OK/Cancel question whose default is Cancel; true only for OK.
+    std::function<bool(QWidget* parent, const QString& question, const QString& detail)> confirm;
 };
 
 // Qt's file dialogs and message boxes.

@@ -46,7 +46,7 @@ QString DroppedGameFile(const QMimeData* data) {
 }  // namespace
 
 void TMainForm::FileOpen() {
-    if (!MayDropGame()) return;
+    if (!rated_.MayLeave() || !MayDropGame()) return;
     const BusyScope busy(turn_);
     const QString chosen = file_dialogs_.choose_open_name(
         this, DialogFilters(lang::LoadText(lang::message::kGameFileFilter)));
@@ -69,9 +69,8 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
     }
     HighlightPiece(nullptr);
     AbandonComputerSearch();  // it searched the old game; the loop starts one on the new
-    AbandonRatedGame();
+    rated_.Leave();
     LeaveLesson();
-    rated_note_.clear();  // the note belongs to the game it ended, not to the file's
     const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
     unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)
     // The old game is gone either way, so the caption no longer names its file.
@@ -186,7 +185,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
     const QString name = DroppedGameFile(event->mimeData());
     if (!turn_.IsReady() || turn_.Busy() || name.isEmpty()) return;
     event->acceptProposedAction();
-    if (!MayDropGame()) return;
+    if (!rated_.MayLeave() || !MayDropGame()) return;
     // As the open command does with the name its dialog returned.
     const BusyScope busy(turn_);
     OpenChosenFile(name);

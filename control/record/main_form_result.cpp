@@ -29,7 +29,7 @@ void TMainForm::RelabelResultMessage() {
     message->setWindowTitle(QString::fromStdString(lang::LoadText(lang::message::kGameOverTitle)));
     message->setText(QString::fromStdString(ResultText(game_)));
     // A rated game's new rating, read with the result by screen readers as the box opens.
-    message->setInformativeText(QString::fromStdString(rated_note_));
+    message->setInformativeText(QString::fromStdString(rated_.ResultNote()));
 }
 
 void TMainForm::CloseResultMessage() {

@@ -40,7 +40,7 @@ void TMainForm::ReadSettings() {
     SetCaption(QStringLiteral("Circumvia"));
     SetAnimationSpeed(
         ParseAnimationSpeed(settings_->Read(SettingsStore::kAnimationSpeed, {}).toStdString()));
-    rated_players_ = RatedPlayers::FromText(settings_->Read(SettingsStore::kRatings, {}));
+    rated_.LoadRatings(settings_->Read(SettingsStore::kRatings, {}));
 }
 
 void TMainForm::FormClose() {

@@ -45,7 +45,7 @@ void TMainForm::BuildLessons() {
 }
 
 void TMainForm::ShowLessons() {
-    if (!lesson_on_board_ && !MayDropGame()) return;
+    if (!lesson_on_board_ && (!rated_.MayLeave() || !MayDropGame())) return;
     ShowLessonList();
     lesson_dock_->show();
     lesson_dock_->raise();
@@ -102,7 +102,7 @@ void TMainForm::SetUpLesson(const Tjeu& game, Side learner) {
     }
     HighlightPiece(nullptr);
     AbandonComputerSearch();
-    AbandonRatedGame();
+    rated_.Leave();
     CloseResultMessage();
     StopAllMovements();
     ForgetMovePieces();

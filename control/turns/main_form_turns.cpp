@@ -54,11 +54,11 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
     // Freed on every way out; the loop turns the tick back on.
     dialogs::TFSetup setup(player_names_, this);
     setup.LoadFromGame(next);
+    setup.SetRatedChoices(rated_.SetupChoices());
     // Only a confirmed set-up is about to replace the game: the save question comes then.
-    if (setup.exec() == QDialog::Accepted && MayDropGame()) {
-        AbandonRatedGame();  // the game it replaces, if rated, counts as lost
-        rated_note_.clear();
-        if (setup.RatedGame()) StartRatedGame(next.Players);
+    if (setup.exec() == QDialog::Accepted && rated_.MayLeave() && MayDropGame()) {
+        rated_.Leave();
+        if (setup.RatedGame()) rated_.Start(next.Players);
         return NewGameSetup{next.Players, next.SideToMove};
     }
     SetStatusText(status_before_new_game_);

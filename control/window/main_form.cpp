@@ -38,7 +38,8 @@ TMainForm::TMainForm(TickCounter ticks, QWidget* parent)
                   .play_click = [this] { Sounds_->Play(QString::fromLatin1(scene::kClickSample)); },
                   .step_clock = [this] { FrameClock_.Step(); },
                   .repaint_status = [this] { StatusLine_->RepaintPanels(); }}),
-      loop_(game_, turn_, *this, ticks_) {
+      loop_(game_, turn_, *this, ticks_),
+      rated_(game_, *this) {
     FormCreate();
 }
 
@@ -134,12 +135,12 @@ void TMainForm::FormShow() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // Closing is one key away (Ctrl+X): a game with unsaved moves is not lost by accident.
-    if (turn_.IsReady() && !MayDropGame()) {
+    if (turn_.IsReady() && !(rated_.MayLeave() && MayDropGame())) {
         event->ignore();
         return;
     }
     AbandonComputerSearch();
-    if (turn_.IsReady()) AbandonRatedGame();
+    if (turn_.IsReady()) rated_.Leave();
     FormCloseQuery();
     FormClose();
     event->accept();
@@ -178,13 +179,13 @@ void TMainForm::Timer1Timer() {
     const bool was_over = turn_.State() == LoopState::GameOver;
     if (!was_over) CloseResultMessage();
     loop_.Timer1Timer();
-    if (!was_over && turn_.State() == LoopState::GameOver) {
-        // The end of the game opens every recorded move to review.
-        UpdateNavigation();
-        if (result_to_announce_) {
-            result_to_announce_ = false;
-            AnnounceResult();
-        }
+    const bool over = turn_.State() == LoopState::GameOver;
+    // The end of the game opens every recorded move to review.
+    if (!was_over && over) UpdateNavigation();
+    // Announced once the last capture has landed, not over a piece still flying.
+    if (over && result_to_announce_ && !board_.Scene().AnythingTravelling()) {
+        result_to_announce_ = false;
+        AnnounceResult();
     }
     // The first tick resets the game, so a game to open waits until it has run.
     if (first && !turn_.IsStarting()) OpenStartFile();

@@ -19,7 +19,7 @@
 //   files/main_form_print.cpp      the print preview
 //   access/main_form_access.cpp    playing by keys (the keyboard cursor, the move entry), the
 //                                  coordinates, and the board as assistive technologies read it
-//   rated/main_form_rated.cpp      rated games and the Ratings window
+//   rated/main_form_rated.cpp      what rated games (rated_game.h) ask of the window
 //   training/main_form_lessons.cpp the lessons played on the board
 
 #include <QMainWindow>
@@ -33,7 +33,7 @@
 #include "control/access/board_accessible.h"
 #include "control/access/keyboard_cursor.h"
 #include "control/files/file_dialogs.h"
-#include "control/rated/rated_players.h"
+#include "control/rated/rated_game.h"
 #include "control/settings/settings_store.h"
 #include "control/training/lesson_session.h"
 #include "control/turns/computer_search.h"
@@ -48,10 +48,6 @@
 #include "model/tjeu.h"
 #include "scene/board/board_scene.h"
 #include "scene/frame_clock.h"
-
-namespace circumvia::dialogs {
-class TRatingsWindow;
-}  // namespace circumvia::dialogs
 
 namespace circumvia::scene {
 class TFrameTimer;
@@ -71,7 +67,11 @@ class MoveListDock;
 class StatusLine;
 struct Command;
 
-class TMainForm : public QMainWindow, public BoardReader, private TurnLoopHost, private LessonHost {
+class TMainForm : public QMainWindow,
+                  public BoardReader,
+                  private TurnLoopHost,
+                  private RatedGameHost,
+                  private LessonHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -183,11 +183,11 @@ public:
     void HelpSearch();
     void HelpAbout();
 
-    // Rated games (main_form_rated.cpp). From the set-up of a rated game until it ends, the
+    // Rated games (control/rated/). From the set-up of a rated game until it ends, the
     // record cannot be stepped through and no hint is given.
-    bool RatedGameUnderWay() const { return rated_game_.has_value(); }
-    const RatedPlayers& Ratings() const { return rated_players_; }
-    void ShowRatings();
+    bool RatedGameUnderWay() const { return rated_.UnderWay(); }
+    const RatedPlayers& Ratings() const { return rated_.Players(); }
+    void ShowRatings() { rated_.ShowRatings(); }
 
     // The lessons (training/main_form_lessons.cpp): Help > Learn to play puts a lesson on
     // the board, and its panel beside it.
@@ -195,7 +195,7 @@ public:
     LessonDock* Lessons() const { return lesson_dock_; }
     LessonSession* LessonUnderWay() const { return lesson_on_board_ ? lessons_.get() : nullptr; }
     // The Ratings window while it is open, else null.
-    dialogs::TRatingsWindow* RatingsWindow() const;
+    dialogs::TRatingsWindow* RatingsWindow() const { return rated_.RatingsWindow(); }
 
     // Goes to the position after move `index` (0 the start): while reviewing, exactly
     // there; while a game is played, by the record's own back and forward steps, or to the
@@ -333,15 +333,11 @@ private:
     // Variations (record/main_form_variations.cpp).
     bool Exploring() override;
 
-    // Rated games (main_form_rated.cpp).
-    // The human among the set-up's players plays the level nearest their rating, in the
-    // colour due: `players` (indexed by side) are changed to match.
-    void StartRatedGame(std::array<Player, 3>& players);
-    // A rated game left before its end (another game started or opened, the program
-    // closed) counts as lost.
-    void AbandonRatedGame();
-    void CountRatedGame(double points);
-    void ShowRatingsInWindow();
+    // What rated games ask of the window (main_form_rated.cpp).
+    QWidget* RatedGameWindow() override { return this; }
+    void StoreRatings(const RatedPlayers& players) override;
+    bool ConfirmLeavingRatedGame(const QString& question, const QString& detail) override;
+    void RecordOpened() override { UpdateNavigation(); }
 
     // Playing by keys (main_form_access.cpp).
     void BuildAccessAids();
@@ -380,10 +376,7 @@ private:
     QPointer<QWidget> result_message_;            // deletes itself when closed
     // A move just ended the game: its result is announced when the loop reaches the end.
     bool result_to_announce_ = false;
-    RatedPlayers rated_players_;
-    std::optional<RatedGame> rated_game_;  // the rated game under way
-    std::string rated_note_;               // the rating after the last rated game ended
-    QPointer<dialogs::TRatingsWindow> ratings_window_;  // deletes itself when closed
+    RatedGames rated_;
     double base_focal_length_ = 100;
     bool shown_once_ = false;
     FileDialogs file_dialogs_;

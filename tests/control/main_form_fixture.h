@@ -22,6 +22,8 @@ protected:
         // Closing at the end of a test never waits for an answer to "Save the game?".
         FileDialogs dialogs = PlatformFileDialogs();
         dialogs.ask_save = [](QWidget*, const QString&) { return SaveAnswer::kDiscard; };
+        // Nor for "Abandon the rated game?".
+        dialogs.confirm = [](QWidget*, const QString&, const QString&) { return true; };
         window.SetFileDialogs(dialogs);
         window.show();
         window.Timer1().stop();

@@ -41,7 +41,7 @@ TEST_F(LanguageTest, MissingNumbersGiveTheEmptyText) {
         SetLanguageCode(code);
         EXPECT_EQ(LoadText(13), "") << code;
         EXPECT_EQ(LoadText(0), "") << code;
-        EXPECT_EQ(LoadText(21), "") << code;
+        EXPECT_EQ(LoadText(16), "") << code;
     }
     EXPECT_EQ(Caption(2051), "");
     EXPECT_EQ(Caption(1049), "");

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "model/position_text.h"
+#include "model/record_review.h"
 #include "tests/model/game_file_fixtures.h"
+#include "tests/model/game_fixtures.h"
 
 namespace circumvia {
 namespace {
@@ -308,6 +310,26 @@ TEST(SaveGameFile, AFailedSaveKeepsTheFileNameAndCreatesNothing) {
     EXPECT_FALSE(SaveGameFile(game, folder / "plain" / "game.Cva"));
     EXPECT_EQ(game.FileName, "/somewhere/old.Cva");
     EXPECT_EQ(testing::FileBytes(folder / "plain"), BytesOf("a file, not a folder"));
+}
+
+TEST(SaveGameFile, WritesTheWholeGameWhateverMoveIsBeingLookedAt) {
+    Tjeu ended_without_moves = testing::PlayedGame(9);
+    ended_without_moves.ApplyMove(ended_without_moves.Pos, 0, 0);
+    const Tjeu games[] = {testing::ComputerGame(1, 2, 2024, 400), ended_without_moves,
+                          testing::PlayedGame(14)};
+    ScratchFolder folder;
+    for (const Tjeu& at_end : games) {
+        const Bytes whole = GameFileBytes(at_end);
+        for (const int viewed : {0, 1, at_end.Current / 2, LastRecordedEntry(at_end) - 1}) {
+            Tjeu game = at_end;
+            ReviewGoTo(game, viewed);
+            const auto path = folder / "game.Cva";
+            ASSERT_TRUE(SaveGameFile(game, path));
+            EXPECT_EQ(testing::FileBytes(path), whole) << at_end.Current << " viewed " << viewed;
+            // Only the file holds the end: the game on the board stays where it was viewed.
+            EXPECT_EQ(game.Current, viewed);
+        }
+    }
 }
 
 }  // namespace

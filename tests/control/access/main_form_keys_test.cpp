@@ -104,10 +104,14 @@ TEST_F(MainFormKeysTest, TypedMovesPlayAsTwoClicksOrAreRefusedWithNothingChanged
         EXPECT_EQ(window.Turn().Phase(), kNoSelection);
     }
 
+    EXPECT_EQ(window.focusWidget(), &window.Entry()) << "a refused move stays there to be mended";
     Type(QStringLiteral("e1 d1"));
     EXPECT_EQ(Recorded(1), (Move{25, 19}));
     EXPECT_EQ(window.Turn().Phase(), kMoveUnderWay);
     EXPECT_TRUE(window.Entry().text().isEmpty());
+    // Played, the move gives the game's keys back to the board: Ctrl+Z takes it back.
+    EXPECT_EQ(window.focusWidget(), &window.Viewer());
+    EXPECT_FALSE(window.Entry().isUndoAvailable());
 
     // While the computer thinks, nothing typed is played.
     FinishAnimations();

@@ -100,6 +100,7 @@ protected:
                     save_questions << question;
                     return save_answer;
                 },
+            .confirm = [](QWidget*, const QString&, const QString&) { return true; },
         });
     }
 
@@ -494,6 +495,7 @@ TEST_F(MainFormFilesTest, SaveDiscardOrCancelBeforeNewOpenAndExit) {
                               QString::fromStdString(lang::LoadText(lang::message::kSaveQuestion)));
                     return c.answer;
                 },
+            .confirm = [](QWidget*, const QString&, const QString&) { return true; },
         };
         form.SetFileDialogs(dialogs);
         form.Timer1Timer();

@@ -43,6 +43,15 @@ protected:
         ASSERT_TRUE(window.RatedGameUnderWay());
     }
 
+    // Anna makes a move of her own: only then does leaving the game count.
+    void AnnaMoves() {
+        RunUntilHumanTurn();
+        Tjeu& game = window.Game();
+        const Move move = game.SuggestMove(game.Pos, game.SideToMove, 1);
+        window.PlayMove(move.From, move.To);
+        RunUntilHumanTurn();
+    }
+
     Side AnnasSide() {
         return window.Game().PlayerOf(kWhite).Name == kAnna.toStdString() ? kWhite : kRed;
     }
@@ -58,10 +67,7 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
     EXPECT_EQ(game.PlayerOf(kRed).Kind, rating::NearestLevel(rating::kNewPlayerRating));
 
     // Moves on both sides, then no way back through the record and no hint.
-    RunUntilHumanTurn();
-    const Move move = game.SuggestMove(game.Pos, game.SideToMove, 1);
-    window.PlayMove(move.From, move.To);
-    RunUntilHumanTurn();
+    AnnaMoves();
     ASSERT_TRUE(game.CanStepBack());
     EXPECT_FALSE(window.Menu().Coupprcdent1->isEnabled());
     EXPECT_FALSE(window.Menu().Proposeruncoup1->isEnabled());
@@ -84,12 +90,13 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
         window.Status().StatusText().contains(dialogs::RatingNumberText(after_loss.rating)));
     EXPECT_TRUE(window.Menu().Coupprcdent1->isEnabled());
 
-    // The next rated game gives Anna the other colour; starting another game counts it lost,
-    // a new game cancelled in its set-up does not.
+    // The next rated game gives Anna the other colour; once she has moved, starting another
+    // game counts it lost, a new game cancelled in its set-up does not.
     StartRatedGame();
     EXPECT_EQ(AnnasSide(), kRed);
     EXPECT_EQ(game.PlayerOf(kRed).Kind, kHuman);
     EXPECT_EQ(game.PlayerOf(kWhite).Kind, rating::NearestLevel(after_loss.rating));
+    AnnaMoves();
     for (const bool confirmed : {false, true}) {
         window.FileNew();
         const QObject scope;
@@ -125,8 +132,10 @@ TEST_F(MainFormRatedTest, RatingsWindowFollowsTheLanguageAndTheRatingsSurviveARe
         EXPECT_EQ(ratings->Table->item(0, 1)->text(), dialogs::RatingNumberText(Anna().rating));
     }
 
-    // Left by closing the program, the second game counts as lost; a new start reads both.
+    // Left by closing the program after her move, the second game counts as lost; a new
+    // start reads both.
     StartRatedGame();
+    AnnaMoves();
     window.close();
     TMainForm restarted([this] { return now; });
     restarted.show();

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "control/review/evaluation_graph.h"
+#include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -28,8 +29,9 @@ std::string OneDecimal(double value) {
 std::string SummaryLine(const std::string& name, const PlayerSummary& summary) {
     return lang::FormatText(
         lang::LoadText(lang::message::kReviewSummary),
-        {name, std::to_string(summary.inaccuracies), std::to_string(summary.mistakes),
-         std::to_string(summary.blunders), OneDecimal(summary.average_loss)});
+        {name, lang::CountedText(summary.inaccuracies, lang::kInaccuracies),
+         lang::CountedText(summary.mistakes, lang::kMistakes),
+         lang::CountedText(summary.blunders, lang::kBlunders), OneDecimal(summary.average_loss)});
 }
 
 }  // namespace
@@ -68,9 +70,9 @@ void AnalysisDock::ShowProgress(int done, int total) {
     progress_row_->show();
     progress_->setRange(0, std::max(total, 1));
     progress_->setValue(done);
-    progress_->setFormat(
-        QString::fromStdString(lang::FormatText(lang::LoadText(lang::message::kReviewProgress),
-                                                {std::to_string(done), std::to_string(total)})));
+    progress_->setFormat(QString::fromStdString(
+        lang::FormatText(lang::LoadText(lang::message::kReviewProgress),
+                         {std::to_string(done), lang::CountedText(total, lang::kMovesOf)})));
 }
 
 void AnalysisDock::ShowIdle() {

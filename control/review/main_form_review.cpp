@@ -6,6 +6,7 @@
 #include "control/review/analysis_dock.h"
 #include "control/review/analysis_job.h"
 #include "control/window/main_form.h"
+#include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -50,11 +51,11 @@ void TMainForm::AnalysisFinished(const GameAnalysis& analysis, bool completed) {
     menu_.AnalyseItem->setEnabled(true);
     ShowAnalysis();
     UpdateNavigation();
-    const std::string text =
-        completed
-            ? lang::LoadText(lang::message::kReviewComplete)
-            : lang::FormatText(lang::LoadText(lang::message::kReviewStopped),
-                               {std::to_string(analysis_.moves.size()), std::to_string(total)});
+    const std::string text = completed
+                                 ? lang::LoadText(lang::message::kReviewComplete)
+                                 : lang::FormatText(lang::LoadText(lang::message::kReviewStopped),
+                                                    {std::to_string(analysis_.moves.size()),
+                                                     lang::CountedText(total, lang::kMovesOf)});
     SetStatusText(QString::fromStdString(text));
 }
 

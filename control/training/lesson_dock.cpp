@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lang/format.h"
+#include "lang/counted_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 
@@ -74,8 +74,7 @@ void LessonDock::ShowList(const std::vector<QString>& titles, const std::vector<
     for (std::size_t i = 0; i < titles.size(); ++i) {
         auto* item =
             new QListWidgetItem(StarsText(stars[i]) + QStringLiteral("  ") + titles[i], list_);
-        const std::string count =
-            lang::FormatText(lang::LoadText(lang::message::kStarCount), {std::to_string(stars[i])});
+        const std::string count = lang::CountedText(stars[i], lang::kStars);
         item->setData(Qt::AccessibleTextRole,
                       titles[i] + QStringLiteral(", ") + QString::fromStdString(count));
     }

@@ -8,6 +8,7 @@
 #include "control/access/announcer.h"
 #include "control/window/image_list.h"
 #include "control/window/main_menu.h"
+#include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/kind_caption.h"
 #include "lang/language.h"
@@ -32,7 +33,7 @@ QString PanelSummary(int panel, const Tjeu& game) {
         lang::FormatText(lang::LoadText(lang::message::kPanelSummary),
                          {lang::Caption(base + (side == kWhite ? lang::caption::kSetupWhiteGroup
                                                                : lang::caption::kSetupRedGroup)),
-                          std::to_string(player.Pieces),
+                          lang::CountedText(player.Pieces, lang::kPieces),
                           lang::Caption(base + lang::caption::KindCaption(player.Kind))});
     if (game.SideToMove == side && game.Result == kInProgress) {
         text += ", " + lang::LoadText(lang::message::kPanelToMove);

@@ -40,7 +40,7 @@ TEST(PrintDialog, RelabelsInEnglishWithTheZoomListOnWholePage) {
     EXPECT_EQ(dialog.Btn_print->text(), "Print");
     EXPECT_EQ(dialog.Btn_close->text(), "Close");
     EXPECT_EQ(Entries(*dialog.ZoomComboBox),
-              (QStringList{"%10", "%25", "%50", "%100", "%150", "%200", "Page width", "Page height",
+              (QStringList{"10%", "25%", "50%", "100%", "150%", "200%", "Page width", "Page height",
                            "Whole page"}));
     EXPECT_EQ(dialog.ZoomComboBox->currentIndex(), TFprint::kWholePageEntry);
     EXPECT_EQ(dialog.PrintPreview1->State(), ZoomState::kWholePage);

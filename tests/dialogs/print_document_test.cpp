@@ -27,8 +27,8 @@ TEST(MoveCaption, NamesTheMoverAndTheMoveInTheCurrentLanguage) {
     } cases[] = {
         {'F', kRed, 25, 19, "Les rouges jouent E 1->D 1"},
         {'F', kWhite, 8, 15, "Les blancs jouent B 2->C 3"},
-        {'A', kRed, 25, 19, "Red play E 1->D 1"},
-        {'A', kWhite, 8, 15, "White play B 2->C 3"},
+        {'A', kRed, 25, 19, "Red plays E 1->D 1"},
+        {'A', kWhite, 8, 15, "White plays B 2->C 3"},
     };
     for (const Case& c : cases) {
         const LanguageScope language(c.language);

@@ -109,8 +109,8 @@ TEST_F(SuggestionDialogTest, LayoutHasTheDesignedSizesAndCaptionsFollowTheLangua
         const char *title, *current, *proposal, *close;
     } cases[] = {
         {'F', "Proposer un coup", "Position actuelle", "Proposition", "Fermer"},
-        {'A', "Suggest a move", "Actual", "Suggest", "Close"},
-        {'D', "Bewegung vorschlagen", "Actual", "Vorschlag", "Schließen"},
+        {'A', "Suggest a move", "Current position", "Suggestion", "Close"},
+        {'D', "Zug vorschlagen", "Aktuelle Stellung", "Vorschlag", "Schließen"},
     };
     for (const auto& c : cases) {
         lang::SetLanguageCode(c.code);

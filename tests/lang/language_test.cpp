@@ -18,16 +18,15 @@ TEST_F(LanguageTest, MessagesAreOffsetByTheLanguage) {
     EXPECT_EQ(LoadText(20), "Fichier illisible !");
     EXPECT_EQ(LoadText(7), "C'est à %s de jouer.");
     SetLanguageCode('A');
-    EXPECT_EQ(LoadText(20), "File format error !");
-    EXPECT_EQ(LoadText(6), "");  // English has no text for the set-up status
-    EXPECT_EQ(LoadText(19), "Game over. %s ");
+    EXPECT_EQ(LoadText(20), "File format error!");
+    EXPECT_EQ(LoadText(19), "Game over. %s resigned.");
     SetLanguageCode('E');
-    EXPECT_EQ(LoadText(7), "%s ");
-    EXPECT_EQ(LoadText(17), " %s esta vencedor (%d - %d).");
+    EXPECT_EQ(LoadText(7), "Le toca a %s.");
+    EXPECT_EQ(LoadText(17), "%s es el vencedor (%d - %d).");
     SetLanguageCode('D');
-    EXPECT_EQ(LoadText(7), "%s");
-    EXPECT_EQ(LoadText(6), " ");
-    EXPECT_EQ(LoadText(2), "Circumvia Daei (*.Cva)|*.Cva|Text datei (*.txt)|*.TXT");
+    EXPECT_EQ(LoadText(7), "%s ist am Zug.");
+    EXPECT_EQ(LoadText(18), "Unentschieden.");
+    EXPECT_EQ(LoadText(2), "Circumvia-Datei (*.Cva)|*.Cva|Textdatei (*.txt)|*.TXT");
 }
 
 TEST_F(LanguageTest, UnknownLetterReadsAsFrench) {
@@ -55,8 +54,8 @@ TEST_F(LanguageTest, CaptionsComeFromTheLanguageBaseWithoutFurtherOffset) {
         const char* file;
         const char* kind5;
     } cases[] = {{'F', 1000, "&Fichier", "Ordinateur Excellence"},
-                 {'A', 2000, "&File", "Computer Excellency"},
-                 {'E', 3000, "&Archivo", "Ordenator excelencia"},
+                 {'A', 2000, "&File", "Computer Excellence"},
+                 {'E', 3000, "&Archivo", "Ordenador excelencia"},
                  {'D', 4000, "&Datei", "Computer 5"}};
     for (const auto& c : cases) {
         SetLanguageCode(c.code);

@@ -30,7 +30,34 @@ TEST(BuiltInTexts, HoldsEveryListedTextAndTheDefaultNames) {
     EXPECT_EQ(BuiltInTexts().size(), 4 * (message::kAll.size() + caption::kAll.size()));
     EXPECT_EQ(BuiltInTexts().Get(12), "Aurélie;Bastien;Camille;Dorian;Elise;Fabrice;Gaëlle");
     EXPECT_EQ(BuiltInTexts().Get(4091), "Computer 5");
-    EXPECT_EQ(BuiltInTexts().Get(320), "Datei Formatstörung !");
+    EXPECT_EQ(BuiltInTexts().Get(320), "Fehler im Dateiformat!");
+}
+
+// Texts mended where they read wrongly in their language, a few from each column: a
+// message is stored at n + 100 per language after French, a caption at 1000 + k onwards.
+TEST(BuiltInTexts, HoldTheMendedTexts) {
+    const struct {
+        int number;
+        const char* text;
+    } cases[] = {
+        {107, "It's %s's turn."},
+        {117, "Game over. %s wins (%d - %d)."},
+        {2005, "Open an existing file"},
+        {2054, "Current position"},
+        {2074, "100%"},
+        {207, "Le toca a %s."},
+        {220, "Archivo ilegible"},
+        {3084, "Rojas"},
+        {3089, "Ordenador aficionado"},
+        {307, "%s ist am Zug."},
+        {311, "Weiß fängt an"},
+        {317, "Spiel beendet. %s gewinnt (%d - %d)."},
+        {4008, "Speichern unter..."},
+        {4062, "Schnelldruck"},
+        {7, "C'est à %s de jouer."},
+        {1054, "Position actuelle"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(BuiltInTexts().Get(c.number), c.text) << c.number;
 }
 
 }  // namespace

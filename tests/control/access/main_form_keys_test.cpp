@@ -161,7 +161,7 @@ TEST_F(MainFormKeysTest, CellsSayContentAndStateInTheCurrentLanguage) {
     EXPECT_EQ(Cell(2), QStringLiteral("A 2, empty"));
     EXPECT_EQ(Cell(5), QStringLiteral("A 5, Red piece"));
     const QString white_panel = PanelSummary(1, window.Game());
-    EXPECT_TRUE(white_panel.startsWith(QStringLiteral("White: 1 pieces")))
+    EXPECT_TRUE(white_panel.startsWith(QStringLiteral("White: 1 piece,")))
         << white_panel.toStdString();
 }
 

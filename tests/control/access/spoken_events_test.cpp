@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 // On screen a capture also names the piece taken, unlike a step.
 TEST(CaptureShown, NamesThePlayerTheMoveAndThePieceTaken) {
     lang::SetLanguageCode('A');
-    EXPECT_EQ(CaptureShown("Ruby", kA3, kC2), "Ruby play A 3->C 2, taking C 2");
+    EXPECT_EQ(CaptureShown("Ruby", kA3, kC2), "Ruby plays A 3->C 2, taking C 2");
     lang::SetLanguageCode('F');
     EXPECT_EQ(CaptureShown("Ruby", kA3, kC2), "Ruby joue A 3->C 2 et prend C 2");
 }

@@ -170,7 +170,8 @@ TEST_F(MainFormSetupTest, LanguageMenuRelabelsWithoutTouchingTheGame) {
     window.Menu().Allemand1->trigger();
     EXPECT_EQ(window.Menu().FileMenu->title(), "&Datei");
     Tick();
-    EXPECT_EQ(window.Status().StatusText().toStdString(), window.Game().PlayerOf(kRed).Name);
+    EXPECT_EQ(window.Status().StatusText().toStdString(),
+              window.Game().PlayerOf(kRed).Name + " ist am Zug.");
 }
 
 }  // namespace

@@ -301,7 +301,7 @@ TEST_F(TurnLoopTest, ResultMessagesAreReestablishedEveryTick) {
     game.PlayerOf(kWhite).Pieces = 7;
     lang::SetLanguageCode('A');
     Tick();
-    EXPECT_EQ(host.status, "Game over. Blanc win (7 - 0).");
+    EXPECT_EQ(host.status, "Game over. Blanc wins (7 - 0).");
     game.Result = kDrawn;
     Tick();
     EXPECT_EQ(host.status, "Draw.");

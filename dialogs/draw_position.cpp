@@ -14,16 +14,23 @@
 #include <QRectF>
 #include <QString>
 
+#include "assets/circuit_colours.h"
 #include "dialogs/diagram_geometry.h"
+#include "model/circuits.h"
 
 namespace circumvia::dialogs {
 
 namespace {
 
 const QColor kRedInk(255, 0, 0);
-const QColor kBlueInk(0, 0, 255);
 const QColor kPurpleInk(128, 0, 128);
 const QColor kSilverInk(192, 192, 192);
+
+QColor CircuitInk(Circuit circuit) {
+    const assets::CircuitColour c =
+        circuit == Circuit::Inner ? assets::kInnerCircuitColour : assets::kOuterCircuitColour;
+    return {c.red, c.green, c.blue};
+}
 
 // Wide strokes end and join round, as the lines of the circuits should.
 QPen Pen(const QColor& colour, int width) {
@@ -92,9 +99,9 @@ void DrawPosition(QPainter& surface, int left, int top, int size, const Position
     // over their inner quarters.
     const std::array<std::pair<int, int>, 4> corners{
         {{g.x0, g.y0}, {g.x1, g.y0}, {g.x0, g.y1}, {g.x1, g.y1}}};
-    surface.setPen(Pen(kRedInk, w_pen));
+    surface.setPen(Pen(CircuitInk(Circuit::Outer), w_pen));
     for (auto [x, y] : corners) Circle(surface, x, y, 2 * g.loop_unit);
-    surface.setPen(Pen(kBlueInk, w_pen));
+    surface.setPen(Pen(CircuitInk(Circuit::Inner), w_pen));
     for (auto [x, y] : corners) Circle(surface, x, y, g.loop_unit);
     surface.setPen(Pen(kPurpleInk, w_pen));
     surface.drawRect(Box(g.X(1), g.Y(1), g.X(6), g.Y(6)));
@@ -114,7 +121,7 @@ void DrawPosition(QPainter& surface, int left, int top, int size, const Position
     // Lines 3 and 4 belong to the outer circuit, lines 2 and 5 to the inner one; the border
     // stands for lines 1 and 6.
     for (int i = 2; i <= 5; ++i) {
-        surface.setPen(Pen(i == 3 || i == 4 ? kRedInk : kBlueInk, w_pen));
+        surface.setPen(Pen(CircuitInk(i == 3 || i == 4 ? Circuit::Outer : Circuit::Inner), w_pen));
         Line(surface, g.X(i), g.Y(1), g.X(i), g.Y(6));
         Line(surface, g.X(1), g.Y(i), g.X(6), g.Y(i));
     }

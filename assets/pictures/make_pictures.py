@@ -20,6 +20,7 @@ run.
 import argparse
 import math
 import os
+import re
 import sys
 
 sys.dont_write_bytecode = True  # keep the source folder clean when run by the tests
@@ -30,9 +31,23 @@ from raster import Canvas, Mask, arc_points, png, text_mask, text_width  # noqa:
 RED = 1
 WHITE = 2
 
-# The colours of the lines on the 3D board: the inner circuit green, the outer one blue.
-INNER_COLOUR = (26, 140, 64)
-OUTER_COLOUR = (40, 86, 200)
+
+
+def circuit_colours():
+    """The circuits' colours as the program draws them, from assets/circuit_colours.h."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "circuit_colours.h")
+    with open(header, encoding="utf-8") as source:
+        found = dict(
+            (name, tuple(int(v) for v in values))
+            for name, *values in re.findall(
+                r"k(\w+)CircuitColour\{(\d+), (\d+), (\d+)\}", source.read()
+            )
+        )
+    return found["Inner"], found["Outer"]
+
+
+# The inner circuit green, the outer one blue, as on the board and in every diagram.
+INNER_COLOUR, OUTER_COLOUR = circuit_colours()
 EDGE_COLOUR = (92, 60, 36)
 DIAGONAL_COLOUR = (200, 178, 140)
 ROUTE_COLOUR = (236, 150, 0)

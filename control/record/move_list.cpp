@@ -246,6 +246,9 @@ MoveListDock::MoveListDock(QWidget* parent)
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setResizeContentsPrecision(100);
     list_->setMinimumWidth(kInitialWidth);
+    // A horizontal scroll bar would come and go as the columns follow the rows in view,
+    // and cover the last row that a scroll had just brought into view.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     detail_->setObjectName(QStringLiteral("MoveListDetail"));
     detail_->setWordWrap(true);
     detail_->hide();
@@ -367,6 +370,9 @@ void MoveListDock::Highlight(int current) {
         const QModelIndex row = model_->index(highlighted_, MoveListModel::kNumberColumn);
         list_->setCurrentIndex(row);
         list_->scrollTo(row);
+        // At the last move, the result under it comes into view too.
+        if (const int result = model_->ResultRow(); result == highlighted_ + 1)
+            list_->scrollTo(model_->index(result, MoveListModel::kNumberColumn));
     }
 }
 

@@ -90,6 +90,7 @@ void TMainForm::GoToMistake(bool forward) {
 void TMainForm::ResumeAfterReviewStep() {
     RefreshPieces();
     ShowPossibleMoves(0);
+    loop_.ShowLastMoves();                    // of the position shown
     if (game_.Result != kInProgress) return;  // the next tick shows the result
     if (!IsComputer(game_.PlayerOf(game_.SideToMove).Kind) || Exploring()) {
         turn_.ResumeHumanTurn();

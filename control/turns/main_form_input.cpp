@@ -122,7 +122,7 @@ void TMainForm::ShowPossibleMoves(int cell) {
     if (!turn_.IsReady()) return;
     possible_moves_.clear();
     if (cell > 0) possible_moves_ = ListDestinations(cell, game_.Pos);
-    pieces_.ShowMarkers(possible_moves_, cell > 0 && menu_.Coupsposs->isChecked());
+    pieces_.ShowMarkers(possible_moves_, game_.Pos, cell > 0 && menu_.Coupsposs->isChecked());
 }
 
 void TMainForm::HighlightPiece(scene::TSceneObject* object) {

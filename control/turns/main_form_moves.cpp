@@ -4,6 +4,7 @@
 #include "control/access/spoken_events.h"
 #include "control/record/move_counter.h"
 #include "control/record/move_list.h"
+#include "control/review/analysis_job.h"
 #include "control/view/view_math.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
@@ -52,8 +53,10 @@ void TMainForm::PlayMove(int from, int to) {
     const int recorded = game_.Current;
     game_.ApplyMove(game_.Pos, from, to);
     // The caption's unsaved mark first: a screen reader reading the new caption would cut
-    // the move short.
-    if (game_.Current != recorded) MarkUnsavedMoves(true);
+    // the move short. Only a human's move is worth keeping: a game the computer alone has
+    // moved in is played again by starting it again.
+    const bool computer_moved = turn_.State() == LoopState::ComputerTurn;
+    if (game_.Current != recorded && !computer_moved) MarkUnsavedMoves(true);
     if (IsCell(from) && IsCell(to)) AnnounceMove(mover, from, to, capture);
     result_to_announce_ = game_.Result != kInProgress;
     HighlightPiece(nullptr);
@@ -126,6 +129,8 @@ void TMainForm::UpdateNavigation() {
     menu_.Zoomavant1->setEnabled(focal < kMaxFocalLength);
     menu_.Proposeruncoup1->setEnabled(record_open && game_.Result == kInProgress &&
                                       game_.PlayerOf(game_.SideToMove).Kind == kHuman);
+    // No help from the engine while a rated game is being played.
+    if (analysis_job_) menu_.AnalyseItem->setEnabled(record_open && !analysis_job_->Running());
     if (move_list_) move_list_->ShowGame(game_);
     StatusLine_->RepaintPanels();
     // The move that led to the position shown; none at the start of the record.

@@ -5,6 +5,7 @@
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/notation.h"
+#include "model/record_review.h"
 
 namespace circumvia::control {
 
@@ -34,6 +35,7 @@ std::string Won(const Tjeu& game, Side winner) {
 
 // A message and the note said after it, if any.
 std::string Joined(const std::string& message, const std::string& note) {
+    if (message.empty()) return note;
     return note.empty() ? message : message + "  " + note;
 }
 
@@ -68,6 +70,29 @@ std::string ResultText(const Tjeu& game) {
     }
 }
 
+std::string RecordPlaceText(const Tjeu& game) {
+    const int last = LastRecordedEntry(game);
+    if (game.Current >= last) return {};
+    const int base = lang::CaptionBase();
+    if (game.Current < 1) return lang::Caption(base + lang::caption::kRecordStart);
+    const HistoryEntry& entry = game.History[static_cast<std::size_t>(game.Current)];
+    std::string move;
+    if (entry.IsRecorded()) {
+        move = lang::FormatText(Message(lang::message::kMovePlayed),
+                                {dialogs::ShownNameUtf8(game.PlayerOf(entry.Mover).Name),
+                                 MoveText(entry.From, entry.To)});
+    }
+    return lang::FormatText(lang::Caption(base + lang::caption::kRecordPlace),
+                            {std::to_string(game.Current), std::to_string(last), move});
+}
+
+std::string ComputerLevelText(const Tjeu& game, Side side) {
+    const int kind = game.PlayerOf(side).Kind;
+    if (!IsComputer(kind)) return {};
+    return lang::FormatText(lang::Caption(lang::CaptionBase() + lang::caption::kComputerLevel),
+                            {std::to_string(kind)});
+}
+
 TurnLoop::TurnLoop(Tjeu& game, TurnState& turn, TurnLoopHost& host, TickCounter ticks)
     : game_(game), turn_(turn), host_(host), ticks_(std::move(ticks)) {}
 
@@ -89,7 +114,10 @@ void TurnLoop::Timer1Timer() {
     }
     switch (turn_.State()) {
         case LoopState::Closing:
+            break;
         case LoopState::Reviewing:
+            // Parked on a computer's turn of a game being looked through.
+            host_.SetStatusText(Joined(RecordPlaceText(game_), TurnText()));
             break;
         case LoopState::Starting:
             FirstTick();
@@ -186,9 +214,12 @@ std::string TurnLoop::TurnText() const {
 }
 
 void TurnLoop::HumanTick() {
-    std::string text = TurnText();
+    std::string text = Joined(RecordPlaceText(game_), TurnText());
+    // A rated game's note names the level itself.
+    const std::string note = host_.TurnNote();
+    if (note.empty()) text = Joined(text, ComputerLevelText(game_, Opponent(game_.SideToMove)));
     text = Joined(text, host_.SelectionNote());
-    text = Joined(text, host_.TurnNote());
+    text = Joined(text, note);
     host_.SetStatusText(text);
     if (turn_.Phase() == kMoveUnderWay) WaitForMove();
 }
@@ -196,7 +227,8 @@ void TurnLoop::HumanTick() {
 void TurnLoop::ComputerTick() {
     const std::uint8_t phase = turn_.Phase();
     if (phase == kAnnounce) {
-        host_.SetStatusText(Message(kSearching));
+        host_.SetStatusText(
+            Joined(Message(kSearching), ComputerLevelText(game_, game_.SideToMove)));
         // Between two computers, nine idle ticks before and after each search let the
         // watcher follow the game.
         turn_.SetPhase(BothComputers() ? kFirstPauseBeforeSearch : kSearch);
@@ -214,7 +246,8 @@ void TurnLoop::ComputerTick() {
 void TurnLoop::TakeComputerMove() {
     const bool starting = !searching_;
     if (starting) {
-        host_.SetStatusText(Message(kSearching));
+        host_.SetStatusText(
+            Joined(Message(kSearching), ComputerLevelText(game_, game_.SideToMove)));
         host_.SetBusyCursor(true);
         searching_ = true;
     }

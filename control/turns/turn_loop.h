@@ -73,6 +73,14 @@ std::string LastMoveText(const Tjeu& game, Side side);
 // The result message for a finished game, in the current language.
 std::string ResultText(const Tjeu& game);
 
+// Where the board stands in the record when it shows an earlier position than the last
+// recorded one: "Move 5 of 12: Lucie play E 2->D 2", or the start of the game; empty at the
+// record's end, where the turn and result messages say all.
+std::string RecordPlaceText(const Tjeu& game);
+
+// "Computer: level 3" for a side the computer plays; empty for a human.
+std::string ComputerLevelText(const Tjeu& game, Side side);
+
 class TurnLoop {
 public:
     TurnLoop(Tjeu& game, TurnState& turn, TurnLoopHost& host, TickCounter ticks);

@@ -1,7 +1,10 @@
 #include "control/view/board_pieces.h"
 
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
+#include "model/movegen.h"
 #include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
@@ -53,19 +56,35 @@ scene::Vec3 BoardPieces::CellPosition(int cell) const {
     return Object(kFirstCellMarker + cell - 1).Position();
 }
 
-void BoardPieces::ShowMarkers(const Tlcoup& moves, bool show) {
+int ArrivalCell(Move move, const Position& position) {
+    const CapturePathCells route = CapturePath(move.From, move.To, position);
+    int before = move.From;
+    for (const std::uint8_t cell : route) {
+        if (cell == 0 || cell == move.To) break;
+        before = cell;
+    }
+    return before;
+}
+
+void BoardPieces::ShowMarkers(const Tlcoup& moves, const Position& position, bool show) {
     for (int k = 0; k < kArrowMarkerCount; ++k) {
         scene::TSceneObject& marker = Object(kFirstArrowMarker + k);
         marker.SetVisible(false);
         marker.SetTag(-1);
     }
+    routes_.Show(moves, position, show);
     if (!show) return;
     for (std::size_t k = 0; k < moves.size() && k < static_cast<std::size_t>(kArrowMarkerCount);
          ++k) {
         const int to = moves[k].To;
         if (to == 0) continue;
         scene::TSceneObject& marker = Object(kFirstArrowMarker + static_cast<int>(k));
-        marker.SetPitchAngle(270);
+        // The master arrow points into the board; laid flat, its up vector is the opposite
+        // of the way it points.
+        const scene::Vec3 along = CellPosition(to) - CellPosition(ArrivalCell(moves[k], position));
+        const double length = std::hypot(along.x, along.z);
+        marker.SetDirection({0, -1, 0});
+        marker.SetUp({-along.x / length, 0, -along.z / length});
         marker.SetVisible(true);
         marker.SetTag(to);
     }

@@ -2,11 +2,16 @@
 // The main window's hold on the board scene's 75 start-up objects: placing the pieces from
 // a position, finding a piece by the cell in its tag, and the destination markers.
 
+#include "control/view/capture_route_marks.h"
 #include "model/board.h"
 #include "model/move.h"
 #include "scene/board/board_scene.h"
 
 namespace circumvia::control {
+
+// The cell from which a move of `position` enters its destination: the start cell of a step,
+// the last cell of a capture's route before the captured piece.
+int ArrivalCell(Move move, const Position& position);
 
 class BoardPieces {
 public:
@@ -22,9 +27,10 @@ public:
     // Where a cell's marker stands (its x and z are where pieces and arrows go).
     scene::Vec3 CellPosition(int cell) const;
 
-    // Hides every arrow marker; with `show`, marker k points at the destination of
-    // moves[k - 1].
-    void ShowMarkers(const Tlcoup& moves, bool show);
+    // Hides every arrow marker; with `show`, marker k stands on the destination of
+    // moves[k - 1] in `position`, lying along the board the way the piece arrives there,
+    // and dots mark the cells the captures pass.
+    void ShowMarkers(const Tlcoup& moves, const Position& position, bool show);
 
     // Puts every shown arrow marker where its cell is seen: on the line from a perspective
     // camera's eye to the cell, at the arrows' height, so that it never hides another
@@ -48,6 +54,7 @@ private:
     scene::TSceneObject& Object(int index) const { return *board_.SceneObjects[index]; }
 
     scene::TBoardScene& board_;
+    CaptureRouteMarks routes_{board_};
 };
 
 // Piece objects and arrow markers are proxies; cell markers are disks.

@@ -59,8 +59,10 @@ void TMainForm::TB_vue3Click() {
 
 void TMainForm::FitZoom() {
     const QRect outer = frameGeometry();
+    const bool top = board_.Camera->Style() == scene::CameraStyle::kOrthogonal;
     board_.Camera->SetFocalLength(
-        control::FitZoom(base_focal_length_, outer.width(), outer.height()));
+        top ? TopFitZoom(base_focal_length_, outer.width(), outer.height())
+            : control::FitZoom(base_focal_length_, outer.width(), outer.height()));
 }
 
 void TMainForm::TB_zoomInClick() {

@@ -18,6 +18,13 @@ double FitZoom(double base_focal_length, int outer_width, int outer_height) {
     return std::clamp(base_focal_length * size / reference, kMinFocalLength, kMaxFocalLength);
 }
 
+double TopFitZoom(double base_focal_length, int outer_width, int outer_height) {
+    const double reference = static_cast<double>(kReferenceHeight) / kReferenceWidth;
+    const double shape = static_cast<double>(std::min(outer_width, outer_height)) /
+                         std::max({outer_width, outer_height, 1});
+    return std::clamp(base_focal_length * shape / reference, kMinFocalLength, kMaxFocalLength);
+}
+
 double ZoomIn(double f) {
     return f < kMaxFocalLength ? f + 1 : f;
 }

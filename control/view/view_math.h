@@ -15,6 +15,11 @@ inline constexpr double kTurnDegreesPerSecond = 10;
 // Focal length keeping the board in proportion to the window's outer size, within limits.
 double FitZoom(double base_focal_length, int outer_width, int outer_height);
 
+// The same for the view from above, whose parallel projection already grows with the
+// window: only the window's shape matters, so the whole board with its coordinates stays in
+// view at any size.
+double TopFitZoom(double base_focal_length, int outer_width, int outer_height);
+
 // One step in or out; the limit is tested before the step, so 199.5 still zooms to 200.5.
 double ZoomIn(double focal_length);
 double ZoomOut(double focal_length);

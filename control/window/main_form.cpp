@@ -1,6 +1,7 @@
 #include "control/window/main_form.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QStatusTipEvent>
 #include <QWheelEvent>
@@ -225,8 +226,14 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {
-    if (turn_.IsReady()) FormMouseWheel(event->angleDelta().y());
+    // A side panel's list or graph that has scrolled to its end lets the wheel through: it
+    // stays the panel's, the board does not zoom.
     event->accept();
+    for (QWidget* under = childAt(event->position().toPoint()); under != nullptr;
+         under = under->parentWidget()) {
+        if (qobject_cast<QDockWidget*>(under) != nullptr) return;
+    }
+    if (turn_.IsReady()) FormMouseWheel(event->angleDelta().y());
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

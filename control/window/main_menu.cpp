@@ -1,5 +1,7 @@
 #include "control/window/main_menu.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <map>
 
 #include "control/window/commands.h"
@@ -63,10 +65,15 @@ void Label(QAction* action, int base, int caption, int hint) {
 void AddMoveCounter(MainMenu& m) {
     m.P_num = new QLabel(QStringLiteral("0/0"), m.ToolBar1);
     m.P_num->setObjectName(QStringLiteral("P_num"));
-    m.P_num->setFixedSize(45, 22);
     m.P_num->setAlignment(Qt::AlignCenter);
     m.P_num->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m.P_num->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; }"));
+    // Wide enough for "104/104" in its bold font; a longer game widens it.
+    QFont bold = m.P_num->font();
+    bold.setBold(true);
+    const int text_width = QFontMetrics(bold).horizontalAdvance(QStringLiteral("000/000"));
+    m.P_num->setFixedHeight(22);
+    m.P_num->setMinimumWidth(std::max(45, text_width + 2 * m.P_num->frameWidth() + 8));
     m.ToolBar1->addWidget(m.P_num);
 }
 

@@ -1,5 +1,6 @@
 #include "control/window/status_line.h"
 
+#include <QFontMetrics>
 #include <QIcon>
 #include <QPainter>
 #include <algorithm>
@@ -22,8 +23,14 @@ const QColor kBlackText(0, 0, 0);
 const QColor kGreyText(128, 128, 128);
 const QColor kWhiteDisc(255, 255, 255);
 const QColor kRedDisc(255, 0, 0);
+constexpr int kPanelTextLeft = 70;  // beside the icon, the count and the disc
 
 }  // namespace
+
+int PlayerPanelWidth(const QFontMetrics& metrics) {
+    const int widest = metrics.horizontalAdvance(QStringLiteral("000:  W 0->W 0"));
+    return std::max(kPlayerPanelWidth, kPanelTextLeft + widest + 6);
+}
 
 QString PanelSummary(int panel, const Tjeu& game) {
     const Side side = SideOfPanel(panel);
@@ -69,7 +76,8 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
     const QRect count_rect(QPoint(left + 23, top + 1), QPoint(left + 40, top + 1 + d));
     painter.drawText(count_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::number(game.PlayerOf(side).Pieces));
-    const QRect text_rect(QPoint(left + 70, top + 1), QPoint(rect.right(), top + 1 + d));
+    const QRect text_rect(QPoint(left + kPanelTextLeft, top + 1),
+                          QPoint(rect.right(), top + 1 + d));
     painter.setClipRect(text_rect);
     painter.drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, panel_text);
     painter.restore();
@@ -79,7 +87,7 @@ class StatusLine::PlayerPanel : public QWidget {
 public:
     PlayerPanel(const StatusLine& line, const Tjeu& game, int panel, QWidget* parent)
         : QWidget(parent), line_(line), game_(game), panel_(panel) {
-        setFixedSize(kPlayerPanelWidth, kStatusLineHeight - 2);
+        setFixedSize(PlayerPanelWidth(fontMetrics()), kStatusLineHeight - 2);
     }
 
 protected:
@@ -144,12 +152,13 @@ void StatusLine::SetPanelText(int panel, const QString& text) {
 void StatusLine::RepaintPanels() {
     for (int panel : {1, 2}) {
         panels_[panel]->setAccessibleName(PanelSummary(panel, game_));
+        panels_[panel]->setToolTip(panels_[panel]->accessibleName());
         panels_[panel]->update();
     }
 }
 
 void StatusLine::FitMessagePanel(int window_width) {
-    message_->setMaximumWidth(MessagePanelWidth(window_width));
+    message_->setMaximumWidth(MessagePanelWidth(window_width, panels_[1]->width()));
 }
 
 }  // namespace circumvia::control

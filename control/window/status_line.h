@@ -9,6 +9,7 @@
 
 #include "model/tjeu.h"
 
+class QFontMetrics;
 class QPainter;
 
 namespace circumvia::control {
@@ -30,9 +31,13 @@ void StatusLineDrawPanel(QPainter& painter, int panel, const QRect& rect, const 
 QString PanelSummary(int panel, const Tjeu& game);
 
 // Width of panel 0 for a window width: the rest beside the two player panels, at least 10.
-constexpr int MessagePanelWidth(int window_width) {
-    return window_width <= 2 * kPlayerPanelWidth ? 10 : window_width - 2 * kPlayerPanelWidth;
+constexpr int MessagePanelWidth(int window_width, int player_panel_width = kPlayerPanelWidth) {
+    return window_width <= 2 * player_panel_width ? 10 : window_width - 2 * player_panel_width;
 }
+
+// Width of a player panel in a font of these metrics: a three-digit move number's last move
+// shown whole.
+int PlayerPanelWidth(const QFontMetrics& metrics);
 
 class Announcer;
 

@@ -1,5 +1,6 @@
 // The materials of the board scene, as a table. Components not given keep the
 // defaults of TFaceProperties.
+#include "assets/circuit_colours.h"
 #include "scene/board/board_scene.h"
 
 namespace circumvia::scene {
@@ -17,6 +18,15 @@ struct MaterialRow {
 
 constexpr Color kBlack{0, 0, 0, 1};
 
+constexpr Color Scaled(const assets::CircuitColour& c, float share) {
+    return {share * static_cast<float>(c.red) / 255, share * static_cast<float>(c.green) / 255,
+            share * static_cast<float>(c.blue) / 255, 1};
+}
+
+constexpr TFaceProperties CircuitFace(const assets::CircuitColour& c) {
+    return {.ambient = Scaled(c, 0.5f), .diffuse = Scaled(c, 1), .emission = Scaled(c, 0.4f)};
+}
+
 const MaterialRow kMaterials[] = {
     {.name = "Plateau",
      .front = {.ambient = {0.658824f, 0.658824f, 0.658824f, 1},
@@ -26,12 +36,10 @@ const MaterialRow kMaterials[] = {
     {.name = "Lext",
      .front = {.diffuse = {0.55f, 0.09f, 0.09f, 0.4f}},
      .blending = BlendingMode::kTranslucent},
-    {.name = "Lbleu",
-     .front = {.diffuse = {0.196078f, 0.196078f, 0.8f, 0.4f}},
-     .blending = BlendingMode::kTranslucent},
-    {.name = "Lrouge",
-     .front = {.diffuse = {0.439216f, 0.858824f, 0.576471f, 0.4f}},
-     .blending = BlendingMode::kTranslucent},
+    // The circuits in their own colours, opaque and partly lit from within: see-through, the
+    // wood under them turned the green olive and the blue purple.
+    {.name = "Lbleu", .front = CircuitFace(assets::kOuterCircuitColour)},
+    {.name = "Lrouge", .front = CircuitFace(assets::kInnerCircuitColour)},
     {.name = "Jrouge",
      .front = {.ambient = {1, 0.498039f, 0, 1}, .diffuse = {0.55f, 0.09f, 0.09f, 1}},
      .back = {.diffuse = {1, 0, 0, 1},

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPicture>
 
+#include "assets/circuit_colours.h"
 #include "dialogs/diagram_geometry.h"
 
 namespace circumvia::dialogs {
@@ -17,7 +18,11 @@ const QRgb kGrey = qRgb(100, 100, 100);
 const QRgb kWhiteInk = qRgb(255, 255, 255);
 const QRgb kBlackInk = qRgb(0, 0, 0);
 const QRgb kRedInk = qRgb(255, 0, 0);
-const QRgb kBlueInk = qRgb(0, 0, 255);
+// The circuits as the 3D board and the rules pages draw them.
+const QRgb kInnerInk = qRgb(assets::kInnerCircuitColour.red, assets::kInnerCircuitColour.green,
+                            assets::kInnerCircuitColour.blue);
+const QRgb kOuterInk = qRgb(assets::kOuterCircuitColour.red, assets::kOuterCircuitColour.green,
+                            assets::kOuterCircuitColour.blue);
 const QRgb kSilverInk = qRgb(192, 192, 192);
 
 // A 160 x 160 grey image (the suggestion dialog's paint box) with one diagram of size 140
@@ -71,10 +76,10 @@ TEST(DrawPosition, StartPositionShowsWhiteDiscsOnTopRowsAndRedDiscsOnBottomRows)
             EXPECT_EQ(CountAround(start, cell, kRedInk), CountAround(empty, cell, kRedInk));
         }
     }
-    // Where no piece stands, the inner circuit's blue lines cross at cell 8 and the outer
-    // circuit's red lines at cell 15.
-    EXPECT_EQ(At(empty, PointOf(8).x(), PointOf(8).y()), kBlueInk);
-    EXPECT_EQ(At(empty, PointOf(15).x(), PointOf(15).y()), kRedInk);
+    // Where no piece stands, the inner circuit's green lines cross at cell 8 and the outer
+    // circuit's blue lines at cell 15.
+    EXPECT_EQ(At(empty, PointOf(8).x(), PointOf(8).y()), kInnerInk);
+    EXPECT_EQ(At(empty, PointOf(15).x(), PointOf(15).y()), kOuterInk);
     // A diagonal runs through the middle of a cell square.
     EXPECT_EQ(At(empty, PointOf(8).x() + 8, PointOf(8).y() + 8), kSilverInk);
 }
@@ -86,14 +91,14 @@ TEST(DrawPosition, CornerLoopsShowThreeQuartersOutsideTheGridSquareOnly) {
         int x, y;
         QRgb expected;
     } cases[] = {
-        {6, 38, kRedInk},      // outer loop of the top-left corner, left of it
-        {38, 6, kRedInk},      // ... and above it
-        {154, 122, kRedInk},   // outer loop of the bottom-right corner, right of it
-        {122, 154, kRedInk},   // ... and below it
-        {22, 38, kBlueInk},    // inner loop of the top-left corner
-        {138, 122, kBlueInk},  // inner loop of the bottom-right corner
-        {8, 27, kRedInk},      // the outer loop, 20 degrees above the left
-        {68, 49, kWhiteInk},   // the same loop inside the square, hidden
+        {6, 38, kOuterInk},     // outer loop of the top-left corner, left of it
+        {38, 6, kOuterInk},     // ... and above it
+        {154, 122, kOuterInk},  // outer loop of the bottom-right corner, right of it
+        {122, 154, kOuterInk},  // ... and below it
+        {22, 38, kInnerInk},    // inner loop of the top-left corner
+        {138, 122, kInnerInk},  // inner loop of the bottom-right corner
+        {8, 27, kOuterInk},     // the outer loop, 20 degrees above the left
+        {68, 49, kWhiteInk},    // the same loop inside the square, hidden
         {49, 68, kWhiteInk},
     };
     for (const auto& c : cases) {
@@ -254,9 +259,9 @@ TEST(DrawPosition, OnADoubleDensityImageEveryDevicePixelIsDrawn) {
     // centre; the outer loop's 2-unit pen is 4 device pixels wide.
     EXPECT_EQ(At(sharp, 244 + 11, 244), kRedInk);
     EXPECT_EQ(At(sharp, 244, 244 - 11), kRedInk);
-    int red_across_loop = 0;
-    for (int x = 0; x < 30; ++x) red_across_loop += At(sharp, x, 76) == kRedInk;
-    EXPECT_EQ(red_across_loop, 4);
+    int across_loop = 0;
+    for (int x = 0; x < 30; ++x) across_loop += At(sharp, x, 76) == kOuterInk;
+    EXPECT_EQ(across_loop, 4);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "assets/circuit_colours.h"
 #include "scene/board/board_scene.h"
 #include "scene/draw_list.h"
 #include "scene_test_support.h"
@@ -181,11 +183,16 @@ TEST(BoardMaterials, EightMaterialsWithTheirColours) {
     TBoardScene board;
     const TMaterialLibrary& library = board.Scene().Materials();
     EXPECT_EQ(library.Count(), 8);
-    const TMaterial* lines = library.Find("Lbleu");
-    ASSERT_NE(lines, nullptr);
-    EXPECT_EQ(lines->blending, BlendingMode::kTranslucent);
-    EXPECT_FLOAT_EQ(lines->front.diffuse.a, 0.4f);
-    EXPECT_EQ(lines->front.ambient, (Color{0.2f, 0.2f, 0.2f, 1}));  // defaults kept
+    // The circuits opaque in the one scheme the flat diagrams and the rules pages share.
+    const std::pair<const char*, assets::CircuitColour> circuits[] = {
+        {"Lrouge", assets::kInnerCircuitColour}, {"Lbleu", assets::kOuterCircuitColour}};
+    for (const auto& [name, colour] : circuits) {
+        const TMaterial* lines = library.Find(name);
+        ASSERT_NE(lines, nullptr);
+        EXPECT_EQ(lines->blending, BlendingMode::kOpaque);
+        EXPECT_EQ(lines->front.diffuse,
+                  (Color{colour.red / 255.0f, colour.green / 255.0f, colour.blue / 255.0f, 1}));
+    }
     const TMaterial* red = library.Find("Jrouge");
     EXPECT_EQ(red->blending, BlendingMode::kOpaque);
     EXPECT_EQ(red->front.ambient, (Color{1, 0.498039f, 0, 1}));

@@ -543,6 +543,20 @@ TEST_F(MainFormFilesTest, SaveDiscardOrCancelBeforeNewOpenAndExit) {
     }
 }
 
+// Only a human's move is worth a question: a game the computer alone has moved in goes
+// without one; the human's first move makes it worth saving.
+TEST_F(MainFormFilesTest, MovesOfTheComputerAloneAreNotWorthAskingAbout) {
+    Tick();
+    window.Game().SideToMove = kWhite;  // the computer opens
+    RunUntilHumanTurn();
+    ASSERT_EQ(window.Game().Current, 1);
+    EXPECT_FALSE(window.HasUnsavedMoves());  // nothing to ask before New, Open or quitting
+    const Move move = window.Game().SuggestMove(window.Game().Pos, kRed, 1);
+    window.PlayMove(move.From, move.To);
+    EXPECT_TRUE(window.HasUnsavedMoves());
+    save_answer = SaveAnswer::kDiscard;
+}
+
 // A save that does not happen keeps the game: the command stops there.
 TEST_F(MainFormFilesTest, ASaveCancelledInItsDialogKeepsTheGame) {
     StartGame();

@@ -71,6 +71,7 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
     ASSERT_TRUE(game.CanStepBack());
     EXPECT_FALSE(window.Menu().Coupprcdent1->isEnabled());
     EXPECT_FALSE(window.Menu().Proposeruncoup1->isEnabled());
+    EXPECT_FALSE(window.Menu().AnalyseItem->isEnabled());
     const int current = game.Current;
     window.TB_retClick();
     window.GoToRecordedMove(0);
@@ -82,6 +83,7 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
     game.Result = kRedWon;
     Tick();
     EXPECT_FALSE(window.RatedGameUnderWay());
+    EXPECT_TRUE(window.Menu().AnalyseItem->isEnabled());
     const RatedRecord after_loss = Anna();
     EXPECT_EQ(after_loss.games, 1);
     EXPECT_LT(after_loss.rating, rating::kNewPlayerRating);

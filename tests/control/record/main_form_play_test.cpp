@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "control/record/move_list.h"
+#include "control/turns/turn_loop.h"
 #include "model/game_file.h"
 #include "tests/control/main_form_fixture.h"
 
@@ -28,8 +29,10 @@ TEST_F(MainFormTest, OpensIntoAGameAgainstTheComputer) {
     Tick();
     EXPECT_EQ(window.Turn().State(), LoopState::HumanTurn);
     Tick();
+    // Whose turn, and the level the computer plays.
     EXPECT_EQ(window.Status().StatusText().toStdString(),
-              lang::FormatText(lang::LoadText(7), {window.Game().PlayerOf(kRed).Name}));
+              lang::FormatText(lang::LoadText(7), {window.Game().PlayerOf(kRed).Name}) + "  " +
+                  ComputerLevelText(window.Game(), kWhite));
     EXPECT_EQ(window.Menu().P_num->text(), "");
     EXPECT_FALSE(window.Menu().Coupprcdent1->isEnabled());
     EXPECT_FALSE(window.Menu().Coupsuivant1->isEnabled());

@@ -171,7 +171,7 @@ TEST_F(MainFormSetupTest, LanguageMenuRelabelsWithoutTouchingTheGame) {
     EXPECT_EQ(window.Menu().FileMenu->title(), "&Datei");
     Tick();
     EXPECT_EQ(window.Status().StatusText().toStdString(),
-              window.Game().PlayerOf(kRed).Name + " ist am Zug.");
+              window.Game().PlayerOf(kRed).Name + " ist am Zug.  Computer: Stufe 3");
 }
 
 }  // namespace

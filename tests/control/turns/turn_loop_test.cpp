@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lang/language.h"
+#include "model/record_review.h"
 
 namespace circumvia::control {
 namespace {
@@ -123,10 +124,10 @@ TEST_F(TurnLoopTest, HumanTurnWaitsAndNamesThePlayerEveryTick) {
     EXPECT_EQ(turn.MoveStartTick(), now);
     EXPECT_EQ(host.status, "");  // the turn start clears it
     Tick();
-    EXPECT_EQ(host.status, "C'est à Rouge de jouer.");
+    EXPECT_EQ(host.status, "C'est à Rouge de jouer.  Ordinateur : niveau 3");
     host.status = "something else";
     Tick(20);
-    EXPECT_EQ(host.status, "C'est à Rouge de jouer.");
+    EXPECT_EQ(host.status, "C'est à Rouge de jouer.  Ordinateur : niveau 3");
     EXPECT_EQ(turn.State(), LoopState::HumanTurn);
     EXPECT_TRUE(host.played.empty());
 }
@@ -136,7 +137,7 @@ TEST_F(TurnLoopTest, ComputerAgainstHumanAnnouncesSearchesAndPlaysOnSuccessiveTi
     ASSERT_EQ(turn.State(), LoopState::ComputerTurn);
     Tick();
     EXPECT_EQ(turn.Phase(), 10);
-    EXPECT_EQ(host.status, "L'ordinateur recherche le meilleur coup...");
+    EXPECT_EQ(host.status, "L'ordinateur recherche le meilleur coup...  Ordinateur : niveau 3");
     EXPECT_EQ(host.searches, 0);  // the announcement is painted before the search blocks
     Tick();
     EXPECT_EQ(turn.Phase(), 20);
@@ -276,7 +277,7 @@ TEST_F(TurnLoopTest, NamesCannotReorderOrBreakTheStatusText) {
         {"\u0639\u0645\u0631", "\u2068\u0639\u0645\u0631\u2069"},
         {"a\u2028b\u2029c\nd", "a b c d"},
     };
-    StartGame(kHuman, 3);
+    StartGame(kHuman, kHuman);  // no computer's level after the turn
     for (const auto& c : kCases) {
         game.PlayerOf(kRed).Name = c.name;
         Tick();
@@ -347,6 +348,38 @@ TEST_F(TurnLoopTest, FailedSetUpStillTurnsTheTimerBackOn) {
     host.fail_setup = true;
     EXPECT_THROW(Tick(), std::runtime_error);
     EXPECT_EQ(host.timer_log, (std::vector<bool>{false, true}));
+}
+
+// Stepping through a recorded game, the status says which move the board shows and whose
+// turn it is there, in the human's turn and parked on a computer's alike.
+TEST_F(TurnLoopTest, StepsThroughTheRecordSayWhichMoveIsShown) {
+    StartGame(kHuman, 3);
+    game.ApplyMove(game.Pos, 25, 19);  // Rouge
+    game.ApplyMove(game.Pos, 8, 14);   // Blanc
+    game.ApplyMove(game.Pos, 26, 20);  // Rouge
+    struct Case {
+        int current;
+        bool parked;
+        std::string status;
+    };
+    const Case cases[] = {
+        {0, false, "Début de la partie  C'est à Rouge de jouer.  Ordinateur : niveau 3"},
+        {1, true, "Coup 1 sur 3 : Rouge joue E 1->D 1  C'est à Blanc de jouer."},
+        {2, false,
+         "Coup 2 sur 3 : Blanc joue B 2->C 2  C'est à Rouge de jouer.  Ordinateur : niveau 3"},
+        {3, true, "C'est à Blanc de jouer."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.current);
+        ReviewGoTo(game, c.current);
+        if (c.parked) {
+            turn.ParkForReview();
+        } else {
+            turn.ResumeHumanTurn();
+        }
+        Tick();
+        EXPECT_EQ(host.status, c.status);
+    }
 }
 
 TEST(LastMoveText, IsEmptyBeforeTheSideHasMoved) {

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "control/view/capture_route_marks.h"
+#include "model/movegen.h"
 #include "scene/board/board_geometry.h"
 
 namespace circumvia::control {
@@ -211,19 +213,55 @@ TEST(BoardPieces, RefreshPlacesEachSidesObjectsInCellOrderAndHidesTheRest) {
     EXPECT_EQ(pieces.PieceOnCell(6), nullptr);
 }
 
+// An arrow lies the way its piece arrives: a step from its start, a capture from the last
+// cell of its route.
+TEST(ArrivalCell, IsTheStartOfAStepAndTheRoutesLastCellOfACapture) {
+    Position board;
+    board[3] = kRed;     // A 3
+    board[9] = kWhite;   // B 3: met before any arc, it blocks the way down column 3
+    board[16] = kWhite;  // C 4: taken round the top-left arc along row C
+    board[28] = kRed;    // E 4, with room to step
+    const struct {
+        Move move;
+        int arrival;
+    } cases[] = {
+        {{28, 22}, 28},  // a step up
+        {{28, 35}, 28},  // a step down and right
+        {{3, 16}, 15},   // A 3 round the arc, C 1, C 2, C 3, then C 4
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ArrivalCell(c.move, board), c.arrival)
+            << int(c.move.From) << "->" << int(c.move.To);
+    }
+}
+
+// The dots of a piece's moves: the cells its captures pass, not its steps' nor the
+// blocked way down column 3.
+TEST(CellsOnCaptureRoutes, AreTheCellsBetweenStartAndCapturedPiece) {
+    Position board;
+    board[3] = kRed;
+    board[9] = kWhite;
+    board[16] = kWhite;
+    const std::array<bool, kCellCount + 1> on_route =
+        CellsOnCaptureRoutes(ListDestinations(3, board), board);
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        EXPECT_EQ(on_route[cell], cell == 13 || cell == 14 || cell == 15) << cell;
+    }
+}
+
 TEST(BoardPieces, MarkersPointAtEachDestinationAndHideAgain) {
     scene::TBoardScene board;
     board.CreateSceneObjects();
     BoardPieces pieces(board);
     const Tlcoup moves = {{2, 35}, {2, 35}, {2, 1}};
-    pieces.ShowMarkers(moves, true);
+    pieces.ShowMarkers(moves, Position{}, true);
     const auto& objects = board.SceneObjects;
     EXPECT_EQ(objects[scene::kFirstArrowMarker]->Tag(), 35);
     EXPECT_EQ(objects[scene::kFirstArrowMarker + 2]->Tag(), 1);
     EXPECT_TRUE(objects[scene::kFirstArrowMarker + 2]->Visible());
     EXPECT_NEAR(objects[scene::kFirstArrowMarker + 2]->Position().y, 0.7, 1e-9);
     EXPECT_FALSE(objects[scene::kFirstArrowMarker + 3]->Visible());
-    pieces.ShowMarkers(moves, false);
+    pieces.ShowMarkers(moves, Position{}, false);
     for (int k = 0; k < scene::kArrowMarkerCount; ++k) {
         EXPECT_FALSE(objects[scene::kFirstArrowMarker + k]->Visible());
         EXPECT_EQ(objects[scene::kFirstArrowMarker + k]->Tag(), -1);

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
+#include "scene/camera.h"
+#include "scene/projection.h"
+
 namespace circumvia::control {
 namespace {
 
@@ -11,6 +17,24 @@ TEST(FitZoom, FollowsTheWindowWithinLimits) {
     EXPECT_DOUBLE_EQ(FitZoom(100, 200, 20), 5);  // 4.18 raised to the lower limit
     EXPECT_DOUBLE_EQ(FitZoom(10, 668, 478), 10);
     EXPECT_DOUBLE_EQ(FitZoom(10, 956, 956), 20);
+}
+
+// The view from above shows as much of the board in a large window as in the designed one:
+// the shorter side of the view never reaches less far than there.
+TEST(TopFitZoom, KeepsTheWholeBoardInViewAtAnySize) {
+    const auto shorter_reach = [](int width, int height) {
+        scene::TCamera camera;
+        camera.SetStyle(scene::CameraStyle::kOrthogonal);
+        camera.SetFocalLength(TopFitZoom(kTopFocalLength, width, height));
+        const scene::TProjection view = scene::ComputeProjection(camera, width, height, 96);
+        return std::min(view.right, view.top);
+    };
+    const double designed = shorter_reach(kReferenceWidth, kReferenceHeight);
+    EXPECT_DOUBLE_EQ(TopFitZoom(kTopFocalLength, kReferenceWidth, kReferenceHeight),
+                     kTopFocalLength);
+    for (auto [width, height] : {std::pair{1920, 1080}, {956, 956}, {2560, 1440}, {700, 1200}}) {
+        EXPECT_GE(shorter_reach(width, height), designed - 1e-9) << width << "x" << height;
+    }
 }
 
 TEST(Zoom, LimitIsTestedBeforeTheStep) {

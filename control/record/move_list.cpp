@@ -12,6 +12,7 @@
 #include "control/turns/turn_loop.h"
 #include "dialogs/class_marks.h"
 #include "dialogs/display_text.h"
+#include "dialogs/exact_value_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -326,11 +327,17 @@ void MoveListDock::ShowDetail() {
         return;
     }
     const MoveAnalysis& move = analysis_.moves[at];
+    // Where the endgame table judged the move, its verdict stands beside each value.
+    std::string played = SignedValue(move.value_played);
+    std::string best = SignedValue(move.value_best);
+    if (move.exact) {
+        played += ", " + dialogs::ExactValueText(move.exact->played);
+        best += ", " + dialogs::ExactValueText(move.exact->best);
+    }
     detail_->setText(QString::fromStdString(
         lang::FormatText(lang::LoadText(lang::message::kReviewMoveDetail),
                          {std::to_string(move.number), MoveText(move.played.From, move.played.To),
-                          SignedValue(move.value_played), MoveText(move.best.From, move.best.To),
-                          SignedValue(move.value_best)})));
+                          played, MoveText(move.best.From, move.best.To), best})));
     detail_->show();
 }
 

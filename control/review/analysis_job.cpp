@@ -2,6 +2,8 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "model/endgame/table_location.h"
+
 namespace circumvia::control {
 
 AnalysisJob::AnalysisJob(QObject* parent) : QObject(parent) {
@@ -24,6 +26,7 @@ bool AnalysisJob::Start(const GameRecord& record, const GameAnalysis& known) {
         AnalysisRun run;
         run.progress = report;
         run.cancel = &cancel_;
+        run.table = endgame::InstalledTable();
         outcome.completed = ExtendAnalysis(record, outcome.analysis, run);
         return outcome;
     }));

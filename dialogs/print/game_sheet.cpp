@@ -15,6 +15,7 @@
 #include "dialogs/diagram_geometry.h"
 #include "dialogs/display_text.h"
 #include "dialogs/draw_position.h"
+#include "dialogs/exact_value_text.h"
 #include "dialogs/print/print_layout.h"
 #include "lang/format.h"
 #include "lang/kind_caption.h"
@@ -190,13 +191,20 @@ QStringList SheetCaption(const Tjeu& game, const GameAnalysis& analysis, int num
     if (number < 1 || at >= analysis.moves.size()) return {first};
     const MoveAnalysis& move = analysis.moves[at];
     if (const QString mark = ClassSymbol(move.move_class); !mark.isEmpty()) first += " " + mark;
+    // The endgame table's verdicts: the move's, and the better move's on its line.
+    const auto exact = [&](const endgame::EndgameValue& value) {
+        return move.exact ? " (" + QString::fromStdString(ExactValueText(value)) + ")" : QString();
+    };
+    if (move.exact) first += exact(move.exact->played);
     lines << first;
     const bool worth_a_better_move = move.move_class == MoveClass::kMistake ||
                                      move.move_class == MoveClass::kBlunder ||
                                      move.move_class == MoveClass::kMissedWin;
     if (worth_a_better_move) {
-        lines << QString::fromStdString(lang::FormatText(Message(lang::message::kSheetBetterMove),
-                                                         {MoveText(move.best.From, move.best.To)}));
+        lines << QString::fromStdString(
+                     lang::FormatText(Message(lang::message::kSheetBetterMove),
+                                      {MoveText(move.best.From, move.best.To)})) +
+                     (move.exact ? exact(move.exact->best) : QString());
     }
     return lines;
 }

@@ -36,8 +36,8 @@ void Work(const GameRecord& record, int first, const AnalysisRun& run,
     const int total = static_cast<int>(results.size());
     for (int i = shared.next++; i < total; i = shared.next++) {
         if (run.cancel && run.cancel->load()) break;
-        results[static_cast<std::size_t>(i)] =
-            AnalysePosition(*search, record, first + i, run.depth, run.thresholds, run.cancel);
+        results[static_cast<std::size_t>(i)] = AnalysePosition(
+            *search, record, first + i, run.depth, run.thresholds, run.cancel, run.table.get());
         if (!results[static_cast<std::size_t>(i)]) break;
         ++shared.done;
     }

@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "model/analysis/move_class.h"
@@ -44,6 +45,8 @@ struct AnalysisRun {
     ClassThresholds thresholds = DefaultThresholds();
     std::function<void(int done, int total)> progress;  // may be empty
     const std::atomic<bool>* cancel = nullptr;          // may be null
+    // Moves from positions it holds are judged by it (position_analysis.h); may be null.
+    std::shared_ptr<const endgame::EndgameTable> table;
 };
 
 // Brings `analysis` up to the record: analyses the recorded moves after those it holds

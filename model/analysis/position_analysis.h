@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/analysis/exact_judgement.h"
 #include "model/analysis/move_class.h"
 #include "model/history.h"
 #include "model/move.h"
@@ -35,6 +36,10 @@ struct MoveAnalysis {
     bool forced = false;
     bool missed_win = false;
     MoveClass move_class = MoveClass::kBest;  // Classify(loss, forced, missed_win, ...)
+    // The endgame table's values when it holds the position: then the class is the table's
+    // (ExactClass) and the loss follows it (a blunder's at least the blunder threshold, none
+    // for a move that keeps the result).
+    std::optional<ExactJudgement> exact;
 
     bool operator==(const MoveAnalysis&) const = default;
 };
@@ -45,18 +50,21 @@ int RecordedMoveCount(const GameRecord& record);
 // Move `number` (1..RecordedMoveCount) of `record` searched `depth` levels deep, with the
 // repetitions counted as the computer player counts them when it makes that move. Uses
 // `search`'s tables; std::nullopt when `cancel` was set meanwhile or `number` names no
-// recorded move. `search` goes on counting repetitions from its last call: give it the
+// recorded move. With `table`, a move from a position it holds is judged by it (above).
+// `search` goes on counting repetitions from its last call: give it the
 // same unchanged record at rising numbers (a worker walking one game forwards), or call
 // its SetRecord first.
 std::optional<MoveAnalysis> AnalysePosition(AnalysisSearch& search, const GameRecord& record,
                                             int number, int depth,
                                             const ClassThresholds& thresholds,
-                                            const std::atomic<bool>* cancel = nullptr);
+                                            const std::atomic<bool>* cancel = nullptr,
+                                            const endgame::EndgameTable* table = nullptr);
 
 // The same with a search engine kept per thread (about 10 MB each, for the thread's life):
 // what a thread pool maps over the move numbers.
 std::optional<MoveAnalysis> AnalysePosition(const GameRecord& record, int number, int depth,
                                             const ClassThresholds& thresholds,
-                                            const std::atomic<bool>* cancel = nullptr);
+                                            const std::atomic<bool>* cancel = nullptr,
+                                            const endgame::EndgameTable* table = nullptr);
 
 }  // namespace circumvia

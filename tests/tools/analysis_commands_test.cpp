@@ -90,9 +90,12 @@ TEST_F(AnalyseCommand, JsonHoldsEveryMoveOfTheRecordAndBothSummaries) {
     EXPECT_EQ(summary["white"].toObject()["moves"].toInt(), 30 - red_moves);
 }
 
+// The search's judgement: an empty folder for the endgame table, which would call White's
+// move a blunder too.
 TEST_F(AnalyseCommand, TheKnownBlunderAndMissedWinShowInBothForms) {
     const std::string path = SavedBlunderGame();
-    const QJsonObject root = ParsedJson(Cli({"analyse", "--json", path}));
+    const std::string no_table = (folder_ / "no-table").string();
+    const QJsonObject root = ParsedJson(Cli({"analyse", "--json", path, "--table", no_table}));
     EXPECT_EQ(root["depth"].toInt(), 5);
     const QJsonArray moves = root["moves"].toArray();
     ASSERT_EQ(moves.size(), 2);
@@ -102,12 +105,25 @@ TEST_F(AnalyseCommand, TheKnownBlunderAndMissedWinShowInBothForms) {
     EXPECT_EQ(moves[1].toObject()["best_to"].toInt(), 13);
     EXPECT_EQ(root["summary"].toObject()["red"].toObject()["blunders"].toInt(), 1);
 
-    const CliRun text = Cli({"analyse", path});
+    const CliRun text = Cli({"analyse", path, "--table", no_table});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("  1. Red   B 2->C 1 "), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("played loss loss "), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("\nRed: 0 inaccuracies, 0 mistakes, 1 blunders"), std::string::npos);
     EXPECT_NE(text.out.find("\nWhite: "), std::string::npos);
+}
+
+// With an endgame table the blunder is judged exactly: Red's step loses in two moves.
+TEST_F(AnalyseCommand, MovesTheTableHoldsCarryItsExactValues) {
+    const std::string path = SavedBlunderGame();
+    ASSERT_EQ(Cli({"endgame", "build", "--pieces", "2", "--out", folder_.string()}).status, 0);
+    const CliRun json = Cli({"analyse", "--json", path, "--table", folder_.string()});
+    const QJsonObject exact = ParsedJson(json)["moves"].toArray()[0].toObject()["exact"].toObject();
+    EXPECT_EQ(exact["played"].toString(), "loss") << json.out;
+    EXPECT_EQ(exact["played_distance"].toInt(), 2) << json.out;
+    const CliRun text = Cli({"analyse", path, "--table", folder_.string()});
+    EXPECT_NE(text.out.find(" blunder exact "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(" played loss 2\n"), std::string::npos) << text.out;
 }
 
 TEST_F(AnalyseCommand, AnUnreadableGameIsStatusOneAndAMalformedCallStatusTwo) {

@@ -2,14 +2,18 @@
 // thresholds come from.
 #include <cerrno>
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
 #include <system_error>
 
 #include "model/analysis/game_analysis.h"
+#include "model/endgame/endgame_table.h"
+#include "model/endgame/table_location.h"
 #include "model/evaluation.h"
 #include "model/game_file.h"
 #include "model/notation.h"
@@ -38,12 +42,44 @@ std::string ValueText(int value) {
     return std::to_string(value);
 }
 
+std::string_view OutcomeWord(endgame::Outcome outcome) {
+    switch (outcome) {
+        case endgame::Outcome::Win:
+            return "win";
+        case endgame::Outcome::Loss:
+            return "loss";
+        case endgame::Outcome::Draw:
+            break;
+    }
+    return "draw";
+}
+
+// "win 7": the table's result for the mover and the moves to the end.
+std::string ExactText(const endgame::EndgameValue& value) {
+    std::string text(OutcomeWord(value.outcome));
+    if (value.outcome != endgame::Outcome::Draw) text += ' ' + std::to_string(value.distance);
+    return text;
+}
+
 void PrintMoveLine(const MoveAnalysis& move, std::ostream& out) {
     out << std::setw(3) << move.number << ". " << std::left << std::setw(5) << SideName(move.mover)
         << ' ' << std::setw(12) << MoveText(move.played.From, move.played.To) << " best "
         << std::setw(12) << MoveText(move.best.From, move.best.To) << std::right << " value "
         << ValueText(move.value_best) << " played " << ValueText(move.value_played) << " loss "
-        << move.loss << ' ' << ClassWord(move.move_class) << '\n';
+        << move.loss << ' ' << ClassWord(move.move_class);
+    if (move.exact) {
+        out << " exact " << ExactText(move.exact->best) << " played "
+            << ExactText(move.exact->played);
+    }
+    out << '\n';
+}
+
+// {"best": "win", "best_distance": 7, "played": "draw", "played_distance": 0}
+void PrintJsonExact(const ExactJudgement& exact, std::ostream& out) {
+    out << "{\"best\": \"" << OutcomeWord(exact.best.outcome)
+        << "\", \"best_distance\": " << exact.best.distance << ", \"played\": \""
+        << OutcomeWord(exact.played.outcome) << "\", \"played_distance\": " << exact.played.distance
+        << '}';
 }
 
 void PrintSummaryLine(Side side, const PlayerSummary& summary, std::ostream& out) {
@@ -58,7 +94,14 @@ void PrintJsonMove(const MoveAnalysis& move, std::ostream& out) {
         << ", \"from\": " << int{move.played.From} << ", \"to\": " << int{move.played.To}
         << ", \"best_from\": " << int{move.best.From} << ", \"best_to\": " << int{move.best.To}
         << ", \"value_best\": " << move.value_best << ", \"value_played\": " << move.value_played
-        << ", \"loss\": " << move.loss << ", \"class\": \"" << ClassWord(move.move_class) << "\"}";
+        << ", \"loss\": " << move.loss << ", \"class\": \"" << ClassWord(move.move_class)
+        << "\", \"exact\": ";
+    if (move.exact) {
+        PrintJsonExact(*move.exact, out);
+    } else {
+        out << "null";
+    }
+    out << '}';
 }
 
 void PrintJsonSummary(const PlayerSummary& summary, std::ostream& out) {
@@ -85,10 +128,12 @@ void PrintJson(const GameAnalysis& analysis, const std::array<PlayerSummary, 3>&
 int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
     AnalysisRun run;
     bool json = false;
+    std::optional<std::filesystem::path> table;
     const Option options[] = {
         {"--depth", "N",
          [&](const std::string& v) { run.depth = ParseNumber(v, 1, kMaxAnalysisDepth, "depth"); }},
         {"--json", "", [&](const std::string&) { json = true; }},
+        {"--table", "DIR", [&](const std::string& v) { table = v; }},
     };
     const Arguments words = ParseOptions(args, options, "analyse");
     ExpectCount(words, 1, "analyse");
@@ -103,6 +148,8 @@ int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
             err << "circumvia-cli: cannot read '" << Printable(words[0]) << "'\n";
             return 1;
     }
+    if (!table) table = endgame::FindTableFolder();
+    if (table) run.table = std::make_shared<const endgame::EndgameTable>(*table);
     const GameAnalysis analysis = AnalyseGame(game.History, run);
     const std::array<PlayerSummary, 3> summaries = Summarise(analysis, run.thresholds);
     if (json) {
@@ -181,10 +228,12 @@ int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
 }
 
 const Command kCommands[] = {
-    {"analyse", "GAME [--depth N] [--json]",
+    {"analyse", "GAME [--depth N] [--json] [--table DIR]",
      "the review of a saved game: per move its number, mover, move, best move, the values "
-     "of both for the mover, the loss and the class, then each player's summary; DEPTH 1..7 "
-     "(default 5); --json prints one JSON object",
+     "of both for the mover, the loss and the class (and for a position the endgame table of "
+     "DIR, by default the one found, holds: its exact result and distance, the best and the "
+     "played move's, which set the class), then each player's summary; DEPTH 1..7 "
+     "(default 5); --json prints one JSON object, \"exact\" null outside the table",
      Analyse},
     {"analyse-survey",
      "[--games N] [--depth N] [--seed N] [--threads N] [--moves FILE] | --tally FILE...",

@@ -14,6 +14,7 @@
 #include "dialogs/print/print_document.h"
 #include "dialogs/print/print_output.h"
 #include "lang/language.h"
+#include "model/endgame/table_location.h"
 #include "model/game_file.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/options.h"
@@ -86,9 +87,12 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
             return 1;
     }
     const PaintingContext painting;
-    // The sheet carries the review's marks: the game is analysed first.
+    // The sheet carries the review's marks, the endgame table's where it holds the position:
+    // the game is analysed first.
+    AnalysisRun run;
+    if (sheet) run.table = endgame::InstalledTable();
     const dialogs::PrintDocument document =
-        sheet ? dialogs::ComposeGameSheet(game, AnalyseGame(game.History, AnalysisRun{}),
+        sheet ? dialogs::ComposeGameSheet(game, AnalyseGame(game.History, run),
                                           dialogs::GameDate(words[0]))
               : dialogs::ComposePrintDocument(TopView(game.Pos), game);
     // The name exactly as given: a name that is not UTF-8 is written byte for byte.

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <string>
 
+#include "control/view/glowing_material.h"
+
 namespace circumvia::control {
 
 namespace {
@@ -19,18 +21,6 @@ constexpr double kLabelSize = 0.24;
 // Beside the grid, clear of the corner arcs and inside the border.
 constexpr double kLabelOffset = 2.44;
 constexpr int kGlyphPixels = 64;
-
-const scene::Vec3 kFacingUpDirection{0, 1, 0};
-const scene::Vec3 kFacingUpUp{0, 0, -1};
-
-scene::TMaterial Glowing(const char* name, scene::Color colour) {
-    scene::TMaterial material;
-    material.name = name;
-    material.front.ambient = {0, 0, 0, 1};
-    material.front.diffuse = {0, 0, 0, 1};
-    material.front.emission = colour;
-    return material;
-}
 
 // A dark character on a light tile: the picture's alpha lays the character over the
 // tile's own colour.
@@ -76,8 +66,8 @@ scene::TDisk& AddRing(scene::TCube& slab, double inner, double outer, double hei
 
 BoardMarks::BoardMarks(scene::TBoardScene& board) : board_(board) {
     scene::TMaterialLibrary& materials = board_.Scene().Materials();
-    materials.Add(Glowing(kRingMaterial, {0.1f, 0.75f, 1, 1}));
-    materials.Add(Glowing(kRingEdgeMaterial, {0, 0, 0.15f, 1}));
+    materials.Add(GlowingMaterial(kRingMaterial, {0.1f, 0.75f, 1, 1}));
+    materials.Add(GlowingMaterial(kRingEdgeMaterial, {0, 0, 0.15f, 1}));
     ring_edge_ = &AddRing(*board_.Plateau, 0.17, 0.245, kRingHeight - 0.002, kRingEdgeMaterial);
     ring_ = &AddRing(*board_.Plateau, 0.19, 0.228, kRingHeight, kRingMaterial);
 
@@ -91,7 +81,7 @@ BoardMarks::BoardMarks(scene::TBoardScene& board) : board_(board) {
         label.SetWidth(kLabelSize);
         label.SetHeight(kLabelSize);
         // The label's own material: the letters are no wood, and stay when textures go off.
-        scene::TMaterial material = Glowing("", kLabelTile);
+        scene::TMaterial material = GlowingMaterial("", kLabelTile);
         material.texture.picture =
             GlyphPicture(row_letter ? QChar(u'A' + (n - 1)) : QChar(u'0' + n));
         material.texture.enabled = true;

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "control/view/glowing_material.h"
 #include "model/movegen.h"
 
 namespace circumvia::control {
@@ -14,17 +15,6 @@ constexpr char kRunnerMaterial[] = "LessonRunner";
 constexpr double kMarkHeight = 0.135;
 constexpr double kRunnerHeight = 0.14;
 constexpr std::chrono::milliseconds kRunnerStep{280};
-const scene::Vec3 kFacingUpDirection{0, 1, 0};
-const scene::Vec3 kFacingUpUp{0, 0, -1};
-
-scene::TMaterial Glowing(const char* name, scene::Color colour) {
-    scene::TMaterial material;
-    material.name = name;
-    material.front.ambient = {0, 0, 0, 1};
-    material.front.diffuse = {0, 0, 0, 1};
-    material.front.emission = colour;
-    return material;
-}
 
 scene::TDisk& AddDisk(scene::TCube& slab, double inner, double outer, double height,
                       const char* material) {
@@ -51,8 +41,8 @@ void PlaceOn(scene::TDisk& disk, int cell) {
 LessonMarks::LessonMarks(scene::TBoardScene& board, std::function<void()> redraw)
     : board_(board), redraw_(std::move(redraw)) {
     scene::TMaterialLibrary& materials = board_.Scene().Materials();
-    materials.Add(Glowing(kMarkMaterial, {1, 0.78f, 0.1f, 1}));
-    materials.Add(Glowing(kRunnerMaterial, {1, 0.35f, 0.1f, 1}));
+    materials.Add(GlowingMaterial(kMarkMaterial, {1, 0.78f, 0.1f, 1}));
+    materials.Add(GlowingMaterial(kRunnerMaterial, {1, 0.35f, 0.1f, 1}));
     for (int i = 0; i < kMarkedCells; ++i) {
         rings_.push_back(&AddDisk(*board_.Plateau, 0.25, 0.29, kMarkHeight, kMarkMaterial));
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "control/view/glowing_material.h"
 #include "model/movegen.h"
 #include "scene/board/board_geometry.h"
 
@@ -31,16 +32,11 @@ std::array<bool, kCellCount + 1> CellsOnCaptureRoutes(const Tlcoup& moves,
 }
 
 void CaptureRouteMarks::MakeDots() {
-    scene::TMaterial material;
-    material.name = kDotMaterial;
-    material.front.ambient = {0, 0, 0, 1};
-    material.front.diffuse = {0, 0, 0, 1};
-    material.front.emission = kDotColour;
-    board_.Scene().Materials().Add(material);
+    board_.Scene().Materials().Add(GlowingMaterial(kDotMaterial, kDotColour));
     for (int cell = 1; cell <= kCellCount; ++cell) {
         auto& dot = board_.Plateau->Add<scene::TDisk>(kDotMaterial);
-        dot.SetDirection({0, 1, 0});  // facing up from the board
-        dot.SetUp({0, 0, -1});
+        dot.SetDirection(kFacingUpDirection);
+        dot.SetUp(kFacingUpUp);
         dot.SetPosition({scene::CellX(cell), kDotHeight, scene::CellZ(cell)});
         dot.SetOuterRadius(kDotRadius);
         dot.SetSlices(16);

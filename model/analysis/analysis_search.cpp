@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "model/tjeu.h"
+
 namespace circumvia {
 
 namespace {
@@ -185,11 +187,44 @@ int AnalysisSearch::RootMoveValue(const PackedBoard& board, Side side, int i, in
     return -Value(child, Opponent(side), 1, root.penalties[index], -beta, -alpha);
 }
 
+std::optional<int> AnalysisSearch::RulesValue(const PackedBoard& board, Side side, int i) const {
+    const Move move = levels_[0].moves[static_cast<std::size_t>(i)];
+    if (board.LeavesNoEnemy(move, side)) return std::nullopt;  // a win comes first
+    if (root_drawn_) return 0;
+    if (!replies_drawn_) return std::nullopt;
+    PackedBoard child = board;
+    child.Apply(move, side);
+    if (repetitions_.Count(child.key) < kRepetitionsForDraw) return std::nullopt;
+    const Side opponent = Opponent(side);
+    bool takes_last = false;
+    child.ForEachMove(opponent, [&](Move reply, PositionKey) {
+        takes_last = child.LeavesNoEnemy(reply, opponent);
+        return !takes_last;
+    });
+    return takes_last ? kLossScore : 0;
+}
+
+int AnalysisSearch::MovesToEnd(const PackedBoard& board, Side side, int i, int decisive) {
+    const int depth = depth_;
+    int at = depth;
+    for (int d = 0; d < depth && !stopped_; ++d) {
+        depth_ = d;
+        if (RootMoveValue(board, side, i, kLossScore, kWinScore) == decisive) {
+            at = d;
+            break;
+        }
+    }
+    depth_ = depth;
+    // Levels 0..d expand: a win found at d ends by move d + 1, the winner's (d + 2) / 2-th.
+    return at / 2 + 1;
+}
+
 bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, int depth,
-                             RootValues& out, const std::atomic<bool>* cancel) {
+                             RootValues& out, const std::atomic<bool>* cancel, int number) {
     // Step 1. The root moves with their penalties, in the rules' order, and what the
-    // moves alone tell: forced, a win at hand. The root's moves stay in the rules' order
-    // (deeper levels reorder their own), so their penalties stay where they belong.
+    // moves alone tell: forced, a win at hand, a draw by the rules. The root's moves stay in
+    // the rules' order (deeper levels reorder their own), so their penalties stay where they
+    // belong.
     out = RootValues{};
     Nodes = 0;
     // Nothing of earlier positions is used, not even as a hint: the same position always
@@ -201,6 +236,11 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
     for (Level& level : levels_) level.killers = {};
     depth = std::clamp(depth, 0, kMaxDepth);
     const PackedBoard board = PackedBoard::From(position);
+    // The game ends drawn after move n (n from kFirstRepetitionMove on) when the position
+    // before it was seen kRepetitionsForDraw times before (Tjeu::EndTest).
+    root_drawn_ =
+        number >= kFirstRepetitionMove && repetitions_.Count(board.key) >= kRepetitionsForDraw;
+    replies_drawn_ = number > 0 && number + 1 >= kFirstRepetitionMove;
     Level& root = levels_[0];
     const int count = Generate(board, side, 0, false, root);
     if (count == 0) {
@@ -215,6 +255,13 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
     const bool legal = std::find(moves.begin(), moves.end(), played) != moves.end();
     const bool played_wins = legal && wins(played);
     out.missed_win = win != moves.end() && !played_wins;
+    std::vector<std::optional<int>> ruled(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) ruled[static_cast<std::size_t>(i)] = RulesValue(board, side, i);
+    // Root move i's value in this window: the rules' where they end the game, else searched.
+    const auto value_of = [&](int i, int alpha, int beta) {
+        const std::optional<int>& rule = ruled[static_cast<std::size_t>(i)];
+        return rule ? *rule : RootMoveValue(board, side, i, alpha, beta);
+    };
 
     // Step 2. Shallower searches first: each leaves the best moves it found for the next,
     // and the root moves are tried in the order of their last values.
@@ -227,7 +274,7 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
         for (const int i : order) {
             const auto index = static_cast<std::size_t>(i);
             if (wins(moves[index])) continue;
-            values[index] = RootMoveValue(board, side, i, alpha, kWinScore);
+            values[index] = value_of(i, alpha, kWinScore);
             if (stopped_) return false;
             alpha = std::max(alpha, values[index]);
         }
@@ -242,37 +289,55 @@ bool AnalysisSearch::Analyse(const Position& position, Side side, Move played, i
     depth_ = depth;
     out.best = played;
     out.value_played = played_wins ? kWinScore : kLossScore;
-    bool played_searched = false;
+    int played_index = -1;
+    int best_index = -1;
     for (int i = 0; i < count && !played_wins; ++i) {
         if (moves[static_cast<std::size_t>(i)] != played) continue;
-        const int value = RootMoveValue(board, side, i, out.value_played, kWinScore);
+        const int value = value_of(i, out.value_played, kWinScore);
         if (stopped_) return false;
-        out.value_played = played_searched ? std::max(out.value_played, value) : value;
-        played_searched = true;
+        if (played_index < 0 || value > out.value_played) {
+            out.value_played = value;
+            played_index = i;
+        }
     }
     out.value_best = out.value_played;
+    best_index = played_index;
     if (win != moves.end()) {
         if (!played_wins) out.best = *win;
         out.value_best = kWinScore;
-        return true;
-    }
-    bool best_known = legal;
-    for (const int i : order) {
-        const Move move = moves[static_cast<std::size_t>(i)];
-        if (move == played) continue;
-        if (best_known && out.value_best == kWinScore) break;  // nothing is worth more
-        int value = RootMoveValue(board, side, i, out.value_best, out.value_best + 1);
-        if (value > out.value_best || !best_known) {
-            value = RootMoveValue(board, side, i, out.value_best, kWinScore);
+        best_index = -1;
+    } else {
+        bool best_known = legal;
+        for (const int i : order) {
+            const Move move = moves[static_cast<std::size_t>(i)];
+            if (move == played) continue;
+            if (best_known && out.value_best == kWinScore) break;  // nothing is worth more
+            int value = value_of(i, out.value_best, out.value_best + 1);
+            if (value > out.value_best || !best_known)
+                value = value_of(i, out.value_best, kWinScore);
+            if (stopped_) return false;
+            if (value > out.value_best || !best_known) {
+                out.value_best = value;
+                out.best = move;
+                best_index = i;
+                best_known = true;
+            }
         }
-        if (stopped_) return false;
-        if (value > out.value_best || !best_known) {
-            out.value_best = value;
-            out.best = move;
-            best_known = true;
-        }
     }
-    return true;
+
+    // Step 4. What the rules and the forced lines say of both moves.
+    const auto drawn = [&](int i) { return i >= 0 && ruled[static_cast<std::size_t>(i)] == 0; };
+    out.played_drawn = drawn(played_index);
+    out.best_drawn = drawn(best_index);
+    const auto moves_to_end = [&](int i, int value) {
+        if (value != kWinScore && value != kLossScore) return 0;
+        if (i < 0 || ruled[static_cast<std::size_t>(i)]) return 1;  // taken at once
+        return MovesToEnd(board, side, i, value);
+    };
+    out.played_moves_to_end = moves_to_end(played_index, out.value_played);
+    out.best_moves_to_end = best_index == played_index ? out.played_moves_to_end
+                                                       : moves_to_end(best_index, out.value_best);
+    return !stopped_;
 }
 
 }  // namespace circumvia

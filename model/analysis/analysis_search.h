@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 
 #include "model/analysis/transposition_table.h"
 #include "model/evaluation_cache.h"
@@ -31,6 +32,15 @@ struct RootValues {
     bool forced = false;   // one legal move only (repeated captures of one piece count once)
     bool missed_win = false;
     bool has_moves = false;  // false: the side had no move (values are the position's)
+    // The rules end the game drawn by repetition after the move (or the reply), whatever
+    // the search would have seen beyond: the value is then 0 (a loss when the reply can take
+    // the mover's last piece instead).
+    bool best_drawn = false;
+    bool played_drawn = false;
+    // For a forced win or loss: the moves of the winner to its end, 1 when the move itself
+    // (or the first reply) takes the last piece; 0 otherwise.
+    int best_moves_to_end = 0;
+    int played_moves_to_end = 0;
 };
 
 class AnalysisSearch {
@@ -48,8 +58,11 @@ public:
     // 0..depth expand, as in SearchEngine::Run), and of `played` among its moves. Where one
     // move occurs twice (two walks capturing the same piece), its value is the better of
     // the two. Returns false, leaving `out` unspecified, when `cancel` was set meanwhile.
+    // With `number`, the move's number in the counted record, the rules' draw by repetition
+    // is judged at the root and the reply with the record's history (RootValues); 0 leaves
+    // it to the search's penalty alone, as the computer player does.
     bool Analyse(const Position& position, Side side, Move played, int depth, RootValues& out,
-                 const std::atomic<bool>* cancel = nullptr);
+                 const std::atomic<bool>* cancel = nullptr, int number = 0);
 
     // Positions visited by the last Analyse.
     std::int64_t Nodes = 0;
@@ -72,8 +85,16 @@ private:
     // The value of root move i of `root` searched with this window.
     int RootMoveValue(const PackedBoard& board, Side side, int i, int alpha, int beta);
     bool Cancelled();
+    // The rules' value of root move i when they end the game within a move: a draw by
+    // repetition (the reply's loss when it can take the last piece instead); else none.
+    std::optional<int> RulesValue(const PackedBoard& board, Side side, int i) const;
+    // Root move i searched at rising depths, full window, up to depth_: the first depth at
+    // which its value is `decisive` (a forced win or loss), as moves to the end.
+    int MovesToEnd(const PackedBoard& board, Side side, int i, int decisive);
 
     int depth_ = 0;
+    bool root_drawn_ = false;     // any move but a win ends the game drawn
+    bool replies_drawn_ = false;  // a reply to a position seen often enough ends it drawn
     const std::atomic<bool>* cancel_ = nullptr;
     bool stopped_ = false;
     std::array<Level, kSearchLevels> levels_;

@@ -36,8 +36,11 @@ void Work(const GameRecord& record, int first, const AnalysisRun& run,
     const int total = static_cast<int>(results.size());
     for (int i = shared.next++; i < total; i = shared.next++) {
         if (run.cancel && run.cancel->load()) break;
+        const auto entry = static_cast<std::size_t>(first + i);
+        const int depth =
+            run.same_parity ? HorizonDepth(run.depth, record[entry].Mover) : run.depth;
         results[static_cast<std::size_t>(i)] = AnalysePosition(
-            *search, record, first + i, run.depth, run.thresholds, run.cancel, run.table.get());
+            *search, record, first + i, depth, run.thresholds, run.cancel, run.table.get());
         if (!results[static_cast<std::size_t>(i)]) break;
         ++shared.done;
     }
@@ -91,6 +94,7 @@ bool ExtendAnalysis(const GameRecord& record, GameAnalysis& analysis, const Anal
         if (!result) break;
         analysis.moves.push_back(*result);
     }
+    MarkTurningPoints(analysis, run.thresholds);
     const bool completed = static_cast<int>(analysis.moves.size()) == recorded;
     if (completed && run.progress) run.progress(total, total);
     return completed;
@@ -104,6 +108,25 @@ GameAnalysis AnalyseGame(const GameRecord& record, const AnalysisRun& run, bool*
     return analysis;
 }
 
+void MarkTurningPoints(GameAnalysis& analysis, const ClassThresholds& thresholds) {
+    for (MoveAnalysis& move : analysis.moves) move.turning_point = false;
+    for (const Side side : {kRed, kWhite}) {
+        std::vector<MoveAnalysis*> candidates;
+        for (MoveAnalysis& move : analysis.moves) {
+            if (move.mover == side &&
+                ChanceLoss(move.chance_before, move.chance_after) >= thresholds.mistake) {
+                candidates.push_back(&move);
+            }
+        }
+        std::stable_sort(
+            candidates.begin(), candidates.end(), [](const MoveAnalysis* a, const MoveAnalysis* b) {
+                return a->chance_before - a->chance_after > b->chance_before - b->chance_after;
+            });
+        const auto marked = std::min<std::size_t>(candidates.size(), kTurningPointsPerPlayer);
+        for (std::size_t i = 0; i < marked; ++i) candidates[i]->turning_point = true;
+    }
+}
+
 std::array<PlayerSummary, 3> Summarise(const GameAnalysis& analysis,
                                        const ClassThresholds& thresholds) {
     std::array<PlayerSummary, 3> summaries{};
@@ -115,7 +138,7 @@ std::array<PlayerSummary, 3> Summarise(const GameAnalysis& analysis,
         ++summary.moves;
         losses[side] += move.loss;
         summary.missed_wins += move.missed_win;
-        switch (LossClass(move.loss, thresholds)) {
+        switch (ChangeClassOf(move, thresholds)) {
             case MoveClass::kInaccuracy:
                 ++summary.inaccuracies;
                 break;

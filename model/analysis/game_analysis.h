@@ -42,6 +42,9 @@ struct GameAnalysis {
 struct AnalysisRun {
     int depth = kDefaultAnalysisDepth;
     int threads = 0;  // 0: one per core
+    // Each move searched to HorizonDepth(depth, mover), so consecutive values share their
+    // horizon's side; false: every move to `depth` (the review before, for comparison).
+    bool same_parity = true;
     ClassThresholds thresholds = DefaultThresholds();
     std::function<void(int done, int total)> progress;  // may be empty
     const std::atomic<bool>* cancel = nullptr;          // may be null
@@ -59,6 +62,14 @@ bool ExtendAnalysis(const GameRecord& record, GameAnalysis& analysis, const Anal
 GameAnalysis AnalyseGame(const GameRecord& record, const AnalysisRun& run,
                          bool* completed = nullptr);
 
+// At most this many turning points per player.
+inline constexpr int kTurningPointsPerPlayer = 3;
+
+// Marks each player's turning points: of the moves that lost at least a mistake's worth of
+// winning chance, the kTurningPointsPerPlayer that lost the most (the earlier among equals).
+void MarkTurningPoints(GameAnalysis& analysis,
+                       const ClassThresholds& thresholds = DefaultThresholds());
+
 // One player's moves in an analysis.
 struct PlayerSummary {
     int moves = 0;
@@ -70,7 +81,8 @@ struct PlayerSummary {
 };
 
 // Indexed by side: [kRed], [kWhite]; [0] unused. Inaccuracies, mistakes and blunders
-// count the moves of that class by loss, forced and missed-win moves included.
+// count the moves of that class by what they changed (ChangeClassOf), forced and
+// missed-win moves included.
 std::array<PlayerSummary, 3> Summarise(const GameAnalysis& analysis,
                                        const ClassThresholds& thresholds = DefaultThresholds());
 

@@ -1,7 +1,8 @@
 #pragma once
-// How a move is judged: by its loss, what it gave away against the best move in evaluation
-// units (a piece is worth about 55). The thresholds were chosen from how often the side
-// making such a move went on to win (docs/analysis.md).
+// How a move is judged: by the winning chance it lost against the best move
+// (winning_chance.h), in tenths of a percent. The thresholds were chosen from how often the
+// side making such a move went on to win (docs/analysis.md). The loss in evaluation units
+// (MoveLoss) is still reported beside it.
 
 #include <optional>
 #include <string_view>
@@ -14,11 +15,12 @@ enum class MoveClass {
     kInaccuracy,  // "?!"
     kMistake,     // "?"
     kBlunder,     // "??"
-    kMissedWin,   // a move taking the opponent's last piece was there and not played
+    kMissedWin,   // a move taking the opponent's last piece was there and not played: "#?"
     kForced,      // the only legal move
 };
 
-// A loss from this value up is an inaccuracy, a mistake, a blunder.
+// A loss of winning chance (in tenths of a percent: 1000 is the whole game) from this value
+// up is an inaccuracy, a mistake, a blunder.
 struct ClassThresholds {
     int inaccuracy = 0;
     int mistake = 0;
@@ -39,7 +41,11 @@ int MoveLoss(int best, int played);
 // The thresholds measured for the default depth.
 ClassThresholds DefaultThresholds();
 
-// The class by loss alone: kBest for no loss, up to kBlunder.
+// The winning chance (0..1) lost from `before` to `after`, in tenths of a percent, never
+// negative.
+int ChanceLoss(double before, double after);
+
+// The class by loss of chance alone: kBest for no loss, up to kBlunder.
 MoveClass LossClass(int loss, const ClassThresholds& thresholds);
 
 // The class shown for a move: kForced before kMissedWin before the class by loss.

@@ -21,6 +21,14 @@ class AnalysisSearch;
 // second per position.
 inline constexpr int kDefaultAnalysisDepth = 5;
 
+// The depth a game's review searches move `number` to when asked for `depth`: `depth` or one
+// less, so that every search's horizon falls on a position with Red to move. The evaluation
+// of a position leans with the side to move (its threats count, the other side's wait), so
+// searches whose horizons alternate between the sides make the values of consecutive
+// positions swing by most of a piece in quiet play; with one parity they follow each other
+// (docs/analysis.md, "Stable values").
+int HorizonDepth(int depth, Side mover);
+
 // Values are from the mover's side, in evaluation units (evaluation.h): kWinScore when the
 // mover can force the opponent out of pieces within the depth, kLossScore the other way,
 // and in between the computer player's score of what the search sees, repetitions of the
@@ -35,7 +43,19 @@ struct MoveAnalysis {
     int loss = 0;  // MoveLoss(value_best, value_played): never negative
     bool forced = false;
     bool missed_win = false;
-    MoveClass move_class = MoveClass::kBest;  // Classify(loss, forced, missed_win, ...)
+    MoveClass move_class = MoveClass::kBest;  // MoveClassOf(*this, ...)
+    // The mover's winning chance (0..1) before the move (with the best move) and after it
+    // (winning_chance.h); a draw by the rules counts one half.
+    double chance_before = 0;
+    double chance_after = 0;
+    // The rules end the game drawn by repetition after the move or its reply (the value 0).
+    bool best_drawn = false;
+    bool played_drawn = false;
+    // For a forced result (kWinScore, kLossScore): the winner's moves to its end.
+    int best_moves_to_end = 0;
+    int played_moves_to_end = 0;
+    // One of the moves that moved its player's winning chance most (MarkTurningPoints).
+    bool turning_point = false;
     // The endgame table's values when it holds the position: then the class is the table's
     // (ExactClass) and the loss follows it (a blunder's at least the blunder threshold, none
     // for a move that keeps the result).
@@ -43,6 +63,15 @@ struct MoveAnalysis {
 
     bool operator==(const MoveAnalysis&) const = default;
 };
+
+// The class by what the move changed alone: the table's verdict where it holds the position,
+// else the winning chance it lost. A forced win is a chance of 1 and a forced loss of 0, so
+// throwing away a forced win or walking into a forced loss is a blunder, unless the position
+// stays won (or was already lost) by more than a blunder's worth of chance: a move in a
+// position already decided is judged by what it changed.
+MoveClass ChangeClassOf(const MoveAnalysis& move, const ClassThresholds& thresholds);
+// The class shown: forced and missed wins named as such, else ChangeClassOf.
+MoveClass MoveClassOf(const MoveAnalysis& move, const ClassThresholds& thresholds);
 
 // The number of recorded moves: entries from 1 up to the first that is not a move.
 int RecordedMoveCount(const GameRecord& record);

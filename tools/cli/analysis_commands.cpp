@@ -2,6 +2,7 @@
 // thresholds come from.
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -12,6 +13,7 @@
 #include <system_error>
 
 #include "model/analysis/game_analysis.h"
+#include "model/analysis/winning_chance.h"
 #include "model/endgame/endgame_table.h"
 #include "model/endgame/table_location.h"
 #include "model/evaluation.h"
@@ -35,11 +37,21 @@ std::string_view SideName(Side side) {
     return side == kWhite ? "White" : "Red";
 }
 
-// Wins and losses by name; other values as numbers.
-std::string ValueText(int value) {
-    if (value == kWinScore) return "win";
-    if (value == kLossScore) return "loss";
-    return std::to_string(value);
+// A value for a reader: in pieces ("+1.2"), or the end it forces ("wins in 3", "loses in 2",
+// "draw by repetition").
+std::string ValueText(int value, int moves_to_end, bool drawn) {
+    if (drawn) return "draw by repetition";
+    if (value == kWinScore) return "wins in " + std::to_string(moves_to_end);
+    if (value == kLossScore) return "loses in " + std::to_string(moves_to_end);
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << std::showpos << Pieces(value);
+    return text.str();
+}
+
+std::string PercentText(double chance) {
+    std::ostringstream text;
+    text << std::lround(100 * chance) << '%';
+    return text.str();
 }
 
 std::string_view OutcomeWord(endgame::Outcome outcome) {
@@ -65,8 +77,11 @@ void PrintMoveLine(const MoveAnalysis& move, std::ostream& out) {
     out << std::setw(3) << move.number << ". " << std::left << std::setw(5) << SideName(move.mover)
         << ' ' << std::setw(12) << MoveText(move.played.From, move.played.To) << " best "
         << std::setw(12) << MoveText(move.best.From, move.best.To) << std::right << " value "
-        << ValueText(move.value_best) << " played " << ValueText(move.value_played) << " loss "
-        << move.loss << ' ' << ClassWord(move.move_class);
+        << ValueText(move.value_best, move.best_moves_to_end, move.best_drawn) << " played "
+        << ValueText(move.value_played, move.played_moves_to_end, move.played_drawn) << " chance "
+        << PercentText(move.chance_before) << " -> " << PercentText(move.chance_after) << ' '
+        << ClassWord(move.move_class);
+    if (move.turning_point) out << " turning-point";
     if (move.exact) {
         out << " exact " << ExactText(move.exact->best) << " played "
             << ExactText(move.exact->played);
@@ -89,13 +104,47 @@ void PrintSummaryLine(Side side, const PlayerSummary& summary, std::ostream& out
         << summary.average_loss << " over " << summary.moves << " moves\n";
 }
 
+// A chance as a percentage with one decimal.
+double JsonPercent(double chance) {
+    return std::round(1000 * chance) / 10;
+}
+
+// "missed wins: 12. White (best B 2->C 1), ..." and "turning points: 5. Red 52% -> 18%, ...",
+// each line only when the game has some.
+void PrintListLines(const GameAnalysis& analysis, std::ostream& out) {
+    std::string missed;
+    std::string turning;
+    for (const MoveAnalysis& m : analysis.moves) {
+        const std::string head = std::to_string(m.number) + ". " + std::string(SideName(m.mover));
+        if (m.missed_win) {
+            missed += (missed.empty() ? "" : ", ") + head + " (best " +
+                      MoveText(m.best.From, m.best.To) + ")";
+        }
+        if (m.turning_point) {
+            turning += (turning.empty() ? "" : ", ") + head + " " +
+                       MoveText(m.played.From, m.played.To) + " " + PercentText(m.chance_before) +
+                       " -> " + PercentText(m.chance_after);
+        }
+    }
+    if (!missed.empty()) out << "missed wins: " << missed << '\n';
+    if (!turning.empty()) out << "turning points: " << turning << '\n';
+}
+
 void PrintJsonMove(const MoveAnalysis& move, std::ostream& out) {
     out << "{\"number\": " << move.number << ", \"mover\": " << move.mover
         << ", \"from\": " << int{move.played.From} << ", \"to\": " << int{move.played.To}
         << ", \"best_from\": " << int{move.best.From} << ", \"best_to\": " << int{move.best.To}
         << ", \"value_best\": " << move.value_best << ", \"value_played\": " << move.value_played
         << ", \"loss\": " << move.loss << ", \"class\": \"" << ClassWord(move.move_class)
-        << "\", \"exact\": ";
+        << "\", \"chance_before\": " << JsonPercent(move.chance_before)
+        << ", \"chance_after\": " << JsonPercent(move.chance_after)
+        << ", \"pieces_best\": " << Pieces(move.value_best)
+        << ", \"pieces_played\": " << Pieces(move.value_played)
+        << ", \"best_moves_to_end\": " << move.best_moves_to_end
+        << ", \"played_moves_to_end\": " << move.played_moves_to_end
+        << ", \"best_drawn\": " << std::boolalpha << move.best_drawn
+        << ", \"played_drawn\": " << move.played_drawn
+        << ", \"turning_point\": " << move.turning_point << std::noboolalpha << ", \"exact\": ";
     if (move.exact) {
         PrintJsonExact(*move.exact, out);
     } else {
@@ -111,6 +160,22 @@ void PrintJsonSummary(const PlayerSummary& summary, std::ostream& out) {
         << std::setprecision(2) << summary.average_loss << '}';
 }
 
+// The moves whose `pick` holds, as JSON objects from `fields`.
+template <typename Pick, typename Fields>
+void PrintJsonMoves(const GameAnalysis& analysis, Pick pick, Fields fields, std::ostream& out) {
+    out << '[';
+    bool first = true;
+    for (const MoveAnalysis& move : analysis.moves) {
+        if (!pick(move)) continue;
+        out << (first ? "" : ", ") << "{\"number\": " << move.number
+            << ", \"mover\": " << move.mover;
+        fields(move);
+        out << '}';
+        first = false;
+    }
+    out << ']';
+}
+
 void PrintJson(const GameAnalysis& analysis, const std::array<PlayerSummary, 3>& summaries,
                std::ostream& out) {
     out << "{\"depth\": " << analysis.depth << ", \"moves\": [";
@@ -122,6 +187,21 @@ void PrintJson(const GameAnalysis& analysis, const std::array<PlayerSummary, 3>&
     PrintJsonSummary(summaries[kRed], out);
     out << ", \"white\": ";
     PrintJsonSummary(summaries[kWhite], out);
+    out << ", \"missed_wins\": ";
+    PrintJsonMoves(
+        analysis, [](const MoveAnalysis& m) { return m.missed_win; },
+        [&](const MoveAnalysis& m) {
+            out << ", \"best_from\": " << int{m.best.From} << ", \"best_to\": " << int{m.best.To};
+        },
+        out);
+    out << ", \"turning_points\": ";
+    PrintJsonMoves(
+        analysis, [](const MoveAnalysis& m) { return m.turning_point; },
+        [&](const MoveAnalysis& m) {
+            out << ", \"chance_before\": " << JsonPercent(m.chance_before)
+                << ", \"chance_after\": " << JsonPercent(m.chance_after);
+        },
+        out);
     out << "}}\n";
 }
 
@@ -160,6 +240,7 @@ int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
     for (const MoveAnalysis& move : analysis.moves) PrintMoveLine(move, out);
     PrintSummaryLine(kRed, summaries[kRed], out);
     PrintSummaryLine(kWhite, summaries[kWhite], out);
+    PrintListLines(analysis, out);
     return 0;
 }
 
@@ -167,15 +248,15 @@ int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
 int Tally(const Arguments& files, const ClassThresholds& thresholds, std::ostream& out,
           std::ostream& err) {
     if (files.empty()) throw UsageError("analyse-survey: --tally needs the --moves files");
-    SurveyResult result;
+    std::vector<SurveyMove> moves;
     for (const std::string& path : files) {
         std::ifstream in(path);
-        if (!in || !TallySurvey(in, thresholds, result)) {
+        if (!in || !ReadSurveyMoves(in, moves)) {
             err << "circumvia-cli: cannot read the survey moves in '" << Printable(path) << "'\n";
             return 1;
         }
     }
-    PrintSurvey(result, SurveyPlan{.games = 0}, thresholds, out);
+    PrintSurvey(TallySurvey(std::move(moves), thresholds), SurveyPlan{.games = 0}, thresholds, out);
     return 0;
 }
 
@@ -196,6 +277,7 @@ int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
          [&](const std::string& v) { plan.threads = ParseNumber(v, 1, 256, "threads"); }},
         {"--moves", "FILE", [&](const std::string& v) { moves_path = v; }},
         {"--tally", "", [&](const std::string&) { tally = true; }},
+        {"--fixed-depth", "", [&](const std::string&) { plan.same_parity = false; }},
     };
     const Arguments files = ParseOptions(args, options, "analyse-survey");
     const ClassThresholds thresholds = DefaultThresholds();

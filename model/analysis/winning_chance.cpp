@@ -39,9 +39,9 @@ double Pieces(int value) {
 
 ChanceCurve FitChanceCurve(std::span<const ChanceSample> samples) {
     // Fitted as p = logistic(a * value + b), a = 1 / scale, b = offset: the log-likelihood
-    // is concave in (a, b), so Newton's steps from a flat start converge. The values are
+    // is concave in (a, b), so Newton's steps from the flat curve converge. The values are
     // taken in pieces so that both parameters have a like size.
-    std::array<double, 2> ab{1.0, 0.0};
+    std::array<double, 2> ab{0.0, 0.0};
     bool spread = false;
     for (const ChanceSample& s : samples) {
         if (!Decisive(s.value) && s.value != samples.front().value) spread = true;

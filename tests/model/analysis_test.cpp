@@ -31,6 +31,9 @@ struct ReferenceValue {
 // The plain search's value of every move of move `number`'s position, in the rules' order:
 // each move searched alone with a full window, with the running penalty the computer
 // player gives it, and a move taking the last enemy piece a win, as at the search's root.
+// Where the rules end the game drawn by repetition after the move or the reply (a position
+// seen four times before, from move 6 on), the move is worth 0, or a loss when the reply
+// can take the mover's last piece instead.
 std::vector<ReferenceValue> ReferenceValues(reference::Game& g, int number, int depth) {
     const reference::Board before = g.history[static_cast<std::size_t>(number - 1)].cells;
     const int side = g.history[static_cast<std::size_t>(number)].mover;
@@ -40,14 +43,28 @@ std::vector<ReferenceValue> ReferenceValues(reference::Game& g, int number, int 
     g.rootSide = side;
     long long penalty = 0;
     std::vector<ReferenceValue> values;
+    const int opponent = side == kWhite ? kRed : kWhite;
+    const bool drawn_now = number >= 6 && reference::RepetitionCount(g, before) >= 4;
     for (const auto& [from, to] : reference::ListAllMoves(before, side)) {
         reference::Board child = before;
         child[to] = child[from];
         child[from] = 0;
-        penalty += reference::RepetitionCount(g, child);
+        const int sightings = reference::RepetitionCount(g, child);
+        penalty += sightings;
+        const bool wins = reference::Evaluate(child, side) == reference::kWin;
         int value = reference::kWin;
-        if (reference::Evaluate(child, side) != reference::kWin) {
-            g.stack[1] = reference::Frame{child, from, to, side == kWhite ? kRed : kWhite};
+        if (!wins && (drawn_now || (number + 1 >= 6 && sightings >= 4))) {
+            value = 0;
+            for (const auto& [reply_from, reply_to] : reference::ListAllMoves(child, opponent)) {
+                reference::Board after = child;
+                after[reply_to] = after[reply_from];
+                after[reply_from] = 0;
+                if (!drawn_now && reference::Evaluate(after, opponent) == reference::kWin) {
+                    value = reference::kLoss;
+                }
+            }
+        } else if (!wins) {
+            g.stack[1] = reference::Frame{child, from, to, opponent};
             reference::Move best{0, 0};
             int score = 0;
             reference::Search(g, 1, penalty, best, score, reference::kLoss, reference::kWin);

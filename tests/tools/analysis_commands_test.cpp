@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 #include <filesystem>
 
 #include "model/analysis/move_class.h"
@@ -74,6 +75,7 @@ TEST_F(AnalyseCommand, JsonHoldsEveryMoveOfTheRecordAndBothSummaries) {
     const QJsonArray moves = root["moves"].toArray();
     ASSERT_EQ(moves.size(), 30);
     int red_moves = 0;
+    QJsonArray turning;
     for (int i = 0; i < moves.size(); ++i) {
         const QJsonObject move = moves[i].toObject();
         const HistoryEntry& entry = game.History[static_cast<std::size_t>(i + 1)];
@@ -83,9 +85,24 @@ TEST_F(AnalyseCommand, JsonHoldsEveryMoveOfTheRecordAndBothSummaries) {
         EXPECT_EQ(move["to"].toInt(), entry.To);
         EXPECT_GE(move["value_best"].toDouble(), move["value_played"].toDouble());
         EXPECT_TRUE(ClassFromWord(move["class"].toString().toStdString())) << i;
+        // The readable fields follow the raw ones: a piece is 50 units, chances in percent.
+        if (std::abs(move["value_played"].toDouble()) < kWinScore) {
+            EXPECT_NEAR(move["pieces_played"].toDouble(), move["value_played"].toDouble() / 50,
+                        0.01);
+        }
+        EXPECT_GE(move["chance_before"].toDouble(), move["chance_after"].toDouble() - 0.05);
+        EXPECT_LE(move["chance_before"].toDouble(), 100);
+        EXPECT_TRUE(move["turning_point"].isBool());
+        if (move["turning_point"].toBool()) turning.append(move["number"].toInt());
         red_moves += entry.Mover == kRed;
     }
     const QJsonObject summary = root["summary"].toObject();
+    QJsonArray listed;
+    for (const auto point : summary["turning_points"].toArray()) {
+        listed.append(point.toObject()["number"].toInt());
+    }
+    EXPECT_EQ(listed, turning);
+    EXPECT_TRUE(summary["missed_wins"].isArray());
     EXPECT_EQ(summary["red"].toObject()["moves"].toInt(), red_moves);
     EXPECT_EQ(summary["white"].toObject()["moves"].toInt(), 30 - red_moves);
 }
@@ -108,7 +125,8 @@ TEST_F(AnalyseCommand, TheKnownBlunderAndMissedWinShowInBothForms) {
     const CliRun text = Cli({"analyse", path, "--table", no_table});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("  1. Red   B 2->C 1 "), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("played loss loss "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("played loses in 1 chance "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\nmissed wins: 2. White (best A 3->C 1)\n"), std::string::npos);
     EXPECT_NE(text.out.find("\nRed: 0 inaccuracies, 0 mistakes, 1 blunders"), std::string::npos);
     EXPECT_NE(text.out.find("\nWhite: "), std::string::npos);
 }
@@ -123,7 +141,7 @@ TEST_F(AnalyseCommand, MovesTheTableHoldsCarryItsExactValues) {
     EXPECT_EQ(exact["played_distance"].toInt(), 2) << json.out;
     const CliRun text = Cli({"analyse", path, "--table", folder_.string()});
     EXPECT_NE(text.out.find(" blunder exact "), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find(" played loss 2\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(" played loss 2 turning-point\n"), std::string::npos) << text.out;
 }
 
 TEST_F(AnalyseCommand, AnUnreadableGameIsStatusOneAndAMalformedCallStatusTwo) {

@@ -81,11 +81,11 @@ void PrintMoveLine(const MoveAnalysis& move, std::ostream& out) {
         << ValueText(move.value_played, move.played_moves_to_end, move.played_drawn) << " chance "
         << PercentText(move.chance_before) << " -> " << PercentText(move.chance_after) << ' '
         << ClassWord(move.move_class);
-    if (move.turning_point) out << " turning-point";
     if (move.exact) {
         out << " exact " << ExactText(move.exact->best) << " played "
             << ExactText(move.exact->played);
     }
+    if (move.turning_point) out << " turning-point";
     out << '\n';
 }
 

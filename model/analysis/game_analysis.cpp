@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "model/analysis/analysis_search.h"
+#include "model/analysis/reply_line.h"
 
 namespace circumvia {
 
@@ -39,9 +40,15 @@ void Work(const GameRecord& record, int first, const AnalysisRun& run,
         const auto entry = static_cast<std::size_t>(first + i);
         const int depth =
             run.same_parity ? HorizonDepth(run.depth, record[entry].Mover) : run.depth;
-        results[static_cast<std::size_t>(i)] = AnalysePosition(
-            *search, record, first + i, depth, run.thresholds, run.cancel, run.table.get());
-        if (!results[static_cast<std::size_t>(i)]) break;
+        std::optional<MoveAnalysis>& result = results[static_cast<std::size_t>(i)];
+        result = AnalysePosition(*search, record, first + i, depth, run.thresholds, run.cancel,
+                                 run.table.get());
+        if (!result) break;
+        const MoveClass shown = result->move_class;
+        if (shown == MoveClass::kMistake || shown == MoveClass::kBlunder ||
+            shown == MoveClass::kMissedWin) {
+            result->reply_line = PunishingLine(record, first + i, depth);
+        }
         ++shared.done;
     }
     const std::lock_guard lock(shared.mutex);

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "model/analysis/exact_judgement.h"
 #include "model/analysis/move_class.h"
@@ -56,6 +57,9 @@ struct MoveAnalysis {
     int played_moves_to_end = 0;
     // One of the moves that moved its player's winning chance most (MarkTurningPoints).
     bool turning_point = false;
+    // For a mistake, a blunder or a missed win: the opponent's reply that punishes it and the
+    // moves after (PunishingLine); empty otherwise.
+    std::vector<Move> reply_line;
     // The endgame table's values when it holds the position: then the class is the table's
     // (ExactClass) and the loss follows it (a blunder's at least the blunder threshold, none
     // for a move that keeps the result).

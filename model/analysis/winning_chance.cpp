@@ -24,7 +24,7 @@ double Logistic(double x) {
 }  // namespace
 
 ChanceCurve DefaultChanceCurve() {
-    return {.scale = 85.2, .offset = -0.187};
+    return {.scale = 85.3, .offset = -0.102};
 }
 
 double WinningChance(int value, const ChanceCurve& curve) {

@@ -196,6 +196,31 @@ TEST(AnalysisClasses, AKnownBlunderAndAKnownMissedWin) {
     EXPECT_EQ(summary[kRed].blunders, 1);
     EXPECT_EQ(summary[kRed].average_loss, blunder.loss);
     EXPECT_EQ(summary[kWhite].missed_wins, 1);
+    // Why it was a blunder: White's reply takes the piece, and the game ends there.
+    EXPECT_EQ(blunder.reply_line, (std::vector<Move>{Move{3, 13}}));
+}
+
+// The line after a quiet mistake runs on for three moves, by turns, each legal in its place.
+TEST(AnalysisClasses, ThePunishingLineIsPlayableFromThePositionAfterTheMove) {
+    const Tjeu game = testing::ComputerGame(1, 5, 4, 40);
+    AnalysisRun run;
+    run.depth = 3;
+    const GameAnalysis analysis = AnalyseGame(game.History, run);
+    int lines = 0;
+    for (const MoveAnalysis& move : analysis.moves) {
+        if (move.reply_line.empty()) continue;
+        ++lines;
+        Position position = game.History[static_cast<std::size_t>(move.number)].Cells;
+        Side side = Opponent(move.mover);
+        for (const Move reply : move.reply_line) {
+            const Tlcoup legal = ListAllMoves(position, side);
+            ASSERT_NE(std::find(legal.begin(), legal.end(), reply), legal.end()) << move.number;
+            ApplyMoveTo(position, reply);
+            side = Opponent(side);
+        }
+        EXPECT_TRUE(move.reply_line.size() == 3 || position.Count(move.mover) == 0) << move.number;
+    }
+    EXPECT_GT(lines, 0) << "a level-1 player makes mistakes";
 }
 
 // A computer game long enough to be worth cancelling.

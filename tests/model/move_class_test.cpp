@@ -102,7 +102,7 @@ TEST(TurningPoints, AreEachPlayersThreeLargestFallsFromAMistakeUp) {
     const ClassThresholds t = DefaultThresholds();
     const double mistake = t.mistake / 1000.0;
     // Red's and White's falls by turns: Red has five from a mistake up, White two.
-    const double falls[] = {mistake / 2, 0.40, 0.05, mistake, 0.30, 0.02, 0.50,
+    const double falls[] = {mistake / 2, 0.40, 0.05, mistake, 0.30, 0.02,    0.50,
                             0.01,        0.35, 0,    0.20,    0,    mistake, 0};
     GameAnalysis analysis;
     for (std::size_t i = 0; i < std::size(falls); ++i) {

@@ -9,6 +9,7 @@
 
 #include "model/analysis/game_analysis.h"
 #include "model/analysis/winning_chance.h"
+#include "model/draw_cause.h"
 #include "model/evaluation.h"
 #include "tests/model/game_fixtures.h"
 
@@ -21,8 +22,8 @@ TEST(WinningChance, MapsValuesOnTheCurveAndForcedResultsToCertainty) {
         int value;
         double chance;
     } cases[] = {
-        {kWinScore, 1.0},  {kLossScore, 0.0}, {0, 0.450166},     {20, 0.5},
-        {120, 0.731059},   {-80, 0.268941},  {1000, 0.9999445515}, {-1000, 0.0000371689},
+        {kWinScore, 1.0}, {kLossScore, 0.0}, {0, 0.450166},        {20, 0.5},
+        {120, 0.731059},  {-80, 0.268941},   {1000, 0.9999445515}, {-1000, 0.0000371689},
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(WinningChance(c.value, curve), c.chance, 1e-6) << c.value;
@@ -64,6 +65,7 @@ TEST(RepetitionDraw, IsJudgedWithTheGamesRecord) {
     for (int n = 0; n < 17; ++n) testing::Play(game, shuffle[n % 4][0], shuffle[n % 4][1]);
     ASSERT_EQ(game.Result, kDrawn);
     ASSERT_EQ(game.Current, 17);
+    EXPECT_EQ(ReasonOfDraw(game).cause, DrawCause::kRepetition);
     AnalysisRun run;
     run.depth = 3;
     const GameAnalysis analysis = AnalyseGame(game.History, run);

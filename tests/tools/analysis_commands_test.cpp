@@ -141,7 +141,8 @@ TEST_F(AnalyseCommand, MovesTheTableHoldsCarryItsExactValues) {
     EXPECT_EQ(exact["played_distance"].toInt(), 2) << json.out;
     const CliRun text = Cli({"analyse", path, "--table", folder_.string()});
     EXPECT_NE(text.out.find(" blunder exact "), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find(" played loss 2 turning-point\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(" played loss 2 turning-point reply A 3->C 1\n"), std::string::npos)
+        << text.out;
 }
 
 TEST_F(AnalyseCommand, AnUnreadableGameIsStatusOneAndAMalformedCallStatusTwo) {

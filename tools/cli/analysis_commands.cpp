@@ -86,6 +86,10 @@ void PrintMoveLine(const MoveAnalysis& move, std::ostream& out) {
             << ExactText(move.exact->played);
     }
     if (move.turning_point) out << " turning-point";
+    if (!move.reply_line.empty()) {
+        out << " reply";
+        for (const Move reply : move.reply_line) out << ' ' << MoveText(reply.From, reply.To);
+    }
     out << '\n';
 }
 
@@ -144,7 +148,13 @@ void PrintJsonMove(const MoveAnalysis& move, std::ostream& out) {
         << ", \"played_moves_to_end\": " << move.played_moves_to_end
         << ", \"best_drawn\": " << std::boolalpha << move.best_drawn
         << ", \"played_drawn\": " << move.played_drawn
-        << ", \"turning_point\": " << move.turning_point << std::noboolalpha << ", \"exact\": ";
+        << ", \"turning_point\": " << move.turning_point << std::noboolalpha
+        << ", \"reply_line\": [";
+    for (std::size_t i = 0; i < move.reply_line.size(); ++i) {
+        out << (i == 0 ? "" : ", ") << "[" << int{move.reply_line[i].From} << ", "
+            << int{move.reply_line[i].To} << "]";
+    }
+    out << "], \"exact\": ";
     if (move.exact) {
         PrintJsonExact(*move.exact, out);
     } else {
@@ -312,17 +322,21 @@ int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
 const Command kCommands[] = {
     {"analyse", "GAME [--depth N] [--json] [--table DIR]",
      "the review of a saved game: per move its number, mover, move, best move, the values "
-     "of both for the mover, the loss and the class (and for a position the endgame table of "
+     "of both for the mover in pieces, the winning chance before and after, the class (and for "
+     "a position the endgame table of "
      "DIR, by default the one found, holds: its exact result and distance, the best and the "
      "played move's, which set the class), then each player's summary; DEPTH 1..7 "
      "(default 5); --json prints one JSON object, \"exact\" null outside the table",
      Analyse},
     {"analyse-survey",
-     "[--games N] [--depth N] [--seed N] [--threads N] [--moves FILE] | --tally FILE...",
+     "[--games N] [--depth N] [--seed N] [--threads N] [--moves FILE] [--fixed-depth] | "
+     "--tally FILE...",
      "plays N computer games of mixed levels (default 1000, seeds from 1), analyses every "
-     "move and shows per class, and per band of loss, how often the side that made it won "
-     "or lost; --moves also writes every analysed move to FILE; --tally counts such files "
-     "again with the current thresholds",
+     "move and shows the winning-chance curve fitted on them, its check by bands of value, "
+     "the quiet half-move swing, and per class and band of chance lost how often the side "
+     "that made it won or lost; --moves also writes every analysed move to FILE; "
+     "--fixed-depth searches every move to the full depth; --tally counts such files again "
+     "with the current curve and thresholds",
      Survey},
 };
 

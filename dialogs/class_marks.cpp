@@ -9,8 +9,9 @@ QString ClassSymbol(MoveClass move_class) {
         case MoveClass::kMistake:
             return QStringLiteral("?");
         case MoveClass::kBlunder:
-        case MoveClass::kMissedWin:
             return QStringLiteral("??");
+        case MoveClass::kMissedWin:
+            return QStringLiteral("#?");
         default:
             return {};
     }
@@ -25,7 +26,7 @@ QColor ClassColour(MoveClass move_class) {
         case MoveClass::kBlunder:
             return {0xD0, 0x00, 0x00};  // red
         case MoveClass::kMissedWin:
-            return {0x90, 0x00, 0xC0};  // purple: a win thrown away
+            return {0x90, 0x00, 0xC0};  // purple: the last piece left standing
         default:
             return {0x30, 0x90, 0x30};  // green
     }

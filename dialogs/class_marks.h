@@ -1,6 +1,7 @@
 #pragma once
-// How a move's class is shown: its symbol ("?!", "?", "??"; a missed win is a blunder: "??") and
-// its colour, the same in the move list, the graph and the game sheet.
+// How a move's class is shown: its symbol ("?!", "?", "??", and "#?" for a missed win, its
+// own mark and colour) and its colour, the same in the move list, the graph and the game
+// sheet, each with the legend (review_text.h).
 
 #include <QColor>
 #include <QString>

@@ -17,6 +17,7 @@ struct CountedNoun {
 inline constexpr CountedNoun kInaccuracies{caption::kCountInaccuracy, caption::kCountInaccuracies};
 inline constexpr CountedNoun kMistakes{caption::kCountMistake, caption::kCountMistakes};
 inline constexpr CountedNoun kBlunders{caption::kCountBlunder, caption::kCountBlunders};
+inline constexpr CountedNoun kMissedWins{caption::kCountMissedWin, caption::kCountMissedWins};
 inline constexpr CountedNoun kPieces{caption::kCountPiece, caption::kCountPieces};
 inline constexpr CountedNoun kStars{caption::kCountStar, caption::kCountStars};
 // As it follows "of" ("3 of 40 moves"): German puts it in the dative.

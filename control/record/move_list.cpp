@@ -12,7 +12,7 @@
 #include "control/turns/turn_loop.h"
 #include "dialogs/class_marks.h"
 #include "dialogs/display_text.h"
-#include "dialogs/exact_value_text.h"
+#include "dialogs/review_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -73,15 +73,6 @@ bool SameRows(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
 
 bool IsSide(int mover) {
     return mover == kRed || mover == kWhite;
-}
-
-// A value as the mover sees it, signed; a forced win or loss as an infinity.
-std::string SignedValue(int value) {
-    if (value >= kWinScore) return "+\u221e";
-    if (value <= kLossScore) return "\u2212\u221e";
-    char text[16];
-    std::snprintf(text, sizeof text, "%+d", value);
-    return text;
 }
 
 }  // namespace
@@ -327,17 +318,26 @@ void MoveListDock::ShowDetail() {
         return;
     }
     const MoveAnalysis& move = analysis_.moves[at];
-    // Where the endgame table judged the move, its verdict stands beside each value.
-    std::string played = SignedValue(move.value_played);
-    std::string best = SignedValue(move.value_best);
-    if (move.exact) {
-        played += ", " + dialogs::ExactValueText(move.exact->played);
-        best += ", " + dialogs::ExactValueText(move.exact->best);
-    }
-    detail_->setText(QString::fromStdString(
+    // Values in pieces with the mover's winning chance; where the endgame table judged the
+    // move, its verdict beside them.
+    const std::string played = dialogs::MoveValueText(move, true);
+    const std::string best = dialogs::MoveValueText(move, false);
+    std::string text =
         lang::FormatText(lang::LoadText(lang::message::kReviewMoveDetail),
                          {std::to_string(move.number), MoveText(move.played.From, move.played.To),
-                          played, MoveText(move.best.From, move.best.To), best})));
+                          played, MoveText(move.best.From, move.best.To), best});
+    // Why, for a marked move: the reply that punishes it.
+    if (game_ != nullptr && static_cast<std::size_t>(move.number) < game_->History.size()) {
+        const std::string why = dialogs::PunishingLineText(
+            move, game_->History[static_cast<std::size_t>(move.number)].Cells,
+            {std::string(), dialogs::ShownNameUtf8(game_->PlayerOf(kRed).Name),
+             dialogs::ShownNameUtf8(game_->PlayerOf(kWhite).Name)});
+        if (!why.empty()) {
+            text += '\n';
+            text += why;
+        }
+    }
+    detail_->setText(QString::fromStdString(text));
     detail_->show();
 }
 

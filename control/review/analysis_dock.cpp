@@ -5,33 +5,45 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstdio>
 
 #include "control/review/evaluation_graph.h"
+#include "dialogs/class_marks.h"
+#include "dialogs/review_text.h"
 #include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/notation.h"
 
 namespace circumvia::control {
 
 namespace {
 
-// With the decimal comma in French, Spanish and German.
-std::string OneDecimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    std::string written = text;
-    if (lang::LanguageCode() != 'A') std::replace(written.begin(), written.end(), '.', ',');
-    return written;
+std::string SummaryLine(const std::string& name, const PlayerSummary& summary) {
+    return lang::FormatText(lang::LoadText(lang::message::kReviewPlayerSummary),
+                            {name, lang::CountedText(summary.inaccuracies, lang::kInaccuracies),
+                             lang::CountedText(summary.mistakes, lang::kMistakes),
+                             lang::CountedText(summary.blunders, lang::kBlunders),
+                             lang::CountedText(summary.missed_wins, lang::kMissedWins)});
 }
 
-std::string SummaryLine(const std::string& name, const PlayerSummary& summary) {
-    return lang::FormatText(
-        lang::LoadText(lang::message::kReviewSummary),
-        {name, lang::CountedText(summary.inaccuracies, lang::kInaccuracies),
-         lang::CountedText(summary.mistakes, lang::kMistakes),
-         lang::CountedText(summary.blunders, lang::kBlunders), OneDecimal(summary.average_loss)});
+// "Turning points: 5. D 5->C 5 ? 52% → 18%, ..." for one player; empty without any.
+std::string TurningPointsLine(const GameAnalysis& analysis, Side side) {
+    const int base = lang::CaptionBase();
+    std::string points;
+    for (const MoveAnalysis& move : analysis.moves) {
+        if (!move.turning_point || move.mover != side) continue;
+        if (!points.empty()) points += ", ";
+        points += std::to_string(move.number);
+        points += ". ";
+        points += dialogs::MarkedMoveText(move);
+        points += ' ';
+        points += lang::FormatText(
+            lang::Caption(base + lang::caption::kChanceAfter),
+            {dialogs::PercentText(move.chance_before), dialogs::PercentText(move.chance_after)});
+    }
+    if (points.empty()) return {};
+    return lang::FormatText(lang::Caption(base + lang::caption::kTurningPoints), {points});
 }
 
 }  // namespace
@@ -42,7 +54,8 @@ AnalysisDock::AnalysisDock(QWidget* parent)
       progress_(new QProgressBar(progress_row_)),
       cancel_(new QPushButton(progress_row_)),
       graph_(new EvaluationGraph(this)),
-      summary_(new QLabel(this)) {
+      summary_(new QLabel(this)),
+      legend_(new QLabel(this)) {
     setObjectName(QStringLiteral("Evaluation"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
@@ -50,6 +63,11 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     cancel_->setObjectName(QStringLiteral("AnalysisCancel"));
     summary_->setObjectName(QStringLiteral("AnalysisSummary"));
     summary_->setWordWrap(true);
+    legend_->setObjectName(QStringLiteral("AnalysisLegend"));
+    legend_->setWordWrap(true);
+    QFont small = legend_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    legend_->setFont(small);
     // The bar takes the panel's width, so that its text fits; Cancel goes below it.
     auto* row = new QVBoxLayout(progress_row_);
     row->setContentsMargins(0, 0, 0, 0);
@@ -61,6 +79,7 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     layout->addWidget(progress_row_);
     layout->addWidget(graph_, 1);
     layout->addWidget(summary_);
+    layout->addWidget(legend_);
     setWidget(panel);
     connect(cancel_, &QPushButton::clicked, this, &AnalysisDock::CancelClicked);
     connect(graph_, &EvaluationGraph::MoveChosen, this, &AnalysisDock::MoveChosen);
@@ -94,11 +113,21 @@ void AnalysisDock::ShowCurrent(int current) {
 void AnalysisDock::ShowSummary() {
     if (analysis_.moves.empty()) {
         summary_->clear();
+        legend_->clear();
         return;
     }
     const std::array<PlayerSummary, 3> summaries = Summarise(analysis_);
-    summary_->setText(QString::fromStdString(SummaryLine(names_[kRed], summaries[kRed]) + "\n" +
-                                             SummaryLine(names_[kWhite], summaries[kWhite])));
+    std::string text;
+    for (const Side side : {kRed, kWhite}) {
+        if (!text.empty()) text += "\n";
+        text += SummaryLine(names_[side], summaries[side]);
+        const std::string points = TurningPointsLine(analysis_, side);
+        if (!points.empty()) text += "\n" + points;
+    }
+    summary_->setText(QString::fromStdString(text));
+    legend_->setText(dialogs::ReviewLegend());
+    graph_->SetAxisTitle(lang::FormatText(
+        lang::Caption(lang::CaptionBase() + lang::caption::kChanceAxis), {names_[kRed]}));
 }
 
 QString AnalysisDock::SummaryText() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The review panel: while the analysis runs, its progress and a Cancel button; then the
-// evaluation graph and each player's summary. It sits below the move list and is
+// winning-chance graph, each player's summary with its turning points, and the legend of
+// the marks. It sits below the move list and is
 // remembered with the window's docks.
 
 #include <QDockWidget>
@@ -48,6 +49,7 @@ private:
     QPushButton* cancel_;
     EvaluationGraph* graph_;
     QLabel* summary_;
+    QLabel* legend_;
     GameAnalysis analysis_;
     std::array<std::string, 3> names_;
 };

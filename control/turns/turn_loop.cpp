@@ -1,5 +1,6 @@
 #include "control/turns/turn_loop.h"
 #include "dialogs/display_text.h"
+#include "dialogs/review_text.h"
 
 #include "lang/format.h"
 #include "lang/language.h"
@@ -64,7 +65,7 @@ std::string ResultText(const Tjeu& game) {
             return lang::FormatText(Message(kGaveUp),
                                     {dialogs::NameInTextUtf8(game.PlayerOf(kRed).Name)});
         case kDrawn:
-            return Message(kGameDrawn);
+            return dialogs::DrawText(game);
         default:
             return {};
     }

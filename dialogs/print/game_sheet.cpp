@@ -17,6 +17,7 @@
 #include "dialogs/draw_position.h"
 #include "dialogs/exact_value_text.h"
 #include "dialogs/print/print_layout.h"
+#include "dialogs/review_text.h"
 #include "lang/format.h"
 #include "lang/kind_caption.h"
 #include "lang/language.h"
@@ -79,10 +80,9 @@ std::string ResultOfRecord(const Tjeu& game) {
             return lang::FormatText(Message(lang::message::kGaveUp),
                                     {NameInTextUtf8(end.PlayerOf(kRed).Name)});
         case kDrawn:
-            return Message(lang::message::kGameDrawn);
+            return DrawText(game);
         default:
-            return RecordFinished(game) ? Message(lang::message::kGameDrawn)
-                                        : Message(lang::message::kSheetInProgress);
+            return RecordFinished(game) ? DrawText(game) : Message(lang::message::kSheetInProgress);
     }
 }
 

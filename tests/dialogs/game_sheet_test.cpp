@@ -29,7 +29,7 @@ TEST_F(GameSheetTest, CaptionsCarryTheNumberTheMarkAndForMistakesTheBetterMove) 
     } kCases[] = {
         {MoveClass::kBest, "", false},         {MoveClass::kGood, "", false},
         {MoveClass::kInaccuracy, "?!", false}, {MoveClass::kMistake, "?", true},
-        {MoveClass::kBlunder, "??", true},     {MoveClass::kMissedWin, "??", true},
+        {MoveClass::kBlunder, "??", true},     {MoveClass::kMissedWin, "#?", true},
         {MoveClass::kForced, "", false},
     };
     GameAnalysis analysis;
@@ -62,8 +62,9 @@ TEST_F(GameSheetTest, HeaderNamesThePlayersTheirKindsTheResultAndTheDate) {
     EXPECT_EQ(SheetHeader(game, date).at(1),
               "Red: Ada (Human player)   White: Bob (Computer Amateur)");
     EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Game in progress   Date: 2026-12-07");
-    game.ApplyMove(game.Pos, 0, 0);  // the side to move had no move: a draw
-    EXPECT_EQ(SheetHeader(game, date).at(2), "Result: Draw.   Date: 2026-12-07");
+    game.ApplyMove(game.Pos, 0, 0);  // the side to move had no move: a draw, and why
+    EXPECT_EQ(SheetHeader(game, date).at(2),
+              "Result: Draw: Ada has no move left.   Date: 2026-12-07");
 
     // An override left open stays inside its name; a line separator breaks no line.
     game.Players[kRed].Name = "\u202EAda";

@@ -1,58 +1,69 @@
-// How the evaluation graph places each analysed position: Red's lead up, White's down, every
-// decisive value at the same height as the clamp, and a click anywhere over a point choosing
-// that point's move.
+// How the winning-chance graph places each analysed position: Red's chance up whoever moved,
+// forced results at the edges, the even line halfway, what hovering tells, and a click
+// anywhere over a point choosing that point's move.
 #include "control/review/evaluation_graph.h"
 
 #include <gtest/gtest.h>
 
+#include "lang/language.h"
+#include "model/evaluation.h"
+
 namespace circumvia::control {
 namespace {
 
-MoveAnalysis Move(Side mover, int value_best, int value_played) {
+MoveAnalysis Move(Side mover, double before, double after, int value_played = 0) {
     MoveAnalysis move;
     move.mover = mover;
-    move.value_best = value_best;
+    move.chance_before = before;
+    move.chance_after = after;
     move.value_played = value_played;
     return move;
 }
 
 class EvaluationGraphTest : public ::testing::Test {
 protected:
-    EvaluationGraphTest() { graph.resize(220, 140); }
+    EvaluationGraphTest() {
+        lang::SetLanguageCode('A');
+        graph.resize(360, 200);
+    }
+    ~EvaluationGraphTest() override { lang::SetLanguageCode('F'); }
 
     int Height(int index) const { return graph.PointOf(index).y(); }
 
     EvaluationGraph graph;
 };
 
-TEST_F(EvaluationGraphTest, EachValueIsDrawnFromRedsSideAndClampedAtThreeHundred) {
+TEST_F(EvaluationGraphTest, EachChanceIsDrawnFromRedsSide) {
     GameAnalysis analysis;
     analysis.moves = {
-        Move(kRed, 20, 20),        // 1: Red a little ahead
-        Move(kWhite, 100, 100),    // 2: White ahead
-        Move(kRed, 300, 300),      // 3: Red at the clamp
-        Move(kWhite, 200, -5000),  // 4: White lost: Red decisively ahead
-        Move(kRed, -300, -300),    // 5: White at the clamp
-        Move(kWhite, 9000, 9000),  // 6: White won
+        Move(kRed, 0.4, 0.6),                // 1: Red a little ahead
+        Move(kWhite, 0.4, 0.7),              // 2: White ahead
+        Move(kRed, 0.3, 1.0, kWinScore),     // 3: Red wins by force
+        Move(kWhite, 0.0, 0.0, kLossScore),  // 4: White lost
+        Move(kRed, 1.0, 0.5),                // 5: back to even
+        Move(kWhite, 0.5, 1.0, kWinScore),   // 6: White wins by force
     };
     graph.ShowAnalysis(analysis);
     ASSERT_EQ(graph.PointCount(), 7);
-    EXPECT_EQ(Height(0), Height(1));  // the start: what Red's first best move is worth
-    // Up is Red's way: its clamp, a little lead, White's lead, White's clamp.
-    EXPECT_LT(Height(3), Height(1));
-    EXPECT_LT(Height(1), Height(2));
-    EXPECT_LT(Height(2), Height(5));
-    EXPECT_EQ(Height(4), Height(3));
-    EXPECT_EQ(Height(6), Height(5));
-    // In proportion between the two clamps, the even line halfway.
-    const int even = (Height(3) + Height(5)) / 2;
-    EXPECT_NEAR(Height(1), even - (even - Height(3)) * 20 / 300, 1);
-    EXPECT_NEAR(Height(2), even + (Height(5) - even) * 100 / 300, 1);
+    // The start: what Red's first best move gave it.
+    const int top = Height(3);
+    const int bottom = Height(6);
+    EXPECT_EQ(Height(4), top);
+    EXPECT_NEAR(Height(0), bottom - (bottom - top) * 4 / 10, 1);
+    EXPECT_NEAR(Height(1), bottom - (bottom - top) * 6 / 10, 1);
+    EXPECT_NEAR(Height(2), bottom - (bottom - top) * 3 / 10, 1);
+    EXPECT_NEAR(Height(5), (top + bottom) / 2, 1);
+    // Hovering tells Red's chance, and White's forced win as Red's forced loss.
+    EXPECT_TRUE(graph.TipOf(2).contains(QStringLiteral("30%"))) << graph.TipOf(2).toStdString();
+    EXPECT_TRUE(graph.TipOf(6).contains(QStringLiteral("0%")));
+    EXPECT_TRUE(graph.TipOf(6).contains(QStringLiteral("loses"))) << graph.TipOf(6).toStdString();
 }
 
 TEST_F(EvaluationGraphTest, AClickAnywhereNearAPointChoosesItsMove) {
     GameAnalysis analysis;
-    for (int k = 0; k < 9; ++k) analysis.moves.push_back(Move(k % 2 == 0 ? kRed : kWhite, 0, 0));
+    for (int k = 0; k < 9; ++k) {
+        analysis.moves.push_back(Move(k % 2 == 0 ? kRed : kWhite, 0.5, 0.5));
+    }
     graph.ShowAnalysis(analysis);
     for (int index = 0; index < graph.PointCount(); ++index) {
         const int x = graph.PointOf(index).x();

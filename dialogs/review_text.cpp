@@ -1,0 +1,116 @@
+#include "dialogs/review_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "dialogs/class_marks.h"
+#include "dialogs/display_text.h"
+#include "dialogs/exact_value_text.h"
+#include "lang/format.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
+#include "model/analysis/winning_chance.h"
+#include "model/draw_cause.h"
+#include "model/evaluation.h"
+#include "model/movegen.h"
+#include "model/notation.h"
+
+namespace circumvia::dialogs {
+
+std::string PiecesText(int value) {
+    char text[32];
+    const double pieces = std::round(Pieces(value) * 10) / 10;
+    std::snprintf(text, sizeof text, "%.1f", std::abs(pieces));
+    std::string written = text;
+    if (lang::LanguageCode() != 'A') std::replace(written.begin(), written.end(), '.', ',');
+    if (pieces == 0) return written;
+    return (pieces > 0 ? "+" : "\u2212") + written;
+}
+
+std::string ReviewValueText(int value, int moves_to_end, bool drawn) {
+    const int base = lang::CaptionBase();
+    if (drawn) return lang::Caption(base + lang::caption::kValueRepetitionDraw);
+    if (value == kWinScore || value == kLossScore) {
+        const int caption =
+            value == kWinScore ? lang::caption::kExactWin : lang::caption::kExactLoss;
+        return lang::FormatText(lang::Caption(base + caption), {std::to_string(moves_to_end)});
+    }
+    return PiecesText(value);
+}
+
+std::string PercentText(double chance) {
+    return lang::FormatText(lang::Caption(lang::CaptionBase() + lang::caption::kPercent),
+                            {std::to_string(std::lround(100 * chance))});
+}
+
+std::string MoveValueText(const MoveAnalysis& move, bool played) {
+    std::string text =
+        played ? ReviewValueText(move.value_played, move.played_moves_to_end, move.played_drawn)
+               : ReviewValueText(move.value_best, move.best_moves_to_end, move.best_drawn);
+    text += ", " + PercentText(played ? move.chance_after : move.chance_before);
+    if (move.exact) text += ", " + ExactValueText(played ? move.exact->played : move.exact->best);
+    return text;
+}
+
+std::string MarkedMoveText(const MoveAnalysis& move) {
+    std::string text = MoveText(move.played.From, move.played.To);
+    const QString symbol = ClassSymbol(move.move_class);
+    if (!symbol.isEmpty()) {
+        text += ' ';
+        text += symbol.toStdString();
+    }
+    return text;
+}
+
+std::string PunishingLineText(const MoveAnalysis& move, const Position& after,
+                              const std::array<std::string, 3>& names) {
+    if (move.reply_line.empty()) return {};
+    const int base = lang::CaptionBase();
+    Position position = after;
+    Side side = Opponent(move.mover);
+    std::string line;
+    for (const Move reply : move.reply_line) {
+        if (!line.empty()) line += ", ";
+        const std::string& name = names[static_cast<std::size_t>(side)];
+        const std::string text = MoveText(reply.From, reply.To);
+        if (position[reply.To] == Opponent(side)) {
+            line += lang::FormatText(lang::Caption(base + lang::caption::kLineTakes),
+                                     {name, CellText(reply.To), text});
+        } else {
+            line += lang::FormatText(lang::Caption(base + lang::caption::kLinePlays), {name, text});
+        }
+        ApplyMoveTo(position, reply);
+        side = Opponent(side);
+    }
+    return lang::FormatText(lang::LoadText(lang::message::kPunishingLine),
+                            {MoveText(move.played.From, move.played.To), line});
+}
+
+std::string DrawText(const Tjeu& game) {
+    const DrawReason reason = ReasonOfDraw(game);
+    switch (reason.cause) {
+        case DrawCause::kRepetition:
+            return lang::LoadText(lang::message::kDrawByRepetition);
+        case DrawCause::kNoMove:
+            return lang::FormatText(lang::LoadText(lang::message::kDrawNoMove),
+                                    {NameInTextUtf8(game.PlayerOf(reason.without_move).Name)});
+        case DrawCause::kNone:
+            break;
+    }
+    return lang::LoadText(lang::message::kGameDrawn);
+}
+
+QString ReviewLegend() {
+    const int base = lang::CaptionBase();
+    std::string legend;
+    for (const int caption : {lang::caption::kLegendInaccuracy, lang::caption::kLegendMistake,
+                              lang::caption::kLegendBlunder, lang::caption::kLegendMissedWin,
+                              lang::caption::kLegendTurningPoint, lang::caption::kLegendValues}) {
+        if (!legend.empty()) legend += "   ";
+        legend += lang::Caption(base + caption);
+    }
+    return QString::fromStdString(legend);
+}
+
+}  // namespace circumvia::dialogs

@@ -92,16 +92,17 @@ std::string PracticeList::Text() const {
     return text;
 }
 
-void PracticeList::Add(const Position& position, Side side, Move answer, Move played,
+bool PracticeList::Add(const Position& position, Side side, Move answer, Move played,
                        std::int64_t now) {
-    if (!IsLegal(position, side, answer)) return;
+    if (!IsLegal(position, side, answer)) return false;
     const PracticeItem fresh{position, side, answer, played, 0, now, now};
     const auto same = std::find_if(items_.begin(), items_.end(), [&](const PracticeItem& item) {
         return item.position == position && item.side == side;
     });
     if (same != items_.end()) {
+        if (same->played == played) return false;
         *same = fresh;
-        return;
+        return true;
     }
     if (items_.size() == kMostPracticeItems) {
         // The best learned gives way, the oldest of them first.
@@ -112,6 +113,7 @@ void PracticeList::Add(const Position& position, Side side, Move answer, Move pl
         items_.erase(learned);
     }
     items_.push_back(fresh);
+    return true;
 }
 
 std::optional<std::size_t> PracticeList::Next(std::int64_t now) const {

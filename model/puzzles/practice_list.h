@@ -39,9 +39,10 @@ public:
     static PracticeList FromText(std::string_view text);
     std::string Text() const;
 
-    // A mistake met `now`: due at once. The same position again is not added twice: it
-    // takes the newer moves and starts over.
-    void Add(const Position& position, Side side, Move answer, Move played, std::int64_t now);
+    // A mistake met `now`: due at once; false when nothing changed. The same position is
+    // held once: the same move there again (the same game analysed again) leaves it as it
+    // is, another move takes its place and starts over.
+    bool Add(const Position& position, Side side, Move answer, Move played, std::int64_t now);
     // The position to pose `now`: of those due, the one due earliest (on a tie the first
     // in the list: added first, or answered wrong longest ago); nullopt when none is due.
     std::optional<std::size_t> Next(std::int64_t now) const;

@@ -69,8 +69,12 @@ TEST(PracticeList, RightAnswersWaitLongerAndAWrongOneComesBackAfterTheOthersDue)
     EXPECT_EQ(list.DueCount(day + PracticeList::GapAfter(1)), 1u);    // only 2, right once
     EXPECT_EQ(NextNumber(list, day + PracticeList::GapAfter(2)), 2);  // due the earliest
 
-    // The same position met again starts over, without a second entry.
-    AddMistake(list, 0, day);
+    // The same mistake again (the game analysed again) changes nothing; another move in the
+    // same position starts over, without a second entry.
+    const Mistake again = MistakeNumber(0);
+    EXPECT_FALSE(list.Add(again.position, kRed, again.answer, again.answer, day));
+    EXPECT_EQ(NextNumber(list, day), -1);
+    EXPECT_TRUE(list.Add(again.position, kRed, again.answer, Move{1, 2}, day));
     EXPECT_EQ(list.Items().size(), 3u);
     EXPECT_EQ(NextNumber(list, day), 0);
 }

@@ -10,9 +10,12 @@
 #include "dialogs/dialog_placement.h"
 #include "dialogs/draw_position.h"
 #include "dialogs/paint_box.h"
+#include "dialogs/review_text.h"
+#include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/notation.h"
+#include "model/record_review.h"
 #include "model/tjeu.h"
 
 namespace circumvia::dialogs {
@@ -31,6 +34,9 @@ constexpr int kDiagramSize = 140;
 constexpr QRect kCloseButton(8 + (kGroupSize.width() - 100) / 2, 214, 100, 30);
 constexpr QRect kMoveLabel(202, 214, 80, 30);
 constexpr QRect kPlayButton(287, 214, 100, 30);
+// Below them, when the review disagrees with the proposal.
+constexpr QRect kReviewNote(8, 250, 379, 44);
+constexpr int kReviewNoteHeight = 46;
 
 // A group box holding one paint box, centred across it below the group's title.
 TPaintBox* AddPaintBox(QGroupBox& group) {
@@ -98,6 +104,11 @@ TFPropo::TFPropo(Tjeu& game, QWidget* parent)
     PlayButton->setGeometry(kPlayButton);
     connect(PlayButton, &QPushButton::clicked, this, &QDialog::accept);
     PB_propo->installEventFilter(this);
+    ReviewNote = new QLabel(this);
+    ReviewNote->setObjectName(QStringLiteral("ReviewNote"));
+    ReviewNote->setGeometry(kReviewNote);
+    ReviewNote->setWordWrap(true);
+    ReviewNote->hide();
 
     FormCreate();
     CentreOnOwner(*this);
@@ -112,7 +123,33 @@ void TFPropo::FormCreate() {
     MoveLabel->setText(playable ? QString::fromStdString(MoveText(proposed_.From, proposed_.To))
                                 : QString());
     PlayButton->setEnabled(playable);
+    if (playable) review_ = ReviewOfMoveHere(game_, proposed_);
+    ShowReviewNote();
     PB_propo->update();
+}
+
+void TFPropo::ShowReviewNote() {
+    const bool disagrees =
+        review_ && review_->best != review_->played &&
+        (review_->move_class == MoveClass::kInaccuracy ||
+         review_->move_class == MoveClass::kMistake || review_->move_class == MoveClass::kBlunder ||
+         review_->move_class == MoveClass::kMissedWin);
+    ReviewNote->setVisible(disagrees);
+    setFixedSize(kClientSize + QSize(0, disagrees ? kReviewNoteHeight : 0));
+    if (!disagrees) return;
+    const MoveAnalysis& move = *review_;
+    const std::string better =
+        lang::FormatText(lang::Caption(lang::CaptionBase() + lang::caption::kBetterMove),
+                         {MoveText(move.best.From, move.best.To)});
+    std::string note = better;
+    note += " (";
+    note += MoveValueText(move, false);
+    note += "); ";
+    note += MarkedMoveText(move);
+    note += " (";
+    note += MoveValueText(move, true);
+    note += ')';
+    ReviewNote->setText(QString::fromStdString(note));
 }
 
 bool TFPropo::eventFilter(QObject* watched, QEvent* event) {
@@ -133,6 +170,7 @@ void TFPropo::Relabel() {
     PlayButton->setToolTip(CaptionText(caption::kSuggestPlayHint));
     GroupBox1->setTitle(CaptionText(caption::kSuggestCurrent));
     GroupBox2->setTitle(CaptionText(caption::kSuggestProposal));
+    if (ReviewNote != nullptr) ShowReviewNote();
 }
 
 void TFPropo::Pb_actuPaint(QPainter& canvas) {

@@ -6,7 +6,10 @@
 
 #include <QDialog>
 
+#include <optional>
+
 #include "dialogs/relabelled_dialog.h"
+#include "model/analysis/position_analysis.h"
 #include "model/board.h"
 #include "model/move.h"
 
@@ -45,6 +48,8 @@ public:
     QPushButton* BitBtn1 = nullptr;
     QLabel* MoveLabel = nullptr;  // the proposed move in the notation
     QPushButton* PlayButton = nullptr;
+    // Shown only when the review would mark the proposal: its better move and both values.
+    QLabel* ReviewNote = nullptr;
 
     // How deep the proposal looks, whatever the players' levels.
     static constexpr int kSearchDepth = 3;
@@ -57,9 +62,14 @@ private:
     void Pb_actuPaint(QPainter& canvas);
     void PB_propoPaint(QPainter& canvas);
 
+    void ShowReviewNote();
+
     Tjeu& game_;
     Position proposal_;
     Move proposed_;
+    // The review's judgement of the proposal (ReviewOfMoveHere): the proposal stays the
+    // shallow search's, and where the deeper review disagrees, the dialog says so.
+    std::optional<MoveAnalysis> review_;
 };
 
 }  // namespace circumvia::dialogs

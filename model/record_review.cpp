@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/analysis/analysis_search.h"
+
 namespace circumvia {
 
 namespace {
@@ -110,6 +112,32 @@ void TrimAnalysisToRecord(GameAnalysis& analysis, const GameRecord& record) {
 bool IsMistake(const MoveAnalysis& move) {
     return move.move_class == MoveClass::kMistake || move.move_class == MoveClass::kBlunder ||
            move.move_class == MoveClass::kMissedWin;
+}
+
+std::optional<MoveAnalysis> ReviewOfMoveHere(const Tjeu& game, Move move, int depth) {
+    Tjeu trial = game;
+    const int before = trial.Current;
+    trial.ApplyMove(trial.Pos, move.From, move.To);
+    if (trial.Current != before + 1 || move.IsNull()) return std::nullopt;
+    AnalysisSearch search;
+    search.SetRecord(trial.History, 0);
+    return AnalysePosition(search, trial.History, trial.Current,
+                           HorizonDepth(depth, game.SideToMove), DefaultThresholds());
+}
+
+Move ReviewArrowAt(const GameAnalysis& analysis, int current) {
+    const auto marked = [&](int number) -> const MoveAnalysis* {
+        if (number < 1 || number > static_cast<int>(analysis.moves.size())) return nullptr;
+        const MoveAnalysis& move = analysis.moves[static_cast<std::size_t>(number - 1)];
+        return IsMistake(move) ? &move : nullptr;
+    };
+    if (const MoveAnalysis* next = marked(current + 1); next && next->best != next->played) {
+        return next->best;
+    }
+    if (const MoveAnalysis* last = marked(current); last && !last->reply_line.empty()) {
+        return last->reply_line.front();
+    }
+    return {};
 }
 
 int NextMistake(const GameAnalysis& analysis, int current, bool forward) {

@@ -3,6 +3,7 @@
 // a human decides (Tjeu::StepBack/StepForward); once the recorded game is over, or while an
 // analysis is shown, every recorded move can be looked at, whoever played it.
 
+#include <optional>
 #include <vector>
 
 #include "model/analysis/game_analysis.h"
@@ -43,5 +44,16 @@ bool IsMistake(const MoveAnalysis& move);
 
 // The entry of the next (forward) or previous mistake from entry `current`, or -1.
 int NextMistake(const GameAnalysis& analysis, int current, bool forward);
+
+// The review's judgement of `move` if it were played now, from the game's current position:
+// the same search, horizon and repetition counts as the review of the game would give it
+// afterwards. Nothing when the move cannot be played.
+std::optional<MoveAnalysis> ReviewOfMoveHere(const Tjeu& game, Move move,
+                                             int depth = kDefaultAnalysisDepth);
+
+// What the review draws on the board at entry `current` (0 the start, k after move k): before
+// a marked move (a mistake, a blunder, a missed win), the better move; after one, the reply
+// that punishes it. Null when neither: an unmarked move, or one not analysed.
+Move ReviewArrowAt(const GameAnalysis& analysis, int current);
 
 }  // namespace circumvia

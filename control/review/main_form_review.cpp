@@ -1,5 +1,6 @@
 // The window's part of the game review: what GameReview asks of it, and who plays once a
 // review step has reached a position.
+#include "control/review/game_review.h"
 #include "control/window/main_form.h"
 #include "model/record_review.h"
 
@@ -25,6 +26,11 @@ void TMainForm::EnableMistakeSteps(bool back, bool forward) {
 void TMainForm::ResumeAfterReviewStep() {
     RefreshPieces();
     ShowPossibleMoves(0);
+    // Why, on the board: the better move before a marked move, the punishing reply after it,
+    // each with its capture's route.
+    if (const Move arrow = ReviewArrowAt(review_->Analysis(), game_.Current); !arrow.IsNull()) {
+        pieces_.ShowMarkers({arrow}, game_.Pos, true);
+    }
     loop_.ShowLastMoves();                    // of the position shown
     if (game_.Result != kInProgress) return;  // the next tick shows the result
     if (!IsComputer(game_.PlayerOf(game_.SideToMove).Kind) || Exploring()) {

@@ -24,7 +24,7 @@ double Logistic(double x) {
 }  // namespace
 
 ChanceCurve DefaultChanceCurve() {
-    return {.scale = 85.3, .offset = -0.102};
+    return {.scale = 80.6, .offset = -0.106};
 }
 
 double WinningChance(int value, const ChanceCurve& curve) {

@@ -14,7 +14,7 @@ struct ChanceCurve {
     double offset = 0;
 };
 
-// The curve fitted on the survey's 2,000 games (docs/analysis.md).
+// The curve fitted on the survey's games (docs/analysis.md).
 ChanceCurve DefaultChanceCurve();
 
 // The winning chance (0..1) of the side a value belongs to: 1 for a forced win

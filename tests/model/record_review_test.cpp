@@ -101,5 +101,50 @@ TEST(ReviewAnalysis, MistakeStepsVisitTheMistakesBlundersAndMissedWinsBothWays) 
     EXPECT_EQ(walk(4, true), (std::vector<int>{5, 6}));
 }
 
+// The hint's second opinion is the review's own: the move judged now is judged the same once
+// played and reviewed with the game.
+TEST(ReviewAnalysis, AMoveJudgedBeforeItIsPlayedIsJudgedAsTheReviewWillJudgeIt) {
+    Tjeu game = testing::ComputerGame(2, 3, 7, 12);
+    const Move move = ListAllMoves(game.Pos, game.SideToMove).back();
+    const std::optional<MoveAnalysis> now = ReviewOfMoveHere(game, move);
+    game.ApplyMove(game.Pos, move.From, move.To);
+    const GameAnalysis later = AnalyseGame(game.History, AnalysisRun{});
+    ASSERT_TRUE(now);
+    EXPECT_EQ(now->move_class, later.moves.back().move_class);
+    EXPECT_EQ(now->value_played, later.moves.back().value_played);
+    EXPECT_EQ(now->best, later.moves.back().best);
+}
+
+// Before a marked move the board shows the better move, after it the punishing reply; an
+// inaccuracy, a move whose best is itself and a marked move without a line show nothing.
+TEST(ReviewAnalysis, TheBoardShowsTheBetterMoveBeforeAMarkedMoveAndTheReplyAfter) {
+    const Move played{26, 20};
+    const Move better{25, 19};
+    const Move reply{8, 20};
+    const struct {
+        MoveClass move_class;
+        Move best;
+        std::vector<Move> line;
+    } moves[] = {
+        {MoveClass::kInaccuracy, better, {reply}},  // 1
+        {MoveClass::kMistake, better, {reply}},     // 2
+        {MoveClass::kBlunder, played, {}},          // 3: its best is itself, no line
+    };
+    GameAnalysis analysis;
+    for (const auto& m : moves) {
+        MoveAnalysis move;
+        move.number = static_cast<int>(analysis.moves.size()) + 1;
+        move.move_class = m.move_class;
+        move.played = played;
+        move.best = m.best;
+        move.reply_line = m.line;
+        analysis.moves.push_back(move);
+    }
+    const Move expected[] = {Move{}, better, reply, Move{}, Move{}};
+    for (int current = 0; current <= 4; ++current) {
+        EXPECT_EQ(ReviewArrowAt(analysis, current), expected[current]) << current;
+    }
+}
+
 }  // namespace
 }  // namespace circumvia

@@ -278,6 +278,7 @@ void PuzzleTrainer::Solved() {
 }
 
 void PuzzleTrainer::Tell(const QString& text) {
+    dock_->Heading().setText(Heading());  // the practice's count due follows the answers
     dock_->ShowOutcome(text);
     host_.AnnouncePuzzle(text);
 }

@@ -85,6 +85,7 @@ void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
     review_->Relabel(base);
+    explorer_->Relabel();
     RelabelLessons();
     RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic
     FitMinimumSize();         // the menus' width follows the language

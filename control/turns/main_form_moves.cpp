@@ -141,6 +141,7 @@ void TMainForm::UpdateNavigation() {
         pieces_.MarkLastMove(0, 0);
     }
     UpdateAccessAids();
+    if (explorer_) explorer_->Follow();
 }
 
 void TMainForm::Proposeruncoup1Click() {

@@ -16,6 +16,7 @@
 #include "control/window/version_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/endgame/table_location.h"
 #include "scene/board/board_resources.h"
 #include "scene/gl/frame_timer.h"
 #include "scene/gl/scene_viewer.h"
@@ -81,6 +82,8 @@ void TMainForm::FormCreate() {
     BuildMoveList();
     BuildAccessAids();
     review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
+    explorer_ =
+        new EndgameExplorer(*this, *this, *menu_.Edition, [] { return endgame::InstalledTable(); });
     BuildLessons();
     PlaceWindow();
     FitMinimumSize();

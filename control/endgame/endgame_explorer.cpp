@@ -127,21 +127,31 @@ void EndgameExplorer::JudgeLastMove(const Tjeu& game, const endgame::EndgameTabl
     const HistoryEntry& entry = game.History[static_cast<std::size_t>(current)];
     if (entry.Mover != *learner_) return;
     const Position& before = game.History[static_cast<std::size_t>(current - 1)].Cells;
-    const std::optional<ExactJudgement> judgement =
-        JudgeByTable(table, before, *learner_, Move{entry.From, entry.To});
-    if (!judgement) return;
-    QString text;
-    if (judgement->played.outcome != judgement->best.outcome) {
-        text = Formatted(lang::caption::kPractiseChanged,
-                         {Exact(judgement->best), Exact(judgement->played)});
-    } else if (judgement->played != judgement->best) {
-        text = Formatted(lang::caption::kPractiseSlower,
-                         {Exact(judgement->played), Exact(judgement->best)});
-    } else {
-        text = Formatted(lang::caption::kPractiseKept, {Exact(judgement->played)});
+    judgement_ = JudgeByTable(table, before, *learner_, Move{entry.From, entry.To});
+    if (!judgement_) return;
+    dock_->ShowFeedback(FeedbackText());
+    host_.TellPractice(FeedbackText());
+}
+
+QString EndgameExplorer::FeedbackText() const {
+    if (!learner_) return {};
+    if (!judgement_) {
+        const int side =
+            *learner_ == kRed ? lang::caption::kSetupRedGroup : lang::caption::kSetupWhiteGroup;
+        return Formatted(practising_win_ ? lang::caption::kPractiseWinStarted
+                                         : lang::caption::kPractiseDefenceStarted,
+                         {CaptionNow(side)});
     }
-    dock_->ShowFeedback(text);
-    host_.TellPractice(text);
+    const ExactJudgement& judged = *judgement_;
+    if (judged.played.outcome != judged.best.outcome) {
+        return Formatted(lang::caption::kPractiseChanged,
+                         {Exact(judged.best), Exact(judged.played)});
+    }
+    if (judged.played != judged.best) {
+        return Formatted(lang::caption::kPractiseSlower,
+                         {Exact(judged.played), Exact(judged.best)});
+    }
+    return Formatted(lang::caption::kPractiseKept, {Exact(judged.played)});
 }
 
 void EndgameExplorer::Practise(bool won_side) {
@@ -154,19 +164,17 @@ void EndgameExplorer::Practise(bool won_side) {
     if (!host_.StartPractice(*learner)) return;
     learner_ = *learner;
     practice_start_ = start;
+    practising_win_ = won_side;
     judged_ = 0;
-    const int side =
-        *learner == kRed ? lang::caption::kSetupRedGroup : lang::caption::kSetupWhiteGroup;
-    const QString text = Formatted(
-        won_side ? lang::caption::kPractiseWinStarted : lang::caption::kPractiseDefenceStarted,
-        {CaptionNow(side)});
-    dock_->ShowFeedback(text);
-    host_.TellPractice(text);
+    judgement_.reset();
+    dock_->ShowFeedback(FeedbackText());
+    host_.TellPractice(FeedbackText());
     Follow();
 }
 
 void EndgameExplorer::Relabel() {
     dock_->Relabel();
+    dock_->ShowFeedback(FeedbackText());
     Follow();
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "model/analysis/exact_judgement.h"
 #include "model/endgame/endgame_explorer.h"
 #include "model/tjeu.h"
 
@@ -58,6 +59,9 @@ private:
     void ShowPosition(const Tjeu& game, const endgame::EndgameTable& table);
     // Tells what the learner's last move did, once per move.
     void JudgeLastMove(const Tjeu& game, const endgame::EndgameTable& table);
+    // The practice's last word in the current language: how it started, or the last move's
+    // judgement.
+    QString FeedbackText() const;
 
     EndgameExplorerHost& host_;
     EndgameDock* dock_;
@@ -68,7 +72,9 @@ private:
     // The practice: its learner and its start position; the entry last judged.
     std::optional<Side> learner_;
     Position practice_start_;
+    bool practising_win_ = true;
     int judged_ = 0;
+    std::optional<ExactJudgement> judgement_;  // of the learner's last move
 };
 
 }  // namespace circumvia::control

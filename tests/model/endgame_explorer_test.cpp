@@ -76,11 +76,9 @@ TEST(EndgameExplorer, PracticeMeetsTheLongestDefenceOrTheShortestWin) {
         const Position start = game.Pos;
         const Side to_move = game.SideToMove;
         endgame::SetUpPractice(game, *learner);
-        EXPECT_EQ(start, game.Pos) << where;
-        EXPECT_EQ(to_move, game.SideToMove) << where;
-        EXPECT_EQ(0, game.Current) << where;
-        EXPECT_FALSE(game.History[1].IsRecorded()) << where;
-        EXPECT_EQ(kHuman, game.PlayerOf(*learner).Kind) << where;
+        EXPECT_TRUE(start == game.Pos && to_move == game.SideToMove && game.Current == 0 &&
+                    !game.History[1].IsRecorded() && game.PlayerOf(*learner).Kind == kHuman)
+            << where;
         game.Endgame = std::shared_ptr<const endgame::EndgameTable>(&SmallTable(), [](auto*) {});
         // Each side plays the table's best for a few moves; the Expert's must be exactly it.
         for (int ply = 0; ply < 6 && game.Result == kInProgress; ++ply) {

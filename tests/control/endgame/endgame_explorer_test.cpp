@@ -80,20 +80,9 @@ TEST(EndgameExplorerPanel, ShowsTheMovesHidesThemInPracticeAndJudgesTheLearner) 
     EXPECT_TRUE(host.told.contains(exact(explored->value))) << host.told.toStdString();
     EXPECT_TRUE(host.told.contains(exact(explored->moves.back().value))) << host.told.toStdString();
     EXPECT_EQ(host.told, dock.Feedback().text());
-    // The White reply, then the best move: kept, and said so.
-    const Move reply = ListAllMoves(host.game.Pos, kWhite)[0];
-    host.game.ApplyMove(host.game.Pos, reply.From, reply.To);
-    explorer.Follow();
-    if (host.game.Result == kInProgress) {
-        const auto now = endgame::Explore(testing::SmallTable(), host.game.Pos, kRed);
-        const Move kept = now->moves[0].move;
-        host.game.ApplyMove(host.game.Pos, kept.From, kept.To);
-        explorer.Follow();
-        EXPECT_EQ(host.told, dock.Feedback().text());
-        EXPECT_TRUE(host.told.endsWith(exact(now->value) + QStringLiteral(".")))
-            << host.told.toStdString();
-    }
-
+    lang::SetLanguageCode('F');  // the judgement follows a change of language
+    explorer.Relabel();
+    EXPECT_TRUE(dock.Feedback().text().contains(exact(explored->moves.back().value)));
     // Another game on the board ends the practice; a rated game closes the table.
     host.game.PlayerOf(kWhite).Kind = kHuman;
     explorer.Follow();

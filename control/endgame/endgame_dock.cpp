@@ -1,5 +1,6 @@
 #include "control/endgame/endgame_dock.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -47,6 +48,8 @@ EndgameDock::EndgameDock(QWidget* parent)
     hidden_note_->hide();
     verdict_->setObjectName(QStringLiteral("EndgameVerdict"));
     list_->setObjectName(QStringLiteral("EndgameMoves"));
+    // The moves and their results line up in columns.
+    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     feedback_->setObjectName(QStringLiteral("EndgameFeedback"));
     setWidget(body);
     connect(list_, &QListWidget::itemActivated, this,

@@ -1,5 +1,6 @@
 #include "control/endgame/endgame_explorer.h"
 
+#include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 
@@ -31,12 +32,17 @@ std::string Exact(const EndgameValue& value) {
 
 }  // namespace
 
-EndgameExplorer::EndgameExplorer(EndgameExplorerHost& host, QMainWindow& window, QMenu& menu,
-                                 TableSource table)
+EndgameExplorer::EndgameExplorer(EndgameExplorerHost& host, QMainWindow& window,
+                                 QDockWidget* beside, QMenu& menu, TableSource table)
     : QObject(&window), host_(host), dock_(new EndgameDock(&window)), table_source_(table) {
     window.addDockWidget(Qt::RightDockWidgetArea, dock_);
+    // A third panel in the column would squeeze the evaluation graph to a line.
+    if (beside) window.tabifyDockWidget(beside, dock_);
     dock_->hide();
     menu.addAction(dock_->toggleViewAction());
+    connect(dock_->toggleViewAction(), &QAction::triggered, this, [this](bool on) {
+        if (on) dock_->raise();
+    });
     connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible) Follow();
     });

@@ -14,6 +14,7 @@
 #include "model/endgame/endgame_explorer.h"
 #include "model/tjeu.h"
 
+class QDockWidget;
 class QMainWindow;
 class QMenu;
 
@@ -42,9 +43,11 @@ using TableSource = std::function<std::shared_ptr<const endgame::EndgameTable>()
 class EndgameExplorer : public QObject {
     Q_OBJECT
 public:
-    // The panel docks in `window`, its toggle joins `menu`; the table is asked of `table`
-    // the first time the panel shows.
-    EndgameExplorer(EndgameExplorerHost& host, QMainWindow& window, QMenu& menu, TableSource table);
+    // The panel docks in `window`, in a tab beside `beside` when there is one, and comes to
+    // the front when its toggle in `menu` shows it; the table is asked of `table` the first
+    // time the panel shows.
+    EndgameExplorer(EndgameExplorerHost& host, QMainWindow& window, QDockWidget* beside,
+                    QMenu& menu, TableSource table);
 
     EndgameDock& Dock() { return *dock_; }
     // The board, its side to move or its record changed.

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "control/access/board_marks.h"
+#include "control/review/analysis_dock.h"
 #include "control/review/analysis_job.h"
 #include "control/training/lesson_dock.h"
 #include "control/training/lesson_marks.h"
@@ -82,8 +83,8 @@ void TMainForm::FormCreate() {
     BuildMoveList();
     BuildAccessAids();
     review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
-    explorer_ =
-        new EndgameExplorer(*this, *this, *menu_.Edition, [] { return endgame::InstalledTable(); });
+    explorer_ = new EndgameExplorer(*this, *this, &review_->Dock(), *menu_.Edition,
+                                    [] { return endgame::InstalledTable(); });
     BuildLessons();
     PlaceWindow();
     FitMinimumSize();

@@ -51,7 +51,7 @@ TEST(EndgameExplorerPanel, ShowsTheMovesHidesThemInPracticeAndJudgesTheLearner) 
     host.game.SideToMove = kRed;
     QMainWindow window;
     QMenu menu;
-    EndgameExplorer explorer(host, window, menu, [] {
+    EndgameExplorer explorer(host, window, nullptr, menu, [] {
         return std::shared_ptr<const endgame::EndgameTable>(&testing::SmallTable(), [](auto*) {});
     });
     EndgameDock& dock = explorer.Dock();

@@ -15,7 +15,7 @@ bool TMainForm::StartPractice(Side learner) {
     HighlightPiece(nullptr);
     AbandonComputerSearch();
     rated_.Leave();
-    LeaveLesson();
+    LeaveTraining();
     CloseResultMessage();
     StopAllMovements();
     ForgetMovePieces();

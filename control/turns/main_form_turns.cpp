@@ -66,7 +66,7 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
 }
 
 void TMainForm::ForgetOldGame() {
-    LeaveLesson();
+    LeaveTraining();
     AbandonComputerSearch();
     StopAllMovements();
     ForgetMovePieces();
@@ -97,6 +97,7 @@ void TMainForm::SetBusyCursor(bool on) {
 
 std::optional<Move> TMainForm::ComputerMove() {
     if (LessonSession* lesson = LessonUnderWay()) return lesson->TakeReply();
+    if (puzzles_->OnBoard()) return puzzles_->TakeReply();
     if (!computer_search_) {
         computer_search_ = std::make_unique<ComputerSearch>(game_);
         SetBusyCursor(true);  // also for a search started afresh after an abandoned one

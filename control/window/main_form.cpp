@@ -86,6 +86,7 @@ void TMainForm::FormCreate() {
     explorer_ = new EndgameExplorer(*this, *this, &review_->Dock(), *menu_.Edition,
                                     [] { return endgame::InstalledTable(); });
     BuildLessons();
+    BuildPuzzles();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();

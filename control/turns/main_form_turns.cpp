@@ -55,6 +55,7 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
     dialogs::TFSetup setup(player_names_, this);
     setup.LoadFromGame(next);
     setup.SetRatedChoices(rated_.SetupChoices());
+    connect(&setup, &dialogs::TFSetup::KindSpoken, StatusLine_, &StatusLine::Announce);
     // Only a confirmed set-up is about to replace the game: the save question comes then.
     if (setup.exec() == QDialog::Accepted && rated_.MayLeave() && MayDropGame()) {
         rated_.Leave();

@@ -136,12 +136,18 @@ TFSetup::TFSetup(QString& player_names, QWidget* owner)
     connect(Des, &TDieControl::OnClick, this, &TFSetup::DesClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TFSetup::BitBtn1Click);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    for (QComboBox* kinds : {CB_1, CB_2}) {
-        connect(kinds, &QComboBox::currentIndexChanged, this, [this] {
+    for (auto [kinds, level] : {std::pair{CB_1, Lab_level1}, std::pair{CB_2, Lab_level2}}) {
+        connect(kinds, &QComboBox::currentIndexChanged, this, [this, kinds, level] {
             ShowLevelRatings();
             UpdateRatedChoice();
             NamePlayerGroup(*GroupBox1, *lab_kind1, *CB_1, *Lab_nom1, *CB_nom1);
             NamePlayerGroup(*GroupBox2, *Lab_kind2, *CB_2, *Lab_nom2, *CB_nom2);
+            if (kinds->hasFocus()) {
+                const QString rating = level->text();
+                Q_EMIT KindSpoken(rating.isEmpty()
+                                      ? kinds->currentText()
+                                      : kinds->currentText() + QStringLiteral(", ") + rating);
+            }
         });
     }
     connect(CB_rated, &QCheckBox::toggled, this, &TFSetup::RatedToggled);

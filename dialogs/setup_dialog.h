@@ -90,6 +90,11 @@ public:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* CancelButton = nullptr;
 
+Q_SIGNALS:
+    // A kind chosen by the arrow keys, as words for a screen reader ("Computer Novice, Level 1
+    // — about 1,000"): screen readers do not read a closed list's new value themselves.
+    void KindSpoken(const QString& words);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

@@ -19,6 +19,8 @@ inline constexpr CountedNoun kMistakes{caption::kCountMistake, caption::kCountMi
 inline constexpr CountedNoun kBlunders{caption::kCountBlunder, caption::kCountBlunders};
 inline constexpr CountedNoun kPieces{caption::kCountPiece, caption::kCountPieces};
 inline constexpr CountedNoun kStars{caption::kCountStar, caption::kCountStars};
+inline constexpr CountedNoun kDays{caption::kCountDay, caption::kCountDays};
+inline constexpr CountedNoun kPositions{caption::kCountPosition, caption::kCountPositions};
 // As it follows "of" ("3 of 40 moves"): German puts it in the dative.
 inline constexpr CountedNoun kMovesOf{caption::kCountMoveOf, caption::kCountMovesOf};
 

@@ -72,6 +72,12 @@ void TMainForm::BuildAccessAids() {
     });
     auto* to_entry = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(to_entry, &QShortcut::activated, this, [this] {
+        // Already there (after a refused move, say), the entry gets no focus event, and a
+        // screen reader would not say where the keys go: it is told in words instead.
+        if (move_entry_->hasFocus()) {
+            StatusLine_->Announce(move_entry_->accessibleName() + QStringLiteral(". ") +
+                                  move_entry_->accessibleDescription());
+        }
         move_entry_->setFocus(Qt::ShortcutFocusReason);
         move_entry_->selectAll();
     });

@@ -70,7 +70,7 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
     HighlightPiece(nullptr);
     AbandonComputerSearch();  // it searched the old game; the loop starts one on the new
     rated_.Leave();
-    LeaveLesson();
+    LeaveTraining();
     const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
     unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)
     // The old game is gone either way, so the caption no longer names its file.

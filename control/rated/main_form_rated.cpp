@@ -8,7 +8,10 @@ std::string TMainForm::TurnNote() {
 }
 
 void TMainForm::GameEnded() {
+    const bool rated = rated_.UnderWay();
     rated_.GameEnded();
+    // A rated game is analysed as it ends, so its mistakes join the player's practice.
+    if (rated && !rated_.UnderWay()) review_->Analyse();
 }
 
 std::string TMainForm::ResultNote() {

@@ -66,6 +66,7 @@ void GameReview::Finished(const GameAnalysis& analysis, bool completed) {
                                                     {std::to_string(analysis_.moves.size()),
                                                      lang::CountedText(total, lang::kMovesOf)});
     host_.SetStatusText(text);
+    Q_EMIT Analysed(analysis_);
 }
 
 void GameReview::Show() {

@@ -58,6 +58,10 @@ public:
     void FollowRecord();
     void Relabel(int base);
 
+Q_SIGNALS:
+    // An analysis ended (completed or stopped) and is shown: its moves and their classes.
+    void Analysed(const GameAnalysis& analysis);
+
 private:
     void Finished(const GameAnalysis& analysis, bool completed);
     void Show();

@@ -3,6 +3,7 @@
 #include "control/record/move_list.h"
 #include "control/review/analysis_dock.h"
 #include "control/settings/settings_text.h"
+#include "control/training/puzzle_trainer.h"
 #include "control/window/main_form.h"
 #include "dialogs/relabelled_dialog.h"
 #include "lang/language.h"
@@ -86,6 +87,7 @@ void TMainForm::Relabel(int base) {
     move_list_->Relabel(base);
     review_->Relabel(base);
     RelabelLessons();
+    if (puzzles_) puzzles_->Relabel();
     RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic
     FitMinimumSize();         // the menus' width follows the language
     SetCaption(caption_);     // the program's name, and the game's file when it has one

@@ -31,9 +31,9 @@ QString SettingsPath() {
 SettingsStore::SettingsStore() : SettingsStore(SettingsPath()) {}
 
 SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {
-    const QString names[] = {kDefault,     kPlayers,     kWhiteName,      kRedName,
-                             kWhiteKind,   kRedKind,     kAnimationSpeed, kGeometry,
-                             kWindowState, kCoordinates, kRatings,        kLessons};
+    const QString names[] = {kDefault, kPlayers,        kWhiteName, kRedName,     kWhiteKind,
+                             kRedKind, kAnimationSpeed, kGeometry,  kWindowState, kCoordinates,
+                             kRatings, kLessons,        kPuzzles,   kPractice};
     const std::optional<QByteArray> contents = ReadSettingsFileStart(path_);
     unreadable_ = !contents;
     if (contents) values_ = ParseSettingsFile(*contents, kGroup, names);

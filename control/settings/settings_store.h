@@ -60,6 +60,10 @@ public:
     static inline const QString kRatings = QStringLiteral("Ratings");
     // The stars earned in each lesson (see LessonProgress).
     static inline const QString kLessons = QStringLiteral("Lessons");
+    // The solver's puzzle rating and history (see PuzzleHistory), and the player's own
+    // mistakes to practise (see PracticeList).
+    static inline const QString kPuzzles = QStringLiteral("Puzzles");
+    static inline const QString kPractice = QStringLiteral("Practice");
 
 private:
     void TellFailureOnce();

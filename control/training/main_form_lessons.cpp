@@ -7,6 +7,8 @@
 #include "control/settings/settings_store.h"
 #include "control/training/lesson_dock.h"
 #include "control/training/lesson_marks.h"
+#include "control/training/puzzle_dock.h"
+#include "control/training/puzzle_trainer.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
 #include "lang/language.h"
@@ -97,6 +99,13 @@ bool TMainForm::LessonAllows(int from, int to) {
 }
 
 void TMainForm::SetUpLesson(const Tjeu& game, Side learner) {
+    puzzles_->Leave();
+    puzzles_->Dock().hide();
+    PutTrainingGame(game, learner);
+    lesson_on_board_ = true;
+}
+
+void TMainForm::PutTrainingGame(const Tjeu& game, Side learner) {
     if (turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected) {
         DropSelection();
     }
@@ -109,13 +118,13 @@ void TMainForm::SetUpLesson(const Tjeu& game, Side learner) {
     game_.Pos = game.Pos;
     game_.History = game.History;
     game_.Current = game.Current;
+    game_.Tree = game.Tree;
     game_.SideToMove = game.SideToMove;
     game_.Result = game.Result;
     game_.PlayerOf(learner).Kind = kHuman;
     game_.PlayerOf(Opponent(learner)).Kind = kLessonOpponentKind;
     game_.FileName = kNoName;
     game_.EndTest();
-    lesson_on_board_ = true;
     unsaved_moves_ = false;
     ShowFileCaption();
     turn_.ResumeAtTurnStart();

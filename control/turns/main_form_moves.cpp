@@ -23,7 +23,7 @@ void TMainForm::PlayMove(int from, int to) {
     if (!turn_.IsReady() || game_.Result != kInProgress) return;
     if (IsCell(from) && IsCell(to)) {
         if (turn_.Phase() == kMoveUnderWay) return;
-        if (!LessonAllows(from, to)) return;
+        if (!LessonAllows(from, to) || !PuzzleAllows(from, to)) return;
         turn_.BeginMove(from, to, Now());
         animation_.Forget();
         const Tlcoup legal = ListDestinations(from, game_.Pos);

@@ -55,6 +55,7 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
     dialogs::TFSetup setup(player_names_, this);
     setup.LoadFromGame(next);
     setup.SetRatedChoices(rated_.SetupChoices());
+    connect(&setup, &dialogs::TFSetup::KindSpoken, StatusLine_, &StatusLine::Announce);
     // Only a confirmed set-up is about to replace the game: the save question comes then.
     if (setup.exec() == QDialog::Accepted && rated_.MayLeave() && MayDropGame()) {
         rated_.Leave();
@@ -66,7 +67,7 @@ std::optional<NewGameSetup> TMainForm::RunPlayerSetup() {
 }
 
 void TMainForm::ForgetOldGame() {
-    LeaveLesson();
+    LeaveTraining();
     AbandonComputerSearch();
     StopAllMovements();
     ForgetMovePieces();
@@ -97,6 +98,7 @@ void TMainForm::SetBusyCursor(bool on) {
 
 std::optional<Move> TMainForm::ComputerMove() {
     if (LessonSession* lesson = LessonUnderWay()) return lesson->TakeReply();
+    if (puzzles_->OnBoard()) return puzzles_->TakeReply();
     if (!computer_search_) {
         computer_search_ = std::make_unique<ComputerSearch>(game_);
         SetBusyCursor(true);  // also for a search started afresh after an abandoned one

@@ -82,6 +82,7 @@ void TMainForm::FormCreate() {
     BuildAccessAids();
     review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
     BuildLessons();
+    BuildPuzzles();
     PlaceWindow();
     FitMinimumSize();
     ConnectCommands();

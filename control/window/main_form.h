@@ -20,6 +20,7 @@
 #include "control/review/game_review.h"
 #include "control/settings/settings_store.h"
 #include "control/training/lesson_session.h"
+#include "control/training/puzzle_trainer.h"
 #include "control/turns/computer_search.h"
 #include "control/turns/turn_loop.h"
 #include "control/turns/turn_state.h"
@@ -53,7 +54,8 @@ class TMainForm : public QMainWindow,
                   private TurnLoopHost,
                   private GameReviewHost,
                   private RatedGameHost,
-                  private LessonHost {
+                  private LessonHost,
+                  private PuzzleHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -173,6 +175,10 @@ public:
     void ShowLessons();
     LessonDock* Lessons() const { return lesson_dock_; }
     LessonSession* LessonUnderWay() const { return lesson_on_board_ ? lessons_.get() : nullptr; }
+    // The puzzles (training/main_form_puzzles.cpp): Help > Puzzles puts a puzzle, or one of
+    // the player's own mistakes, on the board, and its panel beside it.
+    void ShowPuzzles();
+    PuzzleTrainer& Puzzles() { return *puzzles_; }
     // The Ratings window while it is open, else null.
     dialogs::TRatingsWindow* RatingsWindow() const { return rated_.RatingsWindow(); }
 
@@ -271,6 +277,21 @@ private:
     void ShowLessonList();
     void RelabelLessons();
     void LeaveLesson();
+    // Puts a lesson's or a puzzle's game on the board, the other side played by the script.
+    void PutTrainingGame(const Tjeu& game, Side learner);
+    void BuildPuzzles();
+    // False when a puzzle on the board refuses the move (a wrong one is answered).
+    bool PuzzleAllows(int from, int to);
+    // PuzzleHost.
+    void SetUpPuzzle(const Tjeu& game, Side solver) override;
+    void PointAt(const std::vector<int>& cells, Move path) override;
+    void AnnouncePuzzle(const QString& text) override;
+    bool MayPose() override;
+    // The player's own mistakes and blunders of an analysis of the game on the board join
+    // the practice list.
+    void AddOwnMistakes(const GameAnalysis& analysis);
+    // Another game takes the board: no lesson or puzzle stays on it.
+    void LeaveTraining();
     // After a review step: who, if anyone, plays from the position reached.
     void ResumeAfterReviewStep();
     void PlaceWindow();
@@ -374,7 +395,8 @@ private:
     LessonDock* lesson_dock_ = nullptr;
     std::unique_ptr<LessonSession> lessons_;
     std::unique_ptr<LessonMarks> lesson_marks_;
-    bool lesson_on_board_ = false;  // the game on the board is the lesson's
+    bool lesson_on_board_ = false;      // the game on the board is the lesson's
+    PuzzleTrainer* puzzles_ = nullptr;  // belongs to the window
     MoveEntry* move_entry_ = nullptr;
     int cursor_cell_ = 0;
     bool coordinates_wanted_ = false;

@@ -61,6 +61,7 @@ struct MainMenu {
     QAction* HelpAboutItem = nullptr;
     QAction* RatingsItem = nullptr;
     QAction* LearnItem = nullptr;
+    QAction* PuzzlesItem = nullptr;
 
     QToolBar* ToolBar1 = nullptr;
     // The view buttons are plain buttons: only the menu items carry the view's tick.

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <array>
 #include <deque>
 
@@ -238,6 +240,24 @@ TEST_F(SetupDialogTest, ShowsLevelRatingsAndOffersRatedGamesToOneHumanOnly) {
     dialog.CB_1->setCurrentIndex(kHuman);
     dialog.CB_2->setCurrentIndex(kHuman);  // two humans: none either
     EXPECT_FALSE(dialog.RatedGame());
+}
+
+TEST_F(SetupDialogTest, AKindChosenByTheArrowsIsToldWithItsLevelForScreenReaders) {
+    Open();
+    lang::SetLanguageCode('A');
+    dialog.Relabel();
+    dialog.activateWindow();  // the keys reach the list that has the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.CB_2->setCurrentIndex(kHuman);
+    dialog.CB_2->setFocus();
+    QSignalSpy said(&dialog, &TFSetup::KindSpoken);
+    QTest::keyClick(dialog.CB_2, Qt::Key_Down);
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said[0][0].toString(),
+              QStringLiteral("Computer Novice, Level 1 — about %1")
+                  .arg(QLocale(QLocale::English).toString(rating::LevelRating(1))));
+    dialog.CB_1->setCurrentIndex(2);  // not by the player's keys: nothing to tell
+    EXPECT_EQ(said.size(), 1);
 }
 
 }  // namespace

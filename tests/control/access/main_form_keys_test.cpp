@@ -105,6 +105,11 @@ TEST_F(MainFormKeysTest, TypedMovesPlayAsTwoClicksOrAreRefusedWithNothingChanged
     }
 
     EXPECT_EQ(window.focusWidget(), &window.Entry()) << "a refused move stays there to be mended";
+    window.activateWindow();  // shortcuts need the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window.Entry(), Qt::Key_F2);  // no focus change to be heard: told in words
+    EXPECT_TRUE(window.Status().accessibleName().startsWith(window.Entry().accessibleName()))
+        << window.Status().accessibleName().toStdString();
     Type(QStringLiteral("e1 d1"));
     EXPECT_EQ(Recorded(1), (Move{25, 19}));
     EXPECT_EQ(window.Turn().Phase(), kMoveUnderWay);

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
+#include "control/review/analysis_job.h"
 #include "dialogs/rating_text.h"
 #include "dialogs/ratings_window.h"
 #include "dialogs/setup_dialog.h"
@@ -83,7 +85,9 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
     game.Result = kRedWon;
     Tick();
     EXPECT_FALSE(window.RatedGameUnderWay());
-    EXPECT_TRUE(window.Menu().AnalyseItem->isEnabled());
+    // The game ended is analysed at once, for the player's practice of their own mistakes;
+    // the command is there again once that is done.
+    EXPECT_TRUE(window.Review().Job().Running());
     const RatedRecord after_loss = Anna();
     EXPECT_EQ(after_loss.games, 1);
     EXPECT_LT(after_loss.rating, rating::kNewPlayerRating);
@@ -91,6 +95,7 @@ TEST_F(MainFormRatedTest, RatedGamesPickTheLevelLockTheRecordAndKeepTheRating) {
     EXPECT_TRUE(
         window.Status().StatusText().contains(dialogs::RatingNumberText(after_loss.rating)));
     EXPECT_TRUE(window.Menu().Coupprcdent1->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.Menu().AnalyseItem->isEnabled(); }, 60000));
 
     // The next rated game gives Anna the other colour; once she has moved, starting another
     // game counts it lost, a new game cancelled in its set-up does not.

@@ -27,6 +27,25 @@ struct GameTextTags {
 // side that moves first; the board of the root is written only when it is not the start.
 std::string WriteGameText(const Tjeu& game, const GameTextTags& tags = {});
 
+// The side that moves first in the game's tree.
+Side FirstSide(const Tjeu& game);
+
+// A tree's moves in the text's order: each move, then the variations that replace it, each
+// between Open and Close, then the move after it. `ply` counts moves from the start (1 the
+// first), `level` the variations the move is in (0 on the main line).
+class TextOrderVisitor {
+public:
+    virtual ~TextOrderVisitor() = default;
+    virtual void Move(int node, int ply, int level) = 0;
+    virtual void Open() {}
+    virtual void Close() {}
+};
+// Without recursion: a tree of any depth is walked with a stack of its own.
+void WalkInTextOrder(const GameTree& tree, TextOrderVisitor& visitor);
+
+// The move that reached `node` as the text writes it: "E1-D1", "E5xB3", or "--".
+std::string CompactMoveText(const GameTree& tree, int node);
+
 enum class TextFault {
     kNone,
     kUnreadable,   // not the format: a character, a word or a tag out of place

@@ -511,6 +511,8 @@ private:
         game.Depth = depth_;
         game.SideToMove = first_;
         game.AdoptTree(std::move(tree_));
+        // Every move passed the turn, a null move too, as when the game was played.
+        game.SideToMove = game.Current % 2 == 0 ? first_ : Opponent(first_);
         game.Result = result_;
     }
 

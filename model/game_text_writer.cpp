@@ -83,8 +83,9 @@ int MainLineResult(const Tjeu& game) {
     return there.Result;
 }
 
-// The side that moves first: the mover of a first move, else the side to move at the start.
-Side RootSide(const Tjeu& game) {
+}  // namespace
+
+Side FirstSide(const Tjeu& game) {
     for (const int child : game.Tree.Children(kRootNode)) {
         const HistoryEntry& entry = game.Tree.Node(child).Entry;
         if (entry.IsRecorded()) return entry.Mover;
@@ -94,11 +95,62 @@ Side RootSide(const Tjeu& game) {
     return passed ? Opponent(game.SideToMove) : game.SideToMove;
 }
 
+namespace {
+
 std::string CompactCell(int cell) {
     std::string text = CellText(cell);
     text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
     return text;
 }
+
+}  // namespace
+
+std::string CompactMoveText(const GameTree& tree, int node) {
+    const HistoryEntry& entry = tree.Node(node).Entry;
+    if (!entry.IsRecorded()) return "--";
+    const Position& before = tree.Node(tree.Node(node).Parent).Entry.Cells;
+    return CompactCell(entry.From) + (before[entry.To] != kEmpty ? 'x' : '-') +
+           CompactCell(entry.To);
+}
+
+void WalkInTextOrder(const GameTree& tree, TextOrderVisitor& visitor) {
+    // A stack of what is left to visit, not recursion: a tree may be deep.
+    enum class Task { kLine, kVariation, kClose };
+    struct Pending {
+        Task task;
+        int node;
+        int ply;
+        int level;
+    };
+    std::vector<Pending> tasks;
+    const int first = tree.Node(kRootNode).FirstChild;
+    if (first != kNoNode) tasks.push_back({Task::kLine, first, 1, 0});
+    std::vector<int> others;
+    while (!tasks.empty()) {
+        const Pending now = tasks.back();
+        tasks.pop_back();
+        if (now.task == Task::kClose) {
+            visitor.Close();
+            continue;
+        }
+        if (now.task == Task::kVariation) visitor.Open();
+        visitor.Move(now.node, now.ply, now.level);
+        const int next = tree.Node(now.node).FirstChild;
+        if (next != kNoNode) tasks.push_back({Task::kLine, next, now.ply + 1, now.level});
+        if (now.task == Task::kVariation) continue;
+        // The moves tried instead of this one, each a level deeper, the last pushed first.
+        others.clear();
+        for (int s = tree.Node(now.node).NextSibling; s != kNoNode; s = tree.Node(s).NextSibling) {
+            others.push_back(s);
+        }
+        for (auto it = others.rbegin(); it != others.rend(); ++it) {
+            tasks.push_back({Task::kClose, *it, now.ply, now.level + 1});
+            tasks.push_back({Task::kVariation, *it, now.ply, now.level + 1});
+        }
+    }
+}
+
+namespace {
 
 // Words joined by blanks into lines of at most kLineWidth (a longer word stands alone).
 class WordWriter {
@@ -131,77 +183,42 @@ private:
     std::size_t column_ = 0;
 };
 
-class MoveWriter {
+class MoveWriter : public TextOrderVisitor {
 public:
     MoveWriter(const GameTree& tree, std::string& out) : tree_(tree), words_(out) {}
 
     void WriteAll() {
         if (!tree_.Comment(kRootNode).empty()) Comment(kRootNode);
-        // A stack of what is left to write, not recursion: a tree may be deep.
-        enum class Task { kLine, kVariation, kClose };
-        struct Pending {
-            Task task;
-            int node;
-            int depth;
-        };
-        std::vector<Pending> tasks;
-        const int first = tree_.Node(kRootNode).FirstChild;
-        if (first != kNoNode) tasks.push_back({Task::kLine, first, 1});
-        while (!tasks.empty()) {
-            const Pending now = tasks.back();
-            tasks.pop_back();
-            if (now.task == Task::kClose) {
-                words_.Attach(")");
-                need_number_ = true;
-                continue;
-            }
-            if (now.task == Task::kVariation) {
-                opens_ = true;
-                need_number_ = true;
-            }
-            Move(now.node, now.depth);
-            const int next = tree_.Node(now.node).FirstChild;
-            if (next != kNoNode) tasks.push_back({Task::kLine, next, now.depth + 1});
-            if (now.task == Task::kVariation) continue;
-            // The moves tried instead of this one, each in parentheses, the last pushed first.
-            std::vector<int> others;
-            for (int s = tree_.Node(now.node).NextSibling; s != kNoNode;
-                 s = tree_.Node(s).NextSibling) {
-                others.push_back(s);
-            }
-            for (auto it = others.rbegin(); it != others.rend(); ++it) {
-                tasks.push_back({Task::kClose, *it, now.depth});
-                tasks.push_back({Task::kVariation, *it, now.depth});
-            }
-        }
+        WalkInTextOrder(tree_, *this);
         words_.End();
     }
 
-private:
-    void Move(int node, int depth) {
+    void Open() override {
+        opens_ = true;
+        need_number_ = true;
+    }
+    void Close() override {
+        words_.Attach(")");
+        need_number_ = true;
+    }
+    void Move(int node, int ply, int) override {
         const TreeNode& at = tree_.Node(node);
         std::string word;
         if (opens_) word += '(';
         opens_ = false;
-        if (depth % 2 == 1) {
-            word += std::to_string((depth + 1) / 2) + ". ";
+        if (ply % 2 == 1) {
+            word += std::to_string((ply + 1) / 2) + ". ";
         } else if (need_number_) {
-            word += std::to_string(depth / 2) + "... ";
+            word += std::to_string(ply / 2) + "... ";
         }
-        const HistoryEntry& entry = at.Entry;
-        if (!entry.IsRecorded()) {
-            word += "--";
-        } else {
-            const Position& before = tree_.Node(at.Parent).Entry.Cells;
-            word += CompactCell(entry.From) + (before[entry.To] != kEmpty ? "x" : "-") +
-                    CompactCell(entry.To);
-        }
+        word += CompactMoveText(tree_, node);
         word += MarkText(at.Mark);
         words_.Word(word);
         need_number_ = false;
         if (!tree_.Comment(node).empty()) Comment(node);
     }
 
+private:
     void Comment(int node) {
         std::string word(1, '{');
         word += Escaped(tree_.Comment(node), '}', true);
@@ -232,7 +249,7 @@ std::string WriteGameText(const Tjeu& game, const GameTextTags& tags) {
     Tag(out, "White", game.Players[kWhite].Name);
     Tag(out, "RedKind", KindWord(game.Players[kRed].Kind));
     Tag(out, "WhiteKind", KindWord(game.Players[kWhite].Kind));
-    Tag(out, "First", SideWord(RootSide(game)));
+    Tag(out, "First", SideWord(FirstSide(game)));
     const ResultWords result = ResultOf(MainLineResult(game));
     Tag(out, "Result", result.result);
     Tag(out, "Date", tags.date.empty() ? "????.??.??" : tags.date);

@@ -40,7 +40,7 @@ TEST(GameText, EveryGameFileComesBackByteForByte) {
         games.push_back(game);
     }
     // Games to their end, and what the rules cannot show: a resignation, an old search depth,
-    // White first, a stored file name, names that need escaping.
+    // White first, a stored file name, names that need escaping, a pass at once.
     games.push_back(ComputerGame(1, 2, 7, 400));
     games.push_back(ComputerGame(2, 1, 11, 400));
     Tjeu resigned = ComputerGame(1, 1, 3, 12);
@@ -54,6 +54,9 @@ TEST(GameText, EveryGameFileComesBackByteForByte) {
     white_first.Players[kWhite].Kind = kExpertLevel;
     Play(white_first, 8, 14);
     games.push_back(white_first);
+    Tjeu passed;  // the null move first: the turn passes all the same
+    Play(passed, 0, 0);
+    games.push_back(passed);
     games.push_back(Tjeu{});
     for (const Tjeu& game : games) {
         std::string text;

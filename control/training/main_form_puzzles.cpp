@@ -4,6 +4,7 @@
 // moves would.
 #include <chrono>
 
+#include "control/review/analysis_dock.h"
 #include "control/training/lesson_dock.h"
 #include "control/training/lesson_marks.h"
 #include "control/training/puzzle_dock.h"
@@ -76,6 +77,9 @@ bool TMainForm::PuzzleAllows(int from, int to) {
 void TMainForm::SetUpPuzzle(const Tjeu& game, Side solver) {
     LeaveLesson();
     lesson_dock_->hide();
+    // The evaluation of the game that was there means nothing here, and the panel would
+    // squeeze the puzzle's.
+    review_->Dock().hide();
     PutTrainingGame(game, solver);
 }
 

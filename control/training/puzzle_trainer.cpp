@@ -94,10 +94,13 @@ PuzzleTrainer::PuzzleTrainer(PuzzleHost& host, QMainWindow& window, SettingsStor
 }
 
 void PuzzleTrainer::Show() {
-    if (!on_board_ && !host_.MayPose()) return;
+    // A puzzle answered gives way to the next, so the command alone goes on from one to
+    // the next.
+    const bool pose = !on_board_ || solved_ || failed_;
+    if (pose && !host_.MayPose()) return;
     dock_->show();
     dock_->raise();
-    if (!on_board_) {
+    if (pose) {
         if (dock_->CurrentMode() == PuzzleDock::kPractice) {
             PosePractice();
         } else {
@@ -275,6 +278,7 @@ void PuzzleTrainer::Solved() {
 }
 
 void PuzzleTrainer::Tell(const QString& text) {
+    dock_->Heading().setText(Heading());  // the practice's count due follows the answers
     dock_->ShowOutcome(text);
     host_.AnnouncePuzzle(text);
 }

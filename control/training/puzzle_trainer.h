@@ -50,7 +50,8 @@ public:
     PuzzleTrainer(PuzzleHost& host, QMainWindow& window, SettingsStore& settings,
                   std::vector<Puzzle> puzzles, std::function<std::int64_t()> clock);
 
-    // Opens the panel and poses a puzzle, or goes on with the one on the board.
+    // Opens the panel and poses a puzzle, or goes on with the one on the board while it is
+    // not answered yet.
     void Show();
     // The next puzzle, or the next mistake due, as the panel's choice says.
     void PoseNext();

@@ -56,7 +56,9 @@ void TMainForm::PlayMove(int from, int to) {
     // the move short. Only a human's move is worth keeping: a game the computer alone has
     // moved in is played again by starting it again.
     const bool computer_moved = turn_.State() == LoopState::ComputerTurn;
-    if (game_.Current != recorded && !computer_moved) MarkUnsavedMoves(true);
+    // Nor is a lesson's or a puzzle's: the next one sets it up again.
+    const bool training = lesson_on_board_ || puzzles_->OnBoard();
+    if (game_.Current != recorded && !computer_moved && !training) MarkUnsavedMoves(true);
     if (IsCell(from) && IsCell(to)) AnnounceMove(mover, from, to, capture);
     result_to_announce_ = game_.Result != kInProgress;
     HighlightPiece(nullptr);

@@ -3,7 +3,6 @@
 // in the settings; and one of the player's own mistakes posed again from the practice list.
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include "control/access/move_entry.h"
@@ -63,13 +62,15 @@ TEST_F(MainFormPuzzlesTest, TypedMovesSolveAPuzzleAndAWrongOneIsRefusedAndAnswer
     EXPECT_EQ(window.Game().Pos, after);
     EXPECT_EQ(window.Game().Current, static_cast<int>(solved.line.size()));
     EXPECT_TRUE(Outcome().startsWith(QStringLiteral("Right!"))) << Outcome().toStdString();
+    EXPECT_FALSE(window.HasUnsavedMoves());  // nothing to ask about before the next game
     const PuzzleHistory first = Stored();
     EXPECT_EQ(first.Attempts(), 1);
     EXPECT_GT(first.Rating(), rating::kNewPlayerRating);
     EXPECT_LT(first.Learned(solved).rating, solved.rating);
 
-    // The next puzzle is another; a wrong move is not played, and costs rating.
-    QTest::mouseClick(&window.Puzzles().Dock().NextButton(), Qt::LeftButton);
+    // The command poses the next once one is answered; a wrong move is not played, and
+    // costs rating.
+    window.ShowPuzzles();
     RunUntilHumanTurn();
     const Puzzle failed = window.Puzzles().Posed();
     EXPECT_NE(PuzzleKey(failed), PuzzleKey(solved));

@@ -78,7 +78,9 @@ void TMainForm::BuildAccessAids() {
             StatusLine_->Announce(move_entry_->accessibleName() + QStringLiteral(". ") +
                                   move_entry_->accessibleDescription());
         }
-        move_entry_->setFocus(Qt::ShortcutFocusReason);
+        // Not a shortcut's focus reason: the line would select its text before the focus event
+        // went out, and Orca, moved there by the selection, would not name the entry.
+        move_entry_->setFocus(Qt::OtherFocusReason);
         move_entry_->selectAll();
     });
     coordinates_wanted_ = settings_->Read(SettingsStore::kCoordinates, {}) == QLatin1String("1");
@@ -120,7 +122,7 @@ bool TMainForm::CursorKey(const QKeyEvent& event) {
     if (modifiers == Qt::NoModifier && event.text().size() == 1) {
         const QChar typed = event.text().at(0).toUpper();
         if (typed >= kFirstRowLetter && typed <= kLastRowLetter) {
-            move_entry_->setFocus(Qt::ShortcutFocusReason);
+            move_entry_->setFocus(Qt::OtherFocusReason);
             move_entry_->setText(event.text());
             Q_EMIT move_entry_->textEdited(move_entry_->text());
             return true;

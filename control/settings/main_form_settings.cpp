@@ -86,6 +86,7 @@ void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
     review_->Relabel(base);
+    explorer_->Relabel();
     RelabelLessons();
     if (puzzles_) puzzles_->Relabel();
     RelabelAccessAids(base);  // last: it gives every menu caption in place its mnemonic

@@ -143,6 +143,7 @@ void TMainForm::UpdateNavigation() {
         pieces_.MarkLastMove(0, 0);
     }
     UpdateAccessAids();
+    if (explorer_) explorer_->Follow();
 }
 
 void TMainForm::Proposeruncoup1Click() {

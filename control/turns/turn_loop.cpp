@@ -89,6 +89,9 @@ std::string RecordPlaceText(const Tjeu& game) {
 std::string ComputerLevelText(const Tjeu& game, Side side) {
     const int kind = game.PlayerOf(side).Kind;
     if (!IsComputer(kind)) return {};
+    // The Expert is named as the set-up names it, not by a level number it does not have.
+    if (kind == kExpertLevel)
+        return lang::Caption(lang::CaptionBase() + lang::caption::kSetupKindExpert);
     return lang::FormatText(lang::Caption(lang::CaptionBase() + lang::caption::kComputerLevel),
                             {std::to_string(kind)});
 }

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "control/access/board_marks.h"
+#include "control/review/analysis_dock.h"
 #include "control/review/analysis_job.h"
 #include "control/training/lesson_dock.h"
 #include "control/training/lesson_marks.h"
@@ -16,6 +17,7 @@
 #include "control/window/version_text.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
+#include "model/endgame/table_location.h"
 #include "scene/board/board_resources.h"
 #include "scene/gl/frame_timer.h"
 #include "scene/gl/scene_viewer.h"
@@ -81,6 +83,8 @@ void TMainForm::FormCreate() {
     BuildMoveList();
     BuildAccessAids();
     review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
+    explorer_ = new EndgameExplorer(*this, *this, &review_->Dock(), *menu_.Edition,
+                                    [] { return endgame::InstalledTable(); });
     BuildLessons();
     BuildPuzzles();
     PlaceWindow();

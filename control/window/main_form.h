@@ -15,6 +15,7 @@
 
 #include "control/access/board_accessible.h"
 #include "control/access/keyboard_cursor.h"
+#include "control/endgame/endgame_explorer.h"
 #include "control/files/file_dialogs.h"
 #include "control/rated/rated_game.h"
 #include "control/review/game_review.h"
@@ -55,7 +56,8 @@ class TMainForm : public QMainWindow,
                   private GameReviewHost,
                   private RatedGameHost,
                   private LessonHost,
-                  private PuzzleHost {
+                  private PuzzleHost,
+                  private EndgameExplorerHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -68,6 +70,7 @@ public:
     StatusLine& Status() { return *StatusLine_; }
     MoveListDock& MoveList() { return *move_list_; }
     GameReview& Review() { return *review_; }
+    EndgameExplorer& Explorer() { return *explorer_; }
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
@@ -330,6 +333,12 @@ private:
     void EnableAnalyseCommand(bool on) override;
     void EnableMistakeSteps(bool back, bool forward) override;
 
+    // What the endgame explorer asks of the window (endgame/main_form_endgame.cpp).
+    const Tjeu& ExploredGame() const override { return game_; }
+    bool StartPractice(Side learner) override;
+    void PlayExploredMove(Move move) override;
+    void TellPractice(const QString& text) override;
+
     // What rated games ask of the window (main_form_rated.cpp).
     QWidget* RatedGameWindow() override { return this; }
     void StoreRatings(const RatedPlayers& players) override;
@@ -379,7 +388,8 @@ private:
     FileDialogs file_dialogs_;
     std::optional<QString> start_file_;  // opened after the first tick
     MoveListDock* move_list_ = nullptr;
-    GameReview* review_ = nullptr;  // belongs to the window
+    GameReview* review_ = nullptr;         // belongs to the window
+    EndgameExplorer* explorer_ = nullptr;  // belongs to the window
     AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
     // The designed size is the window's outer size: fitted once the window manager's frame
     // is known, unless a remembered size was restored.

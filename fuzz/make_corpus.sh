@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Writes the game-file fuzzer's seed corpus (fuzz/corpus/game_file/) with circumvia-cli from a build:
-# real game files of several shapes, so the fuzzer starts from what the program writes.
+# Writes the fuzzers' seed corpora (fuzz/corpus/game_file/, fuzz/corpus/game_text/) with
+# circumvia-cli from a build: real game files of several shapes and the same games as text, so
+# the fuzzers start from what the program writes. game_text/variations.cvn is written by hand.
 #   fuzz/make_corpus.sh build
 set -euo pipefail
 cli="${1:?usage: make_corpus.sh BUILD_DIR}/bin/circumvia-cli"
@@ -17,3 +18,12 @@ mkdir -p "$corpus"
 "$cli" selfplay --red 1 --white 2 --seed 1 --save "$corpus/levels12.Cva" >/dev/null
 "$cli" selfplay --red 1 --white 1 --seed 129 --max-moves 150 --save "$corpus/long.Cva" >/dev/null
 ls -l "$corpus"
+
+# The same games as text records, beside the hand-written one with variations.
+texts="$(dirname "$corpus")/game_text"
+mkdir -p "$texts"
+for game in "$corpus"/*.Cva; do
+    name="$(basename "$game" .Cva)"
+    "$cli" convert "$game" "$texts/$name.cvn"
+done
+ls -l "$texts"

@@ -8,6 +8,7 @@ set -euo pipefail
 build_dir=$1 version=$2 mime_type_of=$3 endgame_pieces=$4
 app_id=com.vantor.Circumvia
 game_type=application/x-circumvia-game
+text_type=application/x-circumvia-game-text
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
@@ -62,6 +63,7 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.
 appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.log" 2>&1 ||
     fail "appstreamcli rejects the metainfo: $(cat "$scratch/appstream.log")"
 expect_equal "Exec" "$(sed -n 's/^Exec=//p' "$desktop")" "circumvia %f"
+# The window opens only game files so far: the text type is known but not offered to it.
 expect_equal "MimeType" "$(sed -n 's/^MimeType=//p' "$desktop")" "$game_type;"
 icon="$(sed -n 's/^Icon=//p' "$desktop")"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no 48x48 icon named '$icon'"
@@ -81,13 +83,17 @@ mkdir -p "$games"
 "$prefix/bin/circumvia-cli" replay --save "$games/GAME.Cva" 25 19 >/dev/null
 cp "$games/GAME.Cva" "$games/lower.cva"
 cp "$games/GAME.Cva" "$games/no-extension"
+"$prefix/bin/circumvia-cli" convert "$games/GAME.Cva" "$games/GAME.cvn"
 printf 'not a game\n' >"$games/notes.txt"
 types="$(XDG_DATA_DIRS="$prefix/share:/usr/share" XDG_DATA_HOME="$scratch/no-user-data" \
-    "$mime_type_of" "$games/GAME.Cva" "$games/lower.cva" "$games/no-extension" "$games/notes.txt")"
-expect_equal "types of GAME.Cva, lower.cva, no-extension, notes.txt" "$(echo $types)" \
-    "$game_type $game_type $game_type text/plain"
-grep -q "<mime-type type=\"$game_type\"" "$prefix/share/mime/packages/circumvia.xml" ||
-    fail "shared-mime-info package does not declare $game_type"
+    "$mime_type_of" "$games/GAME.Cva" "$games/lower.cva" "$games/no-extension" "$games/GAME.cvn" \
+    "$games/notes.txt")"
+expect_equal "types of GAME.Cva, lower.cva, no-extension, GAME.cvn, notes.txt" "$(echo $types)" \
+    "$game_type $game_type $game_type $text_type text/plain"
+for type in "$game_type" "$text_type"; do
+    grep -q "<mime-type type=\"$type\"" "$prefix/share/mime/packages/circumvia.xml" ||
+        fail "shared-mime-info package does not declare $type"
+done
 
 # The installed tool finds the table beside it, with no user table and no system one: Red on
 # cell 2 takes White's last piece on cell 7 at once.

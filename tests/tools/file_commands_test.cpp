@@ -217,5 +217,67 @@ TEST_F(FileCommands, SavingRefusesAWriteProtectedFileAndFollowsADanglingLink) {
     EXPECT_TRUE(fs::is_symlink(nowhere));
 }
 
+std::string Contents(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void Write(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST_F(FileCommands, ShowIndentsATextsVariationsUnderTheMoveTheyReplace) {
+    const fs::path text = folder_ / "game.cvn";
+    Write(text,
+          "[Red \"Zo\u00e9\"]\n[White \"Blanc\"]\n[WhiteKind \"level 3\"]\n"
+          "1. E1-D1?? {slow} B2-C3 (1... B2-C2 2. E2-D2) 2. E3-D3\n");
+    const CliRun run = Cli({"show", text.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Red: Zo\u00e9, human, 12 pieces\n"
+              "White: Blanc, computer level 3, 12 pieces\n"
+              "result: in progress, White to move\n"
+              "moves: 3\n"
+              "1. Red E 1->D 1?? {slow}\n"
+              "2. White B 2->C 3\n"
+              "    2. White B 2->C 2\n"
+              "    3. Red E 2->D 2\n"
+              "3. Red E 3->D 3\n");
+}
+
+// A game file that stores its own earlier name goes to text and back unchanged, and a text
+// converted to text is written as the writer writes it.
+TEST_F(FileCommands, ConvertGoesToTextAndBackByteForByte) {
+    const std::string saved = SavedGame();
+    Tjeu game;
+    ASSERT_EQ(LoadGameFile(game, saved), LoadOutcome::kLoaded);
+    ASSERT_TRUE(SaveGameFile(game, saved));  // now it holds its own path
+    const fs::path text = folder_ / "game.CVN";
+    const fs::path back = folder_ / "back.Cva";
+    ASSERT_EQ(Cli({"convert", saved, text.string()}).status, 0);
+    ASSERT_EQ(Cli({"convert", text.string(), back.string()}).status, 0);
+    EXPECT_EQ(Contents(back), Contents(saved));
+    EXPECT_NE(Contents(text).find("[File \"" + saved + "\"]"), std::string::npos);
+    EXPECT_EQ(Cli({"show", text.string()}).out, Cli({"show", saved}).out);
+}
+
+TEST_F(FileCommands, TextFaultsExitWithStatusOneAndTheirLineAndColumn) {
+    const fs::path text = folder_ / "bad.cvn";
+    Write(text, "E1-D1\nB2-C3 E1-D2\n");
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"show", text.string()},
+          {"analyse", text.string(), "--depth", "1"},
+          {"convert", text.string(), (folder_ / "out.Cva").string()}}) {
+        const CliRun run = Cli(words);
+        EXPECT_EQ(run.status, 1) << words[0];
+        EXPECT_EQ(run.err,
+                  "circumvia-cli: " + text.string() + ":2:7: not a move Red can play here\n")
+            << words[0];
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "out.Cva"));
+}
+
 }  // namespace
 }  // namespace circumvia::cli

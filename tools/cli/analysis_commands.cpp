@@ -21,6 +21,7 @@
 #include "model/notation.h"
 #include "tools/cli/analysis_survey.h"
 #include "tools/cli/arguments.h"
+#include "tools/cli/game_input.h"
 #include "tools/cli/options.h"
 #include "tools/cli/printable.h"
 
@@ -228,16 +229,7 @@ int Analyse(const Arguments& args, std::ostream& out, std::ostream& err) {
     const Arguments words = ParseOptions(args, options, "analyse");
     ExpectCount(words, 1, "analyse");
     Tjeu game;
-    switch (LoadGameFile(game, words[0])) {
-        case LoadOutcome::kLoaded:
-            break;
-        case LoadOutcome::kFormatError:
-            err << "circumvia-cli: '" << Printable(words[0]) << "' is not a readable game file\n";
-            return 1;
-        case LoadOutcome::kCannotRead:
-            err << "circumvia-cli: cannot read '" << Printable(words[0]) << "'\n";
-            return 1;
-    }
+    if (const int status = ReadGameInput(words[0], game, err)) return status;
     if (!table) table = endgame::FindTableFolder();
     if (table) run.table = std::make_shared<const endgame::EndgameTable>(*table);
     const GameAnalysis analysis = AnalyseGame(game.History, run);
@@ -321,9 +313,9 @@ int Survey(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 const Command kCommands[] = {
     {"analyse", "GAME [--depth N] [--json] [--table DIR]",
-     "the review of a saved game: per move its number, mover, move, best move, the values "
-     "of both for the mover in pieces, the winning chance before and after, the class (and for "
-     "a position the endgame table of "
+     "the review of a saved game (a game file or a game text): per move its number, mover, "
+     "move, best move, the values of both for the mover in pieces, the winning chance before "
+     "and after, the class (and for a position the endgame table of "
      "DIR, by default the one found, holds: its exact result and distance, the best and the "
      "played move's, which set the class), then each player's summary; DEPTH 1..7 "
      "(default 5); --json prints one JSON object, \"exact\" null outside the table",

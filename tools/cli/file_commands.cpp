@@ -1,11 +1,14 @@
-// Commands over game files: every value of a file as read, and the game for a person.
+// Commands over game files: every value of a file as read, the game for a person, and the
+// conversion between game files and text records.
 #include "tools/cli/file_commands.h"
 
 #include <ostream>
 
 #include "model/game_file.h"
+#include "model/game_text.h"
 #include "model/notation.h"
 #include "tools/cli/arguments.h"
+#include "tools/cli/game_input.h"
 #include "tools/cli/printable.h"
 
 namespace circumvia::cli {
@@ -81,15 +84,32 @@ std::string ResultText(int result) {
     return "unknown (" + std::to_string(result) + ")";
 }
 
-// The null move records no mover: it was the side after the previous mover, or for the
-// last move, the side that no longer has the move.
-Side MoverOf(const Tjeu& game, int k) {
-    const HistoryEntry& entry = game.History[static_cast<std::size_t>(k)];
-    if (entry.IsRecorded()) return entry.Mover;
-    const HistoryEntry& previous = game.History[static_cast<std::size_t>(k - 1)];
-    if (previous.IsRecorded()) return Opponent(previous.Mover);
-    return Opponent(game.SideToMove);
-}
+// Every move of the tree, a variation indented under the move it replaces, with its mark and
+// comment. The null move records no mover: it was the side after the previous mover.
+class TreePrinter : public TextOrderVisitor {
+public:
+    TreePrinter(const Tjeu& game, std::ostream& out) : game_(game), out_(out) {}
+    void Move(int node, int ply, int level) override {
+        const GameTree& tree = game_.Tree;
+        const TreeNode& at = tree.Node(node);
+        const std::string move = MoveText(at.Entry.From, at.Entry.To);
+        out_ << std::string(static_cast<std::size_t>(level) * 4, ' ') << ply << ". "
+             << SideName(SideOf(node)) << ' ' << (move.empty() ? "no move" : move)
+             << MarkText(at.Mark);
+        if (!tree.Comment(node).empty()) out_ << " {" << Printable(tree.Comment(node)) << '}';
+        out_ << '\n';
+    }
+
+private:
+    Side SideOf(int node) const {
+        const TreeNode& at = game_.Tree.Node(node);
+        if (at.Entry.IsRecorded()) return at.Entry.Mover;
+        if (at.Parent == kRootNode) return FirstSide(game_);
+        return Opponent(game_.Tree.Node(at.Parent).Entry.Mover);
+    }
+    const Tjeu& game_;
+    std::ostream& out_;
+};
 
 void ShowGame(const Tjeu& game, std::ostream& out) {
     for (Side side : {kRed, kWhite}) {
@@ -100,28 +120,41 @@ void ShowGame(const Tjeu& game, std::ostream& out) {
     out << "result: " << ResultText(game.Result);
     if (game.Result == kInProgress) out << ", " << SideName(game.SideToMove) << " to move";
     out << "\nmoves: " << game.Current << '\n';
-    for (int k = 1; k <= game.Current; ++k) {
-        const HistoryEntry& entry = game.History[static_cast<std::size_t>(k)];
-        const std::string move = MoveText(entry.From, entry.To);
-        out << k << ". " << SideName(MoverOf(game, k)) << ' ' << (move.empty() ? "no move" : move)
-            << '\n';
-    }
+    const std::string& about = game.Tree.Comment(kRootNode);
+    if (!about.empty()) out << '{' << Printable(about) << "}\n";
+    TreePrinter printer(game, out);
+    WalkInTextOrder(game.Tree, printer);
 }
 
 int Show(const Arguments& args, std::ostream& out, std::ostream& err) {
     ExpectCount(args, 1, "show");
     Tjeu game;
-    switch (LoadGameFile(game, args[0])) {
-        case LoadOutcome::kLoaded:
-            ShowGame(game, out);
-            return 0;
-        case LoadOutcome::kFormatError:
-            err << "circumvia-cli: '" << Printable(args[0]) << "' is not a readable game file\n";
-            return 1;
-        case LoadOutcome::kCannotRead:
-            break;
+    if (const int status = ReadGameInput(args[0], game, err)) return status;
+    ShowGame(game, out);
+    return 0;
+}
+
+// By the names' extensions: a text record (.cvn) or a game file. A game file's stored file
+// name travels in the text's File tag, so a game file converted to text and back is the same.
+int Convert(const Arguments& args, std::ostream&, std::ostream& err) {
+    ExpectCount(args, 2, "convert");
+    Tjeu game;
+    GameTextTags tags;
+    if (const int status = ReadGameInput(args[0], game, err, &tags)) return status;
+    const std::string& path = args[1];
+    WriteResult saved;
+    if (IsGameTextName(path)) {
+        const std::string text = WriteGameText(game, tags);
+        saved = ReplaceFileContents(
+            path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    } else {
+        game.FileName = tags.file_name.empty() ? kNoName : tags.file_name;
+        saved = SaveGameFile(game, path);
     }
-    return CannotRead(args[0], err);
+    if (saved) return 0;
+    err << "circumvia-cli: cannot save '" << Printable(path) << "': " << saved.error.message()
+        << '\n';
+    return 1;
 }
 
 constexpr Command kCommands[] = {
@@ -129,10 +162,15 @@ constexpr Command kCommands[] = {
      "every value of a game file as read, one per line, then ok or error format (status 1); "
      "control characters in texts are escaped (\\n, \\t, \\\\, \\x1b, \\u009b)",
      Dump},
-    {"show", "FILE",
-     "a game file for a person: players, result and the numbered moves; names escaped as "
-     "by dump",
+    {"show", "GAME",
+     "a game file (.Cva) or game text (.cvn) for a person: players, result and the numbered "
+     "moves, each variation indented under the move it replaces, with marks and {comments}; "
+     "names and comments escaped as by dump",
      Show},
+    {"convert", "IN OUT",
+     "converts between game files and game texts by the names' extensions (.cvn a text, any "
+     "other a game file); a game file converted to text and back is the same file",
+     Convert},
 };
 
 }  // namespace

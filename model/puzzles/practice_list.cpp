@@ -8,6 +8,7 @@
 #include "model/notation.h"
 #include "model/position_text.h"
 #include "model/puzzles/puzzle.h"
+#include "model/puzzles/stored_fields.h"
 
 namespace circumvia {
 
@@ -19,18 +20,6 @@ constexpr int kHighestBox = static_cast<int>(kGapDays.size());
 constexpr std::int64_t kLatestTime = std::int64_t{1} << 50;
 constexpr char kEntry = ',';
 constexpr char kField = ':';
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    if (text.empty()) return parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) return parts;
-        start = end + 1;
-    }
-}
 
 std::optional<std::int64_t> ReadNumber(std::string_view text, std::int64_t low, std::int64_t high) {
     std::int64_t value = 0;
@@ -48,7 +37,7 @@ bool IsLegal(const Position& position, Side side, Move move) {
 }
 
 std::optional<PracticeItem> ReadItem(std::string_view entry) {
-    const std::vector<std::string_view> fields = Split(entry, kField);
+    const std::vector<std::string_view> fields = SplitFields(entry, kField);
     if (fields.size() != 7) return std::nullopt;
     const std::optional<Position> position = ParsePositionText(fields[0]);
     const auto side = ReadNumber(fields[1], kRed, kWhite);
@@ -73,7 +62,7 @@ std::int64_t PracticeList::GapAfter(int box) {
 
 PracticeList PracticeList::FromText(std::string_view text) {
     PracticeList list;
-    for (std::string_view entry : Split(text, kEntry)) {
+    for (std::string_view entry : SplitFields(text, kEntry)) {
         if (list.items_.size() == kMostPracticeItems) break;
         if (std::optional<PracticeItem> item = ReadItem(entry)) list.items_.push_back(*item);
     }

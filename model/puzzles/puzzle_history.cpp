@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/position_text.h"
+#include "model/puzzles/stored_fields.h"
 #include "model/rating/elo_update.h"
 
 namespace circumvia {
@@ -19,18 +20,6 @@ constexpr int kMostCount = 1000000000;
 constexpr char kSection = '/';
 constexpr char kEntry = ',';
 constexpr char kField = ':';
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    if (text.empty()) return parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) return parts;
-        start = end + 1;
-    }
-}
 
 template <typename Number>
 std::optional<Number> Read(std::string_view text, Number low, Number high) {
@@ -55,20 +44,20 @@ std::string PuzzleKey(const Puzzle& puzzle) {
 PuzzleHistory PuzzleHistory::FromText(std::string_view text) {
     PuzzleHistory history;
     history.rating_ = rating::kNewPlayerRating;
-    const std::vector<std::string_view> sections = Split(text, kSection);
+    const std::vector<std::string_view> sections = SplitFields(text, kSection);
     if (sections.size() != 4) return history;
     const auto rating = Read<double>(sections[0], kLowestSolverRating, kHighestSolverRating);
     const auto attempts = Read<int>(sections[1], 0, kMostCount);
     if (!rating || !attempts) return history;
     history.rating_ = *rating;
     history.attempts_ = *attempts;
-    for (std::string_view entry : Split(sections[2], kEntry)) {
-        const std::vector<std::string_view> fields = Split(entry, kField);
+    for (std::string_view entry : SplitFields(sections[2], kEntry)) {
+        const std::vector<std::string_view> fields = SplitFields(entry, kField);
         if (fields.size() != 2 || !IsKey(fields[0]) || !Read<int>(fields[1], 0, 1)) continue;
         history.recent_.push_back({std::string(fields[0]), fields[1] == "1"});
     }
-    for (std::string_view entry : Split(sections[3], kEntry)) {
-        const std::vector<std::string_view> fields = Split(entry, kField);
+    for (std::string_view entry : SplitFields(sections[3], kEntry)) {
+        const std::vector<std::string_view> fields = SplitFields(entry, kField);
         if (fields.size() != 3 || !IsKey(fields[0])) continue;
         const auto learned = Read<int>(fields[1], kLowestPuzzleRating, kMostCount);
         const auto tried = Read<int>(fields[2], 0, kMostCount);

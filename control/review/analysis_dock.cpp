@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -83,6 +84,15 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     setWidget(panel);
     connect(cancel_, &QPushButton::clicked, this, &AnalysisDock::CancelClicked);
     connect(graph_, &EvaluationGraph::MoveChosen, this, &AnalysisDock::MoveChosen);
+}
+
+void AnalysisDock::AddCommand(QAction* action) {
+    auto* button = new QToolButton(widget());
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Below the graph, before the summaries.
+    auto* layout = static_cast<QVBoxLayout*>(widget()->layout());
+    layout->insertWidget(layout->indexOf(graph_) + 1, button, 0, Qt::AlignLeft);
 }
 
 void AnalysisDock::ShowProgress(int done, int total) {

@@ -10,6 +10,7 @@
 
 #include "model/analysis/game_analysis.h"
 
+class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -29,6 +30,9 @@ public:
     // The graph and the summaries; `names` indexed by side.
     void ShowAnalysis(const GameAnalysis& analysis, const std::array<std::string, 3>& names);
     void ShowCurrent(int current);
+    // A button for a command of the window, below the graph: it follows the command's
+    // caption and whether it may run.
+    void AddCommand(QAction* action);
     void Relabel(int base);
 
     EvaluationGraph& Graph() { return *graph_; }

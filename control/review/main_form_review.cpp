@@ -3,6 +3,7 @@
 #include "control/review/game_review.h"
 #include "control/window/main_form.h"
 #include "model/record_review.h"
+#include "model/review_lines.h"
 
 namespace circumvia::control {
 
@@ -21,6 +22,17 @@ void TMainForm::EnableAnalyseCommand(bool on) {
 void TMainForm::EnableMistakeSteps(bool back, bool forward) {
     menu_.PreviousMistakeItem->setEnabled(back);
     menu_.NextMistakeItem->setEnabled(forward);
+}
+
+void TMainForm::EnableBetterLine(bool on) {
+    menu_.BetterLineItem->setEnabled(on);
+}
+
+void TMainForm::OpenBetterLine(const MoveAnalysis& move) {
+    if (!turn_.IsReady() || InsertBetterLine(game_, move) == kNoNode) return;
+    MarkUnsavedMoves(true);
+    ResumeAfterReviewStep();
+    UpdateNavigation();
 }
 
 void TMainForm::ResumeAfterReviewStep() {

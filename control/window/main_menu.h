@@ -43,6 +43,9 @@ struct MainMenu {
     QAction* AnalyseItem = nullptr;
     QAction* NextMistakeItem = nullptr;
     QAction* PreviousMistakeItem = nullptr;
+    QAction* BetterLineItem = nullptr;
+    QAction* CopyGameTextItem = nullptr;
+    QAction* PasteGameItem = nullptr;
 
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;

@@ -82,8 +82,8 @@ void GameExchange::Paste() {
 
 void GameExchange::Saved(const std::filesystem::path& path) {
     if (IsGameTextName(path.string()) || !GameFileLosesPart(host_.ExchangedGame())) return;
-    if (settings_.Read(kNoticeGiven, QString()) == QStringLiteral("1")) return;
-    settings_.Write(kNoticeGiven, QStringLiteral("1"));
+    if (settings_.Read(SettingsStore::kTextRecordNotice, QString()) == QStringLiteral("1")) return;
+    settings_.Write(SettingsStore::kTextRecordNotice, QStringLiteral("1"));
     host_.TellUser(MessageText(lang::message::kVariationsOnlyInText), ShownPath(path));
 }
 

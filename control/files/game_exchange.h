@@ -53,9 +53,6 @@ public:
     // variation, a comment or a mark, the player is told that only the text keeps them.
     void Saved(const std::filesystem::path& path);
 
-    // Set once the notice was given.
-    static inline const QString kNoticeGiven = QStringLiteral("TextRecordNotice");
-
 private:
     GameExchangeHost& host_;
     SettingsStore& settings_;

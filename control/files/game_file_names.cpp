@@ -21,9 +21,14 @@ namespace {
 const QString kProgramName = QStringLiteral("Circumvia");
 
 QString PatternsOf(const QString& pattern) {
-    QStringList spellings{pattern};
-    for (const QString& other : {pattern.toLower(), pattern.toUpper()}) {
-        if (!spellings.contains(other)) spellings << other;
+    const QStringList words = pattern.split(u' ', Qt::SkipEmptyParts);
+    QStringList spellings;
+    for (const QString& word : words) spellings << word;
+    for (const bool lower : {true, false}) {
+        for (const QString& word : words) {
+            const QString other = lower ? word.toLower() : word.toUpper();
+            if (!spellings.contains(other)) spellings << other;
+        }
     }
     return spellings.join(u' ');
 }

@@ -127,6 +127,27 @@ void StatusLine::SetStatusText(const QString& text) {
     // label tells assistive technologies as its new name.
     if (text == message_->text()) return;
     message_->setText(text);
+    FitMessageText();
+}
+
+void StatusLine::FitMessageText() {
+    constexpr double kSmallestScale = 0.8;
+    constexpr int kRoomLeft = 12;  // the bar's own spacing beside the panel
+    QFont font = this->font();
+    const int room = message_->maximumWidth() - kRoomLeft;
+    const int natural = QFontMetrics(font).horizontalAdvance(message_->text());
+    const bool too_wide = room > 0 && natural > room;
+    if (too_wide) {
+        // A little under the exact ratio: hinting rounds the smaller glyphs' advances up.
+        const double scale = std::max(kSmallestScale, 0.97 * static_cast<double>(room) / natural);
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * scale);
+        } else {
+            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+        }
+    }
+    message_->setFont(font);
+    message_->setToolTip(too_wide ? message_->text() : QString());
 }
 
 void StatusLine::Announce(const QString& text) {
@@ -159,6 +180,7 @@ void StatusLine::RepaintPanels() {
 
 void StatusLine::FitMessagePanel(int window_width) {
     message_->setMaximumWidth(MessagePanelWidth(window_width, panels_[1]->width()));
+    FitMessageText();
 }
 
 }  // namespace circumvia::control

@@ -35,6 +35,7 @@ GameReview::GameReview(GameReviewHost& host, QMainWindow& window, MoveListDock& 
     connect(dock_, &AnalysisDock::CancelClicked, job_, &AnalysisJob::Cancel);
     connect(dock_, &AnalysisDock::MoveChosen, this,
             [this](int index) { host_.ChooseRecordedMove(index); });
+    connect(dock_, &AnalysisDock::LineClicked, this, &GameReview::StepLine);
 }
 
 void GameReview::Analyse() {
@@ -78,6 +79,7 @@ void GameReview::Show() {
     move_list_.ShowAnalysis(line_analysis_);
     dock_->ShowAnalysis(analysis_,
                         {std::string(), game.PlayerOf(kRed).Name, game.PlayerOf(kWhite).Name});
+    ShowLineState();
 }
 
 void GameReview::FollowRecord() {
@@ -88,6 +90,8 @@ void GameReview::FollowRecord() {
     GameAnalysis line = analysis_;
     TrimAnalysisToRecord(line, game.History);
     if (analysis_.moves.size() != held || line.moves.size() != shared) Show();
+    line_.FollowRecord(game);
+    ShowLineState();
     // In a variation, the panel marks the main line's move where it branched off.
     dock_->ShowCurrent(std::min(game.Current, MainLineShare(game)));
     host_.EnableMistakeSteps(NextMistake(line_analysis_, game.Current, false) >= 0,
@@ -98,8 +102,27 @@ void GameReview::FollowRecord() {
 void GameReview::ShowBetterLine() {
     const MoveAnalysis* move = BetterLineAt(analysis_, host_.ReviewedGame());
     if (move == nullptr || host_.MoveUnderWay()) return;
+    LeaveLine();  // the punishing line shown on the board gives way to the game
     const MoveAnalysis chosen = *move;  // the record changes under the analysis' feet
     host_.OpenBetterLine(chosen);
+}
+
+void GameReview::StepLine() {
+    if (host_.MoveUnderWay() || host_.RecordClosed()) return;
+    line_.Step(host_.ReviewedGame(), line_analysis_);
+    ShowLineState();
+}
+
+bool GameReview::LeaveLine() {
+    const bool left = line_.Leave();
+    if (left) ShowLineState();
+    return left;
+}
+
+void GameReview::ShowLineState() {
+    dock_->ShowLineState(
+        ReplyLineStepper::HasLine(host_.ReviewedGame(), line_analysis_) || line_.Showing(),
+        line_.Shown(), line_.Length(), line_.Said());
 }
 
 bool GameReview::Reviewing() const {

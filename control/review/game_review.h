@@ -8,6 +8,7 @@
 #include <QObject>
 #include <string>
 
+#include "control/review/reply_line_stepper.h"
 #include "model/analysis/game_analysis.h"
 #include "model/tjeu.h"
 
@@ -20,7 +21,8 @@ class AnalysisDock;
 class AnalysisJob;
 class MoveListDock;
 
-class GameReviewHost {
+// The window also shows the punishing line on its board (ReplyLineHost).
+class GameReviewHost : public ReplyLineHost {
 public:
     virtual ~GameReviewHost() = default;
 
@@ -69,6 +71,17 @@ public:
     void FollowRecord();
     void Relabel(int base);
 
+    // The next move of the punishing line of the move that made the current entry, shown on
+    // the board; past its end, the game again.
+    void StepLine();
+    // Back to the game from a line shown; false when none was shown.
+    bool LeaveLine();
+    bool ShowingLine() const { return line_.Showing(); }
+    // The position the board shows: the line's while one is shown, else the game's.
+    const Position& ShownPosition(const Tjeu& game) const {
+        return line_.Showing() ? line_.ShownPosition() : game.Pos;
+    }
+
 Q_SIGNALS:
     // An analysis ended (completed or stopped) and is shown: its moves and their classes.
     void Analysed(const GameAnalysis& analysis);
@@ -76,6 +89,7 @@ Q_SIGNALS:
 private:
     void Finished(const GameAnalysis& analysis, bool completed);
     void Show();
+    void ShowLineState();
 
     GameReviewHost& host_;
     MoveListDock& move_list_;
@@ -83,6 +97,7 @@ private:
     AnalysisDock* dock_;
     GameAnalysis analysis_;       // the main line's
     GameAnalysis line_analysis_;  // the part of it the line on the board shares
+    ReplyLineStepper line_{host_};
 };
 
 }  // namespace circumvia::control

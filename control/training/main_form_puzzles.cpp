@@ -7,6 +7,7 @@
 #include "control/review/analysis_dock.h"
 #include "control/training/lesson_dock.h"
 #include "control/training/lesson_marks.h"
+#include "control/training/lesson_session.h"
 #include "control/training/puzzle_dock.h"
 #include "control/training/puzzle_trainer.h"
 #include "control/window/main_form.h"
@@ -92,6 +93,16 @@ void TMainForm::PointAt(const std::vector<int>& cells, Move path) {
 void TMainForm::AnnouncePuzzle(const QString& text) {
     SetStatusText(text);
     StatusLine_->Announce(text);
+}
+
+std::string TMainForm::FinishedTrainingText() {
+    if (puzzles_->OnBoard() && puzzles_->Finished()) {
+        return puzzles_->Dock().Outcome().text().toStdString();
+    }
+    if (const LessonSession* lesson = LessonUnderWay(); lesson && lesson->Finished()) {
+        return lesson_dock_->Outcome().text().toStdString();
+    }
+    return {};
 }
 
 void TMainForm::LeaveTraining() {

@@ -140,7 +140,9 @@ void TurnLoop::Timer1Timer() {
             break;
         case LoopState::GameOver:
             if (turn_.Phase() == kFirstPhase) {
-                host_.SetStatusText(Joined(ResultText(game_), host_.ResultNote()));
+                const std::string outcome = host_.FinishedTrainingText();
+                host_.SetStatusText(outcome.empty() ? Joined(ResultText(game_), host_.ResultNote())
+                                                    : outcome);
             }
             break;
     }
@@ -218,6 +220,11 @@ std::string TurnLoop::TurnText() const {
 }
 
 void TurnLoop::HumanTick() {
+    if (std::string outcome = host_.FinishedTrainingText(); !outcome.empty()) {
+        host_.SetStatusText(outcome);
+        if (turn_.Phase() == kMoveUnderWay) WaitForMove();
+        return;
+    }
     std::string text = Joined(RecordPlaceText(game_), TurnText());
     // A rated game's note names the level itself.
     const std::string note = host_.TurnNote();

@@ -61,6 +61,9 @@ public:
     virtual void GameEnded() {}
     // Said after the result message; empty otherwise.
     virtual std::string ResultNote() { return {}; }
+    // Once a lesson or a puzzle on the board is over: its outcome, which the status line keeps
+    // in place of the turn or the result (nobody plays on there); empty otherwise.
+    virtual std::string FinishedTrainingText() { return {}; }
     // The board shows a line of a finished or reviewed game being explored: the player moves
     // for both sides and the computer does not answer.
     virtual bool Exploring() { return false; }

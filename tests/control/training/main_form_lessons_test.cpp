@@ -59,8 +59,9 @@ TEST_F(MainFormLessonsTest, TypedMovesPlayTheFirstLessonAndItsStarsAreKept) {
               QStringLiteral("steps:2"));
 }
 
-// Taking the last piece ends the game too: the lesson's panel says so, and no result box
-// covers the board (a screen reader would read it over the lesson's outcome).
+// Taking the last piece ends the game too: the lesson's outcome is said, in its panel and
+// the status line, and no result box covers the board (a screen reader would read it over
+// the outcome).
 TEST_F(MainFormLessonsTest, TheLessonWonByTheLastPieceEndsInItsPanelWithoutAResultBox) {
     lang::SetLanguageCode('A');
     StartGame();
@@ -76,6 +77,8 @@ TEST_F(MainFormLessonsTest, TheLessonWonByTheLastPieceEndsInItsPanelWithoutAResu
     FinishAnimations();  // the box would open once the capture has landed
     Tick(2);
     EXPECT_EQ(window.ResultMessage(), nullptr);
+    // The status line keeps the outcome, not the game's result nor a turn nobody plays.
+    EXPECT_EQ(window.Status().StatusText(), Outcome());
 }
 
 }  // namespace

@@ -95,14 +95,19 @@ void TMainForm::AnnouncePuzzle(const QString& text) {
     StatusLine_->Announce(text);
 }
 
-std::string TMainForm::FinishedTrainingText() {
-    if (puzzles_->OnBoard() && puzzles_->Finished()) {
-        return puzzles_->Dock().Outcome().text().toStdString();
+std::string TMainForm::TrainingText() {
+    const QLabel* goal = nullptr;
+    const QLabel* outcome = nullptr;
+    if (puzzles_->OnBoard()) {
+        goal = &puzzles_->Dock().Goal();
+        outcome = &puzzles_->Dock().Outcome();
+    } else if (LessonUnderWay() != nullptr) {
+        goal = &lesson_dock_->Goal();
+        outcome = &lesson_dock_->Outcome();
+    } else {
+        return {};
     }
-    if (const LessonSession* lesson = LessonUnderWay(); lesson && lesson->Finished()) {
-        return lesson_dock_->Outcome().text().toStdString();
-    }
-    return {};
+    return (outcome->text().isEmpty() ? goal->text() : outcome->text()).toStdString();
 }
 
 void TMainForm::LeaveTraining() {

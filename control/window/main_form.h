@@ -324,7 +324,7 @@ private:
     std::string ResultNote() override;
     // Variations (record/main_form_variations.cpp).
     bool Exploring() override;
-    std::string FinishedTrainingText() override;
+    std::string TrainingText() override;
 
     // What the game review asks of the window (review/main_form_review.cpp).
     const Tjeu& ReviewedGame() const override { return game_; }

@@ -177,6 +177,12 @@ const std::vector<Command>& Commands() {
          .hint = HintOf(caption::kPreviousMistakeItem),
          .shortcuts = {Qt::SHIFT | Qt::Key_F8},
          .handler = [](F& form) { form.Review().GoToMistake(false); }},
+        {.item = &M::ShowLineItem,
+         .menu = &M::Edition,
+         .caption = caption::kShowLine,
+         .hint = caption::kShowLineHint,
+         .shortcuts = {Qt::Key_F9},
+         .handler = [](F& form) { form.Review().StepLine(); }},
         // Options: the ticks are read where they matter.
         {.item = &M::Son1,
          .menu = &M::Configuration1,

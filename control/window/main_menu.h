@@ -43,6 +43,7 @@ struct MainMenu {
     QAction* AnalyseItem = nullptr;
     QAction* NextMistakeItem = nullptr;
     QAction* PreviousMistakeItem = nullptr;
+    QAction* ShowLineItem = nullptr;  // steps through a marked move's punishing line
 
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;

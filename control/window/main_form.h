@@ -211,6 +211,8 @@ public:
     // Plays a move typed in the notation exactly as two clicks would, or says in the
     // status bar why not and changes nothing.
     void PlayTypedMove(const QString& text);
+    // Each tick: the move typed while the one before still landed, once its turn has come.
+    void PlayHeldMove();
     MoveEntry& Entry() { return *move_entry_; }
     // The coordinates beside the board: the option's tick; they also show while the
     // keyboard cursor is on.

@@ -285,7 +285,7 @@ bool TMainForm::CoordinatesShown() const {
 }
 
 std::string TMainForm::BoardCellName(int cell) const {
-    return CellDescription(game_.Pos, cell,
+    return CellDescription(review_ ? review_->ShownPosition(game_) : game_.Pos, cell,
                            {.selected = BoardCellSelected(cell),
                             .destination = turn_.Phase() == kPieceSelected && IsDestination(cell)});
 }

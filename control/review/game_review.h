@@ -66,6 +66,10 @@ public:
     // Back to the game from a line shown; false when none was shown.
     bool LeaveLine();
     bool ShowingLine() const { return line_.Showing(); }
+    // The position the board shows: the line's while one is shown, else the game's.
+    const Position& ShownPosition(const Tjeu& game) const {
+        return line_.Showing() ? line_.ShownPosition() : game.Pos;
+    }
 
 Q_SIGNALS:
     // An analysis ended (completed or stopped) and is shown: its moves and their classes.

@@ -341,6 +341,7 @@ private:
     void ShowLinePosition(const Position& position, Move last, Move next) override;
     void ShowGamePosition() override;
     void AnnounceLine(const QString& text) override;
+    void AnnounceReview(const std::string& text) override;
 
     // What the endgame explorer asks of the window (endgame/main_form_endgame.cpp).
     const Tjeu& ExploredGame() const override { return game_; }

@@ -35,6 +35,8 @@ public:
     virtual void ChooseRecordedMove(int index) = 0;
     virtual void UpdateNavigation() = 0;
     virtual void SetStatusText(const std::string& text) = 0;
+    // Written in the status bar and said by screen readers.
+    virtual void AnnounceReview(const std::string& text) = 0;
     virtual void EnableAnalyseCommand(bool on) = 0;
     virtual void EnableMistakeSteps(bool back, bool forward) = 0;
     // Whether the move on the board offers its better line.

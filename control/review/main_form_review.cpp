@@ -79,4 +79,8 @@ void TMainForm::AnnounceLine(const QString& text) {
     StatusLine_->Announce(text);
 }
 
+void TMainForm::AnnounceReview(const std::string& text) {
+    AnnounceLine(QString::fromStdString(text));
+}
+
 }  // namespace circumvia::control

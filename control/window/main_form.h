@@ -214,6 +214,8 @@ public:
     // Plays a move typed in the notation exactly as two clicks would, or says in the
     // status bar why not and changes nothing.
     void PlayTypedMove(const QString& text);
+    // Each tick: the move typed while the one before still landed, once its turn has come.
+    void PlayHeldMove();
     MoveEntry& Entry() { return *move_entry_; }
     // The coordinates beside the board: the option's tick; they also show while the
     // keyboard cursor is on.
@@ -329,6 +331,7 @@ private:
     std::string ResultNote() override;
     // Variations (record/main_form_variations.cpp).
     bool Exploring() override;
+    std::string TrainingText() override;
 
     // What the game review asks of the window (review/main_form_review.cpp).
     const Tjeu& ReviewedGame() const override { return game_; }
@@ -341,6 +344,7 @@ private:
     void ShowLinePosition(const Position& position, Move last, Move next) override;
     void ShowGamePosition() override;
     void AnnounceLine(const QString& text) override;
+    void AnnounceReview(const std::string& text) override;
     void EnableBetterLine(bool on) override;
     void OpenBetterLine(const MoveAnalysis& move) override;
 

@@ -18,6 +18,7 @@
 #include "control/endgame/endgame_explorer.h"
 #include "control/files/file_dialogs.h"
 #include "control/rated/rated_game.h"
+#include "control/record/variation_host.h"
 #include "control/review/game_review.h"
 #include "control/settings/settings_store.h"
 #include "control/training/lesson_session.h"
@@ -48,6 +49,7 @@ class LessonMarks;
 class MoveEntry;
 class MoveListDock;
 class StatusLine;
+class VariationEditor;
 struct Command;
 
 class TMainForm : public QMainWindow,
@@ -57,7 +59,8 @@ class TMainForm : public QMainWindow,
                   private RatedGameHost,
                   private LessonHost,
                   private PuzzleHost,
-                  private EndgameExplorerHost {
+                  private EndgameExplorerHost,
+                  private VariationHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -71,6 +74,7 @@ public:
     MoveListDock& MoveList() { return *move_list_; }
     GameReview& Review() { return *review_; }
     EndgameExplorer& Explorer() { return *explorer_; }
+    VariationEditor& Variations() { return *variations_; }
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
@@ -324,6 +328,17 @@ private:
     std::string ResultNote() override;
     // Variations (record/main_form_variations.cpp).
     bool Exploring() override;
+    void BuildVariations();
+    // VariationHost.
+    Tjeu& TreeGame() override { return game_; }
+    bool TreeOpen() const override;
+    void StandOnNode(int node) override;
+    void TreeChanged(bool board_moved) override;
+    void SayVariation(const QString& text) override;
+    QWidget* TreeWindow() override { return this; }
+    // The board where the record stands after a jump: a position the record's own steps
+    // reach while a game is being played, every position while reviewing.
+    void SettleOnTree();
 
     // What the game review asks of the window (review/main_form_review.cpp).
     const Tjeu& ReviewedGame() const override { return game_; }
@@ -388,8 +403,9 @@ private:
     FileDialogs file_dialogs_;
     std::optional<QString> start_file_;  // opened after the first tick
     MoveListDock* move_list_ = nullptr;
-    GameReview* review_ = nullptr;         // belongs to the window
-    EndgameExplorer* explorer_ = nullptr;  // belongs to the window
+    GameReview* review_ = nullptr;           // belongs to the window
+    EndgameExplorer* explorer_ = nullptr;    // belongs to the window
+    VariationEditor* variations_ = nullptr;  // belongs to the window
     AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
     // The designed size is the window's outer size: fitted once the window manager's frame
     // is known, unless a remembered size was restored.

@@ -7,6 +7,7 @@
 #include "dialogs/class_marks.h"
 #include "dialogs/display_text.h"
 #include "dialogs/exact_value_text.h"
+#include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
@@ -63,28 +64,76 @@ std::string MarkedMoveText(const MoveAnalysis& move) {
     return text;
 }
 
+std::string LineMoveText(Move move, const Position& position, Side side,
+                         const std::array<std::string, 3>& names) {
+    const int base = lang::CaptionBase();
+    const std::string& name = names[static_cast<std::size_t>(side)];
+    const std::string text = MoveText(move.From, move.To);
+    if (position[move.To] == Opponent(side)) {
+        return lang::FormatText(lang::Caption(base + lang::caption::kLineTakes),
+                                {name, CellText(move.To), text});
+    }
+    return lang::FormatText(lang::Caption(base + lang::caption::kLinePlays), {name, text});
+}
+
 std::string PunishingLineText(const MoveAnalysis& move, const Position& after,
                               const std::array<std::string, 3>& names) {
     if (move.reply_line.empty()) return {};
-    const int base = lang::CaptionBase();
     Position position = after;
     Side side = Opponent(move.mover);
     std::string line;
     for (const Move reply : move.reply_line) {
         if (!line.empty()) line += ", ";
-        const std::string& name = names[static_cast<std::size_t>(side)];
-        const std::string text = MoveText(reply.From, reply.To);
-        if (position[reply.To] == Opponent(side)) {
-            line += lang::FormatText(lang::Caption(base + lang::caption::kLineTakes),
-                                     {name, CellText(reply.To), text});
-        } else {
-            line += lang::FormatText(lang::Caption(base + lang::caption::kLinePlays), {name, text});
-        }
+        line += LineMoveText(reply, position, side, names);
         ApplyMoveTo(position, reply);
         side = Opponent(side);
     }
     return lang::FormatText(lang::LoadText(lang::message::kPunishingLine),
                             {MoveText(move.played.From, move.played.To), line});
+}
+
+namespace {
+
+std::string SummaryLine(const std::string& name, const PlayerSummary& summary) {
+    return lang::FormatText(lang::LoadText(lang::message::kReviewPlayerSummary),
+                            {name, lang::CountedText(summary.inaccuracies, lang::kInaccuracies),
+                             lang::CountedText(summary.mistakes, lang::kMistakes),
+                             lang::CountedText(summary.blunders, lang::kBlunders),
+                             lang::CountedText(summary.missed_wins, lang::kMissedWins)});
+}
+
+// "Turning points: 5. D 5->C 5 ? 52% → 18%, ..." for one player; empty without any.
+std::string TurningPointsLine(const GameAnalysis& analysis, Side side) {
+    const int base = lang::CaptionBase();
+    std::string points;
+    for (const MoveAnalysis& move : analysis.moves) {
+        if (!move.turning_point || move.mover != side) continue;
+        if (!points.empty()) points += ", ";
+        points += std::to_string(move.number);
+        points += ". ";
+        points += MarkedMoveText(move);
+        points += ' ';
+        points +=
+            lang::FormatText(lang::Caption(base + lang::caption::kChanceAfter),
+                             {PercentText(move.chance_before), PercentText(move.chance_after)});
+    }
+    if (points.empty()) return {};
+    return lang::FormatText(lang::Caption(base + lang::caption::kTurningPoints), {points});
+}
+
+}  // namespace
+
+QStringList ReviewSummaryLines(const GameAnalysis& analysis,
+                               const std::array<std::string, 3>& names) {
+    if (analysis.moves.empty()) return {};
+    const std::array<PlayerSummary, 3> summaries = Summarise(analysis);
+    QStringList lines;
+    for (const Side side : {kRed, kWhite}) {
+        lines << QString::fromStdString(SummaryLine(names[side], summaries[side]));
+        const std::string points = TurningPointsLine(analysis, side);
+        if (!points.empty()) lines << QString::fromStdString(points);
+    }
+    return lines;
 }
 
 std::string DrawText(const Tjeu& game) {

@@ -4,9 +4,11 @@
 // ("wins in 3"), the rules' draw, winning chances ("42%"), and the legend of the marks.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <string>
 
+#include "model/analysis/game_analysis.h"
 #include "model/analysis/position_analysis.h"
 #include "model/tjeu.h"
 
@@ -33,6 +35,17 @@ std::string MarkedMoveText(const MoveAnalysis& move);
 // A 4->C 5, Red plays D 3->C 2, ..." with the players' names by side; empty without a line.
 std::string PunishingLineText(const MoveAnalysis& move, const Position& after,
                               const std::array<std::string, 3>& names);
+
+// One move of a punishing line played by `side` from `position`: "Lucie takes C 5 with
+// A 4->C 5" for a capture, "Red plays D 3->C 2" otherwise.
+std::string LineMoveText(Move move, const Position& position, Side side,
+                         const std::array<std::string, 3>& names);
+
+// The review's summary, a line for each player with the errors counted, each followed by
+// that player's turning points when there are any ("Turning points: 5. D 5->C 5 ? 52% →
+// 18%, ..."), Red's first; `names` by side. Empty without an analysed move.
+QStringList ReviewSummaryLines(const GameAnalysis& analysis,
+                               const std::array<std::string, 3>& names);
 
 // The end of a drawn game with its reason: the rules' repetition, a side without a move, or
 // plainly "Draw." when the record does not tell.

@@ -190,6 +190,7 @@ void TMainForm::ChooseCursorCell() {
 }
 
 void TMainForm::ChooseCell(int cell) {
+    if (review_->LeaveLine()) return;  // the board showed a line, not the game
     if (turn_.State() != LoopState::HumanTurn || turn_.Phase() == kMoveUnderWay) return;
     if (turn_.Phase() == kPieceSelected) {
         if (IsCell(turn_.MoveFrom()) && IsDestination(cell)) {
@@ -225,6 +226,7 @@ void TMainForm::PlayTypedMove(const QString& text) {
         return;
     }
     const std::string written = MoveText(move->From, move->To);
+    review_->LeaveLine();  // the move is played in the game, not in a line shown
     if (!HumanMayPlay()) {
         RefuseTypedMove(lang::message::kNotYourTurn, written);
         return;

@@ -3,48 +3,35 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "control/review/evaluation_graph.h"
-#include "dialogs/class_marks.h"
 #include "dialogs/review_text.h"
 #include "lang/counted_text.h"
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
-#include "model/notation.h"
 
 namespace circumvia::control {
 
 namespace {
 
-std::string SummaryLine(const std::string& name, const PlayerSummary& summary) {
-    return lang::FormatText(lang::LoadText(lang::message::kReviewPlayerSummary),
-                            {name, lang::CountedText(summary.inaccuracies, lang::kInaccuracies),
-                             lang::CountedText(summary.mistakes, lang::kMistakes),
-                             lang::CountedText(summary.blunders, lang::kBlunders),
-                             lang::CountedText(summary.missed_wins, lang::kMissedWins)});
-}
+// Characters a line of the panel holds: about a third of the window at its default size, so
+// that the board keeps the rest; the texts wrap to it and the graph stays legible.
+constexpr int kPanelCharacters = 34;
 
-// "Turning points: 5. D 5->C 5 ? 52% → 18%, ..." for one player; empty without any.
-std::string TurningPointsLine(const GameAnalysis& analysis, Side side) {
-    const int base = lang::CaptionBase();
-    std::string points;
-    for (const MoveAnalysis& move : analysis.moves) {
-        if (!move.turning_point || move.mover != side) continue;
-        if (!points.empty()) points += ", ";
-        points += std::to_string(move.number);
-        points += ". ";
-        points += dialogs::MarkedMoveText(move);
-        points += ' ';
-        points += lang::FormatText(
-            lang::Caption(base + lang::caption::kChanceAfter),
-            {dialogs::PercentText(move.chance_before), dialogs::PercentText(move.chance_after)});
+class ReviewPanel : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override {
+        const QSize natural = QWidget::sizeHint();
+        const int width = std::max(fontMetrics().averageCharWidth() * kPanelCharacters,
+                                   minimumSizeHint().width());
+        return {std::min(natural.width(), width), natural.height()};
     }
-    if (points.empty()) return {};
-    return lang::FormatText(lang::Caption(base + lang::caption::kTurningPoints), {points});
-}
+};
 
 }  // namespace
 
@@ -55,6 +42,8 @@ AnalysisDock::AnalysisDock(QWidget* parent)
       cancel_(new QPushButton(progress_row_)),
       graph_(new EvaluationGraph(this)),
       summary_(new QLabel(this)),
+      line_button_(new QPushButton(this)),
+      line_note_(new QLabel(this)),
       legend_(new QLabel(this)) {
     setObjectName(QStringLiteral("Evaluation"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -63,6 +52,12 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     cancel_->setObjectName(QStringLiteral("AnalysisCancel"));
     summary_->setObjectName(QStringLiteral("AnalysisSummary"));
     summary_->setWordWrap(true);
+    line_button_->setObjectName(QStringLiteral("ShowLineButton"));
+    line_button_->setEnabled(false);
+    line_note_->setObjectName(QStringLiteral("ShownLine"));
+    line_note_->setWordWrap(true);
+    line_note_->setTextFormat(Qt::PlainText);
+    line_note_->hide();
     legend_->setObjectName(QStringLiteral("AnalysisLegend"));
     legend_->setWordWrap(true);
     QFont small = legend_->font();
@@ -74,14 +69,30 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     row->addWidget(progress_);
     row->addWidget(cancel_, 0, Qt::AlignRight);
     progress_row_->hide();
-    auto* panel = new QWidget(this);
+    // The line's button and what it shows stay under the graph; the summary and the legend
+    // scroll below them rather than squeeze the graph where the window is low.
+    auto* texts = new QWidget;
+    auto* texts_layout = new QVBoxLayout(texts);
+    texts_layout->setContentsMargins(0, 0, 0, 0);
+    texts_layout->addWidget(summary_);
+    texts_layout->addWidget(legend_);
+    texts_layout->addStretch(1);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("AnalysisTexts"));
+    scroll->setWidget(texts);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* panel = new ReviewPanel(this);
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(progress_row_);
     layout->addWidget(graph_, 1);
-    layout->addWidget(summary_);
-    layout->addWidget(legend_);
+    layout->addWidget(line_button_, 0, Qt::AlignLeft);
+    layout->addWidget(line_note_);
+    layout->addWidget(scroll, 1);
     setWidget(panel);
     connect(cancel_, &QPushButton::clicked, this, &AnalysisDock::CancelClicked);
+    connect(line_button_, &QPushButton::clicked, this, &AnalysisDock::LineClicked);
     connect(graph_, &EvaluationGraph::MoveChosen, this, &AnalysisDock::MoveChosen);
 }
 
@@ -116,18 +127,33 @@ void AnalysisDock::ShowSummary() {
         legend_->clear();
         return;
     }
-    const std::array<PlayerSummary, 3> summaries = Summarise(analysis_);
-    std::string text;
-    for (const Side side : {kRed, kWhite}) {
-        if (!text.empty()) text += "\n";
-        text += SummaryLine(names_[side], summaries[side]);
-        const std::string points = TurningPointsLine(analysis_, side);
-        if (!points.empty()) text += "\n" + points;
-    }
-    summary_->setText(QString::fromStdString(text));
+    summary_->setText(dialogs::ReviewSummaryLines(analysis_, names_).join(QChar('\n')));
     legend_->setText(dialogs::ReviewLegend());
     graph_->SetAxisTitle(lang::FormatText(
         lang::Caption(lang::CaptionBase() + lang::caption::kChanceAxis), {names_[kRed]}));
+}
+
+void AnalysisDock::ShowLineState(bool available, int shown, int length, const QString& said) {
+    line_button_->setEnabled(available);
+    line_note_->setText(said);
+    line_note_->setVisible(!said.isEmpty());
+    line_shown_ = shown;
+    line_length_ = length;
+    LabelLineButton();
+}
+
+void AnalysisDock::LabelLineButton() {
+    const int base = lang::CaptionBase();
+    std::string label = lang::Caption(base + lang::caption::kShowLine);
+    if (line_shown_ > 0 && line_shown_ < line_length_) {
+        label = lang::FormatText(lang::Caption(base + lang::caption::kLineNext),
+                                 {std::to_string(line_shown_ + 1), std::to_string(line_length_)});
+    } else if (line_shown_ > 0) {
+        label = lang::Caption(base + lang::caption::kLineBack);
+    }
+    line_button_->setText(QString::fromStdString(label));
+    line_button_->setToolTip(
+        QString::fromStdString(lang::Caption(base + lang::caption::kShowLineHint)));
 }
 
 QString AnalysisDock::SummaryText() const {
@@ -139,6 +165,7 @@ void AnalysisDock::Relabel(int base) {
     toggleViewAction()->setStatusTip(
         QString::fromStdString(lang::Caption(base + lang::caption::kEvaluationHint)));
     cancel_->setText(QString::fromStdString(lang::Caption(base + lang::caption::kAnswerCancel)));
+    LabelLineButton();
     ShowSummary();
 }
 

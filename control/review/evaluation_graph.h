@@ -1,15 +1,14 @@
 #pragma once
-// The winning-chance graph: Red's chance of winning (0 to 100%) after each analysed move, so
-// that both sides read it from one side (up: Red stands better), with its axes (the chance
-// and the move numbers), the even line at 50%, the position on the board marked by a
-// vertical line, the marked moves as dots in their class colour and the turning points as
-// diamonds. Hovering tells the move, the chance and the value; a click asks to go to the
-// nearest move, as choosing a row of the move list does.
+// The winning-chance graph in the review panel, drawn by dialogs::ChanceGraph as the game
+// sheet draws it, with the position on the board marked by a vertical line. Hovering tells
+// the move, the chance and the value; a click asks to go to the nearest move, as choosing a
+// row of the move list does.
 
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "dialogs/chance_graph.h"
 #include "model/analysis/game_analysis.h"
 
 namespace circumvia::control {
@@ -24,7 +23,7 @@ public:
     void ShowCurrent(int current);
     // The side whose chance is drawn: "Red's chance of winning".
     void SetAxisTitle(const std::string& title);
-    int PointCount() const { return static_cast<int>(chances_.size()); }
+    int PointCount() const { return chances_.PointCount(); }
     // Where entry `index` is drawn, and the entry drawn nearest to horizontal position `x`.
     QPoint PointOf(int index) const;
     int IndexAt(int x) const;
@@ -44,11 +43,8 @@ protected:
 
 private:
     QRect Plot() const;
-    // Move numbers drawn every this many moves, so that their labels never touch.
-    int TickStep() const;
 
-    std::vector<double> chances_;      // Red's, entry 0 the start
-    std::vector<MoveAnalysis> moves_;  // moves_[k - 1] made entry k
+    dialogs::ChanceGraph chances_;
     std::string axis_title_;
     int current_ = 0;
 };

@@ -34,6 +34,7 @@ GameReview::GameReview(GameReviewHost& host, QMainWindow& window, MoveListDock& 
     connect(dock_, &AnalysisDock::CancelClicked, job_, &AnalysisJob::Cancel);
     connect(dock_, &AnalysisDock::MoveChosen, this,
             [this](int index) { host_.ChooseRecordedMove(index); });
+    connect(dock_, &AnalysisDock::LineClicked, this, &GameReview::StepLine);
 }
 
 void GameReview::Analyse() {
@@ -75,6 +76,7 @@ void GameReview::Show() {
     move_list_.ShowAnalysis(analysis_);
     dock_->ShowAnalysis(analysis_,
                         {std::string(), game.PlayerOf(kRed).Name, game.PlayerOf(kWhite).Name});
+    ShowLineState();
 }
 
 void GameReview::FollowRecord() {
@@ -82,9 +84,29 @@ void GameReview::FollowRecord() {
     const std::size_t held = analysis_.moves.size();
     TrimAnalysisToRecord(analysis_, game.History);
     if (analysis_.moves.size() != held) Show();
+    line_.FollowRecord(game);
+    ShowLineState();
     dock_->ShowCurrent(game.Current);
     host_.EnableMistakeSteps(NextMistake(analysis_, game.Current, false) >= 0,
                              NextMistake(analysis_, game.Current, true) >= 0);
+}
+
+void GameReview::StepLine() {
+    if (host_.MoveUnderWay() || host_.RecordClosed()) return;
+    line_.Step(host_.ReviewedGame(), analysis_);
+    ShowLineState();
+}
+
+bool GameReview::LeaveLine() {
+    const bool left = line_.Leave();
+    if (left) ShowLineState();
+    return left;
+}
+
+void GameReview::ShowLineState() {
+    dock_->ShowLineState(
+        ReplyLineStepper::HasLine(host_.ReviewedGame(), analysis_) || line_.Showing(),
+        line_.Shown(), line_.Length(), line_.Said());
 }
 
 bool GameReview::Reviewing() const {

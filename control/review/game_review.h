@@ -6,6 +6,7 @@
 #include <QObject>
 #include <string>
 
+#include "control/review/reply_line_stepper.h"
 #include "model/analysis/game_analysis.h"
 #include "model/tjeu.h"
 
@@ -18,7 +19,8 @@ class AnalysisDock;
 class AnalysisJob;
 class MoveListDock;
 
-class GameReviewHost {
+// The window also shows the punishing line on its board (ReplyLineHost).
+class GameReviewHost : public ReplyLineHost {
 public:
     virtual ~GameReviewHost() = default;
 
@@ -58,6 +60,13 @@ public:
     void FollowRecord();
     void Relabel(int base);
 
+    // The next move of the punishing line of the move that made the current entry, shown on
+    // the board; past its end, the game again.
+    void StepLine();
+    // Back to the game from a line shown; false when none was shown.
+    bool LeaveLine();
+    bool ShowingLine() const { return line_.Showing(); }
+
 Q_SIGNALS:
     // An analysis ended (completed or stopped) and is shown: its moves and their classes.
     void Analysed(const GameAnalysis& analysis);
@@ -65,12 +74,14 @@ Q_SIGNALS:
 private:
     void Finished(const GameAnalysis& analysis, bool completed);
     void Show();
+    void ShowLineState();
 
     GameReviewHost& host_;
     MoveListDock& move_list_;
     AnalysisJob* job_;
     AnalysisDock* dock_;
     GameAnalysis analysis_;
+    ReplyLineStepper line_{host_};
 };
 
 }  // namespace circumvia::control

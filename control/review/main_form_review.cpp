@@ -2,6 +2,7 @@
 // review step has reached a position.
 #include "control/review/game_review.h"
 #include "control/window/main_form.h"
+#include "control/window/status_line.h"
 #include "model/record_review.h"
 
 namespace circumvia::control {
@@ -23,7 +24,7 @@ void TMainForm::EnableMistakeSteps(bool back, bool forward) {
     menu_.NextMistakeItem->setEnabled(forward);
 }
 
-void TMainForm::ResumeAfterReviewStep() {
+void TMainForm::ShowReviewedPosition() {
     RefreshPieces();
     ShowPossibleMoves(0);
     // Why, on the board: the better move before a marked move, the punishing reply after it,
@@ -31,7 +32,11 @@ void TMainForm::ResumeAfterReviewStep() {
     if (const Move arrow = ReviewArrowAt(review_->Analysis(), game_.Current); !arrow.IsNull()) {
         pieces_.ShowMarkers({arrow}, game_.Pos, true);
     }
-    loop_.ShowLastMoves();                    // of the position shown
+    loop_.ShowLastMoves();  // of the position shown
+}
+
+void TMainForm::ResumeAfterReviewStep() {
+    ShowReviewedPosition();
     if (game_.Result != kInProgress) return;  // the next tick shows the result
     if (!IsComputer(game_.PlayerOf(game_.SideToMove).Kind) || Exploring()) {
         turn_.ResumeHumanTurn();
@@ -40,6 +45,23 @@ void TMainForm::ResumeAfterReviewStep() {
     } else {
         turn_.ParkForReview();
     }
+}
+
+void TMainForm::ShowLinePosition(const Position& position, Move last, Move next) {
+    if (!turn_.IsReady()) return;
+    DropSelection();
+    pieces_.RefreshPieces(position);
+    pieces_.MarkLastMove(last.From, last.To);
+    pieces_.ShowMarkers({next}, position, !next.IsNull());
+}
+
+void TMainForm::ShowGamePosition() {
+    if (turn_.IsReady()) ShowReviewedPosition();
+}
+
+void TMainForm::AnnounceLine(const QString& text) {
+    SetStatusText(text);
+    StatusLine_->Announce(text);
 }
 
 }  // namespace circumvia::control

@@ -39,6 +39,7 @@ bool TMainForm::IsDestination(int cell) const {
 }
 
 void TMainForm::ViewerMouseDown(QPoint at) {
+    if (review_->LeaveLine()) return;  // the board showed a line, not the game
     if (turn_.State() != LoopState::HumanTurn || turn_.Phase() == kMoveUnderWay) return;
     if (turn_.Phase() == kNoSelection) {
         const Side side = game_.SideToMove;

@@ -180,6 +180,12 @@ const std::vector<Command>& Commands() {
          .hint = HintOf(caption::kPreviousMistakeItem),
          .shortcuts = {Qt::SHIFT | Qt::Key_F8},
          .handler = [](F& form) { form.Review().GoToMistake(false); }},
+        {.item = &M::ShowLineItem,
+         .menu = &M::Edition,
+         .caption = caption::kShowLine,
+         .hint = caption::kShowLineHint,
+         .shortcuts = {Qt::Key_F9},
+         .handler = [](F& form) { form.Review().StepLine(); }},
         // The tree of lines: Alt with the arrows, which alone tilt the board.
         {.item = &M::NextVariationItem,
          .menu = &M::VariationsMenu,

@@ -301,6 +301,8 @@ private:
     void LeaveTraining();
     // After a review step: who, if anyone, plays from the position reached.
     void ResumeAfterReviewStep();
+    // The position reached on the board with the review's arrow and the last moves.
+    void ShowReviewedPosition();
     void PlaceWindow();
     void FitOuterSize();
     void FitMinimumSize();
@@ -347,6 +349,10 @@ private:
     void ChooseRecordedMove(int index) override;
     void EnableAnalyseCommand(bool on) override;
     void EnableMistakeSteps(bool back, bool forward) override;
+    // The punishing line on the board (review/main_form_review.cpp).
+    void ShowLinePosition(const Position& position, Move last, Move next) override;
+    void ShowGamePosition() override;
+    void AnnounceLine(const QString& text) override;
 
     // What the endgame explorer asks of the window (endgame/main_form_endgame.cpp).
     const Tjeu& ExploredGame() const override { return game_; }

@@ -10,6 +10,7 @@ bool TMainForm::FormKeyDown(int key) {
     switch (key) {
         case Qt::Key_Escape:
             if (FinishAnimationsNow()) return true;
+            if (review_->LeaveLine()) return true;
             if (turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected) {
                 DropSelection();
                 return true;

@@ -44,6 +44,7 @@ struct MainMenu {
     QAction* AnalyseItem = nullptr;
     QAction* NextMistakeItem = nullptr;
     QAction* PreviousMistakeItem = nullptr;
+    QAction* ShowLineItem = nullptr;  // steps through a marked move's punishing line
     // The tree of lines: walking it, and editing it.
     QAction* NextVariationItem = nullptr;
     QAction* PreviousVariationItem = nullptr;

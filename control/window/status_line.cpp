@@ -127,6 +127,42 @@ void StatusLine::SetStatusText(const QString& text) {
     // label tells assistive technologies as its new name.
     if (text == message_->text()) return;
     message_->setText(text);
+    FitMessageText();
+}
+
+void StatusLine::FitMessageText() {
+    constexpr double kSmallestScale = 0.85;
+    constexpr int kRoomLeft = 12;  // the bar's own spacing beside the panel
+    constexpr int kSmallestPixels = 7;
+    QFont font = this->font();
+    const QString text = message_->text();
+    const int room = message_->maximumWidth() - kRoomLeft;
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    const bool too_wide = room > 0 && natural > room;
+    bool two_lines = false;
+    // A little under the exact ratio: hinting rounds the smaller glyphs' advances up.
+    const double scale = too_wide ? 0.97 * static_cast<double>(room) / natural : 1.0;
+    if (too_wide && scale >= kSmallestScale) {
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * scale);
+        } else {
+            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+        }
+    } else if (too_wide) {
+        // Two lines in the bar's height, in the largest font that holds them.
+        const int height = kStatusLineHeight - 2;
+        two_lines = true;
+        for (int pixels = height / 2; pixels >= kSmallestPixels; --pixels) {
+            font.setPixelSize(pixels);
+            const QFontMetrics metrics(font);
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, room, 10 * height), Qt::TextWordWrap, text);
+            if (needed.height() <= height && 2 * metrics.lineSpacing() <= height + 1) break;
+        }
+    }
+    message_->setFont(font);
+    message_->setWordWrap(two_lines);
+    message_->setToolTip(too_wide ? text : QString());
 }
 
 void StatusLine::Announce(const QString& text) {
@@ -159,6 +195,7 @@ void StatusLine::RepaintPanels() {
 
 void StatusLine::FitMessagePanel(int window_width) {
     message_->setMaximumWidth(MessagePanelWidth(window_width, panels_[1]->width()));
+    FitMessageText();
 }
 
 }  // namespace circumvia::control

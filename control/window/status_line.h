@@ -75,6 +75,10 @@ public:
 private:
     class PlayerPanel;
 
+    // A message wider than its panel is written a little smaller, down to four fifths of the
+    // bar's font, and told whole by the panel's tooltip; the text itself stays as it is.
+    void FitMessageText();
+
     const Tjeu& game_;
     QLabel* message_;
     Announcer* announcer_;

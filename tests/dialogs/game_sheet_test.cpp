@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lang/language.h"
 #include "model/notation.h"
 
@@ -71,6 +73,33 @@ TEST_F(GameSheetTest, HeaderNamesThePlayersTheirKindsTheResultAndTheDate) {
     game.Players[kWhite].Name = "Bob\u2028Smith";
     EXPECT_EQ(SheetHeader(game, date).at(1),
               "Red: \u2068\u202EAda\u2069 (Human player)   White: Bob Smith (Computer Amateur)");
+}
+
+// An analysed game's sheet opens with the summary, the graph and the legend of the marks;
+// an unanalysed one says how to get them. Each diagram names its position, the last the final.
+TEST_F(GameSheetTest, LegendAndGraphFollowTheAnalysisAndTheDiagramsEndOnTheFinalPosition) {
+    Tjeu game;
+    for (int k = 0; k < 2; ++k) {
+        const Move move = game.SuggestMove(game.Pos, game.SideToMove, 1);
+        game.ApplyMove(game.Pos, move.From, move.To);
+    }
+    GameAnalysis analysis;
+    analysis.moves.resize(2);
+    const auto has = [](const std::vector<SheetBlock>& blocks, SheetBlock::Kind kind,
+                        const QString& text) {
+        return std::any_of(blocks.begin(), blocks.end(), [&](const SheetBlock& b) {
+            return b.kind == kind && (text.isEmpty() || b.text.contains(text));
+        });
+    };
+    const std::vector<SheetBlock> analysed = SheetIntro(game, analysis);
+    EXPECT_TRUE(has(analysed, SheetBlock::kText, "?? blunder"));
+    EXPECT_TRUE(has(analysed, SheetBlock::kGraph, {}));
+    const std::vector<SheetBlock> bare = SheetIntro(game, GameAnalysis{});
+    EXPECT_FALSE(has(bare, SheetBlock::kText, "?? blunder") || has(bare, SheetBlock::kGraph, {}));
+    EXPECT_TRUE(has(bare, SheetBlock::kText, "not analysed"));
+    const QString first = game.History[1].Mover == kRed ? "Red" : "White";
+    EXPECT_EQ(SheetDiagramTitle(game, 1), "Before move 1 (" + first + " to play)");
+    EXPECT_EQ(SheetDiagramTitle(game, 3), "Final position, after move 2");
 }
 
 }  // namespace

@@ -108,8 +108,9 @@ int Print(const Arguments& args, std::ostream&, std::ostream& err) {
 constexpr Command kCommands[] = {
     {"print", "FILE OUT.pdf [--language F|A|E|D] [--sheet]",
      "the printed record of a game (title, board seen from above, one diagram per move) as "
-     "an A4 PDF; --sheet prints the game sheet instead (players, result, date, the analysed "
-     "moves with their marks and better moves)",
+     "an A4 PDF; --sheet prints the game sheet instead (players, result, date, each player's "
+     "summary and turning points, the winning-chance graph, the legend, then the analysed "
+     "moves with their marks, better moves and capture paths, and the final position)",
      Print},
 };
 

@@ -8,7 +8,7 @@ namespace {
 
 // Copies of the tree kept for undoing: a few changes, and fewer of a very long game.
 constexpr std::size_t kMaxChanges = 20;
-constexpr int kMaxKeptNodes = 4'000'000;
+constexpr int kMaxKeptNodes = 2'000'000;
 
 bool HasAlternatives(const GameTree& tree, int node) {
     const int parent = tree.Node(node).Parent;

@@ -218,6 +218,15 @@ void TMainForm::ChooseCell(int cell) {
     }
 }
 
+void TMainForm::PlayHeldMove() {
+    if (!move_entry_->Holding()) return;
+    if (HumanMayPlay()) {
+        PlayTypedMove(move_entry_->TakeHeld());
+    } else if (game_.Result != kInProgress || IsComputer(game_.PlayerOf(game_.SideToMove).Kind)) {
+        move_entry_->TakeHeld();  // the game went elsewhere meanwhile
+    }
+}
+
 void TMainForm::PlayTypedMove(const QString& text) {
     const std::string typed = text.trimmed().toStdString();
     const std::optional<Move> move = ParseMoveText(typed);
@@ -228,6 +237,16 @@ void TMainForm::PlayTypedMove(const QString& text) {
     const std::string written = MoveText(move->From, move->To);
     review_->LeaveLine();  // the move is played in the game, not in a line shown
     if (!HumanMayPlay()) {
+        // The turn is said as the move before lands: a player who answers at once is not
+        // sent away, the landing is cut short and the move played as soon as it may be.
+        const bool landing_into_human_turn = turn_.Phase() == kMoveUnderWay &&
+                                             game_.Result == kInProgress &&
+                                             !IsComputer(game_.PlayerOf(game_.SideToMove).Kind);
+        if (landing_into_human_turn) {
+            move_entry_->Hold(text);
+            FinishAnimationsNow();
+            return;
+        }
         RefuseTypedMove(lang::message::kNotYourTurn, written);
         return;
     }
@@ -266,7 +285,7 @@ bool TMainForm::CoordinatesShown() const {
 }
 
 std::string TMainForm::BoardCellName(int cell) const {
-    return CellDescription(game_.Pos, cell,
+    return CellDescription(review_ ? review_->ShownPosition(game_) : game_.Pos, cell,
                            {.selected = BoardCellSelected(cell),
                             .destination = turn_.Phase() == kPieceSelected && IsDestination(cell)});
 }

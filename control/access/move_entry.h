@@ -4,6 +4,7 @@
 // the text to the window, which plays it or says why not.
 
 #include <QLineEdit>
+#include <utility>
 
 #include "model/move.h"
 
@@ -24,6 +25,11 @@ public:
     void OfferMoves(const Tlcoup& moves);
     // Accessible name, hint and placeholder from the captions numbered base + k.
     void Relabel(int base);
+    // A move typed while the move before it still lands, its turn already said: kept to be
+    // played once the turn is there.
+    void Hold(const QString& text) { held_ = text; }
+    bool Holding() const { return !held_.isEmpty(); }
+    QString TakeHeld() { return std::exchange(held_, QString()); }
 
 Q_SIGNALS:
     void MoveTyped(const QString& text);
@@ -36,6 +42,7 @@ protected:
 private:
     QStringListModel* offered_;
     QCompleter* completer_;
+    QString held_;
 };
 
 }  // namespace circumvia::control

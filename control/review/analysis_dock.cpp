@@ -83,6 +83,8 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Low enough that the panel under the move list still fits the window's default height.
+    scroll->setMinimumHeight(2 * fontMetrics().lineSpacing());
     auto* panel = new ReviewPanel(this);
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(progress_row_);

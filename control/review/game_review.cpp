@@ -66,7 +66,8 @@ void GameReview::Finished(const GameAnalysis& analysis, bool completed) {
                                  : lang::FormatText(lang::LoadText(lang::message::kReviewStopped),
                                                     {std::to_string(analysis_.moves.size()),
                                                      lang::CountedText(total, lang::kMovesOf)});
-    host_.SetStatusText(text);
+    // Said, not only shown: a screen reader's user waits for the analysis to end.
+    host_.AnnounceReview(text);
     Q_EMIT Analysed(analysis_);
 }
 

@@ -33,6 +33,8 @@ public:
     virtual void ChooseRecordedMove(int index) = 0;
     virtual void UpdateNavigation() = 0;
     virtual void SetStatusText(const std::string& text) = 0;
+    // Written in the status bar and said by screen readers.
+    virtual void AnnounceReview(const std::string& text) = 0;
     virtual void EnableAnalyseCommand(bool on) = 0;
     virtual void EnableMistakeSteps(bool back, bool forward) = 0;
 };
@@ -66,6 +68,10 @@ public:
     // Back to the game from a line shown; false when none was shown.
     bool LeaveLine();
     bool ShowingLine() const { return line_.Showing(); }
+    // The position the board shows: the line's while one is shown, else the game's.
+    const Position& ShownPosition(const Tjeu& game) const {
+        return line_.Showing() ? line_.ShownPosition() : game.Pos;
+    }
 
 Q_SIGNALS:
     // An analysis ended (completed or stopped) and is shown: its moves and their classes.

@@ -4,6 +4,7 @@
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
 #include "model/record_review.h"
+#include "scene/gl/scene_viewer.h"
 
 namespace circumvia::control {
 
@@ -56,12 +57,18 @@ void TMainForm::ShowLinePosition(const Position& position, Move last, Move next)
 }
 
 void TMainForm::ShowGamePosition() {
-    if (turn_.IsReady()) ShowReviewedPosition();
+    if (!turn_.IsReady()) return;
+    ShowReviewedPosition();
+    AnnounceBoardChanges(Viewer_);  // the board's cells read the game again
 }
 
 void TMainForm::AnnounceLine(const QString& text) {
     SetStatusText(text);
     StatusLine_->Announce(text);
+}
+
+void TMainForm::AnnounceReview(const std::string& text) {
+    AnnounceLine(QString::fromStdString(text));
 }
 
 }  // namespace circumvia::control

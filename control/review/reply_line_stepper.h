@@ -50,6 +50,8 @@ public:
     // Moves of the line shown so far (0 when none), and the line's length.
     int Shown() const { return shown_; }
     int Length() const { return static_cast<int>(line_.size()); }
+    // The position on the board while the line is shown.
+    const Position& ShownPosition() const { return position_; }
     // What the last step said while the line is shown; empty otherwise.
     QString Said() const { return Showing() ? said_ : QString(); }
 

@@ -7,6 +7,7 @@
 #include "control/review/analysis_dock.h"
 #include "control/training/lesson_dock.h"
 #include "control/training/lesson_marks.h"
+#include "control/training/lesson_session.h"
 #include "control/training/puzzle_dock.h"
 #include "control/training/puzzle_trainer.h"
 #include "control/window/main_form.h"
@@ -92,6 +93,21 @@ void TMainForm::PointAt(const std::vector<int>& cells, Move path) {
 void TMainForm::AnnouncePuzzle(const QString& text) {
     SetStatusText(text);
     StatusLine_->Announce(text);
+}
+
+std::string TMainForm::TrainingText() {
+    const QLabel* goal = nullptr;
+    const QLabel* outcome = nullptr;
+    if (puzzles_->OnBoard()) {
+        goal = &puzzles_->Dock().Goal();
+        outcome = &puzzles_->Dock().Outcome();
+    } else if (LessonUnderWay() != nullptr) {
+        goal = &lesson_dock_->Goal();
+        outcome = &lesson_dock_->Outcome();
+    } else {
+        return {};
+    }
+    return (outcome->text().isEmpty() ? goal->text() : outcome->text()).toStdString();
 }
 
 void TMainForm::LeaveTraining() {

@@ -6,6 +6,8 @@
 #include "control/record/move_list.h"
 #include "control/record/variation_editor.h"
 #include "control/review/analysis_job.h"
+#include "control/training/lesson_session.h"
+#include "control/training/puzzle_trainer.h"
 #include "control/view/view_math.h"
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
@@ -61,7 +63,9 @@ void TMainForm::PlayMove(int from, int to) {
     const bool training = lesson_on_board_ || puzzles_->OnBoard();
     if (game_.Current != recorded && !computer_moved && !training) MarkUnsavedMoves(true);
     if (IsCell(from) && IsCell(to)) AnnounceMove(mover, from, to, capture);
-    result_to_announce_ = game_.Result != kInProgress;
+    // A lesson or a puzzle says its own outcome in its panel: a result box would cover the
+    // board and be read over it.
+    result_to_announce_ = game_.Result != kInProgress && !training;
     HighlightPiece(nullptr);
     ShowPossibleMoves(0);
     UpdateNavigation();
@@ -72,8 +76,12 @@ void TMainForm::PlayMove(int from, int to) {
 
 void TMainForm::AnnounceMove(Side mover, int from, int to, bool capture) {
     // The turn is said when a human is to answer; a computer says its own move soon.
-    const bool human_next =
-        game_.Result == kInProgress && !IsComputer(game_.PlayerOf(game_.SideToMove).Kind);
+    // Nor once a puzzle or a lesson is over: nobody plays on there.
+    const LessonSession* lesson = LessonUnderWay();
+    const bool training_over =
+        (puzzles_->OnBoard() && puzzles_->Finished()) || (lesson != nullptr && lesson->Finished());
+    const bool human_next = game_.Result == kInProgress && !training_over &&
+                            !IsComputer(game_.PlayerOf(game_.SideToMove).Kind);
     StatusLine_->Announce(QString::fromStdString(
         SpokenMove(mover, from, to, capture, human_next ? game_.SideToMove : kNobody)));
 }

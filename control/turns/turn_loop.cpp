@@ -153,7 +153,9 @@ void TurnLoop::Timer1Timer() {
             break;
         case LoopState::GameOver:
             if (turn_.Phase() == kFirstPhase) {
-                host_.SetStatusText(Joined(ResultText(game_), host_.ResultNote()));
+                const std::string training = host_.TrainingText();
+                host_.SetStatusText(training.empty() ? Joined(ResultText(game_), host_.ResultNote())
+                                                     : training);
             }
             break;
     }
@@ -231,10 +233,13 @@ std::string TurnLoop::TurnText() const {
 }
 
 void TurnLoop::HumanTick() {
-    std::string text = Joined(PlaceText(game_), TurnText());
-    // A rated game's note names the level itself.
+    // A rated game's note names the level itself; a lesson or a puzzle says what to do instead.
     const std::string note = host_.TurnNote();
-    if (note.empty()) text = Joined(text, ComputerLevelText(game_, Opponent(game_.SideToMove)));
+    std::string text = host_.TrainingText();
+    if (text.empty()) {
+        text = Joined(PlaceText(game_), TurnText());
+        if (note.empty()) text = Joined(text, ComputerLevelText(game_, Opponent(game_.SideToMove)));
+    }
     text = Joined(text, host_.SelectionNote());
     text = Joined(text, note);
     host_.SetStatusText(text);

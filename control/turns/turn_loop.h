@@ -61,6 +61,11 @@ public:
     virtual void GameEnded() {}
     // Said after the result message; empty otherwise.
     virtual std::string ResultNote() { return {}; }
+    // While a lesson or a puzzle is on the board: what its panel said last (the outcome, else
+    // the goal), which the status line keeps in place of the turn, the computer's level or
+    // the result (the other side is the lesson's, and nobody plays on once it is over);
+    // empty otherwise.
+    virtual std::string TrainingText() { return {}; }
     // The board shows a line of a finished or reviewed game being explored: the player moves
     // for both sides and the computer does not answer.
     virtual bool Exploring() { return false; }

@@ -14,6 +14,7 @@ const scene::Vec3 kTopCamera{0, 10, 10};
 }  // namespace
 
 void TMainForm::ShowView(bool top) {
+    if (review_) review_->LeaveLine();  // a new view shows the game's own pieces
     scene::TCamera& camera = *board_.Camera;
     camera.SetStyle(top ? scene::CameraStyle::kOrthogonal : scene::CameraStyle::kPerspective);
     camera.SetDepthOfView(kDepthOfView);

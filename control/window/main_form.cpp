@@ -186,6 +186,7 @@ void TMainForm::Timer1Timer() {
     const bool was_over = turn_.State() == LoopState::GameOver;
     if (!was_over) CloseResultMessage();
     loop_.Timer1Timer();
+    PlayHeldMove();
     const bool over = turn_.State() == LoopState::GameOver;
     // The end of the game opens every recorded move to review.
     if (!was_over && over) UpdateNavigation();

@@ -215,6 +215,8 @@ public:
     // Plays a move typed in the notation exactly as two clicks would, or says in the
     // status bar why not and changes nothing.
     void PlayTypedMove(const QString& text);
+    // Each tick: the move typed while the one before still landed, once its turn has come.
+    void PlayHeldMove();
     MoveEntry& Entry() { return *move_entry_; }
     // The coordinates beside the board: the option's tick; they also show while the
     // keyboard cursor is on.
@@ -330,6 +332,7 @@ private:
     std::string ResultNote() override;
     // Variations (record/main_form_variations.cpp).
     bool Exploring() override;
+    std::string TrainingText() override;
     void BuildVariations();
     // VariationHost.
     Tjeu& TreeGame() override { return game_; }
@@ -353,6 +356,7 @@ private:
     void ShowLinePosition(const Position& position, Move last, Move next) override;
     void ShowGamePosition() override;
     void AnnounceLine(const QString& text) override;
+    void AnnounceReview(const std::string& text) override;
 
     // What the endgame explorer asks of the window (endgame/main_form_endgame.cpp).
     const Tjeu& ExploredGame() const override { return game_; }

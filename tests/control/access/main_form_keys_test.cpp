@@ -11,6 +11,8 @@
 
 #include "control/access/move_entry.h"
 #include "lang/text_ids.h"
+#include "model/movegen.h"
+#include "model/notation.h"
 #include "tests/control/main_form_fixture.h"
 
 namespace circumvia::control {
@@ -127,6 +129,14 @@ TEST_F(MainFormKeysTest, TypedMovesPlayAsTwoClicksOrAreRefusedWithNothingChanged
     EXPECT_EQ(window.Game().Pos, mine);
     EXPECT_TRUE(window.Status().StatusText().contains(
         QString::fromStdString(lang::LoadText(lang::message::kNotYourTurn))));
+
+    // Typed as soon as the reply is said, while it still lands: played, not sent away.
+    for (int i = 0; i < 100 && window.Turn().Phase() != kMoveUnderWay; ++i) Tick();
+    ASSERT_EQ(window.Turn().State(), LoopState::ComputerTurn);
+    const Move answer = ListAllMoves(window.Game().Pos, kRed).front();
+    Type(QString::fromStdString(MoveText(answer.From, answer.To)));
+    RunUntilHumanTurn();
+    EXPECT_EQ(Recorded(3), answer);
 
     // A row letter typed on the board starts the entry with it.
     RunUntilHumanTurn();

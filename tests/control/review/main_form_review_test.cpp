@@ -10,6 +10,9 @@
 #include "control/review/analysis_dock.h"
 #include "control/review/analysis_job.h"
 #include "control/review/evaluation_graph.h"
+#include "control/window/status_line.h"
+#include "lang/language.h"
+#include "lang/text_ids.h"
 #include "model/record_review.h"
 #include "tests/control/main_form_fixture.h"
 
@@ -145,6 +148,9 @@ TEST_F(ReviewTest, CancelMidwayKeepsTheMovesDoneAndLeavesNoThreadWorking) {
     // Asked again, the analysis goes on from where it stopped, to the end.
     EXPECT_TRUE(Analyse());
     EXPECT_EQ(static_cast<int>(window.Review().Analysis().moves.size()), last);
+    // The end is said to screen readers, not only written: their users wait for it.
+    EXPECT_EQ(window.Status().accessibleName().toStdString(),
+              lang::LoadText(lang::message::kReviewComplete));
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ namespace {
 
 using testing::MainFormTest;
 
+constexpr int kLastPieceLesson = 10;  // "The last piece" in the course's file
+
 class MainFormLessonsTest : public MainFormTest {
 protected:
     void Type(const QString& text) {
@@ -55,6 +57,28 @@ TEST_F(MainFormLessonsTest, TypedMovesPlayTheFirstLessonAndItsStarsAreKept) {
     EXPECT_EQ(window.Game().Current, 3);
     EXPECT_EQ(QSettings().value(QStringLiteral("Parameters/Lessons")).toString(),
               QStringLiteral("steps:2"));
+}
+
+// Taking the last piece ends the game too: the lesson's outcome is said, in its panel and
+// the status line, and no result box covers the board (a screen reader would read it over
+// the outcome).
+TEST_F(MainFormLessonsTest, TheLessonWonByTheLastPieceEndsInItsPanelWithoutAResultBox) {
+    lang::SetLanguageCode('A');
+    StartGame();
+    window.ShowLessons();
+    RunUntilHumanTurn();
+    Q_EMIT window.Lessons()->LessonChosen(kLastPieceLesson);
+    RunUntilHumanTurn();
+    ASSERT_EQ(window.Game().Pos.Count(kWhite), 1);
+
+    Type(QStringLiteral("f2a5"));
+    EXPECT_EQ(window.Game().Result, kRedWon);
+    EXPECT_TRUE(Outcome().startsWith(QStringLiteral("Done!"))) << Outcome().toStdString();
+    FinishAnimations();  // the box would open once the capture has landed
+    Tick(2);
+    EXPECT_EQ(window.ResultMessage(), nullptr);
+    // The status line keeps the outcome, not the game's result nor a turn nobody plays.
+    EXPECT_EQ(window.Status().StatusText(), Outcome());
 }
 
 }  // namespace

@@ -52,6 +52,9 @@ TEST_F(MainFormPuzzlesTest, TypedMovesSolveAPuzzleAndAWrongOneIsRefusedAndAnswer
     ASSERT_TRUE(window.Puzzles().OnBoard());
     const Puzzle solved = window.Puzzles().Posed();
     ASSERT_EQ(window.Game().Pos, solved.position);
+    // The status line says what to find, not a turn against a computer that is not there.
+    Tick();
+    EXPECT_EQ(window.Status().StatusText(), window.Puzzles().Dock().Goal().text());
 
     // The solver's moves; the defender's replies between them come from the puzzle.
     Position after = solved.position;

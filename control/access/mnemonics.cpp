@@ -2,8 +2,12 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <map>
 #include <optional>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace circumvia::control {
 
@@ -21,15 +25,6 @@ std::optional<qsizetype> OwnMnemonic(const QString& text) {
 
 bool StartsWord(const QString& text, qsizetype i) {
     return i == 0 || !text[i - 1].isLetterOrNumber();
-}
-
-std::optional<qsizetype> FreeLetter(const QString& text, const std::set<QChar>& taken,
-                                    bool word_starts_only) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isLetterOrNumber() || (word_starts_only && !StartsWord(text, i))) continue;
-        if (taken.count(text[i].toLower()) == 0) return i;
-    }
-    return std::nullopt;
 }
 
 void AssignIn(const QList<QAction*>& actions) {
@@ -55,20 +50,81 @@ QStringList WithMnemonics(const QStringList& texts) {
         if (const std::optional<qsizetype> own = OwnMnemonic(text))
             taken.insert(text[*own].toLower());
     }
+    // Each text's letters in the order of choice: word starts first, then the others.
+    const auto n = static_cast<std::size_t>(texts.size());
+    std::vector<std::vector<QChar>> choices(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const QString& text = texts[static_cast<qsizetype>(i)];
+        if (OwnMnemonic(text)) continue;
+        for (const bool word_starts : {true, false}) {
+            for (qsizetype k = 0; k < text.size(); ++k) {
+                if (!text[k].isLetterOrNumber() || StartsWord(text, k) != word_starts) continue;
+                const QChar letter = text[k].toLower();
+                if (taken.count(letter) == 0 &&
+                    std::find(choices[i].begin(), choices[i].end(), letter) == choices[i].end()) {
+                    choices[i].push_back(letter);
+                }
+            }
+        }
+    }
+    // In order, each text takes its first free choice; a text left without one then takes a
+    // letter from an earlier text that can move to another of its own (an augmenting path),
+    // so that as many texts as the letters allow get one.
+    std::vector<std::optional<QChar>> chosen(n);
+    std::map<QChar, std::size_t> owner;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (const QChar letter : choices[i]) {
+            if (owner.count(letter) == 0) {
+                owner[letter] = i;
+                chosen[i] = letter;
+                break;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (chosen[i] || choices[i].empty()) continue;
+        std::set<QChar> visited;
+        // Without recursion: a path of (text, next choice to try) from the text left over.
+        std::vector<std::pair<std::size_t, std::size_t>> path{{i, 0}};
+        std::vector<QChar> letters;
+        while (!path.empty()) {
+            auto& [text, next] = path.back();
+            if (next == choices[text].size()) {
+                path.pop_back();
+                if (!letters.empty()) letters.pop_back();
+                continue;
+            }
+            const QChar letter = choices[text][next++];
+            if (!visited.insert(letter).second) continue;
+            letters.push_back(letter);
+            const auto found = owner.find(letter);
+            if (found == owner.end()) {
+                // Every text on the path takes the letter it reached.
+                for (std::size_t k = 0; k < path.size(); ++k) {
+                    owner[letters[k]] = path[k].first;
+                    chosen[path[k].first] = letters[k];
+                }
+                break;
+            }
+            path.push_back({found->second, 0});
+        }
+    }
     QStringList marked;
-    for (const QString& text : texts) {
-        if (OwnMnemonic(text)) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const QString& text = texts[static_cast<qsizetype>(i)];
+        if (!chosen[i]) {
             marked << text;
             continue;
         }
-        std::optional<qsizetype> at = FreeLetter(text, taken, true);
-        if (!at) at = FreeLetter(text, taken, false);
-        if (!at) {
-            marked << text;
-            continue;
+        // Underlined where a word starts with it, else at its first place.
+        qsizetype at = -1;
+        for (qsizetype k = 0; k < text.size() && at < 0; ++k) {
+            if (text[k].toLower() == *chosen[i] && StartsWord(text, k)) at = k;
         }
-        taken.insert(text[*at].toLower());
-        marked << QString(text).insert(*at, u'&');
+        for (qsizetype k = 0; k < text.size() && at < 0; ++k) {
+            if (text[k].toLower() == *chosen[i]) at = k;
+        }
+        marked << QString(text).insert(at, u'&');
     }
     return marked;
 }

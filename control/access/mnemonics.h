@@ -12,7 +12,9 @@ namespace circumvia::control {
 
 // The texts of one menu (or of the menu bar), each with a mnemonic none of the others has: a
 // text's own mnemonic stays; otherwise the first free letter that starts a word, else the
-// first free letter or digit; a text whose letters are all taken stays without.
+// first free letter or digit. Where letters run short, an earlier text gives its letter up
+// for another of its own, so that as many texts as the letters allow get one; a text left
+// without stays as it is.
 QStringList WithMnemonics(const QStringList& texts);
 
 // Gives the titles of the bar and the items of every menu under it their mnemonics.

@@ -26,6 +26,10 @@ QString ChooseName(QWidget* parent, const QStringList& filters, QFileDialog::Acc
     dialog.setDirectory(QDir::currentPath());
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QString::fromLatin1(kGameFileExtension));
+    // A bare name saved under the text record's filter becomes a text record.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(DefaultSuffixFor(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
 }

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <system_error>
 
+#include "lang/language.h"
+#include "lang/text_ids.h"
 #include "model/tjeu.h"
 
 namespace circumvia::control {
@@ -19,9 +21,14 @@ namespace {
 const QString kProgramName = QStringLiteral("Circumvia");
 
 QString PatternsOf(const QString& pattern) {
-    QStringList spellings{pattern};
-    for (const QString& other : {pattern.toLower(), pattern.toUpper()}) {
-        if (!spellings.contains(other)) spellings << other;
+    const QStringList words = pattern.split(u' ', Qt::SkipEmptyParts);
+    QStringList spellings;
+    for (const QString& word : words) spellings << word;
+    for (const bool lower : {true, false}) {
+        for (const QString& word : words) {
+            const QString other = lower ? word.toLower() : word.toUpper();
+            if (!spellings.contains(other)) spellings << other;
+        }
     }
     return spellings.join(u' ');
 }
@@ -41,6 +48,35 @@ QStringList DialogFilters(const std::string& filter_text) {
         filters << description.trimmed() + QStringLiteral(" (") + PatternsOf(parts[i + 1]) + u')';
     }
     return filters;
+}
+
+namespace {
+
+std::string FilterOf(int caption, const std::string& patterns) {
+    return lang::Caption(lang::CaptionBase() + caption) + '|' + patterns;
+}
+
+const std::string kTextPattern = std::string("*.") + kGameTextExtension;
+
+}  // namespace
+
+QStringList OpenDialogFilters() {
+    const std::string both = std::string("*.") + kGameFileExtension + ' ' + kTextPattern;
+    return DialogFilters(lang::LoadText(lang::message::kGameFileFilter)) +
+           DialogFilters(FilterOf(lang::caption::kGameTextFilter, kTextPattern)) +
+           DialogFilters(FilterOf(lang::caption::kAllGamesFilter, both));
+}
+
+QStringList SaveDialogFilters() {
+    return DialogFilters(lang::LoadText(lang::message::kSaveFileFilter)) +
+           DialogFilters(FilterOf(lang::caption::kGameTextFilter, kTextPattern));
+}
+
+QString DefaultSuffixFor(const QString& filter) {
+    const bool text =
+        filter.contains(QString::fromStdString(kTextPattern), Qt::CaseInsensitive) &&
+        !filter.contains(u'.' + QString::fromLatin1(kGameFileExtension), Qt::CaseInsensitive);
+    return QString::fromLatin1(text ? kGameTextExtension : kGameFileExtension);
 }
 
 fs::path FullPathOf(const QString& name) {

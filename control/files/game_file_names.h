@@ -11,12 +11,21 @@ namespace circumvia::control {
 
 // The dialogs' default extension, added to a name typed without one.
 inline constexpr char kGameFileExtension[] = "Cva";
+// The text record's extension, offered beside the game file's.
+inline constexpr char kGameTextExtension[] = "cvn";
 
 // A filter text of the form "description|pattern|description|pattern" as a file dialog's
 // list of filters ("description (patterns)" each). Each pattern is offered in its own
 // spelling and in lower and upper case, since file names are case-sensitive here and a
 // game may be called "partie.cva".
 QStringList DialogFilters(const std::string& filter_text);
+// The open and save dialogs' filters: the designed ones, then the text record's; the open
+// dialog ends with both formats at once.
+QStringList OpenDialogFilters();
+QStringList SaveDialogFilters();
+// The extension a save dialog adds to a bare name under `filter`: the text record's for its
+// own filter, else the game file's.
+QString DefaultSuffixFor(const QString& filter);
 
 // A name as a full path (relative names are taken from the current working directory).
 std::filesystem::path FullPathOf(const QString& name);

@@ -11,7 +11,7 @@
 #include "lang/format.h"
 #include "lang/language.h"
 #include "lang/text_ids.h"
-#include "model/game_file.h"
+#include "model/game_storage.h"
 
 namespace circumvia::control {
 
@@ -36,8 +36,10 @@ QString DroppedGameFile(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
         const QString name = url.toLocalFile();
-        if (name.endsWith(u'.' + QString::fromLatin1(kGameFileExtension), Qt::CaseInsensitive)) {
-            return name;
+        for (const char* extension : {kGameFileExtension, kGameTextExtension}) {
+            if (name.endsWith(u'.' + QString::fromLatin1(extension), Qt::CaseInsensitive)) {
+                return name;
+            }
         }
     }
     return {};
@@ -48,8 +50,7 @@ QString DroppedGameFile(const QMimeData* data) {
 void TMainForm::FileOpen() {
     if (!rated_.MayLeave() || !MayDropGame()) return;
     const BusyScope busy(turn_);
-    const QString chosen = file_dialogs_.choose_open_name(
-        this, DialogFilters(lang::LoadText(lang::message::kGameFileFilter)));
+    const QString chosen = file_dialogs_.choose_open_name(this, OpenDialogFilters());
     if (!chosen.isEmpty()) OpenChosenFile(chosen);
     ShowPossibleMoves(0);
     RefreshPieces();
@@ -63,6 +64,22 @@ bool TMainForm::OpenChosenFile(const QString& chosen) {
 }
 
 bool TMainForm::OpenGameFile(const fs::path& path) {
+    // Read aside: a file that cannot be read leaves the game on the board as it was.
+    Tjeu read = game_;
+    const OpenedGame opened = OpenGame(read, path);
+    if (!opened) {
+        file_dialogs_.tell(this,
+                           opened.outcome == OpenOutcome::kTextFault
+                               ? TextFaultMessage(opened.text)
+                               : Message(lang::message::kUnreadableFile),
+                           ShownPath(path));
+        return false;
+    }
+    ReplaceGame(std::move(read), true);
+    return true;
+}
+
+void TMainForm::ReplaceGame(Tjeu game, bool saved) {
     // A selection made on the old board means nothing on the new one.
     if (turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected) {
         DropSelection();
@@ -71,16 +88,22 @@ bool TMainForm::OpenGameFile(const fs::path& path) {
     AbandonComputerSearch();  // it searched the old game; the loop starts one on the new
     rated_.Leave();
     LeaveTraining();
-    const bool loaded = LoadGameFile(game_, path) == LoadOutcome::kLoaded;
-    unsaved_moves_ = false;  // the game on the board is the file's (or, unreadable, none)
-    // The old game is gone either way, so the caption no longer names its file.
+    game_ = std::move(game);
+    unsaved_moves_ = !saved;
     ShowFileCaption();
-    // The board, panels and status line behind the message already show what was read.
     loop_.ShowOpenedGame();
+    ShowPossibleMoves(0);
     RefreshPieces();
     UpdateNavigation();
-    if (!loaded) file_dialogs_.tell(this, Message(lang::message::kUnreadableFile), ShownPath(path));
-    return loaded;
+}
+
+bool TMainForm::MayReplaceGame() {
+    return rated_.MayLeave() && MayDropGame();
+}
+
+void TMainForm::TellUser(const QString& text, const QString& detail) {
+    const BusyScope busy(turn_);
+    file_dialogs_.tell(this, text, detail);
 }
 
 bool TMainForm::FileSave(bool save_as) {
@@ -89,19 +112,20 @@ bool TMainForm::FileSave(bool save_as) {
     if (const fs::path own = game_.FileName; !save_as && game_.FileName != kNoName && Exists(own)) {
         target = own;  // the game's own file, written over without a question
     } else {
-        const QString chosen = file_dialogs_.choose_save_name(
-            this, DialogFilters(lang::LoadText(lang::message::kSaveFileFilter)));
+        const QString chosen = file_dialogs_.choose_save_name(this, SaveDialogFilters());
         if (chosen.isEmpty()) return false;
         target = GamePathFromChoice(chosen);
         if (Exists(target) && !file_dialogs_.ask(this, kOverwriteQuestion, ShownPath(target))) {
             return false;
         }
     }
-    // Whatever filter was chosen, the content is the game format.
-    const WriteResult written = SaveGameFile(game_, target);
+    // A ".cvn" name is written as game text; whatever other filter was chosen, the content
+    // is the game format.
+    const WriteResult written = SaveGameAs(game_, target, TagsForNow());
     if (written) {
         unsaved_moves_ = false;
         ShowFileCaption();
+        exchange_->Saved(target);
     } else {
         // The old file, the game's file name and the caption stay as they were.
         const std::string reason = written.error.message();

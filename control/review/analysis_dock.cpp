@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -96,6 +97,15 @@ AnalysisDock::AnalysisDock(QWidget* parent)
     connect(cancel_, &QPushButton::clicked, this, &AnalysisDock::CancelClicked);
     connect(line_button_, &QPushButton::clicked, this, &AnalysisDock::LineClicked);
     connect(graph_, &EvaluationGraph::MoveChosen, this, &AnalysisDock::MoveChosen);
+}
+
+void AnalysisDock::AddCommand(QAction* action) {
+    auto* button = new QToolButton(widget());
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Below the reply's button and its note, before the summaries.
+    auto* layout = static_cast<QVBoxLayout*>(widget()->layout());
+    layout->insertWidget(layout->indexOf(line_note_) + 1, button, 0, Qt::AlignLeft);
 }
 
 void AnalysisDock::ShowProgress(int done, int total) {

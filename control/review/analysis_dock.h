@@ -11,6 +11,7 @@
 
 #include "model/analysis/game_analysis.h"
 
+class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -33,6 +34,9 @@ public:
     // The line button: enabled when the move on the board has a line to show; `shown` of
     // its `length` moves are on the board, the last as `said` under the button.
     void ShowLineState(bool available, int shown, int length, const QString& said);
+    // A button for a command of the window, below the graph: it follows the command's
+    // caption and whether it may run.
+    void AddCommand(QAction* action);
     void Relabel(int base);
 
     EvaluationGraph& Graph() { return *graph_; }

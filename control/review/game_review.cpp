@@ -12,6 +12,7 @@
 #include "lang/language.h"
 #include "lang/text_ids.h"
 #include "model/record_review.h"
+#include "model/review_lines.h"
 
 namespace circumvia::control {
 
@@ -42,12 +43,12 @@ void GameReview::Analyse() {
     if (job_->Running() || host_.RecordClosed()) return;
     dock_->show();
     dock_->raise();
-    const Tjeu& game = host_.ReviewedGame();
+    const GameRecord main_line = MainLineRecord(host_.ReviewedGame().Tree);
     const int known = static_cast<int>(analysis_.moves.size());
-    dock_->ShowProgress(0, std::max(LastRecordedEntry(game) - known, 0));
+    dock_->ShowProgress(0, std::max(RecordedMoveCount(main_line) - known, 0));
     host_.EnableAnalyseCommand(false);
     // The worker reads its own copy: the game may go on meanwhile.
-    job_->Start(game.History, analysis_);
+    job_->Start(main_line, analysis_);
 }
 
 void GameReview::Cancel() {
@@ -55,7 +56,7 @@ void GameReview::Cancel() {
 }
 
 void GameReview::Finished(const GameAnalysis& analysis, bool completed) {
-    const int total = LastRecordedEntry(host_.ReviewedGame());
+    const int total = RecordedMoveCount(MainLineRecord(host_.ReviewedGame().Tree));
     analysis_ = analysis;
     dock_->ShowIdle();
     host_.EnableAnalyseCommand(true);
@@ -68,13 +69,15 @@ void GameReview::Finished(const GameAnalysis& analysis, bool completed) {
                                                      lang::CountedText(total, lang::kMovesOf)});
     // Said, not only shown: a screen reader's user waits for the analysis to end.
     host_.AnnounceReview(text);
-    Q_EMIT Analysed(analysis_);
+    Q_EMIT Analysed(line_analysis_);
 }
 
 void GameReview::Show() {
     const Tjeu& game = host_.ReviewedGame();
-    TrimAnalysisToRecord(analysis_, game.History);
-    move_list_.ShowAnalysis(analysis_);
+    TrimAnalysisToRecord(analysis_, MainLineRecord(game.Tree));
+    line_analysis_ = analysis_;
+    TrimAnalysisToRecord(line_analysis_, game.History);
+    move_list_.ShowAnalysis(line_analysis_);
     dock_->ShowAnalysis(analysis_,
                         {std::string(), game.PlayerOf(kRed).Name, game.PlayerOf(kWhite).Name});
     ShowLineState();
@@ -83,18 +86,31 @@ void GameReview::Show() {
 void GameReview::FollowRecord() {
     const Tjeu& game = host_.ReviewedGame();
     const std::size_t held = analysis_.moves.size();
-    TrimAnalysisToRecord(analysis_, game.History);
-    if (analysis_.moves.size() != held) Show();
+    const std::size_t shared = line_analysis_.moves.size();
+    TrimAnalysisToRecord(analysis_, MainLineRecord(game.Tree));
+    GameAnalysis line = analysis_;
+    TrimAnalysisToRecord(line, game.History);
+    if (analysis_.moves.size() != held || line.moves.size() != shared) Show();
     line_.FollowRecord(game);
     ShowLineState();
-    dock_->ShowCurrent(game.Current);
-    host_.EnableMistakeSteps(NextMistake(analysis_, game.Current, false) >= 0,
-                             NextMistake(analysis_, game.Current, true) >= 0);
+    // In a variation, the panel marks the main line's move where it branched off.
+    dock_->ShowCurrent(std::min(game.Current, MainLineShare(game)));
+    host_.EnableMistakeSteps(NextMistake(line_analysis_, game.Current, false) >= 0,
+                             NextMistake(line_analysis_, game.Current, true) >= 0);
+    host_.EnableBetterLine(BetterLineAt(analysis_, game) != nullptr);
+}
+
+void GameReview::ShowBetterLine() {
+    const MoveAnalysis* move = BetterLineAt(analysis_, host_.ReviewedGame());
+    if (move == nullptr || host_.MoveUnderWay()) return;
+    LeaveLine();  // the punishing line shown on the board gives way to the game
+    const MoveAnalysis chosen = *move;  // the record changes under the analysis' feet
+    host_.OpenBetterLine(chosen);
 }
 
 void GameReview::StepLine() {
     if (host_.MoveUnderWay() || host_.RecordClosed()) return;
-    line_.Step(host_.ReviewedGame(), analysis_);
+    line_.Step(host_.ReviewedGame(), line_analysis_);
     ShowLineState();
 }
 
@@ -106,7 +122,7 @@ bool GameReview::LeaveLine() {
 
 void GameReview::ShowLineState() {
     dock_->ShowLineState(
-        ReplyLineStepper::HasLine(host_.ReviewedGame(), analysis_) || line_.Showing(),
+        ReplyLineStepper::HasLine(host_.ReviewedGame(), line_analysis_) || line_.Showing(),
         line_.Shown(), line_.Length(), line_.Said());
 }
 
@@ -118,7 +134,7 @@ bool GameReview::Reviewing() const {
 }
 
 void GameReview::GoToMistake(bool forward) {
-    const int target = NextMistake(analysis_, host_.ReviewedGame().Current, forward);
+    const int target = NextMistake(line_analysis_, host_.ReviewedGame().Current, forward);
     if (target >= 0) host_.ChooseRecordedMove(target);
 }
 

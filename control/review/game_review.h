@@ -1,7 +1,9 @@
 #pragma once
 // The review of a game in the window: the analysis run off the window's thread, the
-// evaluation panel, the mistake steps, and whether every recorded move may be visited. It
-// reaches the window only through GameReviewHost; the window forwards its events here.
+// evaluation panel, the mistake steps, the better line of a marked move, and whether every
+// recorded move may be visited. The review analyses the main line: a variation on the board
+// leaves that analysis as it is. It reaches the window only through GameReviewHost; the
+// window forwards its events here.
 
 #include <QObject>
 #include <string>
@@ -37,6 +39,10 @@ public:
     virtual void AnnounceReview(const std::string& text) = 0;
     virtual void EnableAnalyseCommand(bool on) = 0;
     virtual void EnableMistakeSteps(bool back, bool forward) = 0;
+    // Whether the move on the board offers its better line.
+    virtual void EnableBetterLine(bool on) = 0;
+    // Opens the better line of the main line's `move` as a variation and stands on it.
+    virtual void OpenBetterLine(const MoveAnalysis& move) = 0;
 };
 
 class GameReview : public QObject {
@@ -47,14 +53,19 @@ public:
 
     AnalysisDock& Dock() { return *dock_; }
     AnalysisJob& Job() { return *job_; }
-    // The analysis shown: the recorded moves analysed so far, from the first.
-    const GameAnalysis& Analysis() const { return analysis_; }
+    // The analysis of the line on the board: its moves analysed so far, from the first, up
+    // to where it leaves the main line.
+    const GameAnalysis& Analysis() const { return line_analysis_; }
+    // The analysis of the main line, whatever line is on the board: what the panel shows.
+    const GameAnalysis& MainLineAnalysis() const { return analysis_; }
 
     // Analyses the recorded moves not yet analysed, with progress and Cancel in the panel.
     void Analyse();
     void Cancel();
     // To the next (forward) or previous mistake of the analysis.
     void GoToMistake(bool forward);
+    // At a main-line move marked from an inaccuracy on: its better line as a variation.
+    void ShowBetterLine();
     // Every recorded move is reachable: the recorded game is over, or an analysis is shown.
     bool Reviewing() const;
     // The record changed or moved: drops the analysis of moves no longer recorded and
@@ -86,7 +97,8 @@ private:
     MoveListDock& move_list_;
     AnalysisJob* job_;
     AnalysisDock* dock_;
-    GameAnalysis analysis_;
+    GameAnalysis analysis_;       // the main line's
+    GameAnalysis line_analysis_;  // the part of it the line on the board shares
     ReplyLineStepper line_{host_};
 };
 

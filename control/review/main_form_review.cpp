@@ -4,6 +4,7 @@
 #include "control/window/main_form.h"
 #include "control/window/status_line.h"
 #include "model/record_review.h"
+#include "model/review_lines.h"
 #include "scene/gl/scene_viewer.h"
 
 namespace circumvia::control {
@@ -23,6 +24,17 @@ void TMainForm::EnableAnalyseCommand(bool on) {
 void TMainForm::EnableMistakeSteps(bool back, bool forward) {
     menu_.PreviousMistakeItem->setEnabled(back);
     menu_.NextMistakeItem->setEnabled(forward);
+}
+
+void TMainForm::EnableBetterLine(bool on) {
+    menu_.BetterLineItem->setEnabled(on);
+}
+
+void TMainForm::OpenBetterLine(const MoveAnalysis& move) {
+    if (!turn_.IsReady() || InsertBetterLine(game_, move) == kNoNode) return;
+    MarkUnsavedMoves(true);
+    ResumeAfterReviewStep();
+    UpdateNavigation();
 }
 
 void TMainForm::ShowReviewedPosition() {

@@ -31,9 +31,10 @@ QString SettingsPath() {
 SettingsStore::SettingsStore() : SettingsStore(SettingsPath()) {}
 
 SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {
-    const QString names[] = {kDefault, kPlayers,        kWhiteName, kRedName,     kWhiteKind,
-                             kRedKind, kAnimationSpeed, kGeometry,  kWindowState, kCoordinates,
-                             kRatings, kLessons,        kPuzzles,   kPractice};
+    const QString names[] = {kDefault,     kPlayers,     kWhiteName,       kRedName,
+                             kWhiteKind,   kRedKind,     kAnimationSpeed,  kGeometry,
+                             kWindowState, kCoordinates, kRatings,         kLessons,
+                             kPuzzles,     kPractice,    kTextRecordNotice};
     const std::optional<QByteArray> contents = ReadSettingsFileStart(path_);
     unreadable_ = !contents;
     if (contents) values_ = ParseSettingsFile(*contents, kGroup, names);

@@ -64,6 +64,8 @@ public:
     // mistakes to practise (see PracticeList).
     static inline const QString kPuzzles = QStringLiteral("Puzzles");
     static inline const QString kPractice = QStringLiteral("Practice");
+    // "1" once the player was told that a game file keeps no variations (GameExchange).
+    static inline const QString kTextRecordNotice = QStringLiteral("TextRecordNotice");
 
 private:
     void TellFailureOnce();

@@ -84,6 +84,9 @@ void TMainForm::FormCreate() {
     BuildVariations();
     BuildAccessAids();
     review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
+    review_->Dock().AddCommand(menu_.BetterLineItem);
+    menu_.BetterLineItem->setEnabled(false);
+    exchange_ = std::make_unique<GameExchange>(static_cast<GameExchangeHost&>(*this), *settings_);
     explorer_ = new EndgameExplorer(*this, *this, &review_->Dock(), *menu_.Edition,
                                     [] { return endgame::InstalledTable(); });
     BuildLessons();

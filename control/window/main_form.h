@@ -17,6 +17,7 @@
 #include "control/access/keyboard_cursor.h"
 #include "control/endgame/endgame_explorer.h"
 #include "control/files/file_dialogs.h"
+#include "control/files/game_exchange.h"
 #include "control/rated/rated_game.h"
 #include "control/record/variation_host.h"
 #include "control/review/game_review.h"
@@ -60,6 +61,7 @@ class TMainForm : public QMainWindow,
                   private LessonHost,
                   private PuzzleHost,
                   private EndgameExplorerHost,
+                  private GameExchangeHost,
                   private VariationHost {
     Q_OBJECT
 public:
@@ -73,6 +75,7 @@ public:
     StatusLine& Status() { return *StatusLine_; }
     MoveListDock& MoveList() { return *move_list_; }
     GameReview& Review() { return *review_; }
+    GameExchange& Exchange() { return *exchange_; }
     EndgameExplorer& Explorer() { return *explorer_; }
     VariationEditor& Variations() { return *variations_; }
     scene::TBoardScene& Board() { return board_; }
@@ -357,6 +360,15 @@ private:
     void ShowGamePosition() override;
     void AnnounceLine(const QString& text) override;
     void AnnounceReview(const std::string& text) override;
+    void EnableBetterLine(bool on) override;
+    void OpenBetterLine(const MoveAnalysis& move) override;
+
+    // What the game text's copy and paste ask of the window (files/main_form_files.cpp).
+    const Tjeu& ExchangedGame() const override { return game_; }
+    bool MayReplaceGame() override;
+    void ReplaceGame(Tjeu game, bool saved) override;
+    void TellUser(const QString& text, const QString& detail) override;
+    void ShowStatus(const QString& text) override { SetStatusText(text); }
 
     // What the endgame explorer asks of the window (endgame/main_form_endgame.cpp).
     const Tjeu& ExploredGame() const override { return game_; }
@@ -413,7 +425,8 @@ private:
     FileDialogs file_dialogs_;
     std::optional<QString> start_file_;  // opened after the first tick
     MoveListDock* move_list_ = nullptr;
-    GameReview* review_ = nullptr;           // belongs to the window
+    GameReview* review_ = nullptr;  // belongs to the window
+    std::unique_ptr<GameExchange> exchange_;
     EndgameExplorer* explorer_ = nullptr;    // belongs to the window
     VariationEditor* variations_ = nullptr;  // belongs to the window
     AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;

@@ -45,6 +45,9 @@ struct MainMenu {
     QAction* NextMistakeItem = nullptr;
     QAction* PreviousMistakeItem = nullptr;
     QAction* ShowLineItem = nullptr;  // steps through a marked move's punishing line
+    QAction* BetterLineItem = nullptr;
+    QAction* CopyGameTextItem = nullptr;
+    QAction* PasteGameItem = nullptr;
     // The tree of lines: walking it, and editing it.
     QAction* NextVariationItem = nullptr;
     QAction* PreviousVariationItem = nullptr;

@@ -49,6 +49,11 @@ void Work(const GameRecord& record, int first, const AnalysisRun& run,
             shown == MoveClass::kMissedWin) {
             result->reply_line = PunishingLine(record, first + i, depth);
         }
+        if ((shown == MoveClass::kInaccuracy || shown == MoveClass::kMistake ||
+             shown == MoveClass::kBlunder || shown == MoveClass::kMissedWin) &&
+            result->best != result->played) {
+            result->better_line = BetterLine(record, first + i, result->best, depth);
+        }
         ++shared.done;
     }
     const std::lock_guard lock(shared.mutex);

@@ -60,6 +60,9 @@ struct MoveAnalysis {
     // For a mistake, a blunder or a missed win: the opponent's reply that punishes it and the
     // moves after (PunishingLine); empty otherwise.
     std::vector<Move> reply_line;
+    // For an inaccuracy, a mistake, a blunder or a missed win: the best move and the moves
+    // the search expects after it (BetterLine); empty otherwise.
+    std::vector<Move> better_line;
     // The endgame table's values when it holds the position: then the class is the table's
     // (ExactClass) and the loss follows it (a blunder's at least the blunder threshold, none
     // for a move that keeps the result).

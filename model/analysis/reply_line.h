@@ -16,4 +16,15 @@ namespace circumvia {
 // itself was analysed to (HorizonDepth): each following move is searched one level less.
 std::vector<Move> PunishingLine(const GameRecord& record, int number, int depth, int plies = 3);
 
+// The best move and the moves after it in the better line, at most.
+inline constexpr int kBetterLinePlies = 6;
+
+// What move `number` of `record` should have been and what follows: `best` (the move the
+// analysis preferred) from the position before the move, then each side's best answer in
+// turn, searched one level less at each move from `depth` (the move's own horizon), as the
+// best move's value saw the line. At most `plies` moves, fewer when the game ends on the way;
+// empty when `best` cannot be played there.
+std::vector<Move> BetterLine(const GameRecord& record, int number, Move best, int depth,
+                             int plies = kBetterLinePlies);
+
 }  // namespace circumvia

@@ -63,8 +63,8 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.
 appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.log" 2>&1 ||
     fail "appstreamcli rejects the metainfo: $(cat "$scratch/appstream.log")"
 expect_equal "Exec" "$(sed -n 's/^Exec=//p' "$desktop")" "circumvia %f"
-# The window opens only game files so far: the text type is known but not offered to it.
-expect_equal "MimeType" "$(sed -n 's/^MimeType=//p' "$desktop")" "$game_type;"
+# The window opens game files and game texts alike.
+expect_equal "MimeType" "$(sed -n 's/^MimeType=//p' "$desktop")" "$game_type;$text_type;"
 icon="$(sed -n 's/^Icon=//p' "$desktop")"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no 48x48 icon named '$icon'"
 for size in 16 22 24 32 48 64 128 256; do

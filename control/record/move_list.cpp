@@ -110,6 +110,8 @@ std::vector<ShownRow> ShownRows(const Tjeu& game) {
 std::unordered_map<int, QString> ShownComments(const Tjeu& game,
                                                const std::vector<ShownRow>& rows) {
     std::unordered_map<int, QString> comments;
+    if (const std::string& comment = game.Tree.Comment(kRootNode); !comment.empty())
+        comments.emplace(kRootNode, QString::fromStdString(comment));  // before the first move
     for (const ShownRow& row : rows) {
         if (const std::string& comment = game.Tree.Comment(row.node); !comment.empty())
             comments.emplace(row.node, QString::fromStdString(comment));
@@ -228,10 +230,15 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
                 return {};
         }
     }
-    const auto comment = move ? comments_.find(move->node) : comments_.end();
+    const auto comment = comments_.find(move ? move->node : row == 0 ? kRootNode : kNoNode);
     switch (role) {
         case Qt::DisplayRole: {
-            if (row == 0) return column == kNumberColumn ? QVariant(start_text_) : QVariant();
+            if (row == 0) {
+                // The start row spans the list: a comment before the first move follows it.
+                if (column != kNumberColumn) return {};
+                if (comment == comments_.end()) return start_text_;
+                return start_text_ + QStringLiteral("  ") + comment->second.simplified();
+            }
             if (result) return column == kNumberColumn ? QVariant(result_text_) : QVariant();
             if (move == nullptr) return {};
             if (column == kNumberColumn) return QString::number(move->number);

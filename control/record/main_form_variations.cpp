@@ -26,6 +26,18 @@ bool TMainForm::TreeOpen() const {
 
 void TMainForm::StandOnNode(int node) {
     if (!TreeOpen() || !game_.Tree.Contains(node)) return;
+    // A place on the record's line that its own steps reach: the line stays as it is, so
+    // that the branch point keeps the variation the player came from.
+    const std::vector<int>& line = game_.Tree.Line();
+    const int depth = game_.Tree.Depth(node);
+    if (static_cast<std::size_t>(depth) < line.size() &&
+        line[static_cast<std::size_t>(depth)] == node) {
+        const std::vector<int> stops = game_.StepStops();
+        if (Reviewing() || std::binary_search(stops.begin(), stops.end(), depth)) {
+            GoToRecordedMove(depth);
+            return;
+        }
+    }
     game_.GoToNode(node);
     SettleOnTree();
     UpdateNavigation();

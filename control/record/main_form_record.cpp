@@ -14,8 +14,16 @@ void TMainForm::BuildMoveList() {
     move_list_->hide();  // the designed window has no side panel until one is asked for
     menu_.Edition->addSeparator();
     menu_.Edition->addAction(move_list_->toggleViewAction());
-    connect(move_list_, &MoveListDock::MoveChosen, this, [this](int index) {
-        if (turn_.IsReady()) GoToRecordedMove(index);
+    connect(move_list_, &MoveListDock::NodeChosen, this, [this](int node) {
+        if (!turn_.IsReady()) return;
+        // A move of the record's line: by the record's own steps, as designed.
+        const std::vector<int>& line = game_.Tree.Line();
+        const auto depth = static_cast<std::size_t>(game_.Tree.Depth(node));
+        if (depth < line.size() && line[depth] == node) {
+            GoToRecordedMove(static_cast<int>(depth));
+        } else {
+            StandOnNode(node);
+        }
     });
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "control/record/tree_rows.h"
 #include "control/turns/turn_loop.h"
 #include "dialogs/class_marks.h"
 #include "dialogs/display_text.h"
@@ -18,6 +19,7 @@
 #include "lang/text_ids.h"
 #include "model/evaluation.h"
 #include "model/notation.h"
+#include "model/tree_edits.h"
 
 namespace circumvia::control {
 
@@ -64,12 +66,20 @@ QIcon SideDisc(int side) {
     return QIcon(disc);
 }
 
-bool SameRows(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
-    return std::equal(
-        a.begin(), a.end(), b.begin(), b.end(), [](const MoveRow& x, const MoveRow& y) {
-            return x.number == y.number && x.mover == y.mover && x.notation == y.notation;
-        });
+// The same rows in the same places: only their look may differ.
+bool SameLayout(const std::vector<ShownRow>& a, const std::vector<ShownRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ShownRow& x, const ShownRow& y) {
+                          return x.node == y.node && x.number == y.number && x.mover == y.mover &&
+                                 x.from == y.from && x.to == y.to && x.level == y.level &&
+                                 x.opens == y.opens && x.closes == y.closes;
+                      });
 }
+
+// Deeper variations are indented no further: the list stays readable in its narrow dock.
+constexpr int kMaxShownLevel = 8;
+constexpr int kMaxShownCloses = 255;
+const QString kIndent = QStringLiteral("   ");
 
 bool IsSide(int mover) {
     return mover == kRed || mover == kWhite;
@@ -80,17 +90,66 @@ bool IsSide(int mover) {
 MoveListModel::MoveListModel(QObject* parent)
     : QAbstractTableModel(parent), discs_{QIcon(), SideDisc(kRed), SideDisc(kWhite)} {}
 
-bool MoveListModel::SetRows(std::vector<MoveRow> rows, std::array<QString, 3> names,
-                            QString result) {
-    for (MoveRow& row : rows) row.name = {};  // a view into the game: not kept
-    if (names == names_ && result == result_text_ && SameRows(rows, rows_)) return false;
+std::vector<ShownRow> ShownRows(const Tjeu& game) {
+    const GameTree& tree = game.Tree;
+    const std::vector<int>& line = tree.Line();
+    std::vector<ShownRow> rows;
+    const std::vector<TreeRow> laid = TreeRows(tree);
+    rows.reserve(laid.size());
+    for (const TreeRow& row : laid) {
+        const TreeNode& node = tree.Node(row.node);
+        const auto number = static_cast<std::size_t>(row.number);
+        rows.push_back({row.node, row.number, node.Entry.Mover, node.Entry.From, node.Entry.To,
+                        node.Mark, static_cast<std::uint8_t>(std::min(row.level, kMaxShownLevel)),
+                        static_cast<std::uint8_t>(std::min(row.closes, kMaxShownCloses)), row.opens,
+                        number < line.size() && line[number] == row.node});
+    }
+    return rows;
+}
+
+std::unordered_map<int, QString> ShownComments(const Tjeu& game,
+                                               const std::vector<ShownRow>& rows) {
+    std::unordered_map<int, QString> comments;
+    if (const std::string& comment = game.Tree.Comment(kRootNode); !comment.empty())
+        comments.emplace(kRootNode, QString::fromStdString(comment));  // before the first move
+    for (const ShownRow& row : rows) {
+        if (const std::string& comment = game.Tree.Comment(row.node); !comment.empty())
+            comments.emplace(row.node, QString::fromStdString(comment));
+    }
+    return comments;
+}
+
+bool MoveListModel::SetRows(std::vector<ShownRow> rows, std::unordered_map<int, QString> comments,
+                            std::array<QString, 3> names, QString result) {
+    if (names == names_ && result == result_text_ && SameLayout(rows, rows_)) {
+        // Marks, comments and the record's line may have changed: redrawn in place.
+        rows_ = std::move(rows);
+        comments_ = std::move(comments);
+        if (rowCount() > 1) Q_EMIT dataChanged(index(1, 0), index(rowCount() - 1, kColumns - 1));
+        return false;
+    }
     beginResetModel();
     rows_ = std::move(rows);
+    comments_ = std::move(comments);
     names_ = std::move(names);
     result_text_ = std::move(result);
     current_ = -1;
     endResetModel();
     return true;
+}
+
+int MoveListModel::NodeOfRow(int row, const std::vector<int>& line) const {
+    if (row <= 0) return kRootNode;
+    if (row == ResultRow()) return line.back();
+    const auto at = static_cast<std::size_t>(row - 1);
+    return at < rows_.size() ? rows_[at].node : kNoNode;
+}
+
+int MoveListModel::RowOfNode(int node) const {
+    if (node == kRootNode) return 0;
+    const auto found = std::find_if(rows_.begin(), rows_.end(),
+                                    [node](const ShownRow& row) { return row.node == node; });
+    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin()) + 1;
 }
 
 void MoveListModel::SetStartText(const QString& text) {
@@ -104,16 +163,12 @@ void MoveListModel::SetClasses(std::vector<MoveClass> classes) {
         Q_EMIT dataChanged(index(1, kClassColumn), index(rowCount() - 1, kClassColumn));
 }
 
-void MoveListModel::SetCurrent(int current, const QPalette& colours) {
-    const int before = current_;
-    current_ = current;
+void MoveListModel::SetCurrent(int row, int number, const QPalette& colours) {
+    current_ = row;
+    current_number_ = number;
     colours_ = colours;
-    // Only the rows between the old and the new position change their look.
-    const int last_row = rowCount() - 1;
-    const int first = std::clamp(before < 0 ? current : std::min(before, current), 0, last_row);
-    const int last = before < 0 ? last_row : std::clamp(std::max(before, current), 0, last_row);
-    if (last_row >= 0 && first <= last)
-        Q_EMIT dataChanged(index(first, 0), index(last, kColumns - 1));
+    // The view redraws only the rows in sight.
+    if (rowCount() > 0) Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
 int MoveListModel::rowCount(const QModelIndex& parent) const {
@@ -146,10 +201,15 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     const bool here = row == current_;
     const bool result = row == ResultRow();
+    const ShownRow* move = row > 0 && !result && static_cast<std::size_t>(row - 1) < rows_.size()
+                               ? &rows_[static_cast<std::size_t>(row - 1)]
+                               : nullptr;
+    const bool variation = move != nullptr && move->level > 0;
     if (column == kClassColumn) {
-        // The start and the result rows carry no class; a move without one shows nothing.
-        const auto at = static_cast<std::size_t>(row - 1);
-        const bool classed = row > 0 && !result && at < classes_.size();
+        // The review's classes are those of the main line's moves; the start, the result and
+        // the variations carry none, and a move without one shows nothing.
+        const auto at = static_cast<std::size_t>(move ? move->number - 1 : 0);
+        const bool classed = move != nullptr && !variation && at < classes_.size();
         const MoveClass move_class = classed ? classes_[at] : MoveClass::kBest;
         switch (role) {
             case Qt::DisplayRole:
@@ -163,53 +223,81 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
             case Qt::ForegroundRole:
                 return classed ? QVariant(QBrush(dialogs::ClassColour(move_class))) : QVariant();
             case Qt::BackgroundRole:
-                return here ? QVariant(colours_.highlight()) : QVariant();
+                return here        ? QVariant(colours_.highlight())
+                       : variation ? QVariant(colours_.alternateBase())
+                                   : QVariant();
             default:
                 return {};
         }
     }
+    const auto comment = comments_.find(move ? move->node : row == 0 ? kRootNode : kNoNode);
     switch (role) {
         case Qt::DisplayRole: {
-            if (row == 0) return column == kNumberColumn ? QVariant(start_text_) : QVariant();
+            if (row == 0) {
+                // The start row spans the list: a comment before the first move follows it.
+                if (column != kNumberColumn) return {};
+                if (comment == comments_.end()) return start_text_;
+                return start_text_ + QStringLiteral("  ") + comment->second.simplified();
+            }
             if (result) return column == kNumberColumn ? QVariant(result_text_) : QVariant();
-            const MoveRow& move = rows_[static_cast<std::size_t>(row - 1)];
-            if (column == kNumberColumn) return QString::number(move.number);
-            if (column == kMoverColumn) return IsSide(move.mover) ? names_[move.mover] : QString();
-            return QString::fromStdString(move.notation);
+            if (move == nullptr) return {};
+            if (column == kNumberColumn) return QString::number(move->number);
+            if (column == kMoverColumn)
+                return IsSide(move->mover) ? names_[move->mover] : QString();
+            if (column == kCommentColumn) {
+                if (comment == comments_.end()) return {};
+                return comment->second.simplified();  // its lines run on in the row
+            }
+            QString shown = kIndent.repeated(move->level);
+            if (move->opens) shown += QLatin1Char('(');
+            shown += QString::fromStdString(MoveText(move->from, move->to));
+            shown += QLatin1String(MarkText(move->mark).data(),
+                                   static_cast<qsizetype>(MarkText(move->mark).size()));
+            shown += QString(move->closes, QLatin1Char(')'));
+            return shown;
         }
+        case Qt::ToolTipRole:
+            return comment != comments_.end() ? QVariant(comment->second) : QVariant();
         case Qt::AccessibleTextRole: {
-            // Read aloud, the mover's disc is its colour's name.
+            // Read aloud, the mover's disc is its colour's name, and a variation's move says so.
             const QString shown = data(index, Qt::DisplayRole).toString();
-            if (row == 0 || result || column != kMoverColumn) return shown;
-            const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
-            if (!IsSide(mover)) return shown;
-            const int colour =
-                mover == kWhite ? lang::caption::kSetupWhiteGroup : lang::caption::kSetupRedGroup;
+            if (move == nullptr) return shown;
+            if (column == kMoveColumn && variation) {
+                return QString::fromStdString(lang::FormatText(
+                    lang::Caption(lang::CaptionBase() + lang::caption::kVariationRow),
+                    {shown.trimmed().toStdString()}));
+            }
+            if (column != kMoverColumn || !IsSide(move->mover)) return shown;
+            const int colour = move->mover == kWhite ? lang::caption::kSetupWhiteGroup
+                                                     : lang::caption::kSetupRedGroup;
             return QString::fromStdString(lang::Caption(lang::CaptionBase() + colour)) +
                    QStringLiteral(", ") + shown;
         }
         case Qt::DecorationRole: {
-            if (row == 0 || result || column != kMoverColumn) return {};
-            const int mover = rows_[static_cast<std::size_t>(row - 1)].mover;
-            return IsSide(mover) ? QVariant(discs_[mover]) : QVariant();
+            if (move == nullptr || column != kMoverColumn) return {};
+            return IsSide(move->mover) ? QVariant(discs_[move->mover]) : QVariant();
         }
         case Qt::TextAlignmentRole:
-            return row > 0 && !result && column == kNumberColumn
+            return move != nullptr && column == kNumberColumn
                        ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
                        : QVariant();
         case Qt::FontRole: {
-            if (!here) return {};
-            QFont bold;
-            bold.setBold(true);
-            return bold;
+            if (!here && !variation) return {};
+            QFont font;
+            font.setBold(here);
+            font.setItalic(variation);
+            return font;
         }
         case Qt::BackgroundRole:
-            return here ? QVariant(colours_.highlight()) : QVariant();
+            return here        ? QVariant(colours_.highlight())
+                   : variation ? QVariant(colours_.alternateBase())
+                               : QVariant();
         case Qt::ForegroundRole:
-            // Moves after the position on the board are only replayable: greyed.
             if (here) return colours_.highlightedText();
+            // The record's moves after the position on the board are only replayable: greyed.
             // The result row is never greyed.
-            if (current_ >= 0 && row > current_ && !result)
+            if (move != nullptr && move->on_line && move->number > current_number_ &&
+                current_number_ >= 0)
                 return colours_.brush(QPalette::Disabled, QPalette::Text);
             return {};
         default:
@@ -256,8 +344,28 @@ MoveListDock::MoveListDock(QWidget* parent)
     });
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) Q_EMIT MoveChosen(current.row());
+                if (!current.isValid()) return;
+                if (const int node = NodeOfRow(current.row()); node != kNoNode)
+                    Q_EMIT NodeChosen(node);
             });
+    // The tree's editing on a row: by the mouse, or by the menu key on the current row.
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QModelIndex row = list_->indexAt(at);
+        QPoint where = at;
+        if (!row.isValid()) {
+            row = list_->currentIndex();
+            where = list_->visualRect(row).center();
+        }
+        if (!row.isValid()) return;
+        if (const int node = NodeOfRow(row.row()); node != kNoNode)
+            Q_EMIT ContextMenuAsked(node, list_->viewport()->mapToGlobal(where));
+    });
+}
+
+int MoveListDock::NodeOfRow(int row) const {
+    if (game_ == nullptr) return kNoNode;
+    return model_->NodeOfRow(row, game_->Tree.Line());
 }
 
 int MoveListDock::RowCount() const {
@@ -292,6 +400,8 @@ void MoveListDock::Relabel(int base) {
                   lang::caption::kMoveListMove}) {
         headers << QString::fromStdString(lang::Caption(base + k));
     }
+    headers << QString()
+            << QString::fromStdString(lang::Caption(base + lang::caption::kCommentTitle));
     model_->SetHeaders(std::move(headers));
     ShowDetail();
 }
@@ -312,8 +422,12 @@ void MoveListDock::ShowAnalysis(const GameAnalysis& analysis) {
 }
 
 void MoveListDock::ShowDetail() {
-    const auto at = static_cast<std::size_t>(highlighted_ - 1);
-    if (highlighted_ < 1 || at >= analysis_.moves.size()) {
+    // The analysis is the main line's: a move in a variation has no detail.
+    const int current = game_ != nullptr ? game_->Current : 0;
+    const bool on_main_line = game_ != nullptr && highlighted_ >= 1 &&
+                              VariationStart(game_->Tree, game_->CurrentNode()) == kNoNode;
+    const auto at = static_cast<std::size_t>(current - 1);
+    if (!on_main_line || current < 1 || at >= analysis_.moves.size()) {
         detail_->hide();
         return;
     }
@@ -353,23 +467,24 @@ void MoveListDock::Refresh() {
     for (const Side side : {kRed, kWhite})
         names[side] = dialogs::ShownName(game.PlayerOf(side).Name);
     QString result = QString::fromStdString(ResultText(game));
-    if (model_->SetRows(RecordedMoves(game), std::move(names), std::move(result))) {
+    std::vector<ShownRow> rows = ShownRows(game);
+    std::unordered_map<int, QString> comments = ShownComments(game, rows);
+    if (model_->SetRows(std::move(rows), std::move(comments), std::move(names), std::move(result)))
         highlighted_ = -1;
-        Highlight(game.Current);
-    } else if (game.Current != highlighted_) {
-        Highlight(game.Current);
-    }
+    Highlight(model_->RowOfNode(game.CurrentNode()));
     ShowDetail();
 }
 
-void MoveListDock::Highlight(int current) {
+void MoveListDock::Highlight(int row) {
     const QSignalBlocker quiet(list_->selectionModel());
-    model_->SetCurrent(current, list_->palette());
-    highlighted_ = current >= 0 && current < RowCount() ? current : -1;
+    const bool moved = row != highlighted_;
+    model_->SetCurrent(row, game_ != nullptr ? game_->Current : -1, list_->palette());
+    highlighted_ = row >= 0 && row < RowCount() ? row : -1;
+    if (!moved) return;
     if (highlighted_ >= 0) {
-        const QModelIndex row = model_->index(highlighted_, MoveListModel::kNumberColumn);
-        list_->setCurrentIndex(row);
-        list_->scrollTo(row);
+        const QModelIndex shown = model_->index(highlighted_, MoveListModel::kNumberColumn);
+        list_->setCurrentIndex(shown);
+        list_->scrollTo(shown);
         // At the last move, the result under it comes into view too.
         if (const int result = model_->ResultRow(); result == highlighted_ + 1)
             list_->scrollTo(model_->index(result, MoveListModel::kNumberColumn));

@@ -1,6 +1,7 @@
 // Settings read when the window is first shown and written when it closes (options, names,
 // animation speed, the window's place), and the language commands.
 #include "control/record/move_list.h"
+#include "control/record/variation_editor.h"
 #include "control/review/analysis_dock.h"
 #include "control/settings/settings_text.h"
 #include "control/training/puzzle_trainer.h"
@@ -85,6 +86,7 @@ void TMainForm::ChooseLanguage(char code) {
 void TMainForm::Relabel(int base) {
     RelabelMainMenu(menu_, base);
     move_list_->Relabel(base);
+    variations_->Relabel(base);
     review_->Relabel(base);
     explorer_->Relabel();
     RelabelLessons();

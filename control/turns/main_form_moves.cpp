@@ -4,6 +4,7 @@
 #include "control/access/spoken_events.h"
 #include "control/record/move_counter.h"
 #include "control/record/move_list.h"
+#include "control/record/variation_editor.h"
 #include "control/review/analysis_job.h"
 #include "control/training/lesson_session.h"
 #include "control/training/puzzle_trainer.h"
@@ -142,6 +143,7 @@ void TMainForm::UpdateNavigation() {
     // No help from the engine while a rated game is being played.
     if (review_) menu_.AnalyseItem->setEnabled(record_open && !review_->Job().Running());
     if (move_list_) move_list_->ShowGame(game_);
+    if (variations_) variations_->Follow();
     StatusLine_->RepaintPanels();
     // The move that led to the position shown; none at the start of the record.
     const HistoryEntry& last = game_.History[static_cast<std::size_t>(game_.Current)];

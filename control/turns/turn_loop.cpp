@@ -1,6 +1,7 @@
 #include "control/turns/turn_loop.h"
 #include "dialogs/display_text.h"
 #include "dialogs/review_text.h"
+#include "dialogs/variation_text.h"
 
 #include "lang/format.h"
 #include "lang/language.h"
@@ -87,6 +88,18 @@ std::string RecordPlaceText(const Tjeu& game) {
                             {std::to_string(game.Current), std::to_string(last), move});
 }
 
+namespace {
+
+// Where the board stands in the record, among the alternatives at its branch, and the
+// moves tried from it.
+std::string PlaceText(const Tjeu& game) {
+    const int node = game.CurrentNode();
+    return Joined(Joined(RecordPlaceText(game), dialogs::VariationPlaceText(game.Tree, node)),
+                  dialogs::BranchText(game.Tree, node));
+}
+
+}  // namespace
+
 std::string ComputerLevelText(const Tjeu& game, Side side) {
     const int kind = game.PlayerOf(side).Kind;
     if (!IsComputer(kind)) return {};
@@ -121,7 +134,7 @@ void TurnLoop::Timer1Timer() {
             break;
         case LoopState::Reviewing:
             // Parked on a computer's turn of a game being looked through.
-            host_.SetStatusText(Joined(RecordPlaceText(game_), TurnText()));
+            host_.SetStatusText(Joined(PlaceText(game_), TurnText()));
             break;
         case LoopState::Starting:
             FirstTick();
@@ -224,7 +237,7 @@ void TurnLoop::HumanTick() {
     const std::string note = host_.TurnNote();
     std::string text = host_.TrainingText();
     if (text.empty()) {
-        text = Joined(RecordPlaceText(game_), TurnText());
+        text = Joined(PlaceText(game_), TurnText());
         if (note.empty()) text = Joined(text, ComputerLevelText(game_, Opponent(game_.SideToMove)));
     }
     text = Joined(text, host_.SelectionNote());

@@ -1,5 +1,6 @@
 #include "control/window/commands.h"
 
+#include "control/record/variation_editor.h"
 #include "control/window/main_form.h"
 #include "lang/text_ids.h"
 
@@ -29,6 +30,8 @@ const std::vector<MenuTitle>& MenuTitles() {
         {&M::Configuration1, caption::kOptionsMenu, HintOf(caption::kOptionsMenu)},
         {&M::IdiomalangueLanguageSprache1, kFixedText, kNoHint, "Idioma/langue/Language/Sprache"},
         {&M::HelpMenu, caption::kHelpMenu, HintOf(caption::kHelpMenu)},
+        {&M::VariationsMenu, caption::kVariationsMenu, HintOf(caption::kVariationsMenu), nullptr,
+         &M::Edition},
     };
     return titles;
 }
@@ -201,6 +204,55 @@ const std::vector<Command>& Commands() {
          .hint = HintOf(caption::kPasteGameItem),
          .shortcuts = {Qt::CTRL | Qt::SHIFT | Qt::Key_V},
          .handler = [](F& form) { form.Exchange().Paste(); }},
+        // The tree of lines: Alt with the arrows, which alone tilt the board.
+        {.item = &M::NextVariationItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kNextVariationItem,
+         .hint = HintOf(caption::kNextVariationItem),
+         .shortcuts = {Qt::ALT | Qt::Key_Down},
+         .separated = true,
+         .handler = [](F& form) { form.Variations().StepVariation(1); }},
+        {.item = &M::PreviousVariationItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kPreviousVariationItem,
+         .hint = HintOf(caption::kPreviousVariationItem),
+         .shortcuts = {Qt::ALT | Qt::Key_Up},
+         .handler = [](F& form) { form.Variations().StepVariation(-1); }},
+        {.item = &M::BranchPointItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kBranchPointItem,
+         .hint = HintOf(caption::kBranchPointItem),
+         .shortcuts = {Qt::ALT | Qt::Key_Left},
+         .handler = [](F& form) { form.Variations().UpToBranch(); }},
+        // No key deletes: a deletion is chosen from a menu, and undone by its own key.
+        {.item = &M::PromoteItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kPromoteItem,
+         .hint = HintOf(caption::kPromoteItem),
+         .separated = true,
+         .handler = [](F& form) { form.Variations().Promote(); }},
+        {.item = &M::DeleteVariationItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kDeleteVariationItem,
+         .hint = HintOf(caption::kDeleteVariationItem),
+         .handler = [](F& form) { form.Variations().DeleteVariation(); }},
+        {.item = &M::DeleteAfterItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kDeleteAfterItem,
+         .hint = HintOf(caption::kDeleteAfterItem),
+         .handler = [](F& form) { form.Variations().DeleteAfter(); }},
+        {.item = &M::CommentItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kCommentItem,
+         .hint = HintOf(caption::kCommentItem),
+         .separated = true,
+         .handler = [](F& form) { form.Variations().EditComment(); }},
+        {.item = &M::UndoTreeItem,
+         .menu = &M::VariationsMenu,
+         .caption = caption::kUndoTreeItem,
+         .hint = HintOf(caption::kUndoTreeItem),
+         .shortcuts = {Qt::CTRL | Qt::ALT | Qt::Key_Z},
+         .handler = [](F& form) { form.Variations().Undo(); }},
         // Options: the ticks are read where they matter.
         {.item = &M::Son1,
          .menu = &M::Configuration1,

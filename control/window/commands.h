@@ -38,6 +38,8 @@ struct MenuTitle {
     int caption = kFixedText;  // offset from the language's caption base
     int hint = kNoHint;
     const char* fixed_text = nullptr;  // the title when caption is kFixedText
+    // A submenu of this menu, placed where its first command falls; null: in the menu bar.
+    QMenu* MainMenu::*within = nullptr;
 };
 
 struct Command {
@@ -68,7 +70,7 @@ struct ToolSlot {
     QAction* MainMenu::*own_button = nullptr;
 };
 
-// The menu bar from left to right.
+// The menu bar from left to right, then the submenus.
 const std::vector<MenuTitle>& MenuTitles();
 // Every command, in menu order within each menu.
 const std::vector<Command>& Commands();

@@ -81,6 +81,7 @@ void TMainForm::FormCreate() {
     board_.Plateau->SetProgressHandler([this](double dt) { PlateauProgress(dt); });
     BuildViewport();
     BuildMoveList();
+    BuildVariations();
     BuildAccessAids();
     review_ = new GameReview(*this, *this, *move_list_, *menu_.Edition);
     review_->Dock().AddCommand(menu_.BetterLineItem);

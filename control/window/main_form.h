@@ -19,6 +19,7 @@
 #include "control/files/file_dialogs.h"
 #include "control/files/game_exchange.h"
 #include "control/rated/rated_game.h"
+#include "control/record/variation_host.h"
 #include "control/review/game_review.h"
 #include "control/settings/settings_store.h"
 #include "control/training/lesson_session.h"
@@ -49,6 +50,7 @@ class LessonMarks;
 class MoveEntry;
 class MoveListDock;
 class StatusLine;
+class VariationEditor;
 struct Command;
 
 class TMainForm : public QMainWindow,
@@ -59,7 +61,8 @@ class TMainForm : public QMainWindow,
                   private LessonHost,
                   private PuzzleHost,
                   private EndgameExplorerHost,
-                  private GameExchangeHost {
+                  private GameExchangeHost,
+                  private VariationHost {
     Q_OBJECT
 public:
     explicit TMainForm(TickCounter ticks = SystemTickCounter(), QWidget* parent = nullptr);
@@ -74,6 +77,7 @@ public:
     GameReview& Review() { return *review_; }
     GameExchange& Exchange() { return *exchange_; }
     EndgameExplorer& Explorer() { return *explorer_; }
+    VariationEditor& Variations() { return *variations_; }
     scene::TBoardScene& Board() { return board_; }
     scene::TFrameClock& FrameClock() { return FrameClock_; }
     scene::TSceneViewer& Viewer() { return *Viewer_; }
@@ -332,6 +336,17 @@ private:
     // Variations (record/main_form_variations.cpp).
     bool Exploring() override;
     std::string TrainingText() override;
+    void BuildVariations();
+    // VariationHost.
+    Tjeu& TreeGame() override { return game_; }
+    bool TreeOpen() const override;
+    void StandOnNode(int node) override;
+    void TreeChanged(bool board_moved) override;
+    void SayVariation(const QString& text) override;
+    QWidget* TreeWindow() override { return this; }
+    // The board where the record stands after a jump: a position the record's own steps
+    // reach while a game is being played, every position while reviewing.
+    void SettleOnTree();
 
     // What the game review asks of the window (review/main_form_review.cpp).
     const Tjeu& ReviewedGame() const override { return game_; }
@@ -412,7 +427,8 @@ private:
     MoveListDock* move_list_ = nullptr;
     GameReview* review_ = nullptr;  // belongs to the window
     std::unique_ptr<GameExchange> exchange_;
-    EndgameExplorer* explorer_ = nullptr;  // belongs to the window
+    EndgameExplorer* explorer_ = nullptr;    // belongs to the window
+    VariationEditor* variations_ = nullptr;  // belongs to the window
     AnimationSpeed animation_speed_ = AnimationSpeed::kDesigned;
     // The designed size is the window's outer size: fitted once the window manager's frame
     // is known, unless a remembered size was restored.

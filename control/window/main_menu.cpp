@@ -19,8 +19,17 @@ QString Text(int number) {
 
 QAction* AddCommand(MainMenu& m, const Command& command,
                     std::map<ChoiceGroup, QActionGroup*>& groups) {
-    QMenu* menu = m.*command.menu;
-    if (command.separated) menu->addSeparator();
+    QMenu*& menu = m.*command.menu;
+    if (menu == nullptr) {
+        // A submenu's first command: the submenu takes its place in its menu.
+        const auto title = std::find_if(MenuTitles().begin(), MenuTitles().end(),
+                                        [&](const MenuTitle& t) { return t.menu == command.menu; });
+        QMenu* within = m.*(title->within);
+        if (command.separated) within->addSeparator();
+        menu = within->addMenu(QString());
+    } else if (command.separated) {
+        menu->addSeparator();
+    }
     QAction* action =
         menu->addAction(command.fixed_text ? QString::fromUtf8(command.fixed_text) : QString());
     action->setShortcuts(command.shortcuts);
@@ -127,6 +136,7 @@ QAction* MainMenu::LanguageItem(char code) const {
 MainMenu BuildMainMenu(QWidget* window, QMenuBar* menu_bar) {
     MainMenu menu;
     for (const MenuTitle& title : MenuTitles()) {
+        if (title.within) continue;  // made where its first command falls
         menu.*title.menu =
             menu_bar->addMenu(title.fixed_text ? QString::fromUtf8(title.fixed_text) : QString());
     }

@@ -20,6 +20,7 @@ struct MainMenu {
     QMenu* Configuration1 = nullptr;
     QMenu* IdiomalangueLanguageSprache1 = nullptr;
     QMenu* HelpMenu = nullptr;
+    QMenu* VariationsMenu = nullptr;  // in the Edit menu
 
     QAction* FileNewItem = nullptr;
     QAction* FileOpenItem = nullptr;
@@ -47,6 +48,15 @@ struct MainMenu {
     QAction* BetterLineItem = nullptr;
     QAction* CopyGameTextItem = nullptr;
     QAction* PasteGameItem = nullptr;
+    // The tree of lines: walking it, and editing it.
+    QAction* NextVariationItem = nullptr;
+    QAction* PreviousVariationItem = nullptr;
+    QAction* BranchPointItem = nullptr;
+    QAction* PromoteItem = nullptr;
+    QAction* DeleteVariationItem = nullptr;
+    QAction* DeleteAfterItem = nullptr;
+    QAction* CommentItem = nullptr;
+    QAction* UndoTreeItem = nullptr;
 
     QAction* Son1 = nullptr;
     QAction* TextureItem = nullptr;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/tjeu.h"
+#include "model/tree_edits.h"
 #include "tests/model/game_fixtures.h"
 
 namespace circumvia {
@@ -136,6 +137,83 @@ TEST(GameTree, AGameReadFromItsRecordIsOneLine) {
               (std::vector<std::pair<int, int>>{{25, 19}, {7, 13}, {26, 20}, {8, 14}}));
     EXPECT_EQ(read.Current, 4);
     ExpectConsistent(read);
+}
+
+TEST(TreeEdits, EveryDeletionAndPromotionIsUndoneWithTheRecordConsistent) {
+    Tjeu game = TwoLines();  // standing at the end of the variation, move 3
+    const GameTree original = game.Tree;
+    const int branch = game.Tree.Line()[1];
+    const int variation = game.Tree.Line()[2];
+    const int standing = game.CurrentNode();
+    TreeEdits edits;
+    // Each edit, then its undo: the same tree, the board where it stood, the record its line.
+    const auto undo = [&](const char* edit) {
+        ExpectConsistent(game);
+        ASSERT_TRUE(edits.CanUndo(game)) << edit;
+        ASSERT_TRUE(edits.Undo(game)) << edit;
+        EXPECT_TRUE(SameTree(game.Tree, original)) << edit;
+        EXPECT_EQ(game.CurrentNode(), standing) << edit;
+        EXPECT_EQ(game.Current, 3) << edit;
+        ExpectConsistent(game);
+    };
+
+    ASSERT_TRUE(edits.Promote(game, standing));
+    EXPECT_EQ(game.Tree.Children(branch)[0], variation);
+    EXPECT_EQ(game.Current, 3);
+    undo("promote");
+
+    EXPECT_FALSE(edits.DeleteVariation(game, game.Tree.Children(branch)[0]));  // the main line
+    ASSERT_TRUE(edits.DeleteVariation(game, standing));  // from its first move
+    EXPECT_EQ(game.Current, 1);                          // back to the branch point
+    EXPECT_EQ(game.Tree.Size(), 5);
+    undo("delete the variation");
+
+    ASSERT_TRUE(edits.DeleteAfter(game, branch));
+    EXPECT_EQ(game.Tree.Size(), 2);
+    EXPECT_EQ(RecordedMoves(game).size(), 1u);
+    undo("delete after");
+
+    // Undone one by one, the latest first.
+    ASSERT_TRUE(edits.SetComment(game, variation, "better"));
+    ASSERT_TRUE(edits.SetMark(game, variation, MoveMark::kInteresting));
+    ASSERT_TRUE(edits.Undo(game));
+    EXPECT_EQ(game.Tree.Node(variation).Mark, MoveMark::kNone);
+    EXPECT_EQ(game.Tree.Comment(variation), "better");
+    undo("comment");
+    EXPECT_FALSE(edits.CanUndo(game));
+
+    // A move played since the edit: undoing would lose it, so nothing is undone.
+    ASSERT_TRUE(edits.DeleteAfter(game, branch));
+    Play(game, 9, 15);
+    EXPECT_FALSE(edits.Undo(game));
+    EXPECT_EQ(game.Tree.Size(), 3);
+    ExpectConsistent(game);
+}
+
+TEST(TreeEdits, VariationKeysStepAmongTheAlternativesAtTheNearestBranch) {
+    Tjeu game = TwoLines();
+    const int branch = game.Tree.Line()[1];
+    game.GoToNode(branch);
+    Play(game, 11, 17);  // a third alternative
+    const std::vector<int> moves = game.Tree.Children(branch);
+    ASSERT_EQ(moves.size(), 3u);
+    const int after_second = game.Tree.Node(moves[1]).FirstChild;  // no alternatives
+    const GameTree& tree = game.Tree;
+    struct Case {
+        int node, next, expected;
+    };
+    const Case cases[] = {
+        {moves[1], kNoNode, moves[1]},      // a move with alternatives: itself
+        {after_second, kNoNode, moves[1]},  // further down its line: the nearest above
+        {branch, moves[2], moves[2]},       // the branch point: the record's next move
+        {kRootNode, branch, kNoNode},       // above every branch: none
+    };
+    for (const Case& c : cases) EXPECT_EQ(VariationKeyNode(tree, c.node, c.next), c.expected);
+    EXPECT_EQ(SiblingMove(tree, moves[0], 1), moves[1]);
+    EXPECT_EQ(SiblingMove(tree, moves[2], -2), moves[0]);
+    EXPECT_EQ(SiblingMove(tree, moves[2], 1), kNoNode);
+    EXPECT_EQ(VariationStart(tree, after_second), moves[1]);
+    EXPECT_EQ(VariationStart(tree, tree.Node(moves[0]).FirstChild), kNoNode);
 }
 
 }  // namespace

@@ -112,15 +112,17 @@ TEST_F(MainFormComfortTest, TheMoveListJumpsByTheRecordsOwnSteps) {
     Key(Qt::Key_End);
     ExpectAt(6, 6);
 
-    // The list follows the language and a new move after stepping back.
+    // The list follows the language and a new move after stepping back, which is kept as
+    // a variation under the move it replaces, the old line still listed.
     window.Menu().Allemand1->trigger();
     EXPECT_EQ(window.MoveList().windowTitle(), "Zugliste");
     EXPECT_EQ(window.MoveList().Text(0, 0), "Spielbeginn");
     ClickRow(2);
     const Tlcoup moves = ListAllMoves(window.Game().Pos, kRed);
     window.PlayMove(moves.back().From, moves.back().To);
-    EXPECT_EQ(window.MoveList().RowCount(), 4);
-    EXPECT_EQ(window.MoveList().HighlightedRow(), 3);
+    EXPECT_EQ(window.MoveList().RowCount(), 8);
+    EXPECT_EQ(window.MoveList().HighlightedRow(), 4);
+    EXPECT_TRUE(window.MoveList().Text(4, MoveListModel::kMoveColumn).startsWith("   ("));
 }
 
 // Past its first or last row the list keeps the arrows: they neither walk the board's

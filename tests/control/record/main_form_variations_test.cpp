@@ -1,6 +1,10 @@
 // Lines tried in the window: a branch never loses the old line; who answers in it.
 #include <gtest/gtest.h>
 
+#include <QTreeView>
+
+#include "control/record/move_list.h"
+#include "control/window/status_line.h"
 #include "model/movegen.h"
 #include "tests/control/main_form_fixture.h"
 
@@ -69,6 +73,67 @@ TEST_F(MainFormTest, AfterTheEndBothSidesMovesArePlayedFreelyWithoutAnAnswer) {
     EXPECT_EQ(window.Game().SideToMove, kWhite);
     EXPECT_EQ(window.Game().Current, 1);
     EXPECT_EQ(window.Game().Tree.ChildCount(kRootNode), 2);
+}
+
+TEST_F(MainFormTest, TheVariationKeysWalkTheTreeTheListShowsItAndADeletionIsUndone) {
+    window.ChooseLanguage('A');
+    StartGame();
+    window.MoveList().show();
+    // Three moves tried from the same position, each answered by the computer.
+    const int at = window.Game().Current;
+    const GameTree& tree = window.Game().Tree;
+    const int branch = window.Game().CurrentNode();
+    for (const std::size_t answer : {0, 1, 2}) {
+        window.GoToRecordedMove(at);
+        PlayListed(window, answer);
+        RunUntilHumanTurn();
+    }
+    const std::vector<int> answers = tree.Children(branch);
+    ASSERT_EQ(answers.size(), 3u);
+    const auto at_move = static_cast<std::size_t>(at + 1);
+    // The record runs through `node`; the board stands on a position the game lets the
+    // player stop at, after the computer's reply.
+    const auto expect_at = [&](int node, const std::string& text) {
+        ASSERT_GT(tree.Line().size(), at_move) << text;
+        EXPECT_EQ(tree.Line()[at_move], node) << text;
+        EXPECT_EQ(window.Game().Current, at + 2) << text;
+        const std::string said = window.Status().StatusText().toStdString();
+        EXPECT_EQ(said.rfind(text, 0), 0u) << said;
+    };
+    const MainMenu& menu = window.Menu();
+    menu.PreviousVariationItem->trigger();
+    expect_at(answers[1], "Variation 2 of 3: ");
+    menu.PreviousVariationItem->trigger();
+    expect_at(answers[0], "Main line, 1 of 3: ");
+    menu.PreviousVariationItem->trigger();  // at the end: stays, and says where it is
+    expect_at(answers[0], "Main line, 1 of 3: ");
+    menu.BranchPointItem->trigger();
+    EXPECT_EQ(window.Game().CurrentNode(), branch);
+    EXPECT_EQ(window.Status().StatusText().toStdString().rfind("Branch point: ", 0), 0u);
+    menu.NextVariationItem->trigger();  // from the branch point, into the next alternative
+    expect_at(answers[1], "Variation 2 of 3: ");
+
+    // The moves up to the branch, the main move, each variation bracketed under it with its
+    // reply, then the main line's reply.
+    MoveListDock& list = window.MoveList();
+    ASSERT_EQ(list.RowCount(), at + 7);
+    EXPECT_EQ(list.HighlightedRow(), at + 3);  // the reply in the second line
+    for (const int row : {at + 2, at + 4}) {
+        EXPECT_TRUE(list.Text(row, MoveListModel::kMoveColumn).startsWith("   ("));
+        EXPECT_TRUE(list.Text(row + 1, MoveListModel::kMoveColumn).endsWith(")"));
+    }
+    QTreeView& rows = list.List();
+    rows.setCurrentIndex(rows.model()->index(at + 4, MoveListModel::kNumberColumn));
+    expect_at(answers[2], "");
+
+    menu.DeleteVariationItem->trigger();
+    EXPECT_EQ(tree.ChildCount(branch), 2);
+    EXPECT_EQ(window.Game().CurrentNode(), branch);
+    EXPECT_EQ(list.RowCount(), at + 5);
+    menu.UndoTreeItem->trigger();
+    EXPECT_EQ(tree.Children(branch), answers);
+    expect_at(answers[2], "Change to the variations undone.");
+    EXPECT_EQ(list.RowCount(), at + 7);
 }
 
 }  // namespace

@@ -166,28 +166,24 @@ void VariationEditor::Changed(bool changed, int before_current, int before_node,
     if (said >= 0) host_.SayVariation(Caption(said));
 }
 
-void VariationEditor::Promote() {
+void VariationEditor::Edit(bool (TreeEdits::*edit)(Tjeu&, int), int said) {
     if (!host_.TreeOpen()) return;
     Tjeu& game = host_.TreeGame();
     const int current = game.Current;
     const int node = game.CurrentNode();
-    Changed(edits_.Promote(game, Target()), current, node, caption::kVariationPromoted);
+    Changed((edits_.*edit)(game, Target()), current, node, said);
+}
+
+void VariationEditor::Promote() {
+    Edit(&TreeEdits::Promote, caption::kVariationPromoted);
 }
 
 void VariationEditor::DeleteVariation() {
-    if (!host_.TreeOpen()) return;
-    Tjeu& game = host_.TreeGame();
-    const int current = game.Current;
-    const int node = game.CurrentNode();
-    Changed(edits_.DeleteVariation(game, Target()), current, node, caption::kVariationDeleted);
+    Edit(&TreeEdits::DeleteVariation, caption::kVariationDeleted);
 }
 
 void VariationEditor::DeleteAfter() {
-    if (!host_.TreeOpen()) return;
-    Tjeu& game = host_.TreeGame();
-    const int current = game.Current;
-    const int node = game.CurrentNode();
-    Changed(edits_.DeleteAfter(game, Target()), current, node, caption::kMovesDeleted);
+    Edit(&TreeEdits::DeleteAfter, caption::kMovesDeleted);
 }
 
 void VariationEditor::EditComment() {

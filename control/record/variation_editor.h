@@ -59,6 +59,9 @@ private:
     void Enable();
     // After an edit: the window shows the change and `said` (a caption, or -1) is said.
     void Changed(bool changed, int before_current, int before_node, int said);
+    // One of the tree's edits at the target move, said with the caption `said` if it changed
+    // anything.
+    void Edit(bool (TreeEdits::*edit)(Tjeu&, int), int said);
     QString MoveName(int node) const;
     // Says which of its alternatives `node` is, and its comment, when it has either.
     void SayWhere(int node);

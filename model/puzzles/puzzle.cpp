@@ -8,6 +8,7 @@
 #include "model/movegen.h"
 #include "model/notation.h"
 #include "model/position_text.h"
+#include "model/puzzles/stored_fields.h"
 
 namespace circumvia {
 
@@ -17,17 +18,6 @@ constexpr int kLowestRating = 100;
 constexpr int kHighestRating = 4000;
 constexpr int kMostAttempts = 1000000000;
 constexpr std::size_t kLongestLine = 9;
-
-std::vector<std::string_view> SplitOn(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) return parts;
-        start = end + 1;
-    }
-}
 
 std::optional<int> ParseWhole(std::string_view text, int low, int high) {
     if (text.empty() || text.size() > 10) return std::nullopt;
@@ -49,7 +39,7 @@ bool IsLegal(const Position& position, Side side, Move move) {
 // The line's moves, each legal where it is played, the sides taking turns.
 std::optional<std::vector<Move>> ParseLine(std::string_view text, Position position, Side side) {
     std::vector<Move> line;
-    for (std::string_view word : SplitOn(text, ',')) {
+    for (std::string_view word : SplitFields(text, ',')) {
         const std::optional<Move> move = ParseMoveText(word);
         if (!move || !IsLegal(position, side, *move) || line.size() == kLongestLine) {
             return std::nullopt;
@@ -83,7 +73,7 @@ std::string PuzzleText(const Puzzle& puzzle) {
 
 std::optional<Puzzle> ParsePuzzleText(std::string_view text) {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    const std::vector<std::string_view> fields = SplitOn(text, '\t');
+    const std::vector<std::string_view> fields = SplitFields(text, '\t');
     if (fields.size() != 5) return std::nullopt;
     Puzzle puzzle;
     const std::optional<Position> position = ParsePositionText(fields[0]);

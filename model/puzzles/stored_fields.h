@@ -1,5 +1,5 @@
 #pragma once
-// The puzzle history and the practice list are stored as settings text: entries and fields
+// Puzzles, the puzzle history and the practice list are stored as text: entries and fields
 // joined by separators. Reading them splits on a separator; an empty text has no fields.
 #include <string_view>
 #include <vector>

@@ -9,23 +9,8 @@ namespace circumvia::control {
 
 bool TMainForm::StartPractice(Side learner) {
     if (!rated_.MayLeave() || !MayDropGame()) return false;
-    if (turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected) {
-        DropSelection();
-    }
-    HighlightPiece(nullptr);
-    AbandonComputerSearch();
-    rated_.Leave();
     LeaveTraining();
-    CloseResultMessage();
-    StopAllMovements();
-    ForgetMovePieces();
-    endgame::SetUpPractice(game_, learner);
-    unsaved_moves_ = false;
-    ShowFileCaption();
-    turn_.ResumeAtTurnStart();
-    loop_.ShowOpenedGame();
-    RefreshPieces();
-    UpdateNavigation();
+    PutGameOnBoard([this, learner] { endgame::SetUpPractice(game_, learner); });
     return true;
 }
 

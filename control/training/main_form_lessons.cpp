@@ -106,31 +106,18 @@ void TMainForm::SetUpLesson(const Tjeu& game, Side learner) {
 }
 
 void TMainForm::PutTrainingGame(const Tjeu& game, Side learner) {
-    if (turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected) {
-        DropSelection();
-    }
-    HighlightPiece(nullptr);
-    AbandonComputerSearch();
-    rated_.Leave();
-    CloseResultMessage();
-    StopAllMovements();
-    ForgetMovePieces();
-    game_.Pos = game.Pos;
-    game_.History = game.History;
-    game_.Current = game.Current;
-    game_.Tree = game.Tree;
-    game_.SideToMove = game.SideToMove;
-    game_.Result = game.Result;
-    game_.PlayerOf(learner).Kind = kHuman;
-    game_.PlayerOf(Opponent(learner)).Kind = kLessonOpponentKind;
-    game_.FileName = kNoName;
-    game_.EndTest();
-    unsaved_moves_ = false;
-    ShowFileCaption();
-    turn_.ResumeAtTurnStart();
-    loop_.ShowOpenedGame();
-    RefreshPieces();
-    UpdateNavigation();
+    PutGameOnBoard([this, &game, learner] {
+        game_.Pos = game.Pos;
+        game_.History = game.History;
+        game_.Current = game.Current;
+        game_.Tree = game.Tree;
+        game_.SideToMove = game.SideToMove;
+        game_.Result = game.Result;
+        game_.PlayerOf(learner).Kind = kHuman;
+        game_.PlayerOf(Opponent(learner)).Kind = kLessonOpponentKind;
+        game_.FileName = kNoName;
+        game_.EndTest();
+    });
 }
 
 void TMainForm::LeaveLesson() {

@@ -177,6 +177,25 @@ void TMainForm::FileExit() {
     close();
 }
 
+void TMainForm::PutGameOnBoard(const std::function<void()>& set_up) {
+    if (turn_.State() == LoopState::HumanTurn && turn_.Phase() == kPieceSelected) {
+        DropSelection();
+    }
+    HighlightPiece(nullptr);
+    AbandonComputerSearch();
+    rated_.Leave();
+    CloseResultMessage();
+    StopAllMovements();
+    ForgetMovePieces();
+    set_up();
+    unsaved_moves_ = false;
+    ShowFileCaption();
+    turn_.ResumeAtTurnStart();
+    loop_.ShowOpenedGame();
+    RefreshPieces();
+    UpdateNavigation();
+}
+
 void TMainForm::FileNew() {
     if (turn_.State() != LoopState::ChoosingPlayers) {
         status_before_new_game_ = StatusLine_->StatusText();

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -291,6 +292,9 @@ private:
     void LeaveLesson();
     // Puts a lesson's or a puzzle's game on the board, the other side played by the script.
     void PutTrainingGame(const Tjeu& game, Side learner);
+    // Puts the game `set_up` makes on the board in place of the one there (whose moves,
+    // search, animations and result box stop), unsaved and at its turn's start.
+    void PutGameOnBoard(const std::function<void()>& set_up);
     void BuildPuzzles();
     // False when a puzzle on the board refuses the move (a wrong one is answered).
     bool PuzzleAllows(int from, int to);
